@@ -1,0 +1,87 @@
+// The MPO engine: reads a Multi-Picture Format file (several JPEG pictures
+// stored back to back, indexed by the first picture's APP2 "MPF" segment)
+// and hands one picture back in memory or splits the file into JPEG files.
+//
+// Plain C++ over the C library and POSIX. Every routine reports failure by
+// its return value and prints a running trace to standard output.
+#pragma once
+
+#include <cstdint>
+
+// Progress report: called once per MP Entry with its position (from 1) and
+// the number of entries.
+typedef void (*MPOStatusCallback)(void *context, int num, int total);
+
+// Checks the file at `path`, reads its MP index and corrects the entries'
+// sizes; then, by `mode`, hands one picture back (0), saves one picture (1)
+// or saves every picture (2) into `saveFolder`.
+//
+// Result codes: 0 done; -10 the path cannot be examined; -11 the file cannot
+// be opened; -12 the file's structure is refused; -13 `selectNum` beyond the
+// pictures in run mode 1; -14 the save folder cannot be queried or a write
+// failed; -15 no room or no output file; -20 a picture cannot be reached or
+// held in memory.
+int chkMPOandSaved(const char *path, int *outCount, int *outIndex, int mode, int selectNum,
+                   unsigned char **outBuffer, int *outSize, const char *saveFolder,
+                   MPOStatusCallback callback, void *context);
+
+// Run modes of chkMPOandSaved.
+enum : int { MPO_LOAD_ONE = 0, MPO_SAVE_ONE = 1, MPO_SAVE_ALL = 2 };
+
+// Longest path, and longest output name, the engine composes (terminator
+// included).
+inline constexpr int MPO_NAME_CAPACITY = 1024;
+
+// ---- Marker and identifier table, compared byte for byte ----
+inline constexpr unsigned char SOI[2] = {0xFF, 0xD8};
+inline constexpr unsigned char APP1[2] = {0xFF, 0xE1};
+inline constexpr unsigned char APP2[2] = {0xFF, 0xE2};
+inline constexpr unsigned char DQT[2] = {0xFF, 0xDB};
+inline constexpr unsigned char DHT[2] = {0xFF, 0xC4};
+inline constexpr unsigned char DRI[2] = {0xFF, 0xDD};
+inline constexpr unsigned char SOF[2] = {0xFF, 0xC0};
+inline constexpr unsigned char SOS[2] = {0xFF, 0xDA};
+inline constexpr unsigned char EOI[2] = {0xFF, 0xD9};
+inline constexpr unsigned char LittleEndian[4] = {0x49, 0x49, 0x2A, 0x00};  // "II*\0"
+inline constexpr unsigned char BigEndian[4] = {0x4D, 0x4D, 0x00, 0x2A};     // "MM\0*"
+inline constexpr unsigned char MPOIdCode[4] = {0x4D, 0x50, 0x46, 0x00};     // "MPF\0"
+
+// ---- MP Index IFD ----
+inline constexpr std::uint16_t MP_TAG_NUMBER_OF_IMAGES = 0xB001;
+
+// One picture's record in the MP Index IFD, in host byte order once read.
+struct MPEntry {
+    std::uint32_t attribute;   // flags and picture type
+    std::uint32_t Size;        // bytes of the picture
+    std::uint32_t DataOffset;  // from the MP header; 0 means file position 0
+    std::uint16_t Entry1;      // dependent image entry numbers
+    std::uint16_t Entry2;
+};
+static_assert(sizeof(MPEntry) == 16, "an MP Entry is 16 bytes in the file");
+
+// Attribute word flags (bit 31 is the most significant).
+inline constexpr std::uint32_t MP_DEPENDENT_PARENT = 1u << 31;
+inline constexpr std::uint32_t MP_DEPENDENT_CHILD = 1u << 30;
+inline constexpr std::uint32_t MP_REPRESENTATIVE = 1u << 29;
+
+// ---- Byte order ----
+// 0 for a big-endian mark "MM\0*", 1 for a little-endian mark "II*\0", -1 for
+// anything else; prints what it found.
+int chkEndianInfo(const unsigned char *mark);
+std::int16_t convendian_s(std::int16_t value);
+std::uint32_t convendian_l(std::uint32_t value);
+
+// 0 when `name` ends in `suffix` (compared without regard to case), else -1.
+int isMPO(const char *name, const char *suffix);
+
+// ---- Trace routines ----
+int dumphex(const unsigned char *bytes, int length);
+int dumpMPEntry(const MPEntry *entry);
+const char *getEXIFTAGNAME(std::uint16_t tag);
+const char *getEXIFTYPENAME(std::uint16_t type);
+
+// Free bytes of the file system holding `path` (blocks reserved for the
+// superuser included); prints the file system's figures. All bits set means
+// the file system could not be queried.
+std::uint64_t getfreespace(const char *path);
+inline constexpr std::uint64_t MPO_FREESPACE_UNKNOWN = ~std::uint64_t{0};

@@ -1,0 +1,149 @@
+// The engine's shared trace routines: hex dumps, MP Entry dumps, IFD tag and
+// type names, and the file-system figures behind the free-space check.
+#include <sys/statvfs.h>
+
+#include <climits>
+#include <cstdio>
+
+#include "file_system_stats.h"
+#include "mpo.h"
+
+namespace {
+
+constexpr int bytesPerLine = 16;
+
+// One line of a hex dump: hex digits on the left, printable characters on
+// the right, each column held in a fixed buffer sized for 16 bytes.
+class HexDumpLine {
+public:
+    void add(unsigned char byte)
+    {
+        hexLength += std::snprintf(hex + hexLength, sizeof hex - hexLength, "%02x ", byte);
+        const bool printable = byte >= 0x20 && byte <= 0x7E;
+        charsLength += std::snprintf(chars + charsLength, sizeof chars - charsLength, " %c",
+                                     printable ? byte : '_');
+        ++count;
+    }
+    // Lines up a short last line with the full lines above it.
+    void padToFullLine()
+    {
+        for (; count < bytesPerLine; ++count)
+            hexLength += std::snprintf(hex + hexLength, sizeof hex - hexLength, "   ");
+    }
+    void print(int offset)
+    {
+        std::printf("0x%08x:%s %s\n", static_cast<unsigned>(offset), hex, chars);
+        *this = HexDumpLine{};
+    }
+
+private:
+    char hex[3 * bytesPerLine + 1] = {};
+    char chars[2 * bytesPerLine + 1] = {};
+    int hexLength = 0;
+    int charsLength = 0;
+    int count = 0;
+};
+
+// The figures are printed through the C formats of the trace; a count too
+// wide for the format's type is held at that type's largest value.
+int asInt(unsigned long long value)
+{
+    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+long asLong(unsigned long long value)
+{
+    return value > LONG_MAX ? LONG_MAX : static_cast<long>(value);
+}
+
+}  // namespace
+
+int dumphex(const unsigned char *bytes, int length)
+{
+    HexDumpLine line;
+    for (int i = 0; i < length; ++i) {
+        if (i > 0 && i % bytesPerLine == 0)
+            line.print(i - bytesPerLine);
+        line.add(bytes[i]);
+    }
+    if (length <= 0)
+        return 0;
+    const int lastLineStart = (length - 1) / bytesPerLine * bytesPerLine;
+    if (length > bytesPerLine)
+        line.padToFullLine();
+    line.print(lastLineStart);
+    return 0;
+}
+
+int dumpMPEntry(const MPEntry *entry)
+{
+    const std::uint32_t attribute = entry->attribute;
+    std::putchar('|');
+    std::putchar(attribute & MP_DEPENDENT_PARENT ? 'p' : '-');
+    std::putchar(attribute & MP_DEPENDENT_CHILD ? 'c' : '-');
+    std::putchar(attribute & MP_REPRESENTATIVE ? 'r' : '-');
+    std::putchar('|');
+    std::printf("Reserved=0x%x DataType=0x%x\n", (attribute >> 27) & 0x3u, (attribute >> 24) & 0x7u);
+    std::printf("      Size = %d (0x%8x)\n", static_cast<int>(entry->Size), entry->Size);
+    std::printf("DataOffset = %d (0x%8x)\n", static_cast<int>(entry->DataOffset), entry->DataOffset);
+    std::printf("    Entry1 = 0x%x\n", static_cast<unsigned>(entry->Entry1));
+    std::printf("    Entry2 = 0x%x\n", static_cast<unsigned>(entry->Entry2));
+    return 0;
+}
+
+const char *getEXIFTAGNAME(std::uint16_t tag)
+{
+    switch (tag) {
+    case 0xB000: return "MPFVersion";
+    case 0xB001: return "NumberOfImages";
+    case 0xB002: return "MPEntry";
+    case 0xB003: return "ImageUIDList";
+    case 0xB004: return "TotalFrames";
+    default: return "UNKNOWN";
+    }
+}
+
+const char *getEXIFTYPENAME(std::uint16_t type)
+{
+    switch (type) {
+    case 1: return "BYTE";
+    case 2: return "ASCII";
+    case 3: return "SHORT";
+    case 4: return "LONG";
+    case 5: return "RATIONAL";
+    case 7: return "UNDEFINED";
+    case 9: return "SLONG";
+    case 10: return "SRATIONAL";
+    default: return "UNKNOWN";
+    }
+}
+
+void printFileSystemStats(const char *path, const struct statvfs &stats)
+{
+    std::puts(path);
+    std::printf(" f_bavail = %d\n", asInt(stats.f_bavail));
+    std::printf("  f_bfree = %d\n", asInt(stats.f_bfree));
+    std::printf(" f_blocks = %d\n", asInt(stats.f_blocks));
+    std::printf("  f_bsize = %ld\n", asLong(stats.f_bsize));
+    std::printf(" f_favail = %ld\n", asLong(stats.f_favail));
+    std::printf("  f_ffree = %d\n", asInt(stats.f_ffree));
+    std::printf("  f_files = %d\n", asInt(stats.f_files));
+    std::printf("f_namemax = %d\n", asInt(stats.f_namemax));
+}
+
+std::uint64_t getfreespace(const char *path)
+{
+    struct statvfs stats {};
+    const int result = statvfs(path, &stats);
+    if (result != 0) {
+        std::printf("Error = %d\n", result);
+        return MPO_FREESPACE_UNKNOWN;
+    }
+    printFileSystemStats(path, stats);
+    const std::uint64_t blockSize = stats.f_frsize;
+    const std::uint64_t freeBlocks = stats.f_bfree;
+    // A free space too large to count is held just below "unknown".
+    if (blockSize != 0 && freeBlocks > (MPO_FREESPACE_UNKNOWN - 1) / blockSize)
+        return MPO_FREESPACE_UNKNOWN - 1;
+    return blockSize * freeBlocks;
+}

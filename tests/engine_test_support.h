@@ -1,0 +1,42 @@
+// Runs the engine on files the tests build, in a scratch folder of their
+// own, and catches what it prints.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "mpo_builder.h"
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder &) = delete;
+    ScratchFolder &operator=(const ScratchFolder &) = delete;
+
+    const std::string &path() const { return path_; }
+    std::string write(const std::string &name, const Bytes &bytes) const;
+
+private:
+    std::string path_;
+};
+
+struct EngineRun {
+    int result = 0;
+    int count = -99;  // -99: not written by the engine
+    int index = -99;
+    std::string trace;   // standard output
+    std::string errors;  // standard error
+};
+
+// Calls chkMPOandSaved on `path`; the save folder defaults to the file's own.
+EngineRun runEngine(const std::string &path, int mode = 0, int selectNum = 0,
+                    const std::string &saveFolder = "");
+
+// Writes `file` as `name` into a scratch folder and runs the engine on it.
+EngineRun runEngineOn(const Bytes &file, int mode = 0, int selectNum = 0,
+                      const std::string &name = "IMG_0001.MPO");
+
+std::vector<std::string> linesOf(const std::string &text);
+int countLines(const std::string &text, const std::string &line);
