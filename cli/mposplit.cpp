@@ -1,120 +1,171 @@
-// mposplit: reads the MP index of each MPO file named on the command line
-// and tells how many pictures it holds.
-#include <fcntl.h>
-#include <unistd.h>
+// mposplit: splits MPO files into one JPEG file per picture, exactly as the
+// viewer does, or lists their MP entries.
+#include <getopt.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "mpo.h"
+#include "quiet_stdout.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
-const char *usage = "usage: mposplit [--trace] FILE...\n";
+const char *usageText =
+    "usage: mposplit [-o DIR] [-p N] [--list] [--trace] FILE...\n"
+    "Splits each MPO FILE into one JPEG file per picture, named FILE_001.JPG and so on;\n"
+    "an existing file is never overwritten.\n"
+    "  -o DIR     write into DIR (default: the folder holding FILE)\n"
+    "  -p N       write only picture N (0: the representative picture)\n"
+    "  --list     list each file's MP entries; write nothing\n"
+    "  --trace    show the engine's trace on standard output\n"
+    "  --help     show this help\n"
+    "  --version  show the version\n";
 
-// What a result code means, in the words the viewer's alerts use.
-const char *describe(int result)
+struct Options {
+    std::string folder;
+    int picture = -1;  // -1: every picture
+    bool list = false;
+    bool trace = false;
+    std::vector<std::string> files;
+};
+
+std::string describe(int result, const Options &options, const std::string &folder)
 {
     switch (result) {
-    case -10: return "the file does not exist or cannot be examined";
-    case -11: return "the file cannot be opened";
-    case -12: return "the file is not an MPO file this program can read";
-    case -13: return "the file has no picture with that number";
-    case -14: return "the save folder cannot be used, or writing a picture failed";
-    case -15: return "there is not enough room for a picture, or its file cannot be created";
-    case -20: return "a picture cannot be read";
-    default: return "unexpected failure";
+    case -10: return "cannot be found or examined";
+    case -11: return "cannot be opened";
+    case -12: return "is not an MPO file this program can read";
+    case -13: return "has no picture " + std::to_string(options.picture);
+    case -14: return "cannot be written into " + folder + " (the folder cannot be used, or a write failed)";
+    case -15: return "cannot be written into " + folder + " (not enough free space, or no file can be created)";
+    case -20: return "has a picture that cannot be read";
+    default: return "failed with result " + std::to_string(result);
     }
 }
 
-// The engine traces to standard output; without --trace that goes nowhere.
-class QuietStdout {
-public:
-    explicit QuietStdout(bool quiet)
-    {
-        if (!quiet)
-            return;
-        std::fflush(stdout);
-        saved_ = dup(STDOUT_FILENO);
-        const int null = open("/dev/null", O_WRONLY);
-        if (saved_ < 0 || null < 0 || dup2(null, STDOUT_FILENO) < 0)
-            restore();
-        if (null >= 0)
-            close(null);
-    }
-    ~QuietStdout() { restore(); }
-
-private:
-    void restore()
-    {
-        if (saved_ < 0)
-            return;
-        std::fflush(stdout);
-        dup2(saved_, STDOUT_FILENO);
-        close(saved_);
-        saved_ = -1;
-    }
-    int saved_ = -1;
-};
-
 void ignoreProgress(void *, int, int) {}
 
-bool inspect(const std::string &file, bool trace)
+// Names of the .JPG files in `folder`, to tell which ones a split created.
+std::set<std::string> jpegFilesIn(const std::string &folder)
 {
+    std::set<std::string> names;
+    std::error_code error;
+    for (const auto &item : fs::directory_iterator(folder, error)) {
+        const std::string name = item.path().filename().string();
+        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".JPG") == 0)
+            names.insert(item.path().string());
+    }
+    return names;
+}
+
+bool split(const std::string &file, const Options &options)
+{
+    std::string folder = options.folder;
+    if (folder.empty())
+        folder = fs::path(file).parent_path().string();
+    if (folder.empty())
+        folder = ".";
+    const std::set<std::string> before = jpegFilesIn(folder);
+    const bool one = options.picture >= 0;
     int count = 0;
     int representative = 0;
-    unsigned char *picture = nullptr;
-    int size = 0;
     int result;
     {
-        QuietStdout quiet(!trace);
-        // Picture number -1 selects no picture: only the index is read.
-        result = chkMPOandSaved(file.c_str(), &count, &representative, MPO_LOAD_ONE, -1, &picture,
-                                &size, ".", ignoreProgress, nullptr);
+        QuietStdout quiet(!options.trace);
+        result = chkMPOandSaved(file.c_str(), &count, &representative, one ? MPO_SAVE_ONE : MPO_SAVE_ALL,
+                                one ? options.picture : 0, nullptr, nullptr, folder.c_str(),
+                                ignoreProgress, nullptr);
     }
-    std::free(picture);
+    std::vector<std::string> written;
+    for (const std::string &name : jpegFilesIn(folder))
+        if (before.count(name) == 0)
+            written.push_back(name);
+    if (!options.trace)
+        for (const std::string &name : written)
+            std::printf("%s\n", name.c_str());
+    if (result == 0 && one && written.empty())
+        result = -13;  // no picture had the number asked for
+    if (result != 0)
+        std::fprintf(stderr, "mposplit: %s %s\n", file.c_str(), describe(result, options, folder).c_str());
+    return result == 0;
+}
+
+bool list(const std::string &file, const Options &options)
+{
+    std::vector<MPOListedEntry> entries;
+    int count = 0;
+    int representative = 0;
+    int result;
+    {
+        QuietStdout quiet(!options.trace);
+        result = listMPOEntries(file.c_str(), entries, &count, &representative);
+    }
     if (result != 0) {
-        std::fprintf(stderr, "mposplit: %s: %s\n", file.c_str(), describe(result));
+        std::fprintf(stderr, "mposplit: %s %s\n", file.c_str(), describe(result, options, "").c_str());
         return false;
     }
-    std::printf("%s: %d picture%s", file.c_str(), count, count == 1 ? "" : "s");
-    if (representative > 0)
-        std::printf(", representative picture %d", representative);
-    std::printf("\n");
+    std::printf("%s: %d picture%s, representative picture %d\n", file.c_str(), count,
+                count == 1 ? "" : "s", representative);
+    for (const MPOListedEntry &listed : entries) {
+        const std::uint32_t attribute = listed.entry.attribute;
+        std::printf("  %s  %c%c%c  size %u  offset %u (file position %llu)\n",
+                    listed.pictureNumber > 0 ? ("picture " + std::to_string(listed.pictureNumber)).c_str()
+                                             : "(not numbered)",
+                    attribute & MP_DEPENDENT_PARENT ? 'p' : '-', attribute & MP_DEPENDENT_CHILD ? 'c' : '-',
+                    attribute & MP_REPRESENTATIVE ? 'r' : '-', listed.entry.Size, listed.entry.DataOffset,
+                    static_cast<unsigned long long>(listed.start));
+    }
     return true;
+}
+
+int usageError(const char *message)
+{
+    std::fprintf(stderr, "mposplit: %s\n%s", message, usageText);
+    return 2;
 }
 
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    bool trace = false;
-    std::vector<std::string> files;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help") {
-            std::printf("%s", usage);
-            return 0;
+    enum { listOption = 256, traceOption, helpOption, versionOption };
+    static const option longOptions[] = {{"list", no_argument, nullptr, listOption},
+                                         {"trace", no_argument, nullptr, traceOption},
+                                         {"help", no_argument, nullptr, helpOption},
+                                         {"version", no_argument, nullptr, versionOption},
+                                         {nullptr, 0, nullptr, 0}};
+    Options options;
+    opterr = 0;
+    for (int c; (c = getopt_long(argc, argv, "o:p:", longOptions, nullptr)) != -1;) {
+        switch (c) {
+        case 'o': options.folder = optarg; break;
+        case 'p': {
+            char *end = nullptr;
+            const long n = std::strtol(optarg, &end, 10);
+            if (*optarg == '\0' || *end != '\0' || n < 0 || n > 999999)
+                return usageError("-p takes a picture number, 0 or more");
+            options.picture = static_cast<int>(n);
+            break;
         }
-        if (arg == "--version") {
-            std::printf("mposplit 0.1.0\n");
-            return 0;
+        case listOption: options.list = true; break;
+        case traceOption: options.trace = true; break;
+        case helpOption: std::printf("%s", usageText); return 0;
+        case versionOption: std::printf("mposplit %s\n", MPO_VERSION); return 0;
+        default: return usageError("unknown option or missing value");
         }
-        if (arg == "--trace")
-            trace = true;
-        else if (arg == "--")
-            files.insert(files.end(), argv + i + 1, argv + argc), i = argc;
-        else if (arg.size() > 1 && arg[0] == '-')
-            return std::fprintf(stderr, "mposplit: unknown option %s\n%s", arg.c_str(), usage), 2;
-        else
-            files.push_back(arg);
     }
-    if (files.empty())
-        return std::fprintf(stderr, "%s", usage), 2;
-    bool allRead = true;
-    for (const std::string &file : files)
-        allRead = inspect(file, trace) && allRead;
-    return allRead ? 0 : 1;
+    options.files.assign(argv + optind, argv + argc);
+    if (options.files.empty())
+        return usageError("no FILE given");
+    bool allDone = true;
+    for (const std::string &file : options.files)
+        allDone = (options.list ? list(file, options) : split(file, options)) && allDone;
+    return allDone ? 0 : 1;
 }

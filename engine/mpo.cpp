@@ -2,7 +2,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "mpo_index.h"
+#include "picture_output.h"
 
 int isMPO(const char *name, const char *suffix)
 {
@@ -20,8 +20,8 @@ int isMPO(const char *name, const char *suffix)
 }
 
 int chkMPOandSaved(const char *path, int *outCount, int *outIndex, int mode, int selectNum,
-                   unsigned char ** /*outBuffer*/, int * /*outSize*/, const char *saveFolder,
-                   MPOStatusCallback /*callback*/, void * /*context*/)
+                   unsigned char **outBuffer, int *outSize, const char *saveFolder,
+                   MPOStatusCallback callback, void *context)
 {
     if (path == nullptr)
         return -10;
@@ -29,5 +29,22 @@ int chkMPOandSaved(const char *path, int *outCount, int *outIndex, int mode, int
     MPIndex index;
     if (int result = readMPIndex(path, outCount, outIndex, mode, selectNum, saveFolder, index); result != 0)
         return result;
+    return outputPictures(index, mode, selectNum, outBuffer, outSize, saveFolder, callback, context);
+}
+
+int listMPOEntries(const char *path, std::vector<MPOListedEntry> &entries, int *outCount, int *outIndex)
+{
+    entries.clear();
+    if (path == nullptr)
+        return -10;
+    MPIndex index;
+    if (int result = readMPIndex(path, outCount, outIndex, MPO_LOAD_ONE, 0, nullptr, index); result != 0)
+        return result;
+    int number = 0;
+    for (int i = 0; i < index.entries.size(); ++i) {
+        const MPEntry entry = index.entries.at(i);
+        const bool numbered = !index.parentOnly || (entry.attribute & MP_DEPENDENT_PARENT);
+        entries.push_back({entry, pictureStart(entry, index.baseOffset), numbered ? ++number : 0});
+    }
     return 0;
 }

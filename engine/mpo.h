@@ -7,6 +7,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
+#include <vector>
 
 // Progress report: called once per MP Entry with its position (from 1) and
 // the number of entries.
@@ -64,6 +66,18 @@ inline constexpr std::uint32_t MP_DEPENDENT_PARENT = 1u << 31;
 inline constexpr std::uint32_t MP_DEPENDENT_CHILD = 1u << 30;
 inline constexpr std::uint32_t MP_REPRESENTATIVE = 1u << 29;
 
+// One MP Entry after the size corrections, as a listing shows it.
+struct MPOListedEntry {
+    MPEntry entry;
+    std::uint64_t start;  // file position of the picture's first byte
+    int pictureNumber;    // as pictures are numbered for selection; 0 when not numbered
+};
+
+// Reads the MP index of `path` (printing the trace) and lists its entries.
+// Returns 0 or a result code of chkMPOandSaved; `outCount` and `outIndex`
+// get the picture count and the representative picture number.
+int listMPOEntries(const char *path, std::vector<MPOListedEntry> &entries, int *outCount, int *outIndex);
+
 // ---- Byte order ----
 // 0 for a big-endian mark "MM\0*", 1 for a little-endian mark "II*\0", -1 for
 // anything else; prints what it found.
@@ -73,6 +87,14 @@ std::uint32_t convendian_l(std::uint32_t value);
 
 // 0 when `name` ends in `suffix` (compared without regard to case), else -1.
 int isMPO(const char *name, const char *suffix);
+
+// ---- Split picture writer ----
+// Offset just past the last FF D9 pair (at index 3 or later), or -1.
+int eoicheck(const unsigned char *picture, int size);
+// Writes the picture trimmed at its last EOI and without its first APP2
+// segment; returns the count of its last write, or -1 when the picture is
+// not a JPEG stream it can walk or a write fell short.
+int writewoAPP2(const unsigned char *picture, int size, std::FILE *out);
 
 // ---- Trace routines ----
 int dumphex(const unsigned char *bytes, int length);

@@ -31,19 +31,36 @@ std::string ScratchFolder::write(const std::string &name, const Bytes &bytes) co
     return file;
 }
 
-EngineRun runEngine(const std::string &path, int mode, int selectNum, const std::string &saveFolder)
+namespace {
+
+void recordProgress(void *context, int num, int total)
+{
+    auto *run = static_cast<std::pair<EngineRun *, const ProgressHook *> *>(context);
+    run->first->progress.emplace_back(num, total);
+    if (*run->second)
+        (*run->second)(num, total);
+}
+
+}  // namespace
+
+EngineRun runEngine(const std::string &path, int mode, int selectNum, const std::string &saveFolder,
+                    const ProgressHook &hook)
 {
     const std::string folder =
         saveFolder.empty() ? std::filesystem::path(path).parent_path().string() : saveFolder;
     EngineRun run;
     unsigned char *buffer = nullptr;
-    int size = 0;
+    int size = -1;
+    std::pair<EngineRun *, const ProgressHook *> context{&run, &hook};
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     run.result = chkMPOandSaved(path.c_str(), &run.count, &run.index, mode, selectNum, &buffer,
-                                &size, folder.c_str(), [](void *, int, int) {}, nullptr);
+                                &size, folder.c_str(), recordProgress, &context);
     run.errors = testing::internal::GetCapturedStderr();
     run.trace = testing::internal::GetCapturedStdout();
+    run.handedBack = buffer != nullptr;
+    if (buffer != nullptr)
+        run.picture.assign(buffer, buffer + size);
     std::free(buffer);
     return run;
 }
@@ -52,6 +69,30 @@ EngineRun runEngineOn(const Bytes &file, int mode, int selectNum, const std::str
 {
     ScratchFolder folder;
     return runEngine(folder.write(name, file), mode, selectNum);
+}
+
+Bytes pictureBytes(const BuiltMPO &mpo, std::size_t i)
+{
+    const std::size_t end = i + 1 < mpo.starts.size() ? mpo.starts[i + 1] : mpo.bytes.size();
+    return Bytes(mpo.bytes.begin() + long(mpo.starts[i]), mpo.bytes.begin() + long(end));
+}
+
+Bytes expectedOutput(const BuiltMPO &mpo, std::size_t i)
+{
+    Bytes picture = pictureBytes(mpo, i);
+    if (i == 0) {
+        const std::size_t app2Size = std::size_t(picture[mpo.app2At + 2] << 8 | picture[mpo.app2At + 3]) + 2;
+        picture.erase(picture.begin() + long(mpo.app2At), picture.begin() + long(mpo.app2At + app2Size));
+    }
+    while (picture.size() >= 2 && !(picture[picture.size() - 2] == 0xFF && picture.back() == 0xD9))
+        picture.pop_back();
+    return picture;
+}
+
+Bytes readFile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::vector<std::string> linesOf(const std::string &text)

@@ -1,0 +1,192 @@
+// The selection and output phase of chkMPOandSaved: walks the corrected MP
+// Entries, picks the pictures the run mode asks for, and hands one back in
+// memory or writes each into the save folder under a name no file has.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "picture_output.h"
+
+namespace {
+
+constexpr int cannotReach = -20;
+constexpr int cannotStore = -15;
+constexpr int writeFailed = -14;
+
+// One picture's bytes as read from the file; released unless handed over.
+class PictureBuffer {
+public:
+    explicit PictureBuffer(std::uint32_t size)
+        : bytes_(static_cast<unsigned char *>(std::malloc(size != 0 ? size : 1)))
+    {
+    }
+    PictureBuffer(const PictureBuffer &) = delete;
+    PictureBuffer &operator=(const PictureBuffer &) = delete;
+    ~PictureBuffer() { std::free(bytes_); }
+
+    unsigned char *get() const { return bytes_; }
+    unsigned char *release()
+    {
+        unsigned char *bytes = bytes_;
+        bytes_ = nullptr;
+        return bytes;
+    }
+
+private:
+    unsigned char *bytes_;
+};
+
+// "%s/%s_%03d.JPG" for suffix 0, else "%s/%s_%03d-%d.JPG"; false when the
+// name does not fit.
+bool composeName(char (&name)[MPO_NAME_CAPACITY], const char *folder, const char *baseName,
+                 int number, int suffix)
+{
+    std::memset(name, 0, sizeof name);
+    const int length = suffix == 0
+                           ? std::snprintf(name, sizeof name, "%s/%s_%03d.JPG", folder, baseName, number)
+                           : std::snprintf(name, sizeof name, "%s/%s_%03d-%d.JPG", folder, baseName,
+                                           number, suffix);
+    return length >= 0 && length < static_cast<int>(sizeof name);
+}
+
+// Composes names from `suffix` on until one names no existing file.
+bool findFreeName(char (&name)[MPO_NAME_CAPACITY], const char *folder, const char *baseName,
+                  int number, int &suffix)
+{
+    struct stat status {};
+    for (;; ++suffix) {
+        if (!composeName(name, folder, baseName, number, suffix)) {
+            std::puts("Output Name Too Long.");
+            return false;
+        }
+        if (stat(name, &status) != 0)
+            return true;
+        if (suffix == INT_MAX)
+            return false;
+    }
+}
+
+struct Walk {
+    MPIndex &index;
+    int mode;
+    const char *saveFolder;
+    MPOStatusCallback callback;
+    void *context;
+
+    void report(int num) const
+    {
+        if (callback != nullptr)
+            callback(context, num, index.entries.size());
+    }
+};
+
+// Creates the output file, never replacing or following what stands at
+// the name: a file that appears after the probe moves on to the next suffix.
+std::FILE *createOutput(char (&name)[MPO_NAME_CAPACITY], const Walk &walk, int number, int suffix)
+{
+    for (;;) {
+        const int fd = open(name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            std::FILE *out = fdopen(fd, "w");
+            if (out == nullptr) {
+                close(fd);
+                unlink(name);
+            }
+            return out;
+        }
+        if (errno != EEXIST || suffix == INT_MAX)
+            return nullptr;
+        ++suffix;
+        if (!findFreeName(name, walk.saveFolder, walk.index.baseName, number, suffix))
+            return nullptr;
+        std::puts(name);
+    }
+}
+
+// Writes a picture without its APP2 segment; a failed picture leaves no file.
+int savePicture(const Walk &walk, const unsigned char *bytes, std::size_t count,
+                char (&name)[MPO_NAME_CAPACITY], int number, int suffix)
+{
+    // An unknown free space is all bits set, which no picture reaches.
+    if (static_cast<std::uint64_t>(count) >= getfreespace(walk.saveFolder))
+        return cannotStore;
+    std::FILE *out = createOutput(name, walk, number, suffix);
+    if (out == nullptr)
+        return cannotStore;
+    const int written = writewoAPP2(bytes, static_cast<int>(count), out);
+    const bool closed = std::fclose(out) == 0;
+    if (written < 0 || !closed) {
+        unlink(name);
+        return writeFailed;
+    }
+    return 0;
+}
+
+// Reads the picture of one entry and hands it back or saves it. Sets
+// `handedBack` when run mode 0 has handed its picture to the caller.
+int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **outBuffer,
+            int *outSize, bool &handedBack)
+{
+    std::FILE *input = walk.index.input.get();
+    if (fseeko(input, static_cast<off_t>(pictureStart(entry, walk.index.baseOffset)), SEEK_SET) != 0) {
+        std::puts("Not found data start offset.");
+        return cannotReach;
+    }
+    PictureBuffer picture(entry.Size);
+    if (picture.get() == nullptr)
+        return cannotReach;
+    // A short read keeps only the bytes that came from the file.
+    const std::size_t got = std::fread(picture.get(), 1, entry.Size, input);
+    if (got == 0)
+        return 0;
+
+    char name[MPO_NAME_CAPACITY];
+    int suffix = 0;
+    const bool named = findFreeName(name, walk.saveFolder, walk.index.baseName, number, suffix);
+    if (named)
+        std::puts(name);
+    if (walk.mode == MPO_LOAD_ONE) {
+        *outBuffer = picture.release();
+        *outSize = static_cast<int>(got);
+        walk.report(walk.index.entries.size());
+        handedBack = true;
+        return 0;
+    }
+    if (!named)
+        return cannotStore;
+    return savePicture(walk, picture.get(), got, name, number, suffix);
+}
+
+}  // namespace
+
+int outputPictures(MPIndex &index, int mode, int selectNum, unsigned char **outBuffer, int *outSize,
+                   const char *saveFolder, MPOStatusCallback callback, void *context)
+{
+    const Walk walk{index, mode, saveFolder, callback, context};
+    const int target = selectNum != 0 ? selectNum : index.representative;
+    const bool knownMode = mode == MPO_LOAD_ONE || mode == MPO_SAVE_ONE || mode == MPO_SAVE_ALL;
+    int number = 1;
+    for (int k = 0; k < index.entries.size(); ++k) {
+        walk.report(k + 1);
+        const MPEntry entry = index.entries.at(k);
+        if (!knownMode || (index.parentOnly && !(entry.attribute & MP_DEPENDENT_PARENT)))
+            continue;
+        if (mode != MPO_SAVE_ALL && number != target) {
+            ++number;
+            continue;
+        }
+        bool handedBack = false;
+        if (int result = extract(walk, entry, number, outBuffer, outSize, handedBack); result != 0)
+            return result;
+        if (handedBack)
+            return 0;
+        ++number;
+    }
+    return 0;
+}
