@@ -1,9 +1,12 @@
 #!/bin/sh
-# Installs what is missing, builds, makes a sample MPO file and reads it with
-# mposplit, showing the engine's trace.
+# Installs what is missing, builds, makes a small sample MPO file, lists its
+# pictures and splits it with mposplit (the split files go to build/sample/).
 . "$(dirname "$0")/common.sh"
 
 install_missing $build_packages
 build_project build
-"$project_root/build/tests/make_sample_mpo" "$project_root/build/sample.MPO"
-"$project_root/build/mposplit" --trace "$project_root/build/sample.MPO"
+sample="$project_root/build/sample"
+mkdir -p "$sample"
+"$project_root/build/tests/make_sample_mpo" "$sample/sample.MPO"
+"$project_root/build/mposplit" --list "$sample/sample.MPO"
+"$project_root/build/mposplit" "$sample/sample.MPO"
