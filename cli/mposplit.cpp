@@ -42,7 +42,9 @@ std::string describe(int result, const Options &options, const std::string &fold
     case -10: return "cannot be found or examined";
     case -11: return "cannot be opened";
     case -12: return "is not an MPO file this program can read";
-    case -13: return "has no picture " + std::to_string(options.picture);
+    case -13:
+        return options.picture == 0 ? "has no representative picture"
+                                    : "has no picture " + std::to_string(options.picture);
     case -14: return "cannot be written into " + folder + " (the folder cannot be used, or a write failed)";
     case -15: return "cannot be written into " + folder + " (not enough free space, or no file can be created)";
     case -20: return "has a picture that cannot be read";

@@ -152,8 +152,10 @@ int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **
     if (named)
         std::puts(name);
     if (walk.mode == MPO_LOAD_ONE) {
-        *outBuffer = picture.release();
-        *outSize = static_cast<int>(got);
+        if (outBuffer != nullptr && outSize != nullptr) {
+            *outBuffer = picture.release();
+            *outSize = static_cast<int>(got);
+        }
         walk.report(walk.index.entries.size());
         handedBack = true;
         return 0;

@@ -23,11 +23,6 @@ std::vector<std::string> tableLines(const std::string &trace)
     return table;
 }
 
-bool hasLine(const EngineRun &run, const std::string &line)
-{
-    return countLines(run.trace, line) > 0;
-}
-
 MPOBuilder flagged(std::vector<std::uint32_t> attributes)
 {
     MPOBuilder builder;
@@ -67,8 +62,8 @@ TEST(IndexReading, TracesEveryStepOfAGoodFile)
           "ID    = 0x0004 (4)  / LONG", "COUNT = 0x00000001 (1)", "VALUE = 0x00000002",
           "ID    = 0x0007 (7)  / UNDEFINED", "VALUE = 0x30313030", "|--r|Reserved=0x0 DataType=0x0",
           "File[0] = " + std::to_string(mpo.starts[1]) + "  (0x0)"})
-        EXPECT_TRUE(hasLine(run, expected)) << expected;
-    EXPECT_FALSE(hasLine(run, "File[1] size missmuch !"));
+        EXPECT_GE(countLines(run.trace, expected), 1) << expected;
+    EXPECT_EQ(run.trace.find("missmuch"), std::string::npos);
 }
 
 TEST(IndexReading, BothByteOrdersGiveTheSameTable)
@@ -136,19 +131,14 @@ TEST(IndexReading, OneEntryKeepsItsRecordedSize)
     EXPECT_EQ(run.trace.find("Size Change"), std::string::npos);
 }
 
-TEST(IndexReading, BaseNameDropsTheLastFourCharacters)
+TEST(IndexReading, BaseNameAndSizeComeFromThePath)
 {
     const Bytes file = stereoLike(2).build().bytes;
     EXPECT_EQ(linesOf(runEngineOn(file, 0, 0, "x.jpeg").trace)[3], "x.");
     EXPECT_EQ(linesOf(runEngineOn(file, 0, 0, "abcd").trace)[3], "");
-}
-
-TEST(IndexReading, SymbolicLinkIsSizedByItsTarget)
-{
-    const Bytes file = stereoLike(2).build().bytes;
+    // A symbolic link is sized by the file it names.
     ScratchFolder folder;
-    const std::string target = folder.write("real.MPO", file);
-    ASSERT_EQ(symlink(target.c_str(), (folder.path() + "/link.MPO").c_str()), 0);
+    ASSERT_EQ(symlink(folder.write("real.MPO", file).c_str(), (folder.path() + "/link.MPO").c_str()), 0);
     const EngineRun run = runEngine(folder.path() + "/link.MPO");
     EXPECT_EQ(run.result, 0);
     EXPECT_EQ(linesOf(run.trace)[1], "File Size = " + std::to_string(file.size()));

@@ -7,64 +7,42 @@
 
 namespace {
 
-std::string hexDumpOf(const Bytes &bytes)
+template <typename Print>
+std::string printed(Print print)
 {
     testing::internal::CaptureStdout();
-    EXPECT_EQ(dumphex(bytes.data(), int(bytes.size())), 0);
+    print();
     return testing::internal::GetCapturedStdout();
 }
 
-Bytes countingBytes(int n, int from = 0x41)
+std::string hexDumpOf(int n, int from = 0x41)
 {
-    Bytes b;
+    Bytes bytes;
     for (int i = 0; i < n; ++i)
-        b.push_back(std::uint8_t(from + i));
-    return b;
+        bytes.push_back(std::uint8_t(from + i));
+    return printed([&] { dumphex(bytes.data(), n); });
 }
 
 std::string entryDumpOf(std::uint32_t attribute)
 {
     const MPEntry entry{attribute, 1234, 0x10, 2, 3};
-    testing::internal::CaptureStdout();
-    dumpMPEntry(&entry);
-    return testing::internal::GetCapturedStdout();
+    return printed([&] { dumpMPEntry(&entry); });
 }
 
 }  // namespace
 
-TEST(HexDump, ShortDumpIsOneUnpaddedLine)
+TEST(HexDump, LinesOfSixteenWithTheLastPaddedUnderTheOthers)
 {
-    EXPECT_EQ(hexDumpOf({0xFF, 0xD8}), "0x00000000:ff d8   _ _\n");
-}
-
-TEST(HexDump, FullLinesAreNinetyTwoCharacters)
-{
-    const std::string line16 = "0x00000000:41 42 43 44 45 46 47 48 49 4a 4b 4c 4d 4e 4f 50  "
-                               " A B C D E F G H I J K L M N O P\n";
-    EXPECT_EQ(line16.size(), 93u);
-    EXPECT_EQ(hexDumpOf(countingBytes(16)), line16);
-
-    const std::string dump32 = hexDumpOf(countingBytes(32));
-    ASSERT_EQ(linesOf(dump32).size(), 2u);
-    EXPECT_EQ(linesOf(dump32)[1].substr(0, 14), "0x00000010:51 ");
-    EXPECT_EQ(linesOf(dump32)[1].size(), 92u);
-}
-
-TEST(HexDump, ShortLastLineIsPaddedUnderTheFullLines)
-{
-    const auto lines17 = linesOf(hexDumpOf(countingBytes(17)));
-    ASSERT_EQ(lines17.size(), 2u);
-    EXPECT_EQ(lines17[1], "0x00000010:51 " + std::string(45, ' ') + "  Q");
-
-    const auto lines20 = linesOf(hexDumpOf(countingBytes(20)));
-    EXPECT_EQ(lines20[1], "0x00000010:51 52 53 54 " + std::string(36, ' ') + "  Q R S T");
-    EXPECT_EQ(lines20[1].size(), lines20[0].size() - 2 * 12);
-}
-
-TEST(HexDump, OnlyPrintableAsciiShowsAsItself)
-{
-    EXPECT_EQ(hexDumpOf({0x1F, 0x20, 0x7E, 0x7F, 0x80, 0xFF}),
-              "0x00000000:1f 20 7e 7f 80 ff   _   ~ _ _ _\n");
+    const std::string full = "0x00000000:41 42 43 44 45 46 47 48 49 4a 4b 4c 4d 4e 4f 50   A B C D E F G H I J K L M N O P";
+    EXPECT_EQ(full.size(), 92u);
+    EXPECT_EQ(hexDumpOf(16), full + "\n");
+    EXPECT_EQ(hexDumpOf(17), full + "\n0x00000010:51 " + std::string(45, ' ') + "  Q\n");
+    EXPECT_EQ(linesOf(hexDumpOf(20))[1], "0x00000010:51 52 53 54 " + std::string(36, ' ') + "  Q R S T");
+    EXPECT_EQ(linesOf(hexDumpOf(32))[1].substr(0, 14), "0x00000010:51 ");
+    EXPECT_EQ(linesOf(hexDumpOf(32))[1].size(), 92u);
+    // Only printable ASCII shows as itself, and a short dump is not padded.
+    const Bytes odd = {0x1F, 0x20, 0x7E, 0x7F, 0x80, 0xFF};
+    EXPECT_EQ(printed([&] { dumphex(odd.data(), 6); }), "0x00000000:1f 20 7e 7f 80 ff   _   ~ _ _ _\n");
 }
 
 TEST(EntryDump, ShowsFlagsReservedBitsAndDataType)
@@ -82,30 +60,23 @@ TEST(EntryDump, ShowsFlagsReservedBitsAndDataType)
 
 TEST(IfdNames, UnknownTagsAndTypesSayUnknown)
 {
-    EXPECT_STREQ(getEXIFTAGNAME(0xB001), "NumberOfImages");
     EXPECT_STREQ(getEXIFTAGNAME(0xB004), "TotalFrames");
     EXPECT_STREQ(getEXIFTAGNAME(0xB005), "UNKNOWN");
-    EXPECT_STREQ(getEXIFTAGNAME(0xAFFF), "UNKNOWN");
     EXPECT_STREQ(getEXIFTYPENAME(10), "SRATIONAL");
-    EXPECT_STREQ(getEXIFTYPENAME(7), "UNDEFINED");
     for (std::uint16_t type : {0, 6, 8, 11, 12, 16})
         EXPECT_STREQ(getEXIFTYPENAME(type), "UNKNOWN") << type;
 }
 
 TEST(FreeSpace, MissingFolderIsUnknownAndRealFolderIsCounted)
 {
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(getfreespace("/no/such/folder"), MPO_FREESPACE_UNKNOWN);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error = -1\n");
+    std::uint64_t space = 0;
+    EXPECT_EQ(printed([&] { space = getfreespace("/no/such/folder"); }), "Error = -1\n");
+    EXPECT_EQ(space, MPO_FREESPACE_UNKNOWN);
 
     ScratchFolder folder;
-    testing::internal::CaptureStdout();
-    const std::uint64_t space = getfreespace(folder.path().c_str());
-    const auto lines = linesOf(testing::internal::GetCapturedStdout());
-    EXPECT_GT(space, 0u);
-    EXPECT_NE(space, MPO_FREESPACE_UNKNOWN);
+    const auto lines = linesOf(printed([&] { space = getfreespace(folder.path().c_str()); }));
+    EXPECT_TRUE(space > 0 && space != MPO_FREESPACE_UNKNOWN);
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[0], folder.path());
-    EXPECT_EQ(lines[1].substr(0, 12), " f_bavail = ");
     EXPECT_EQ(lines[8].substr(0, 12), "f_namemax = ");
 }
