@@ -1,4 +1,4 @@
-// Byte-order marks and swaps, the marker table, and the name test.
+// Byte-order marks and swaps, and the marker table.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -25,12 +25,4 @@ TEST(MarkerTable, HoldsTheJpegMarkersOnceEach)
     for (const unsigned char *marker : {SOI, APP1, APP2, DQT, DHT, DRI, SOF, SOS, EOI})
         seen.insert(marker[0] << 8 | marker[1]);
     EXPECT_EQ(seen, (std::set<int>{0xFFD8, 0xFFE1, 0xFFE2, 0xFFDB, 0xFFC4, 0xFFDD, 0xFFC0, 0xFFDA, 0xFFD9}));
-}
-
-TEST(NameTest, MatchesTheSuffixInAnyCase)
-{
-    for (const char *name : {"IMG_0001.MPO", "photo.mPo", "photoMPO", "MPO"})
-        EXPECT_EQ(isMPO(name, "MPO"), 0) << name;
-    for (const char *name : {"PO", "photo.jpg", "photo.mpo.jpg"})
-        EXPECT_EQ(isMPO(name, "MPO"), -1) << name;
 }

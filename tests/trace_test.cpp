@@ -1,5 +1,4 @@
-// Layout of the hex dump and the MP Entry dump, the IFD names, and the
-// free-space query.
+// Layout of the hex dump and the MP Entry dump, and the free-space query.
 #include <gtest/gtest.h>
 
 #include "engine_test_support.h"
@@ -56,15 +55,6 @@ TEST(EntryDump, ShowsFlagsReservedBitsAndDataType)
     EXPECT_EQ(linesOf(entryDumpOf(1u << 27))[0], "|---|Reserved=0x1 DataType=0x0");
     EXPECT_EQ(linesOf(entryDumpOf(1u << 24))[0], "|---|Reserved=0x0 DataType=0x1");
     EXPECT_EQ(linesOf(entryDumpOf(1u << 23))[0], "|---|Reserved=0x0 DataType=0x0");
-}
-
-TEST(IfdNames, UnknownTagsAndTypesSayUnknown)
-{
-    EXPECT_STREQ(getEXIFTAGNAME(0xB004), "TotalFrames");
-    EXPECT_STREQ(getEXIFTAGNAME(0xB005), "UNKNOWN");
-    EXPECT_STREQ(getEXIFTYPENAME(10), "SRATIONAL");
-    for (std::uint16_t type : {0, 6, 8, 11, 12, 16})
-        EXPECT_STREQ(getEXIFTYPENAME(type), "UNKNOWN") << type;
 }
 
 TEST(FreeSpace, MissingFolderIsUnknownAndRealFolderIsCounted)
