@@ -148,7 +148,8 @@ int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **
 
     char name[MPO_NAME_CAPACITY];
     int suffix = 0;
-    const bool named = findFreeName(name, walk.saveFolder, walk.index.baseName, number, suffix);
+    const bool named = walk.saveFolder != nullptr &&
+                       findFreeName(name, walk.saveFolder, walk.index.baseName, number, suffix);
     if (named)
         std::puts(name);
     if (walk.mode == MPO_LOAD_ONE) {
