@@ -1,0 +1,104 @@
+// The viewer's one controller: start-up and shut-down, the two saved
+// settings, the user's commands, the progress display during an engine run
+// and the alerts after a failed one. It holds the state of the file on show
+// and reaches every control through the outlets the window layout gives it.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+#include <functional>
+#include <optional>
+
+class Panels;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSettings;
+class QWidget;
+class ZorImageView;
+
+// The controls the controller works with; the window layout sets them.
+struct KivOutlets {
+    QLineEdit *currentTextField = nullptr;
+    QLabel *fileNameTextField = nullptr;
+    ZorImageView *image = nullptr;
+    QPushButton *nextButton = nullptr;
+    QPushButton *previousButton = nullptr;
+    QLabel *totalTextField = nullptr;
+    QLineEdit *saveFolderTextField = nullptr;
+    QProgressBar *statusProgressIndicator = nullptr;
+    QLabel *statusTextField = nullptr;
+    QAction *mpoMenuItem = nullptr;
+};
+
+class KivController : public QObject {
+    Q_OBJECT
+public:
+    KivController(QSettings &settings, Panels &panels, QObject *parent = nullptr);
+
+    void setOutlets(const KivOutlets &outlets) { outlets_ = outlets; }
+    const KivOutlets &outlets() const { return outlets_; }
+
+    // Milliseconds of a steady clock; tests set their own.
+    using Clock = std::function<qint64()>;
+    void setClock(Clock clock) { clock_ = std::move(clock); }
+
+    int currentNum() const { return currentNum_; }
+    bool isLocked() const { return isLocked_; }
+    int totalCount() const { return totalCount_; }
+    const QString &mpFileName() const { return mpFileName_; }
+    const QString &mpSaveFolder() const { return mpSaveFolder_; }
+    std::optional<qint64> lastUpdate() const { return lastUpdate_; }
+
+    // A setting as stored, else its registered default.
+    QVariant setting(const QString &key) const;
+
+public slots:
+    // Application and main-window events.
+    void applicationOpenFile(const QString &path);
+    void applicationDidFinishLaunching();
+    void applicationWillTerminate();
+    void windowWillClose();
+
+    // Progress of an engine run, and the alert for a failed one.
+    void updateStatusTotal(int num, int total);
+    void mpoErrorDialog(int code);
+
+    // The user's commands.
+    void selectAction();
+    void mpofiledropedAction(ZorImageView *sender);
+    void nextAction();
+    void previousAction();
+    void changeCurrentNum();
+    void splitAllFilesAction();
+    void splitOneFileAction();
+    void splitSettingsAction();
+    void selectSaveFolderAction();
+    void splitSettingsOKAction();
+    void splitSettingsCancelAction();
+
+private:
+    QWidget *mainWindow() const;
+    void redrawProgressDisplay();
+    void setProgressDisplayVisible(bool visible);
+    double secondsSinceLastUpdate() const;
+
+    QSettings &settings_;
+    Panels &panels_;
+    KivOutlets outlets_;
+    QVariantMap registeredDefaults_;
+    Clock clock_;
+
+    int currentNum_ = 0;
+    bool isLocked_ = false;
+    int totalCount_ = 0;
+    std::optional<qint64> lastUpdate_;  // when the current redraw interval began
+    QString mpFileName_;
+    QString mpSaveFolder_;
+};
+
+// The engine's progress callback: forwards to the controller in `context`.
+void mpoStatusCallBack(void *context, int num, int total);

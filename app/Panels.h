@@ -1,0 +1,27 @@
+// The modal panels the viewer asks the user through: the open panel, the
+// folder panel, the alert and the modal run of a dialog. The controller
+// talks to this interface only, so tests can answer in place of a user.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+class QWidget;
+
+class Panels {
+public:
+    virtual ~Panels() = default;
+
+    // A file chosen by the user among files with these extensions; empty when
+    // the panel was cancelled.
+    virtual QString openFile(QWidget *parent, const QStringList &extensions) = 0;
+    // A folder chosen (or made) by the user, starting in `start`; empty when
+    // cancelled.
+    virtual QString chooseFolder(QWidget *parent, const QString &start) = 0;
+    // Shows a modal alert with one default button; returns 1 when that button
+    // dismissed it.
+    virtual int alert(QWidget *parent, const QString &title, const QString &message) = 0;
+    // Runs `dialog` modally and returns the code it was ended with.
+    virtual int runModal(QDialog &dialog) = 0;
+};

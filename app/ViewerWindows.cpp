@@ -1,0 +1,65 @@
+#include "ViewerWindows.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+namespace {
+
+// Tells the controller when the main window closes.
+class CloseWatcher : public QObject {
+public:
+    explicit CloseWatcher(KivController &controller) : controller_(controller) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            controller_.windowWillClose();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    KivController &controller_;
+};
+
+}  // namespace
+
+ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
+    : splitSettingsWindow_(&mainWindow_), controller_(settings, panels)
+{
+    ui_.setupUi(&mainWindow_);
+    settingsUi_.setupUi(&splitSettingsWindow_);
+    controller_.setOutlets({ui_.currentTextField, ui_.fileNameTextField, ui_.image, ui_.nextButton,
+                            ui_.previousButton, ui_.totalTextField, settingsUi_.saveFolderTextField,
+                            ui_.statusProgressIndicator, ui_.statusTextField, ui_.menuSplit->menuAction()});
+    connectCommands();
+}
+
+ViewerWindows::~ViewerWindows()
+{
+    mainWindow_.removeEventFilter(closeWatcher_.get());
+}
+
+void ViewerWindows::connectCommands()
+{
+    KivController *c = &controller_;
+    ui_.actionOpen->setShortcut(QKeySequence::Open);
+    ui_.actionQuit->setShortcut(QKeySequence::Quit);
+    QObject::connect(ui_.actionOpen, &QAction::triggered, c, &KivController::selectAction);
+    QObject::connect(ui_.actionQuit, &QAction::triggered, &mainWindow_, &QWidget::close);
+    QObject::connect(ui_.actionSplitOne, &QAction::triggered, c, &KivController::splitOneFileAction);
+    QObject::connect(ui_.actionSplitAll, &QAction::triggered, c, &KivController::splitAllFilesAction);
+    QObject::connect(ui_.actionSplitSettings, &QAction::triggered, c, &KivController::splitSettingsAction);
+    QObject::connect(ui_.nextButton, &QPushButton::clicked, c, &KivController::nextAction);
+    QObject::connect(ui_.previousButton, &QPushButton::clicked, c, &KivController::previousAction);
+    QObject::connect(ui_.currentTextField, &QLineEdit::returnPressed, c, &KivController::changeCurrentNum);
+    QObject::connect(settingsUi_.browseButton, &QPushButton::clicked, c, &KivController::selectSaveFolderAction);
+    QObject::connect(settingsUi_.okButton, &QPushButton::clicked, c, &KivController::splitSettingsOKAction);
+    QObject::connect(settingsUi_.cancelButton, &QPushButton::clicked, c, &KivController::splitSettingsCancelAction);
+    ui_.image->setTarget(c, "mpofiledropedAction(ZorImageView*)");
+
+    // The controller is the application's and the main window's delegate.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, c, &KivController::applicationWillTerminate);
+    closeWatcher_ = std::make_unique<CloseWatcher>(controller_);
+    mainWindow_.installEventFilter(closeWatcher_.get());
+}

@@ -1,0 +1,39 @@
+// Loads the window layout: makes the main window, the split-settings dialog
+// and the controller, gives the controller its outlets, and wires every
+// command, the picture view's drops and the application's events to it.
+#pragma once
+
+#include <QDialog>
+#include <QMainWindow>
+#include <memory>
+
+#include "KivController.h"
+#include "ui_MainWindow.h"
+#include "ui_SplitSettings.h"
+
+class QSettings;
+class Panels;
+
+class ViewerWindows {
+public:
+    ViewerWindows(QSettings &settings, Panels &panels);
+    ~ViewerWindows();
+    ViewerWindows(const ViewerWindows &) = delete;
+    ViewerWindows &operator=(const ViewerWindows &) = delete;
+
+    QMainWindow &mainWindow() { return mainWindow_; }
+    QDialog &splitSettingsWindow() { return splitSettingsWindow_; }
+    KivController &controller() { return controller_; }
+    const Ui::MainWindow &ui() const { return ui_; }
+    const Ui::SplitSettings &settingsUi() const { return settingsUi_; }
+
+private:
+    void connectCommands();
+
+    QMainWindow mainWindow_;
+    Ui::MainWindow ui_;
+    QDialog splitSettingsWindow_;
+    Ui::SplitSettings settingsUi_;
+    KivController controller_;
+    std::unique_ptr<QObject> closeWatcher_;
+};

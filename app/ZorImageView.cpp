@@ -1,0 +1,96 @@
+#include "ZorImageView.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QPainter>
+
+namespace {
+
+// The local file paths a drag carries; false when it carries no file names.
+bool draggedPaths(const QMimeData *data, QStringList &paths)
+{
+    if (data == nullptr || !data->hasUrls())
+        return false;
+    paths.clear();
+    for (const QUrl &url : data->urls())
+        paths << (url.isLocalFile() ? url.toLocalFile() : QString());
+    return true;
+}
+
+bool isPictureName(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QString extension = QFileInfo(path).suffix();
+    for (const char *known : {"mpo", "jpg", "jpeg"})
+        if (extension.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+ZorImageView::ZorImageView(QWidget *parent) : QWidget(parent) {}
+
+void ZorImageView::setImage(const QImage &image)
+{
+    image_ = image;
+    update();
+}
+
+void ZorImageView::setImageScaling(ImageScaling scaling)
+{
+    scaling_ = scaling;
+    update();
+}
+
+void ZorImageView::setTarget(QObject *target, const char *action)
+{
+    target_ = target;
+    action_ = QMetaObject::normalizedSignature(action);
+}
+
+void ZorImageView::dragEnterEvent(QDragEnterEvent *event)
+{
+    QStringList paths;
+    if (!draggedPaths(event->mimeData(), paths))
+        return event->ignore();
+    for (const QString &path : paths)
+        if (!isPictureName(path))
+            return event->ignore();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void ZorImageView::dropEvent(QDropEvent *event)
+{
+    qInfo("%s", "-[ZorImageView performDragOperation:]");
+    QStringList paths;
+    if (!draggedPaths(event->mimeData(), paths))
+        return event->ignore();
+    if (target_ && target_->metaObject()->indexOfMethod(action_) >= 0) {
+        dropedFileName_ = paths;
+        const QByteArray name = action_.left(action_.indexOf('('));
+        QMetaObject::invokeMethod(target_, name.constData(), Qt::DirectConnection,
+                                  Q_ARG(ZorImageView *, this));
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void ZorImageView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(0x33, 0x33, 0x33));  // pictures look best on dark grey
+    if (image_.isNull())
+        return;
+    QSize shown = image_.size();
+    if (scaling_ == ImageScaling::ProportionallyDown &&
+        (shown.width() > width() || shown.height() > height()))
+        shown.scale(size(), Qt::KeepAspectRatio);
+    const QRect area(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(area, image_);
+}

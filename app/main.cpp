@@ -1,0 +1,24 @@
+// mpoview: shows the pictures of MPO files one at a time and splits them.
+#include <QApplication>
+#include <QSettings>
+
+#include "QtPanels.h"
+#include "Translations.h"
+#include "ViewerWindows.h"
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName("mpoview");
+    QApplication::setApplicationName("mpoview");
+    installTranslations(application);
+
+    QSettings settings;
+    QtPanels panels;
+    ViewerWindows windows(settings, panels);
+    // Files handed over by the desktop (the .desktop entry's %f) come first.
+    for (const QString &path : QApplication::arguments().mid(1))
+        windows.controller().applicationOpenFile(path);
+    windows.controller().applicationDidFinishLaunching();
+    return QApplication::exec();
+}
