@@ -56,6 +56,13 @@ public:
     // A setting as stored, else its registered default.
     QVariant setting(const QString &key) const;
 
+    // Shows the file at `path`: an MPO file through the engine, a JPEG file
+    // as a single picture. Returns 0, or the engine's result code.
+    int getPicturefromFile(const QString &path);
+    // Loads picture `n` of the file on show into the picture view.
+    void updatePicture(int n);
+    void updateButtonEnable();
+
 public slots:
     // Application and main-window events.
     void applicationOpenFile(const QString &path);
@@ -82,6 +89,10 @@ public slots:
 
 private:
     QWidget *mainWindow() const;
+    void showHandedOverDocument();
+    int loadMpoFile(const QString &path, bool makeCurrent);
+    void showEnginePicture(unsigned char *buffer, int size);
+    void showSinglePicture(const QString &path);
     void redrawProgressDisplay();
     void setProgressDisplayVisible(bool visible);
     double secondsSinceLastUpdate() const;

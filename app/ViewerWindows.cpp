@@ -52,7 +52,18 @@ void ViewerWindows::connectCommands()
     QObject::connect(ui_.actionSplitSettings, &QAction::triggered, c, &KivController::splitSettingsAction);
     QObject::connect(ui_.nextButton, &QPushButton::clicked, c, &KivController::nextAction);
     QObject::connect(ui_.previousButton, &QPushButton::clicked, c, &KivController::previousAction);
+    // The arrow keys press the step buttons, and so do nothing while they are disabled.
+    for (auto [action, button] : {std::pair{ui_.actionNext, ui_.nextButton}, std::pair{ui_.actionPrevious, ui_.previousButton}})
+        QObject::connect(action, &QAction::triggered, button, [button] {
+            if (button->isEnabled())
+                button->click();
+        });
     QObject::connect(ui_.currentTextField, &QLineEdit::returnPressed, c, &KivController::changeCurrentNum);
+    // The picture view keeps the keyboard focus, so the arrow keys step
+    // through the pictures rather than move the number field's cursor.
+    ui_.image->setFocusPolicy(Qt::StrongFocus);
+    mainWindow_.setFocusProxy(ui_.image);
+    QObject::connect(ui_.currentTextField, &QLineEdit::returnPressed, ui_.image, qOverload<>(&QWidget::setFocus));
     QObject::connect(settingsUi_.browseButton, &QPushButton::clicked, c, &KivController::selectSaveFolderAction);
     QObject::connect(settingsUi_.okButton, &QPushButton::clicked, c, &KivController::splitSettingsOKAction);
     QObject::connect(settingsUi_.cancelButton, &QPushButton::clicked, c, &KivController::splitSettingsCancelAction);

@@ -1,9 +1,11 @@
-// Writes a small synthetic MPO file (a stereo-like pair) for trying the
-// programs out: make_sample_mpo OUTPUT
+// Writes a sample MPO file, a synthetic stereo pair rendered and encoded by
+// Qt, for trying the programs out: make_sample_mpo OUTPUT
+#include <QGuiApplication>
+
 #include <cstdio>
 #include <fstream>
 
-#include "mpo_builder.h"
+#include "jpeg_pictures.h"
 
 int main(int argc, char **argv)
 {
@@ -11,7 +13,11 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: make_sample_mpo OUTPUT\n");
         return 2;
     }
-    MPOBuilder builder = stereoLike(2);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);  // text rendering needs fonts
+    MPOBuilder builder;
+    for (int eye = 1; eye <= 2; ++eye)
+        builder.add(jpegOf(scenePicture(eye, QSize(960, 720))), eye == 1 ? 0x20020002u : 0x00020002u);
     builder.pictures[0].after = {0x00, 0x00};  // the padding many cameras leave
     const Bytes bytes = builder.build().bytes;
     std::ofstream out(argv[1], std::ios::binary);

@@ -1,40 +1,13 @@
 // The picture view as a drop target.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 
 #include "ZorImageView.h"
 #include "drop_recorder.h"
+#include "viewer_test_support.h"
 
-namespace {
-
-QMimeData *filesDrag(const QStringList &paths)
-{
-    auto *data = new QMimeData;
-    QList<QUrl> urls;
-    for (const QString &path : paths)
-        urls << QUrl::fromLocalFile(path);
-    data->setUrls(urls);
-    return data;
-}
-
-// Sends a drag entering the view, then, if accepted and asked for, the drop.
-bool dragOnto(ZorImageView &view, QMimeData *data, bool drop = true)
-{
-    std::unique_ptr<QMimeData> owned(data);
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&view, &enter);
-    if (!enter.isAccepted() || !drop)
-        return enter.isAccepted();
-    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&view, &dropped);
-    return dropped.isAccepted();
-}
-
-}  // namespace
 
 TEST(DropView, AcceptsOnlyFilesNamedAsPictures)
 {

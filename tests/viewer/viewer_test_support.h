@@ -42,6 +42,14 @@ public:
     QStringList lines;
 };
 
+class QMimeData;
+
+// A drag of these local files, as a file manager makes it.
+QMimeData *filesDrag(const QStringList &paths);
+// Drags `data` onto `view` (taking it over) and, when the view accepts and
+// `drop` is set, drops it. Returns whether the view accepted.
+bool dragOnto(ZorImageView &view, QMimeData *data, bool drop = true);
+
 class Viewer {
 public:
     explicit Viewer(const QString &settingsFile);

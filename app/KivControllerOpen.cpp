@@ -1,0 +1,159 @@
+// Opening a file (open panel, drop, desktop) and showing its pictures.
+#include <QAction>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <cstdlib>
+
+#include "KivController.h"
+#include "Panels.h"
+#include "ZorImageView.h"
+#include "mpo.h"
+
+namespace {
+
+bool hasExtension(const QString &path, const char *extension)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String(extension), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+void KivController::showEnginePicture(unsigned char *buffer, int size)
+{
+    // One copy of the engine's bytes, and the engine's buffer freed at once.
+    const QByteArray bytes(reinterpret_cast<const char *>(buffer), size);
+    std::free(buffer);
+    outlets_.image->setImage(QImage::fromData(bytes, "JPEG"));
+}
+
+void KivController::showSinglePicture(const QString &path)
+{
+    qInfo("Single Picture");
+    const QImage picture = QImageReader(path).read();  // null when unreadable: the view shows nothing
+    outlets_.totalTextField->setText("/ 1");
+    outlets_.currentTextField->setText("1");
+    outlets_.currentTextField->setEnabled(false);
+    outlets_.previousButton->setEnabled(false);
+    outlets_.nextButton->setEnabled(false);
+    outlets_.mpoMenuItem->setEnabled(false);
+    outlets_.image->setImage(picture);
+    setProgressDisplayVisible(false);
+}
+
+// The steps both loaders take for an MPO file; returns the engine's result.
+// The open panel's loader makes the file the current one once it loaded.
+int KivController::loadMpoFile(const QString &path, bool makeCurrent)
+{
+    setProgressDisplayVisible(true);
+    const QByteArray file = path.toUtf8();
+    const QByteArray folder = setting("SaveFolderPath").toString().toUtf8();
+    int count = 0;
+    int representative = 0;
+    unsigned char *buffer = nullptr;
+    int size = 0;
+    const int result = chkMPOandSaved(file.constData(), &count, &representative, MPO_LOAD_ONE, 0, &buffer,
+                                      &size, folder.constData(), mpoStatusCallBack, this);
+    if (result != 0) {
+        std::free(buffer);
+        mpoErrorDialog(result);
+        return result;
+    }
+    const int number = representative != 0 ? representative : 1;
+    outlets_.currentTextField->setText(QString::number(number));
+    outlets_.totalTextField->setText(QString::asprintf("/ %3d", count));
+    outlets_.currentTextField->setEnabled(true);
+    outlets_.previousButton->setEnabled(true);
+    outlets_.nextButton->setEnabled(true);
+    outlets_.mpoMenuItem->setEnabled(true);
+    currentNum_ = number;
+    totalCount_ = count;
+    if (number == 1)
+        outlets_.previousButton->setEnabled(false);
+    else if (count == number)
+        outlets_.nextButton->setEnabled(false);
+    if (makeCurrent)
+        mpFileName_ = path;
+    if (buffer != nullptr)
+        showEnginePicture(buffer, size);
+    else
+        updatePicture(number);
+    return 0;
+}
+
+int KivController::getPicturefromFile(const QString &path)
+{
+    qInfo("Multi Picture");
+    if (hasExtension(path, "mpo")) {
+        const int result = loadMpoFile(path, false);
+        if (result != 0)
+            outlets_.currentTextField->setEnabled(false);
+        return result;
+    }
+    if (hasExtension(path, "jpg") || hasExtension(path, "jpeg"))
+        showSinglePicture(path);
+    return 0;
+}
+
+void KivController::selectAction()
+{
+    const QString path = panels_.openFile(mainWindow(), {"jpg", "jpeg", "mpo"});
+    if (path.isEmpty())
+        return;
+    outlets_.fileNameTextField->setText(QFileInfo(path).fileName());
+    if (!hasExtension(path, "mpo"))
+        return showSinglePicture(path);
+    qInfo("Multi Picture");
+    loadMpoFile(path, true);
+}
+
+void KivController::updatePicture(int n)
+{
+    isLocked_ = true;
+    const QByteArray file = mpFileName_.toUtf8();
+    const QByteArray folder = mpSaveFolder_.toUtf8();
+    int representative = 0;
+    unsigned char *buffer = nullptr;
+    int size = 0;
+    const int result = chkMPOandSaved(file.constData(), &totalCount_, &representative, MPO_LOAD_ONE, n,
+                                      &buffer, &size, folder.constData(), mpoStatusCallBack, this);
+    if (result != 0) {
+        std::free(buffer);
+        mpoErrorDialog(result);
+    } else if (buffer != nullptr) {
+        showEnginePicture(buffer, size);
+    }
+    isLocked_ = false;
+}
+
+void KivController::showHandedOverDocument()
+{
+    outlets_.fileNameTextField->setText(QFileInfo(mpFileName_).fileName());
+    if (const int result = getPicturefromFile(mpFileName_); result != 0)
+        qInfo("getPicturefromFile Error %d", result);
+}
+
+void KivController::mpofiledropedAction(ZorImageView *sender)
+{
+    qInfo("%s", "-[KivController mpofiledropedAction:]");
+    if (sender == nullptr)
+        return;
+    if (!sender->dropedFileName().isEmpty())
+        mpFileName_ = sender->dropedFileName().first();
+    if (mpFileName_.isEmpty()) {
+        outlets_.currentTextField->setEnabled(false);
+        return;
+    }
+    outlets_.fileNameTextField->setText(QFileInfo(mpFileName_).fileName());
+    if (const int result = getPicturefromFile(mpFileName_); result != 0) {
+        qInfo("getPicturefromFile Error %d", result);
+        return;
+    }
+    mainWindow()->raise();
+    mainWindow()->activateWindow();
+}
