@@ -118,11 +118,3 @@ void KivController::windowWillClose()
 {
     QCoreApplication::quit();
 }
-
-// Commands whose work comes with splitting files.
-void KivController::splitAllFilesAction() {}
-void KivController::splitOneFileAction() {}
-void KivController::splitSettingsAction() {}
-void KivController::selectSaveFolderAction() {}
-void KivController::splitSettingsOKAction() {}
-void KivController::splitSettingsCancelAction() {}

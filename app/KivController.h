@@ -93,6 +93,7 @@ private:
     int loadMpoFile(const QString &path, bool makeCurrent);
     void showEnginePicture(unsigned char *buffer, int size);
     void showSinglePicture(const QString &path);
+    void split(int mode, int selectNum);
     void redrawProgressDisplay();
     void setProgressDisplayVisible(bool visible);
     double secondsSinceLastUpdate() const;

@@ -3,7 +3,7 @@
 # once under AddressSanitizer and UndefinedBehaviorSanitizer.
 . "$(dirname "$0")/common.sh"
 
-install_missing $build_packages python3-pil
+install_missing $build_packages python3-pil desktop-file-utils shared-mime-info
 
 build_project build
 ctest --test-dir "$project_root/build" --output-on-failure -j "$(nproc)"

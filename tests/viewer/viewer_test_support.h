@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -24,11 +25,16 @@ public:
         alerts << title + " | " + message;
         return 1;
     }
-    int runModal(QDialog &) override { return modalResult; }
+    int runModal(QDialog &dialog) override
+    {
+        modalRuns++;
+        return whileModal ? whileModal(dialog) : 0;
+    }
 
     QStringList files, folders;  // answers, first one first; empty: cancelled
     QStringList alerts;          // "title | message" of each alert shown
-    int modalResult = 0;
+    std::function<int(QDialog &)> whileModal;  // the user's doings in a modal dialog
+    int modalRuns = 0;
 
 private:
     static QString next(QStringList &answers) { return answers.isEmpty() ? QString() : answers.takeFirst(); }

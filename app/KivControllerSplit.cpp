@@ -1,0 +1,85 @@
+// Splitting the file on show, and the split-settings dialog.
+#include <QAction>
+#include <QDialog>
+#include <QLineEdit>
+#include <QSettings>
+
+#include <cstdlib>
+
+#include "KivController.h"
+#include "Panels.h"
+#include "mpo.h"
+
+namespace {
+
+const char *const saveFolderKey = "SaveFolderPath";
+constexpr int okCode = 1;
+constexpr int cancelCode = 0;
+
+}  // namespace
+
+void KivController::split(int mode, int selectNum)
+{
+    // The split commands stay disabled until an MPO file is on show; one that
+    // arrives before has no file to split.
+    if (mpFileName_.isEmpty())
+        return;
+    const QByteArray file = mpFileName_.toUtf8();
+    const QByteArray folder = mpSaveFolder_.toUtf8();
+    int count = 0;
+    int representative = 0;
+    unsigned char *buffer = nullptr;
+    int size = 0;
+    const int result = chkMPOandSaved(file.constData(), &count, &representative, mode, selectNum, &buffer,
+                                      &size, folder.constData(), mpoStatusCallBack, this);
+    std::free(buffer);
+    if (result != 0)
+        mpoErrorDialog(result);
+}
+
+void KivController::splitAllFilesAction()
+{
+    split(MPO_SAVE_ALL, 0);
+}
+
+void KivController::splitOneFileAction()
+{
+    split(MPO_SAVE_ONE, currentNum_);
+}
+
+void KivController::splitSettingsAction()
+{
+    auto *window = qobject_cast<QDialog *>(outlets_.saveFolderTextField->window());
+    const bool menuWasEnabled = outlets_.mpoMenuItem->isEnabled();
+    outlets_.mpoMenuItem->setEnabled(false);
+    const QVariant folder = setting(saveFolderKey);
+    if (folder.isValid())
+        outlets_.saveFolderTextField->setText(folder.toString());
+    const int answer = panels_.runModal(*window);
+    window->hide();
+    if (answer == okCode) {
+        settings_.setValue(saveFolderKey, outlets_.saveFolderTextField->text());
+        settings_.sync();
+    }
+    outlets_.mpoMenuItem->setEnabled(menuWasEnabled);
+}
+
+void KivController::selectSaveFolderAction()
+{
+    QLineEdit *field = outlets_.saveFolderTextField;
+    const QString folder = panels_.chooseFolder(field->window(), field->text());
+    if (folder.isEmpty())
+        return;
+    field->setText(folder);
+    mpSaveFolder_ = folder;
+}
+
+void KivController::splitSettingsOKAction()
+{
+    qobject_cast<QDialog *>(outlets_.saveFolderTextField->window())->done(okCode);
+}
+
+void KivController::splitSettingsCancelAction()
+{
+    qobject_cast<QDialog *>(outlets_.saveFolderTextField->window())->done(cancelCode);
+}

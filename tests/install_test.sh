@@ -1,0 +1,23 @@
+#!/bin/sh
+# Installs the build into a scratch prefix and checks that a desktop would
+# find the programs, the desktop entry, the .mpo type, the icon and the texts.
+# usage: install_test.sh BUILD_FOLDER
+set -eu
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$1" --prefix "$prefix" >/dev/null
+id=io.github.mpoview.MpoView
+for file in bin/mpoview bin/mposplit share/applications/$id.desktop share/mime/packages/$id.xml \
+            share/icons/hicolor/scalable/apps/$id.svg share/mpoview/translations/mpoview_ja.qm; do
+    [ -s "$prefix/$file" ] || { echo "missing: $file"; exit 1; }
+done
+[ -x "$prefix/bin/mpoview" ] && [ -x "$prefix/bin/mposplit" ]
+grep -q '^MimeType=image/x-mpo;image/jpeg;$' "$prefix/share/applications/$id.desktop"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$prefix/share/applications/$id.desktop"
+fi
+if command -v update-mime-database >/dev/null; then
+    update-mime-database "$prefix/share/mime"
+    grep -q 'image/x-mpo:\*\.mpo' "$prefix/share/mime/globs"
+fi
+echo "installed and found"
