@@ -80,7 +80,10 @@ int writewoAPP2(const unsigned char *picture, int size, std::FILE *out)
         if (length < 2 || length + 2 > remaining)
             return -1;  // a segment that reaches past the end of the picture
         if (isMarker(at, APP2)) {
+            // What follows APP2 must hold the end of the picture, its EOI.
             const int count = remaining - length - 2;
+            if (count < 2)
+                return -1;
             return writeAll(at + length + 2, count, out) ? count : -1;
         }
         if (!writeAll(at, length + 2, out))

@@ -111,6 +111,7 @@ TEST(PictureWriter, RefusesWhatItCannotWalk)
         soi + Bytes{0xFF, 0xE2, 0x00, 0x40, 1, 2} + eoi,   // APP2 longer than the picture
         soi + Bytes{0xFF, 0xE1, 0x00, 0x01} + scan,        // length below 2
         soi + Bytes{0xFF, 0xE1, 0x00, 0x06, 1, 2, 0xFF, 0xD9},  // ends inside its header
+        soi + Bytes{0xFF, 0xE2, 0x00, 0x06, 1, 2, 0xFF, 0xD9},  // ends inside its APP2 segment
     };
     for (const Bytes &picture : refused) {
         const Written w = write(picture);
