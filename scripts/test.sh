@@ -1,9 +1,10 @@
 #!/bin/sh
-# Installs what is missing, builds, and runs every test twice: once plain and
-# once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, and runs every test: once plain, once
+# under AddressSanitizer and UndefinedBehaviorSanitizer, the engine's unit
+# tests once more under valgrind, and then the engine's fuzzer for 120 s.
 . "$(dirname "$0")/common.sh"
 
-install_missing $build_packages python3-pil desktop-file-utils shared-mime-info
+install_missing $build_packages python3-pil desktop-file-utils shared-mime-info valgrind
 
 build_project build
 ctest --test-dir "$project_root/build" --output-on-failure -j "$(nproc)"
@@ -11,4 +12,15 @@ ctest --test-dir "$project_root/build" --output-on-failure -j "$(nproc)"
 build_project build-sanitize -DMPO_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$project_root/build-sanitize" --output-on-failure -j "$(nproc)"
-echo "All tests passed, plain and under the sanitizers."
+
+echo "Engine tests under valgrind:"
+log="$project_root/build/valgrind.log"
+if ! valgrind -q --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect \
+        "$project_root/build/tests/engine_tests" >"$log" 2>&1; then
+    tail -n 60 "$log"
+    exit 1
+fi
+grep -E '^\[  PASSED  \]' "$log"
+
+"$project_root/scripts/fuzz.sh" 120
+echo "All tests passed: plain, under the sanitizers, under valgrind, and fuzzed."

@@ -50,6 +50,11 @@ TEST(IndexRefusal, EachBrokenFieldIsRefusedWithItsReason)
          "MP Entries Outside APP2 Segment."},
         {"NumberOfImages negative", [](MPOBuilder &m) { m.numberOfImages = -1; }, intact, -12,
          "MP Entries Outside APP2 Segment."},
+        {"NumberOfImages huge", [](MPOBuilder &m) { m.numberOfImages = 0x7FFFFFFF; }, intact, -12,
+         "MP Entries Outside APP2 Segment."},
+        {"data offset plus size wraps 32 bits", none,
+         [](Bytes &b, const BuiltMPO &m) { put32(b, m.entriesAt + 16 + 4, 0x200), put32(b, m.entriesAt + 16 + 8, 0xFFFFFF00); },
+         -12, "File[1] Data Offset Beyond File End."},
         {"APP2 length past the file", [](MPOBuilder &m) { m.app2Length = 0xF000; }, intact, -12,
          "APP2 Segment Cut Short."},
         {"data offset past the file", none,
@@ -125,6 +130,14 @@ TEST(IndexRefusal, OddButValidIndexesAreRead)
     for (const char *line : {"TAG   = 0xb004 (45060)  / TotalFrames", "TAG   = 0xb005 (45061)  / UNKNOWN",
                              "ID    = 0x0006 (6)  / UNKNOWN"})
         EXPECT_EQ(countLines(moved.trace, line), 1) << line;
+
+    // A recorded size past the end of the file is cut to the file.
+    MPOBuilder wrapping = stereoLike(1);
+    wrapping.pictures[0].recordedSize = 0xFFFFFFFF;
+    const BuiltMPO one = wrapping.build();
+    const EngineRun cut = runEngineOn(one.bytes);
+    EXPECT_EQ(cut.picture, one.bytes);
+    EXPECT_EQ(countLines(cut.trace, "File[0] Size Cut To File End -1 -> " + std::to_string(one.bytes.size())), 1);
 
     // The whole APP2 length field is read, as far as the buffer holds it.
     MPOBuilder longest = stereoLike(2);
