@@ -21,16 +21,25 @@ struct Sandbox {
     std::string root, input, saveFolder;
     Sandbox()
     {
-        char pattern[] = "/tmp/mpofuzz-XXXXXX";
-        if (mkdtemp(pattern) == nullptr)
+        // In memory when the system offers it: the files are rewritten for every input.
+        char pattern[] = "/dev/shm/mpofuzz-XXXXXX";
+        char fallback[] = "/tmp/mpofuzz-XXXXXX";
+        char *made = mkdtemp(pattern);
+        if (made == nullptr && (made = mkdtemp(fallback)) == nullptr)
             std::abort();
-        root = pattern;
+        root = made;
         input = root + "/input.MPO";
         saveFolder = root + "/out";
         mkdir(saveFolder.c_str(), 0700);
         // The trace is the engine's business; it only slows the fuzzer down.
         if (std::freopen("/dev/null", "w", stdout) == nullptr)
             std::abort();
+    }
+    ~Sandbox()
+    {
+        unlink(input.c_str());
+        rmdir(saveFolder.c_str());
+        rmdir(root.c_str());
     }
 };
 
