@@ -4,10 +4,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QWidget>
 
@@ -16,8 +18,6 @@
 
 namespace {
 
-const char *const saveFolderKey = "SaveFolderPath";
-const char *const frameKey = "Kiv1Rect";
 constexpr int stepRepeatMs = 200;  // a held step button repeats every 0.2 s
 
 // The frame as "x y w h", which move() and resize() restore exactly.
@@ -38,10 +38,13 @@ void setFrameFromString(QWidget &window, const QString &frame)
         if (!ok)
             return;
     }
-    if (values[2] <= 0 || values[3] <= 0)
+    // A frame on a screen that is gone would put the window out of reach.
+    const QRect frameRect(values[0], values[1], values[2], values[3]);
+    const QScreen *screen = QGuiApplication::screenAt(frameRect.center());
+    if (frameRect.isEmpty() || screen == nullptr)
         return;
-    window.move(values[0], values[1]);
-    window.resize(values[2], values[3]);
+    window.move(frameRect.topLeft());
+    window.resize(frameRect.size());
 }
 
 qint64 steadyMilliseconds()

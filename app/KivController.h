@@ -39,6 +39,10 @@ class KivController : public QObject {
 public:
     KivController(QSettings &settings, Panels &panels, QObject *parent = nullptr);
 
+    // The two saved settings.
+    static constexpr const char *saveFolderKey = "SaveFolderPath";
+    static constexpr const char *frameKey = "Kiv1Rect";
+
     void setOutlets(const KivOutlets &outlets) { outlets_ = outlets; }
     const KivOutlets &outlets() const { return outlets_; }
 

@@ -52,7 +52,7 @@ int KivController::loadMpoFile(const QString &path, bool makeCurrent)
 {
     setProgressDisplayVisible(true);
     const QByteArray file = path.toUtf8();
-    const QByteArray folder = setting("SaveFolderPath").toString().toUtf8();
+    const QByteArray folder = setting(saveFolderKey).toString().toUtf8();
     int count = 0;
     int representative = 0;
     unsigned char *buffer = nullptr;

@@ -12,7 +12,6 @@
 
 namespace {
 
-const char *const saveFolderKey = "SaveFolderPath";
 constexpr int okCode = 1;
 constexpr int cancelCode = 0;
 
