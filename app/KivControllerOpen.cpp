@@ -1,8 +1,7 @@
 // Opening a file (open panel, drop, desktop) and showing its pictures.
 #include <QAction>
 #include <QFileInfo>
-#include <QImage>
-#include <QImageReader>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -29,20 +28,21 @@ void KivController::showEnginePicture(unsigned char *buffer, int size)
     // One copy of the engine's bytes, and the engine's buffer freed at once.
     const QByteArray bytes(reinterpret_cast<const char *>(buffer), size);
     std::free(buffer);
-    outlets_.image->setImage(QImage::fromData(bytes, "JPEG"));
+    outlets_.image->setPicture(bytes);
 }
 
 void KivController::showSinglePicture(const QString &path)
 {
     qInfo("Single Picture");
-    const QImage picture = QImageReader(path).read();  // null when unreadable: the view shows nothing
+    QFile file(path);
+    const QByteArray picture = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     outlets_.totalTextField->setText("/ 1");
     outlets_.currentTextField->setText("1");
     outlets_.currentTextField->setEnabled(false);
     outlets_.previousButton->setEnabled(false);
     outlets_.nextButton->setEnabled(false);
     outlets_.mpoMenuItem->setEnabled(false);
-    outlets_.image->setImage(picture);
+    outlets_.image->setPicture(picture);  // unreadable: the view shows nothing
     setProgressDisplayVisible(false);
 }
 

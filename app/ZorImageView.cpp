@@ -1,6 +1,8 @@
 #include "ZorImageView.h"
 
+#include <QBuffer>
 #include <QDragEnterEvent>
+#include <QImageReader>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
@@ -34,10 +36,39 @@ bool isPictureName(const QString &path)
 
 ZorImageView::ZorImageView(QWidget *parent) : QWidget(parent) {}
 
-void ZorImageView::setImage(const QImage &image)
+void ZorImageView::setPicture(const QByteArray &encoded)
 {
-    image_ = image;
+    encoded_ = encoded;
+    decode();
     update();
+}
+
+QSize ZorImageView::shownSize(QSize picture) const
+{
+    if (scaling_ == ImageScaling::ProportionallyDown && !size().isEmpty() &&
+        (picture.width() > width() || picture.height() > height()))
+        picture.scale(size(), Qt::KeepAspectRatio);
+    return picture;
+}
+
+void ZorImageView::decode()
+{
+    QBuffer buffer(&encoded_);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    fullSize_ = reader.size();
+    const QSize shown = shownSize(fullSize_);
+    if (fullSize_.isValid() && shown != fullSize_)
+        reader.setScaledSize(shown);
+    image_ = reader.read();
+}
+
+void ZorImageView::resizeEvent(QResizeEvent *)
+{
+    // Growing past the decoded size asks for more pixels from the bytes.
+    const QSize shown = shownSize(fullSize_);
+    if (!encoded_.isEmpty() && (shown.width() > image_.width() || shown.height() > image_.height()))
+        decode();
 }
 
 void ZorImageView::setImageScaling(ImageScaling scaling)
@@ -86,10 +117,7 @@ void ZorImageView::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), QColor(0x33, 0x33, 0x33));  // pictures look best on dark grey
     if (image_.isNull())
         return;
-    QSize shown = image_.size();
-    if (scaling_ == ImageScaling::ProportionallyDown &&
-        (shown.width() > width() || shown.height() > height()))
-        shown.scale(size(), Qt::KeepAspectRatio);
+    const QSize shown = shownSize(image_.size());
     const QRect area(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(area, image_);

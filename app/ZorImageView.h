@@ -1,5 +1,7 @@
 // The picture view: shows one picture, scaled down to fit and centred, and
-// takes files dropped on it. A drag is accepted only when every file in it
+// takes files dropped on it. It keeps the picture's JPEG bytes and decodes
+// them at the size it shows (libjpeg scales while decoding), again when it
+// grows, so a large photo never sits in memory at full size. A drag is accepted only when every file in it
 // is named .mpo, .jpg or .jpeg; a drop keeps the list of paths and sends the
 // view's action to its target, which reads the list back.
 #pragma once
@@ -17,7 +19,10 @@ public:
 
     explicit ZorImageView(QWidget *parent = nullptr);
 
-    void setImage(const QImage &image);
+    // Shows the picture in these bytes (any format Qt reads); empty or
+    // undecodable bytes show nothing.
+    void setPicture(const QByteArray &encoded);
+    // The picture as decoded for the view.
     const QImage &image() const { return image_; }
     void setImageScaling(ImageScaling scaling);
 
@@ -30,8 +35,14 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QSize shownSize(QSize picture) const;
+    void decode();
+
+    QByteArray encoded_;
+    QSize fullSize_;  // the picture's own size
     QImage image_;
     ImageScaling scaling_ = ImageScaling::None;
     QPointer<QObject> target_;
