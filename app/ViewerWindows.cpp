@@ -32,6 +32,13 @@ ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
     controller_.setOutlets({ui_.currentTextField, ui_.fileNameTextField, ui_.image, ui_.nextButton,
                             ui_.previousButton, ui_.totalTextField, settingsUi_.saveFolderTextField,
                             ui_.statusProgressIndicator, ui_.statusTextField, ui_.menuSplit->menuAction()});
+    // The progress display keeps its place while hidden, so showing it
+    // neither moves the controls nor resizes (and re-decodes) the picture.
+    for (QWidget *status : {static_cast<QWidget *>(ui_.statusProgressIndicator), static_cast<QWidget *>(ui_.statusTextField)}) {
+        QSizePolicy policy = status->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        status->setSizePolicy(policy);
+    }
     connectCommands();
 }
 

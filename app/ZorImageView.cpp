@@ -2,11 +2,13 @@
 
 #include <QBuffer>
 #include <QDragEnterEvent>
-#include <QImageReader>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMimeData>
 #include <QPainter>
+
+#include "JpegDecoder.h"
 
 namespace {
 
@@ -53,13 +55,17 @@ QSize ZorImageView::shownSize(QSize picture) const
 
 void ZorImageView::decode()
 {
+    const auto shown = [this](QSize full) { return shownSize(full); };
+    image_ = decodeJpegScaled(encoded_, shown, fullSize_);
+    if (!image_.isNull() || encoded_.isEmpty())
+        return;
+    // Not a JPEG libjpeg turns into RGB: Qt's readers decode what they can.
     QBuffer buffer(&encoded_);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     fullSize_ = reader.size();
-    const QSize shown = shownSize(fullSize_);
-    if (fullSize_.isValid() && shown != fullSize_)
-        reader.setScaledSize(shown);
+    if (fullSize_.isValid() && shownSize(fullSize_) != fullSize_)
+        reader.setScaledSize(shownSize(fullSize_));
     image_ = reader.read();
 }
 

@@ -1,0 +1,128 @@
+// Split benchmarks: the engine's split against a plain copy of the same
+// bytes, mposplit against cp, and mposplit's peak memory.
+// usage: bench_split INPUT_FOLDER MPOSPLIT
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "bench_common.h"
+#include "mpo.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void ignoreProgress(void *, int, int) {}
+
+// Copies each picture's bytes into a file of its own, as a split would
+// without looking inside them.
+void plainCopy(const std::string &input, const std::vector<MPOListedEntry> &entries, const std::string &folder)
+{
+    std::FILE *in = std::fopen(input.c_str(), "rb");
+    std::vector<char> buffer;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        buffer.resize(entries[i].entry.Size);
+        std::fseek(in, long(entries[i].start), SEEK_SET);
+        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), in);
+        std::FILE *out = std::fopen((folder + "/copy_" + std::to_string(i)).c_str(), "wb");
+        std::fwrite(buffer.data(), 1, got, out);
+        std::fclose(out);
+    }
+    std::fclose(in);
+}
+
+void emptyFolder(const std::string &folder)
+{
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+}
+
+// Runs a program to its end.
+void runProgram(std::vector<std::string> args)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        std::vector<char *> argv;
+        for (std::string &arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        if (std::freopen("/dev/null", "w", stdout) == nullptr)
+            _exit(126);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+}
+
+// Peak resident memory of a program, in bytes. GNU time starts it: a child
+// forked from this process would count this process's memory as its own.
+long peakMemoryOf(std::vector<std::string> args, const std::string &scratch)
+{
+    const std::string report = scratch + "/peak";
+    args.insert(args.begin(), {"/usr/bin/time", "-f", "%M", "-o", report});
+    runProgram(args);
+    std::ifstream in(report);
+    long kilobytes = 0;
+    in >> kilobytes;
+    return kilobytes * 1024;
+}
+
+void benchSplit(const std::string &input, const std::string &name, const std::string &out, int rounds)
+{
+    std::vector<MPOListedEntry> entries;
+    int count = 0, representative = 0;
+    listMPOEntries(input.c_str(), entries, &count, &representative);
+    const double megabytes = double(fs::file_size(input)) / 1e6;
+    const auto [split, copy] = alternate(
+        rounds,
+        [&] {
+            int c = 0, r = 0;
+            chkMPOandSaved(input.c_str(), &c, &r, MPO_SAVE_ALL, 0, nullptr, nullptr, out.c_str(), ignoreProgress,
+                           nullptr);
+        },
+        [&] { plainCopy(input, entries, out); }, [&] { emptyFolder(out); });
+    report(("split all in process, " + name).c_str(), megabytes / split, "MB/s", megabytes / copy,
+           "ratio >= 0.8");
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: bench_split INPUT_FOLDER MPOSPLIT\n");
+        return 2;
+    }
+    silenceTrace();
+    const std::string folder = argv[1], mposplit = argv[2], out = folder + "/out";
+    emptyFolder(out);
+    benchSplit(folder + "/pair12mp.MPO", "12 MP pair", out, 7);
+    benchSplit(folder + "/twelve6mp.MPO", "twelve 6 MP", out, 5);
+    benchSplit(folder + "/sixty8mp.MPO", "sixty 8 MP", out, 3);
+
+    for (const char *name : {"pair12mp", "sixty8mp"}) {
+        const std::string input = folder + "/" + name + ".MPO";
+        const auto [tool, cp] = alternate(
+            5, [&] { runProgram({mposplit, "-o", out, input}); }, [&] { runProgram({"cp", input, out}); },
+            [&] { emptyFolder(out); });
+        report((std::string("mposplit process vs cp, ") + name).c_str(), tool * 1000, "ms", cp * 1000,
+               "ratio <= 1.5");
+    }
+
+    const long empty = peakMemoryOf({mposplit, "-o", out, folder + "/tiny.MPO"}, folder);
+    emptyFolder(out);
+    const long peak = peakMemoryOf({mposplit, "-o", out, folder + "/sixty8mp.MPO"}, folder);
+    emptyFolder(out);
+    std::vector<MPOListedEntry> entries;
+    int count = 0, representative = 0;
+    listMPOEntries((folder + "/sixty8mp.MPO").c_str(), entries, &count, &representative);
+    std::uint32_t largest = 0;
+    for (const MPOListedEntry &e : entries)
+        largest = std::max(largest, e.entry.Size);
+    report("mposplit extra memory, sixty 8 MP (MB)", double(peak - empty) / 1e6, "MB", double(largest) / 1e6,
+           "extra <= largest picture + 1 MiB");
+    fs::remove_all(out);
+    return 0;
+}

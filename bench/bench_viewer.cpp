@@ -1,0 +1,158 @@
+// Viewer benchmarks, headless: time to the first picture, time of a step to
+// the next picture, and the memory a shown picture takes, each against one
+// libjpeg decode of the same picture at the smallest k/8 scale that still
+// covers the view.
+// usage: bench_viewer INPUT_FOLDER
+#include <QApplication>
+#include <QMainWindow>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <csetjmp>
+#include <cstdio>
+#include <fstream>
+#include <jpeglib.h>
+
+#include "Panels.h"
+#include "ViewerWindows.h"
+#include "ZorImageView.h"
+#include "bench_common.h"
+#include "mpo.h"
+
+namespace {
+
+class BenchPanels : public Panels {
+public:
+    QString path;
+    QString openFile(QWidget *, const QStringList &) override { return path; }
+    QString chooseFolder(QWidget *, const QString &) override { return {}; }
+    int alert(QWidget *, const QString &title, const QString &) override
+    {
+        std::fprintf(stderr, "alert: %s\n", qPrintable(title));
+        std::exit(1);
+    }
+    int runModal(QDialog &) override { return 0; }
+};
+
+std::vector<unsigned char> pictureOf(const std::string &file, int number)
+{
+    int count = 0, representative = 0, size = 0;
+    unsigned char *buffer = nullptr;
+    chkMPOandSaved(file.c_str(), &count, &representative, MPO_LOAD_ONE, number, &buffer, &size, "/tmp",
+                   [](void *, int, int) {}, nullptr);
+    std::vector<unsigned char> bytes(buffer, buffer + size);
+    std::free(buffer);
+    return bytes;
+}
+
+// The baseline: libjpeg alone, at the smallest k/8 scale not smaller than
+// `shown`, into a 32-bit pixel buffer as a picture view would hold.
+void decodeScaled(const std::vector<unsigned char> &jpeg, QSize shown)
+{
+    jpeg_decompress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, jpeg.data(), jpeg.size());
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_EXT_BGRX;
+    info.scale_denom = 8;
+    for (info.scale_num = 1; info.scale_num < 8; ++info.scale_num) {
+        jpeg_calc_output_dimensions(&info);
+        if (int(info.output_width) >= shown.width() && int(info.output_height) >= shown.height())
+            break;
+    }
+    jpeg_start_decompress(&info);
+    std::vector<unsigned char> pixels(std::size_t(info.output_width) * info.output_height * 4);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = pixels.data() + std::size_t(info.output_scanline) * info.output_width * 4;
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+}
+
+QSize fitted(QSize picture, QSize view)
+{
+    return picture.width() > view.width() || picture.height() > view.height()
+               ? picture.scaled(view, Qt::KeepAspectRatio)
+               : picture;
+}
+
+long residentBytes()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6)) * 1024;
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: bench_viewer INPUT_FOLDER\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});  // the viewer's log
+    silenceTrace();
+    const std::string folder = argv[1];
+    QTemporaryDir scratch;
+    QSettings settings(scratch.filePath("settings.ini"), QSettings::IniFormat);
+    settings.setValue("SaveFolderPath", scratch.path());
+    BenchPanels panels;
+    ViewerWindows windows(settings, panels);
+    KivController &controller = windows.controller();
+    ZorImageView &view = *controller.outlets().image;
+    controller.applicationDidFinishLaunching();
+    windows.mainWindow().resize(1280, 960);
+    QCoreApplication::processEvents();
+    const QSize viewSize = view.size();
+
+    // Time to the first picture of the 12 MP pair.
+    const std::string pair = folder + "/pair12mp.MPO";
+    const std::vector<unsigned char> left = pictureOf(pair, 1);
+    const QSize leftShown = fitted(QSize(4000, 3000), viewSize);
+    const long before = residentBytes();
+    const auto [open, decode] = alternate(
+        7,
+        [&] {
+            panels.path = QString::fromStdString(pair);
+            controller.selectAction();
+            view.repaint();
+        },
+        [&] { decodeScaled(left, leftShown); });
+    report("time to first picture, 12 MP pair", open * 1000, "ms", decode * 1000, "ratio <= 1.2");
+
+    // The picture on show, decoded for a 1280 x 960 window.
+    const double held = double(view.image().sizeInBytes()) / 1e6;
+    report("picture held for the view, 12 MP (MB)", held, "MB", 4000.0 * 3000 * 4 / 1e6,
+           "smaller than a full-size decode");
+    std::fprintf(results, "  view %dx%d, picture decoded at %dx%d; resident memory grew %.1f MB while loading\n",
+                 viewSize.width(), viewSize.height(), view.image().width(), view.image().height(),
+                 double(residentBytes() - before) / 1e6);
+
+    // Steps through twelve 6 MP pictures.
+    const std::string twelve = folder + "/twelve6mp.MPO";
+    const std::vector<unsigned char> second = pictureOf(twelve, 2);
+    const QSize stepShown = fitted(QSize(3000, 2000), viewSize);
+    std::vector<double> steps, decodes;
+    for (int round = 0; round < 3; ++round) {
+        panels.path = QString::fromStdString(twelve);
+        controller.selectAction();
+        for (int step = 1; step < 12; ++step) {
+            steps.push_back(secondsOf([&] {
+                controller.nextAction();
+                view.repaint();
+            }));
+            decodes.push_back(secondsOf([&] { decodeScaled(second, stepShown); }));
+        }
+    }
+    report("step to the next picture, 6 MP", median(steps) * 1000, "ms", median(decodes) * 1000,
+           "ratio <= 1.15, and under 100 ms");
+    return 0;
+}
