@@ -2,12 +2,14 @@
 #include <QApplication>
 #include <QSettings>
 
+#include "PictureMemory.h"
 #include "QtPanels.h"
 #include "Translations.h"
 #include "ViewerWindows.h"
 
 int main(int argc, char **argv)
 {
+    keepPictureMemoryForReuse();
     QApplication application(argc, argv);
     QApplication::setOrganizationName("mpoview");
     QApplication::setApplicationName("mpoview");

@@ -14,6 +14,7 @@
 #include <jpeglib.h>
 
 #include "Panels.h"
+#include "PictureMemory.h"
 #include "ViewerWindows.h"
 #include "ZorImageView.h"
 #include "bench_common.h"
@@ -97,6 +98,7 @@ int main(int argc, char **argv)
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    keepPictureMemoryForReuse();  // as the viewer's main does
     QApplication application(argc, argv);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});  // the viewer's log
     silenceTrace();
