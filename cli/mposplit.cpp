@@ -1,6 +1,7 @@
 // mposplit: splits MPO files into one JPEG file per picture, exactly as the
 // viewer does, or lists their MP entries.
 #include <getopt.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -67,13 +68,18 @@ std::set<std::string> jpegFilesIn(const std::string &folder)
     return names;
 }
 
+// The folder the pictures of `file` go to: -o, else the file's own folder.
+std::string saveFolderFor(const std::string &file, const Options &options)
+{
+    if (!options.folder.empty())
+        return options.folder;
+    const std::string parent = fs::path(file).parent_path().string();
+    return parent.empty() ? std::string(".") : parent;
+}
+
 bool split(const std::string &file, const Options &options)
 {
-    std::string folder = options.folder;
-    if (folder.empty())
-        folder = fs::path(file).parent_path().string();
-    if (folder.empty())
-        folder = ".";
+    const std::string folder = saveFolderFor(file, options);
     const std::set<std::string> before = jpegFilesIn(folder);
     const bool one = options.picture >= 0;
     int count = 0;
@@ -137,6 +143,11 @@ int usageError(const char *message)
 
 int main(int argc, char **argv)
 {
+    // Pictures of several megabytes are read one after another: keeping large
+    // blocks in the heap lets each reuse the memory of the one before instead
+    // of faulting in fresh pages.
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
     enum { listOption = 256, traceOption, helpOption, versionOption };
     static const option longOptions[] = {{"list", no_argument, nullptr, listOption},
                                          {"trace", no_argument, nullptr, traceOption},
