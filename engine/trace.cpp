@@ -16,22 +16,29 @@ constexpr int bytesPerLine = 16;
 // the right, each column held in a fixed buffer sized for 16 bytes.
 class HexDumpLine {
 public:
+    // Each byte adds "%02x " to the hex column and " %c" (or " _") to the
+    // character column; written by hand, as a load dumps a kilobyte.
     void add(unsigned char byte)
     {
-        hexLength += std::snprintf(hex + hexLength, sizeof hex - hexLength, "%02x ", byte);
-        const bool printable = byte >= 0x20 && byte <= 0x7E;
-        charsLength += std::snprintf(chars + charsLength, sizeof chars - charsLength, " %c",
-                                     printable ? byte : '_');
+        static constexpr char digits[] = "0123456789abcdef";
+        hex[hexLength++] = digits[byte >> 4];
+        hex[hexLength++] = digits[byte & 0xF];
+        hex[hexLength++] = ' ';
+        chars[charsLength++] = ' ';
+        chars[charsLength++] = byte >= 0x20 && byte <= 0x7E ? char(byte) : '_';
         ++count;
     }
     // Lines up a short last line with the full lines above it.
     void padToFullLine()
     {
         for (; count < bytesPerLine; ++count)
-            hexLength += std::snprintf(hex + hexLength, sizeof hex - hexLength, "   ");
+            for (int i = 0; i < 3; ++i)
+                hex[hexLength++] = ' ';
     }
     void print(int offset)
     {
+        hex[hexLength] = '\0';
+        chars[charsLength] = '\0';
         std::printf("0x%08x:%s %s\n", static_cast<unsigned>(offset), hex, chars);
         *this = HexDumpLine{};
     }
