@@ -98,6 +98,17 @@ private:
     void showEnginePicture(unsigned char *buffer, int size);
     void showSinglePicture(const QString &path);
     void split(int mode, int selectNum);
+
+    // What one engine call reports; `picture` is the caller's to free.
+    struct EngineCall {
+        int count = 0;
+        int representative = 0;
+        unsigned char *picture = nullptr;
+        int size = 0;
+    };
+    // Calls the engine with the progress callback. A failure frees any
+    // picture and shows its alert. Returns the engine's result code.
+    int callEngine(const QString &path, const QString &folder, int mode, int selectNum, EngineCall &call);
     void redrawProgressDisplay();
     void setProgressDisplayVisible(bool visible);
     double secondsSinceLastUpdate() const;

@@ -23,6 +23,21 @@ bool hasExtension(const QString &path, const char *extension)
 
 }  // namespace
 
+int KivController::callEngine(const QString &path, const QString &folder, int mode, int selectNum,
+                              EngineCall &call)
+{
+    const QByteArray file = path.toUtf8();
+    const QByteArray saveFolder = folder.toUtf8();
+    const int result = chkMPOandSaved(file.constData(), &call.count, &call.representative, mode, selectNum,
+                                      &call.picture, &call.size, saveFolder.constData(), mpoStatusCallBack, this);
+    if (result != 0) {
+        std::free(call.picture);
+        call.picture = nullptr;
+        mpoErrorDialog(result);
+    }
+    return result;
+}
+
 void KivController::showEnginePicture(unsigned char *buffer, int size)
 {
     // One copy of the engine's bytes, and the engine's buffer freed at once.
@@ -51,20 +66,11 @@ void KivController::showSinglePicture(const QString &path)
 int KivController::loadMpoFile(const QString &path, bool makeCurrent)
 {
     setProgressDisplayVisible(true);
-    const QByteArray file = path.toUtf8();
-    const QByteArray folder = setting(saveFolderKey).toString().toUtf8();
-    int count = 0;
-    int representative = 0;
-    unsigned char *buffer = nullptr;
-    int size = 0;
-    const int result = chkMPOandSaved(file.constData(), &count, &representative, MPO_LOAD_ONE, 0, &buffer,
-                                      &size, folder.constData(), mpoStatusCallBack, this);
-    if (result != 0) {
-        std::free(buffer);
-        mpoErrorDialog(result);
+    EngineCall call;
+    if (const int result = callEngine(path, setting(saveFolderKey).toString(), MPO_LOAD_ONE, 0, call); result != 0)
         return result;
-    }
-    const int number = representative != 0 ? representative : 1;
+    const int count = call.count;
+    const int number = call.representative != 0 ? call.representative : 1;
     outlets_.currentTextField->setText(QString::number(number));
     outlets_.totalTextField->setText(QString::asprintf("/ %3d", count));
     outlets_.currentTextField->setEnabled(true);
@@ -79,8 +85,8 @@ int KivController::loadMpoFile(const QString &path, bool makeCurrent)
         outlets_.nextButton->setEnabled(false);
     if (makeCurrent)
         mpFileName_ = path;
-    if (buffer != nullptr)
-        showEnginePicture(buffer, size);
+    if (call.picture != nullptr)
+        showEnginePicture(call.picture, call.size);
     else
         updatePicture(number);
     return 0;
@@ -115,19 +121,13 @@ void KivController::selectAction()
 void KivController::updatePicture(int n)
 {
     isLocked_ = true;
-    const QByteArray file = mpFileName_.toUtf8();
-    const QByteArray folder = mpSaveFolder_.toUtf8();
-    int representative = 0;
-    unsigned char *buffer = nullptr;
-    int size = 0;
-    const int result = chkMPOandSaved(file.constData(), &totalCount_, &representative, MPO_LOAD_ONE, n,
-                                      &buffer, &size, folder.constData(), mpoStatusCallBack, this);
-    if (result != 0) {
-        std::free(buffer);
-        mpoErrorDialog(result);
-    } else if (buffer != nullptr) {
-        showEnginePicture(buffer, size);
-    }
+    // The engine refreshes the count, also when it fails after reading the
+    // index; otherwise the count stays as it was.
+    EngineCall call{totalCount_};
+    const int result = callEngine(mpFileName_, mpSaveFolder_, MPO_LOAD_ONE, n, call);
+    totalCount_ = call.count;
+    if (result == 0 && call.picture != nullptr)
+        showEnginePicture(call.picture, call.size);
     isLocked_ = false;
 }
 

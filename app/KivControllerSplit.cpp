@@ -23,17 +23,9 @@ void KivController::split(int mode, int selectNum)
     // arrives before has no file to split.
     if (mpFileName_.isEmpty())
         return;
-    const QByteArray file = mpFileName_.toUtf8();
-    const QByteArray folder = mpSaveFolder_.toUtf8();
-    int count = 0;
-    int representative = 0;
-    unsigned char *buffer = nullptr;
-    int size = 0;
-    const int result = chkMPOandSaved(file.constData(), &count, &representative, mode, selectNum, &buffer,
-                                      &size, folder.constData(), mpoStatusCallBack, this);
-    std::free(buffer);
-    if (result != 0)
-        mpoErrorDialog(result);
+    EngineCall call;
+    callEngine(mpFileName_, mpSaveFolder_, mode, selectNum, call);
+    std::free(call.picture);  // only a load hands a picture back
 }
 
 void KivController::splitAllFilesAction()
