@@ -188,4 +188,6 @@ TEST_F(OpenTest, AHandedOverDocumentIsShownBeforeTheWindowComesToTheFront)
     EXPECT_FALSE(visibleDuringLoad);
     EXPECT_TRUE(viewer->windows->mainWindow().isVisible());
     EXPECT_EQ(shownPicture(), 1);
+    EXPECT_EQ(controller().mpFileName(), path);
+    EXPECT_TRUE(log.lines.contains("-[KivController application:openFile:]"));
 }

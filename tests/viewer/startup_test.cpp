@@ -67,15 +67,6 @@ TEST_F(StartupTest, SecondLaunchRestoresTheFrameAndTheSaveFolder)
     EXPECT_EQ(second.controller().mpSaveFolder(), "/srv/stereo");
 }
 
-TEST_F(StartupTest, ADocumentHandedOverBeforeLaunchIsKept)
-{
-    LogCapture log;
-    Viewer viewer(settingsFile);
-    viewer.controller().applicationOpenFile("/pictures/pair.MPO");
-    EXPECT_EQ(viewer.controller().mpFileName(), "/pictures/pair.MPO");
-    EXPECT_EQ(log.lines, QStringList{"-[KivController application:openFile:]"});
-}
-
 TEST_F(StartupTest, ClosingTheMainWindowQuitsAndWritesTheFrame)
 {
     {
