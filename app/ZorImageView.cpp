@@ -41,7 +41,12 @@ ZorImageView::ZorImageView(QWidget *parent) : QWidget(parent) {}
 void ZorImageView::setPicture(const QByteArray &encoded)
 {
     encoded_ = encoded;
-    decode();
+    image_ = QImage();
+    fullSize_ = QSize();
+    // A view not yet on screen has no final size: it decodes when shown.
+    pending_ = !isVisible();
+    if (!pending_)
+        decode();
     update();
 }
 
@@ -69,11 +74,19 @@ void ZorImageView::decode()
     image_ = reader.read();
 }
 
+void ZorImageView::showEvent(QShowEvent *)
+{
+    if (pending_) {
+        pending_ = false;
+        decode();
+    }
+}
+
 void ZorImageView::resizeEvent(QResizeEvent *)
 {
     // Growing past the decoded size asks for more pixels from the bytes.
     const QSize shown = shownSize(fullSize_);
-    if (!encoded_.isEmpty() && (shown.width() > image_.width() || shown.height() > image_.height()))
+    if (!pending_ && !encoded_.isEmpty() && (shown.width() > image_.width() || shown.height() > image_.height()))
         decode();
 }
 

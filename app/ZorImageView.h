@@ -36,6 +36,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QSize shownSize(QSize picture) const;
@@ -44,6 +45,7 @@ private:
     QByteArray encoded_;
     QSize fullSize_;  // the picture's own size
     QImage image_;
+    bool pending_ = false;  // bytes kept, to be decoded once the view is shown
     ImageScaling scaling_ = ImageScaling::None;
     QPointer<QObject> target_;
     QByteArray action_;
