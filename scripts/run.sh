@@ -7,5 +7,5 @@ install_missing $build_packages
 build_project build
 sample="$project_root/build/sample/stereo.MPO"
 mkdir -p "$(dirname "$sample")"
-"$project_root/build/tests/make_sample_mpo" "$sample"
+"$project_root/build/make_sample_mpo" "$sample"
 exec "$project_root/build/app/mpoview" "$sample"

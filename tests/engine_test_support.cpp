@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -31,32 +32,38 @@ std::string ScratchFolder::write(const std::string &name, const Bytes &bytes) co
     return file;
 }
 
-namespace {
-
-void recordProgress(void *context, int num, int total)
+std::vector<std::string> ScratchFolder::files(const std::string &subfolder) const
 {
-    auto *run = static_cast<std::pair<EngineRun *, const ProgressHook *> *>(context);
-    run->first->progress.emplace_back(num, total);
-    if (*run->second)
-        (*run->second)(num, total);
+    std::vector<std::string> names;
+    for (const auto &item : std::filesystem::directory_iterator(path_ + "/" + subfolder))
+        names.push_back(item.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
-}  // namespace
+std::string EngineRun::lastLine() const
+{
+    const auto lines = linesOf(trace);
+    return lines.empty() ? "" : lines.back();
+}
 
 EngineRun runEngine(const std::string &path, int mode, int selectNum, const std::string &saveFolder,
                     const ProgressHook &hook)
 {
-    const std::string folder =
-        saveFolder.empty() ? std::filesystem::path(path).parent_path().string() : saveFolder;
     EngineRun run;
+    std::pair<EngineRun *, const ProgressHook *> context{&run, &hook};
+    const auto record = [](void *context, int num, int total) {
+        auto [run, hook] = *static_cast<std::pair<EngineRun *, const ProgressHook *> *>(context);
+        run->progress.emplace_back(num, total);
+        if (*hook)
+            (*hook)(num, total);
+    };
+    const std::string folder = saveFolder.empty() ? std::filesystem::path(path).parent_path().string() : saveFolder;
     unsigned char *buffer = nullptr;
     int size = -1;
-    std::pair<EngineRun *, const ProgressHook *> context{&run, &hook};
     testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    run.result = chkMPOandSaved(path.c_str(), &run.count, &run.index, mode, selectNum, &buffer,
-                                &size, folder.c_str(), recordProgress, &context);
-    run.errors = testing::internal::GetCapturedStderr();
+    run.result = chkMPOandSaved(path.c_str(), &run.count, &run.index, mode, selectNum, &buffer, &size,
+                                folder.c_str(), record, &context);
     run.trace = testing::internal::GetCapturedStdout();
     run.handedBack = buffer != nullptr;
     if (buffer != nullptr)
@@ -106,8 +113,6 @@ std::vector<std::string> linesOf(const std::string &text)
 
 int countLines(const std::string &text, const std::string &line)
 {
-    int n = 0;
-    for (const std::string &l : linesOf(text))
-        n += l == line;
-    return n;
+    const auto lines = linesOf(text);
+    return int(std::count(lines.begin(), lines.end(), line));
 }

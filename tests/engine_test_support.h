@@ -18,6 +18,7 @@ public:
 
     const std::string &path() const { return path_; }
     std::string write(const std::string &name, const Bytes &bytes) const;
+    std::vector<std::string> files(const std::string &subfolder = "") const;  // sorted names
 
 private:
     std::string path_;
@@ -27,11 +28,11 @@ struct EngineRun {
     int result = 0;
     int count = -99;  // -99: not written by the engine
     int index = -99;
-    std::string trace;   // standard output
-    std::string errors;  // standard error
+    std::string trace;        // standard output
     bool handedBack = false;  // run mode 0 handed a picture back
     Bytes picture;            // ... with these bytes
     std::vector<std::pair<int, int>> progress;  // (num, total) of each callback
+    std::string lastLine() const;
 };
 
 // Called at each progress report, before the entry is examined.

@@ -1,5 +1,7 @@
-// Writes the fuzzer's seed corpus: MPO files of many shapes, made by the
-// tests' builder: make_fuzz_corpus FOLDER
+// Writes the fuzzer's seed corpus, made by the tests' builder: MPO files of
+// many shapes, and damaged copies of a good file (cut at every length, and
+// every byte of its MP index set to 00, FF, 7F and 80), which the test suite
+// replays through the fuzz target: make_fuzz_corpus FOLDER
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -8,19 +10,65 @@
 
 namespace {
 
-constexpr std::uint32_t parent = 1u << 31, child = 1u << 30, representative = 1u << 29;
-
 // A picture with the segments cameras write: APP0, COM, DQT, DHT, SOF, DRI,
 // then the scan with a restart marker.
-Bytes cameraLikeJpeg(int seed)
+const Bytes cameraLikeJpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x06, 'J',  'F',  'I',  'F',  0xFF, 0xFE, 0x00, 0x04,
+                              'h',  'i',  0xFF, 0xDB, 0x00, 0x04, 0x00, 0x01, 0xFF, 0xC4, 0x00, 0x04, 0x00, 0x02,
+                              0xFF, 0xC0, 0x00, 0x05, 0x08, 0x00, 0x10, 0xFF, 0xDD, 0x00, 0x04, 0x00, 0x08, 0xFF,
+                              0xDA, 0x00, 0x04, 0x01, 0x00, 0x07, 0x11, 0xFF, 0xD0, 0x22, 0xFF, 0x00, 0x33, 0xFF, 0xD9};
+
+std::vector<Bytes> seeds()
 {
-    Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x06, 'J', 'F', 'I', 'F', 0xFF, 0xFE, 0x00, 0x04, 'h', 'i'};
-    const Bytes rest = {0xFF, 0xDB, 0x00, 0x04, 0x00, 0x01, 0xFF, 0xC4, 0x00, 0x04, 0x00, 0x02,
-                        0xFF, 0xC0, 0x00, 0x05, 0x08, 0x00, 0x10, 0xFF, 0xDD, 0x00, 0x04, 0x00,
-                        0x08, 0xFF, 0xDA, 0x00, 0x04, 0x01, 0x00, std::uint8_t(seed), 0x11, 0xFF,
-                        0xD0, 0x22, 0xFF, 0x00, 0x33, 0xFF, 0xD9};
-    jpeg.insert(jpeg.end(), rest.begin(), rest.end());
-    return jpeg;
+    std::vector<Bytes> files;
+    for (ByteOrder order : {ByteOrder::Big, ByteOrder::Little}) {
+        files.push_back(stereoLike(2, order).build().bytes);
+        MPOBuilder dependent = flagged({parentFlag | representativeFlag, childFlag, parentFlag, childFlag});
+        dependent.order = order;
+        for (BuiltPicture &picture : dependent.pictures)
+            picture.jpeg = cameraLikeJpeg;
+        dependent.pictures[0].entry1 = 2;
+        dependent.pictures[2].entry1 = 4;
+        files.push_back(dependent.build().bytes);
+        MPOBuilder padded = stereoLike(3, order);
+        padded.pictures[0].after = {0, 0};
+        padded.pictures[1].recordedSize = 3;
+        padded.trailing = Bytes(40, 0xFF);
+        padded.extraTags = {{0xB003, 7, 33, 0x40}, {0xB004, 4, 1, 3}};
+        padded.ifdGap = 4;
+        files.push_back(padded.build().bytes);
+    }
+    files.push_back(stereoLike(1).build().bytes);
+    MPOBuilder many = stereoLike(12);
+    many.pictures[0].attribute = 0;
+    many.pictures[11].attribute = representativeFlag;
+    files.push_back(many.build().bytes);
+    return files;
+}
+
+std::vector<Bytes> damagedCopies()
+{
+    MPOBuilder builder = stereoLike(3, ByteOrder::Little);
+    builder.pictures[0].after = {0, 0};
+    const BuiltMPO good = builder.build();
+    std::vector<Bytes> copies;
+    for (std::size_t length = 0; length < good.bytes.size(); ++length)
+        copies.emplace_back(good.bytes.begin(), good.bytes.begin() + long(length));
+    for (std::size_t at = good.baseOffset; at < good.entriesAt + 16 * 3; ++at)
+        for (std::uint8_t value : {0x00, 0xFF, 0x7F, 0x80}) {
+            copies.push_back(good.bytes);
+            copies.back()[at] = value;
+        }
+    return copies;
+}
+
+bool writeAll(const std::string &folder, const std::string &prefix, const std::vector<Bytes> &files)
+{
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        std::ofstream out(folder + "/" + prefix + std::to_string(i) + ".MPO", std::ios::binary);
+        if (!out.write(reinterpret_cast<const char *>(files[i].data()), std::streamsize(files[i].size())))
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -31,35 +79,5 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: make_fuzz_corpus FOLDER\n");
         return 2;
     }
-    std::vector<MPOBuilder> seeds;
-    for (ByteOrder order : {ByteOrder::Big, ByteOrder::Little}) {
-        seeds.push_back(stereoLike(2, order));
-        MPOBuilder dependent;
-        dependent.order = order;
-        for (std::uint32_t flags : {parent | representative, child, parent, child})
-            dependent.add(cameraLikeJpeg(int(dependent.pictures.size())), flags);
-        dependent.pictures[0].entry1 = 2;
-        dependent.pictures[2].entry1 = 4;
-        seeds.push_back(dependent);
-        MPOBuilder padded = stereoLike(3, order);
-        padded.pictures[0].after = {0, 0};
-        padded.pictures[1].recordedSize = 3;
-        padded.trailing = Bytes(40, 0xFF);
-        padded.extraTags = {{0xB003, 7, 33, 0x40}, {0xB004, 4, 1, 3}};
-        padded.ifdGap = 4;
-        seeds.push_back(padded);
-    }
-    seeds.push_back(stereoLike(1));
-    MPOBuilder many = stereoLike(12);
-    many.pictures[0].attribute = 0;
-    many.pictures[11].attribute = representative;
-    seeds.push_back(many);
-    for (std::size_t i = 0; i < seeds.size(); ++i) {
-        const Bytes bytes = seeds[i].build().bytes;
-        std::ofstream out(std::string(argv[1]) + "/seed_" + std::to_string(i) + ".MPO", std::ios::binary);
-        out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
-        if (!out)
-            return 1;
-    }
-    return 0;
+    return writeAll(argv[1], "seed_", seeds()) && writeAll(argv[1], "damaged_", damagedCopies()) ? 0 : 1;
 }

@@ -2,31 +2,19 @@
 
 namespace {
 
-class Writer {
-public:
-    explicit Writer(ByteOrder order) : order_(order) {}
-    void raw(const Bytes &b) { out.insert(out.end(), b.begin(), b.end()); }
-    void raw(const std::string &s) { out.insert(out.end(), s.begin(), s.end()); }
-    void be16(std::uint32_t v) { out.push_back(std::uint8_t(v >> 8)), out.push_back(std::uint8_t(v)); }
-    void u16(std::uint32_t v)
-    {
-        if (order_ == ByteOrder::Big)
-            return be16(v);
-        out.push_back(std::uint8_t(v)), out.push_back(std::uint8_t(v >> 8));
-    }
-    void u32(std::uint32_t v)
-    {
-        if (order_ == ByteOrder::Big)
-            return u16(v >> 16), u16(v & 0xFFFF);
-        u16(v & 0xFFFF), u16(v >> 16);
-    }
+struct Writer {
+    ByteOrder order;
     Bytes out;
 
-private:
-    ByteOrder order_;
+    void raw(const Bytes &b) { out.insert(out.end(), b.begin(), b.end()); }
+    void raw(const std::string &s) { out.insert(out.end(), s.begin(), s.end()); }
+    void be16(std::uint32_t v) { raw(Bytes{std::uint8_t(v >> 8), std::uint8_t(v)}); }
+    void u16(std::uint32_t v) { order == ByteOrder::Big ? be16(v) : raw(Bytes{std::uint8_t(v), std::uint8_t(v >> 8)}); }
+    void u32(std::uint32_t v)
+    {
+        order == ByteOrder::Big ? (u16(v >> 16), u16(v & 0xFFFF)) : (u16(v & 0xFFFF), u16(v >> 16));
+    }
 };
-
-constexpr std::uint16_t typeLong = 4, typeUndefined = 7;
 
 }  // namespace
 
@@ -43,17 +31,15 @@ Bytes fakeJpeg(int seed, std::size_t bodyBytes)
 BuiltMPO MPOBuilder::build() const
 {
     const std::uint32_t count = std::uint32_t(pictures.size());
-    std::vector<IfdTag> tags = {{0xB000, typeUndefined, 4, 0},
-                                {0xB001, typeLong, 1, std::uint32_t(numberOfImages.value_or(count))},
-                                {0xB002, typeUndefined, 16 * count, 0}};
+    std::vector<IfdTag> tags = {{0xB000, 7, 4, 0},
+                                {0xB001, 4, 1, std::uint32_t(numberOfImages.value_or(count))},
+                                {0xB002, 7, 16 * count, 0}};
     tags.insert(tags.end(), extraTags.begin(), extraTags.end());
     const std::uint32_t entriesOffset = std::uint32_t(8 + ifdGap + 2 + 12 * tags.size() + 4);
     tags[2].value = entriesOffset;
 
-    Writer exif(ByteOrder::Big);
-    exif.raw(std::string("Exif\0\0", 6) + exifMark), exif.raw(Bytes{0, 0, 0, 8, 0, 0, 0, 0, 0, 0});
-    exif.raw(Bytes(exifPadding, 0));
-    const std::size_t app1Length = 2 + exif.out.size();
+    const Bytes exif = {'E', 'x', 'i', 'f', 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0};
+    const std::size_t app1Length = 2 + exif.size();
     const std::size_t segmentLength = 2 + 4 + entriesOffset + 16 * count;
 
     BuiltMPO built;
@@ -61,14 +47,13 @@ BuiltMPO MPOBuilder::build() const
     built.app2At = app1Length + 4;
     built.entriesAt = built.baseOffset + entriesOffset;
     std::vector<std::uint32_t> sizes;
-    std::size_t position = 0;
-    for (const BuiltPicture &p : pictures) {
+    for (std::size_t i = 0, position = 0; i < pictures.size(); ++i) {
         built.starts.push_back(position);
-        sizes.push_back(std::uint32_t(p.jpeg.size() + (sizes.empty() ? 4 + app1Length + segmentLength : 0)));
-        position += sizes.back() + p.after.size();
+        sizes.push_back(std::uint32_t(pictures[i].jpeg.size() + (i == 0 ? 4 + app1Length + segmentLength : 0)));
+        position += sizes.back() + pictures[i].after.size();
     }
 
-    Writer app2(order);
+    Writer app2{order, {}};
     app2.be16(0xFFE2), app2.be16(app2Length.value_or(std::uint16_t(segmentLength)));
     app2.raw(identifier);
     app2.raw(mpMark.value_or(order == ByteOrder::Big ? std::string("MM\0*", 4) : std::string("II*\0", 4)));
@@ -81,23 +66,21 @@ BuiltMPO MPOBuilder::build() const
     }
     app2.u32(0);
     for (std::size_t i = 0; i < pictures.size(); ++i) {
-        const BuiltPicture &p = pictures[i];
         const std::uint32_t offset = i == 0 ? 0 : std::uint32_t(built.starts[i] - built.baseOffset);
-        app2.u32(p.attribute), app2.u32(p.recordedSize.value_or(sizes[i]));
-        app2.u32(p.recordedOffset.value_or(offset)), app2.u16(p.entry1), app2.u16(p.entry2);
+        app2.u32(pictures[i].attribute), app2.u32(pictures[i].recordedSize.value_or(sizes[i]));
+        app2.u32(offset), app2.u16(pictures[i].entry1), app2.u16(0);
     }
 
-    Writer file(ByteOrder::Big);
+    Writer file{ByteOrder::Big, {}};
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         const Bytes &jpeg = pictures[i].jpeg;
+        file.raw(Bytes(jpeg.begin(), jpeg.begin() + (i == 0 ? 2 : 0)));
         if (i == 0) {
-            file.raw(Bytes(jpeg.begin(), jpeg.begin() + 2));
-            file.be16(0xFFE1), file.be16(std::uint32_t(app1Length)), file.raw(exif.out);
+            file.be16(0xFFE1), file.be16(std::uint32_t(app1Length));
+            file.raw(Bytes(exif.begin(), exif.begin() + 6)), file.raw(exifMark), file.raw(Bytes(exif.begin() + 10, exif.end()));
             file.raw(app2.out);
-            file.raw(Bytes(jpeg.begin() + 2, jpeg.end()));
-        } else {
-            file.raw(jpeg);
         }
+        file.raw(Bytes(jpeg.begin() + (i == 0 ? 2 : 0), jpeg.end()));
         file.raw(pictures[i].after);
     }
     file.raw(trailing);
@@ -111,5 +94,13 @@ MPOBuilder stereoLike(int count, ByteOrder order)
     builder.order = order;
     for (int i = 0; i < count; ++i)
         builder.add(fakeJpeg(i + 1), i == 0 ? 0x20020002u : 0x00020002u);
+    return builder;
+}
+
+MPOBuilder flagged(const std::vector<std::uint32_t> &attributes)
+{
+    MPOBuilder builder;
+    for (std::uint32_t attribute : attributes)
+        builder.add(fakeJpeg(int(builder.pictures.size())), attribute);
     return builder;
 }

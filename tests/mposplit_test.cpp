@@ -24,15 +24,18 @@ std::string quoted(const std::string &arg)
     return q + "'";
 }
 
+std::string textOf(const std::string &path)
+{
+    const Bytes bytes = readFile(path);
+    std::filesystem::remove(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 CliRun runShell(const std::string &command, const ScratchFolder &scratch)
 {
     const std::string out = scratch.path() + "/.out", err = scratch.path() + "/.err";
     const int status = std::system((command + " >" + out + " 2>" + err).c_str());
-    CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, "", ""};
-    const Bytes o = readFile(out), e = readFile(err);
-    run.out.assign(o.begin(), o.end()), run.err.assign(e.begin(), e.end());
-    std::filesystem::remove(out), std::filesystem::remove(err);
-    return run;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, textOf(out), textOf(err)};
 }
 
 CliRun mposplit(const std::vector<std::string> &args, const ScratchFolder &scratch)
@@ -45,13 +48,11 @@ CliRun mposplit(const std::vector<std::string> &args, const ScratchFolder &scrat
 
 }  // namespace
 
-TEST(Mposplit, SplitsIntoTheFilesFolderAndNeverOverwrites)
+TEST(Mposplit, SplitsListsAndNeverOverwrites)
 {
     const BuiltMPO mpo = stereoLike(2).build();
     ScratchFolder scratch;
-    const std::string file = scratch.write("IMG_0001.MPO", mpo.bytes);
-    const std::string base = scratch.path() + "/IMG_0001";
-
+    const std::string file = scratch.write("IMG_0001.MPO", mpo.bytes), base = scratch.path() + "/IMG_0001";
     const CliRun first = mposplit({file}, scratch);
     EXPECT_EQ(first.status, 0) << first.err;
     EXPECT_EQ(first.out, base + "_001.JPG\n" + base + "_002.JPG\n");
@@ -73,18 +74,15 @@ TEST(Mposplit, ReportsEachFailureByNameAndGoesOn)
 {
     ScratchFolder scratch;
     const std::string good = scratch.write("good.MPO", stereoLike(2).build().bytes);
-    const std::string bad = scratch.write("bad.MPO", fakeJpeg(1));
-
-    const CliRun mixed = mposplit({bad, good, scratch.path() + "/missing.MPO"}, scratch);
+    const std::string bad = scratch.write("bad.MPO", fakeJpeg(1)), missing = scratch.path() + "/missing.MPO";
+    const CliRun mixed = mposplit({bad, good, missing}, scratch);
     EXPECT_EQ(mixed.status, 1);
-    EXPECT_EQ(mixed.err, "mposplit: " + bad + " is not an MPO file this program can read\n" +
-                             "mposplit: " + scratch.path() + "/missing.MPO cannot be opened\n");
+    EXPECT_EQ(mixed.err, "mposplit: " + bad + " is not an MPO file this program can read\n" + "mposplit: " +
+                             missing + " cannot be opened\n");
     EXPECT_EQ(linesOf(mixed.out).size(), 2u);
-
     const CliRun beyond = mposplit({"-p", "5", good}, scratch);
     EXPECT_EQ(beyond.status, 1);
     EXPECT_EQ(beyond.err, "mposplit: " + good + " has no picture 5\n");
-
     for (const auto &args : std::vector<std::vector<std::string>>{{}, {"-x", good}, {"-p", "two", good}, {"-o"}})
         EXPECT_EQ(mposplit(args, scratch).status, 2);
     EXPECT_EQ(mposplit({"--help"}, scratch).status, 0);
@@ -94,11 +92,10 @@ TEST(Mposplit, ReportsEachFailureByNameAndGoesOn)
 TEST(Mposplit, SplitsAPairWrittenByPillowIntoDecodableJpegs)
 {
     ScratchFolder scratch;
-    const std::string file = scratch.path() + "/pillow.mpo";
-    const CliRun made = runShell("/usr/bin/python3 " + quoted(PILLOW_SCRIPT) + " make " + quoted(file), scratch);
+    const std::string file = scratch.path() + "/pillow.mpo", python = "/usr/bin/python3 " + quoted(PILLOW_SCRIPT);
+    const CliRun made = runShell(python + " make " + quoted(file), scratch);
     if (made.status != 0)
         GTEST_SKIP() << "SKIPPED: Debian's python3-pil is needed to write the file: " << made.err;
-
     BuiltMPO mpo;
     mpo.bytes = readFile(file);
     for (const std::string &start : linesOf(made.out))
@@ -110,11 +107,9 @@ TEST(Mposplit, SplitsAPairWrittenByPillowIntoDecodableJpegs)
     EXPECT_EQ(readFile(left), expectedOutput(mpo, 0));
     EXPECT_EQ(readFile(right), expectedOutput(mpo, 1));
 
-    const CliRun decoded = runShell("/usr/bin/python3 " + quoted(PILLOW_SCRIPT) + " decode " + quoted(left) + " " +
-                                        quoted(right), scratch);
-    ASSERT_EQ(decoded.status, 0) << decoded.err;
+    const CliRun decoded = runShell(python + " decode " + quoted(left) + " " + quoted(right), scratch);
     const auto lines = linesOf(decoded.out);
-    ASSERT_EQ(lines.size(), 2u);
+    ASSERT_EQ(lines.size(), 2u) << decoded.err;
     EXPECT_EQ(lines[0].rfind("JPEG 96 64 ", 0), 0u);
     EXPECT_EQ(lines[1].rfind("JPEG 96 64 ", 0), 0u);
     EXPECT_NE(lines[0], lines[1]);  // the left and right colours differ
@@ -127,18 +122,15 @@ TEST(Mposplit, AFullDiskKeepsEarlierPicturesAndLeavesNoPartOfTheRest)
         builder.add(fakeJpeg(i, 400000));
     const BuiltMPO mpo = builder.build();
     ScratchFolder scratch;
-    const std::string file = scratch.write("big.MPO", mpo.bytes);
-    for (int i = 0; i < 2; ++i)
-        scratch.write("expected" + std::to_string(i + 1), expectedOutput(mpo, std::size_t(i)));
-
+    const std::string file = scratch.write("big.MPO", mpo.bytes), disk = scratch.path() + "/disk";
+    scratch.write("expected1", expectedOutput(mpo, 0));
+    scratch.write("expected2", expectedOutput(mpo, 1));
+    std::filesystem::create_directory(disk);
     // A 1 MiB file system of its own, in a private mount namespace, holds
     // two of the three pictures.
-    const std::string disk = scratch.path() + "/disk";
-    std::filesystem::create_directory(disk);
-    const std::string script =
-        "mount -t tmpfs -o size=1m tmpfs " + quoted(disk) + " || exit 99; " + quoted(MPOSPLIT) + " -o " +
-        quoted(disk) + " " + quoted(file) + "; echo status $?; cd " + quoted(disk) +
-        " && ls && cmp big_001.JPG ../expected1 && cmp big_002.JPG ../expected2 && echo same";
+    const std::string script = "mount -t tmpfs -o size=1m tmpfs " + quoted(disk) + " || exit 99; " +
+                               quoted(MPOSPLIT) + " -o " + quoted(disk) + " " + quoted(file) + "; echo status $?; cd " +
+                               quoted(disk) + " && ls && cmp big_001.JPG ../expected1 && cmp big_002.JPG ../expected2 && echo same";
     const CliRun run = runShell("unshare -Urm sh -c " + quoted(script), scratch);
     if (run.status == 99 || run.out.empty())
         GTEST_SKIP() << "SKIPPED: cannot mount a small file system here: " << run.err;

@@ -14,20 +14,19 @@
 namespace {
 
 // Claims free names x_00N.JPG, x_00N-1.JPG, ... the way a rival program
-// would, writing "rival" into each, until `stop` appears.
-[[noreturn]] void claimNamesUntil(const std::string &folder, const std::string &stop)
+// would, writing "rival" into each, until `stop` appears. Returns how many
+// it claimed.
+int claimNamesUntil(const std::string &folder, const std::string &stop)
 {
+    int claimed = 0;
     for (int round = 0; access(stop.c_str(), F_OK) != 0 && round < 100000; ++round) {
         for (int number = 1; number <= 3; ++number) {
             for (int suffix = 0;; ++suffix) {
-                char name[512];
-                if (suffix == 0)
-                    std::snprintf(name, sizeof name, "%s/x_%03d.JPG", folder.c_str(), number);
-                else
-                    std::snprintf(name, sizeof name, "%s/x_%03d-%d.JPG", folder.c_str(), number, suffix);
-                const int fd = open(name, O_WRONLY | O_CREAT | O_EXCL, 0644);
+                const std::string name = folder + "/x_00" + std::to_string(number) +
+                                         (suffix ? "-" + std::to_string(suffix) : "") + ".JPG";
+                const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
                 if (fd >= 0) {
-                    (void)!write(fd, "rival", 5);
+                    claimed += write(fd, "rival", 5) == 5;
                     close(fd);
                     break;
                 }
@@ -35,7 +34,7 @@ namespace {
         }
         usleep(200);
     }
-    _exit(0);
+    return claimed;
 }
 
 }  // namespace
@@ -44,38 +43,31 @@ TEST(OutputRace, ARivalCreatingTheSameNamesClobbersNothing)
 {
     const BuiltMPO mpo = stereoLike(3).build();
     ScratchFolder scratch;
-    const std::string input = scratch.write("x.MPO", mpo.bytes);
-    const std::string out = scratch.path() + "/out", stop = scratch.path() + "/stop";
+    const std::string input = scratch.write("x.MPO", mpo.bytes), out = scratch.path() + "/out";
     std::filesystem::create_directory(out);
-
     const pid_t rival = fork();
     ASSERT_GE(rival, 0);
-    if (rival == 0)
-        claimNamesUntil(out, stop);
-    constexpr int splits = 40;
-    int namesPrinted = 0;
-    for (int i = 0; i < splits; ++i) {
-        const EngineRun run = runEngine(input, MPO_SAVE_ALL, 0, out);
-        ASSERT_EQ(run.result, 0);
-        for (const std::string &line : linesOf(run.trace))
-            namesPrinted += line.size() > 4 && line.compare(line.size() - 4, 4, ".JPG") == 0;
+    if (rival == 0) {
+        const int claimed = claimNamesUntil(out, scratch.path() + "/stop");
+        scratch.write("claimed", Bytes(std::size_t(claimed), 0));
+        _exit(0);
     }
+    constexpr int splits = 40;
+    for (int i = 0; i < splits; ++i)
+        ASSERT_EQ(runEngine(input, MPO_SAVE_ALL, 0, out).result, 0);
     scratch.write("stop", {});
-    int status = 0;
-    waitpid(rival, &status, 0);
+    waitpid(rival, nullptr, 0);
 
     int ours[3] = {0, 0, 0}, rivals = 0;
-    for (const auto &file : std::filesystem::directory_iterator(out)) {
-        const Bytes bytes = readFile(file.path().string());
-        const int number = std::stoi(file.path().filename().string().substr(2, 3));
-        if (bytes == Bytes{'r', 'i', 'v', 'a', 'l'})
-            ++rivals;
-        else
-            ours[number - 1] += bytes == expectedOutput(mpo, std::size_t(number - 1));
+    for (const std::string &name : scratch.files("out")) {
+        const Bytes bytes = readFile(out + "/" + name);
+        const std::size_t picture = std::size_t(name[4] - '1');
+        rivals += bytes == Bytes{'r', 'i', 'v', 'a', 'l'};
+        ours[picture] += bytes == expectedOutput(mpo, picture);
     }
     EXPECT_EQ(ours[0], splits);
     EXPECT_EQ(ours[1], splits);
     EXPECT_EQ(ours[2], splits);
     EXPECT_GT(rivals, 0);
-    std::printf("rival files %d; names taken between probe and open %d\n", rivals, namesPrinted - 3 * splits);
+    EXPECT_EQ(rivals, int(readFile(scratch.path() + "/claimed").size()));  // none of the rival's was replaced
 }

@@ -1,49 +1,103 @@
 #include "viewer_test_support.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDropEvent>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QUrl>
 
 #include "ZorImageView.h"
 
 namespace {
 
-QStringList *captured = nullptr;
+QStringList *caughtLog = nullptr;
 
 // Keeps the program's own log lines; the platform's warnings are not ours.
 void catchMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    if (captured != nullptr && type == QtInfoMsg)
-        captured->append(message);
+    if (caughtLog != nullptr && type == QtInfoMsg)
+        caughtLog->append(message);
 }
 
 }  // namespace
-
-LogCapture::LogCapture()
-{
-    captured = &lines;
-    qInstallMessageHandler(catchMessage);
-}
-
-LogCapture::~LogCapture()
-{
-    qInstallMessageHandler(nullptr);
-    captured = nullptr;
-}
 
 void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
 }
 
-Viewer::Viewer(const QString &settingsFile)
-    : settings(settingsFile, QSettings::IniFormat), windows(std::make_unique<ViewerWindows>(settings, panels))
+Bytes jpegOf(QSize size, Qt::GlobalColor colour)
 {
-    controller().setClock([this] { return now; });
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "JPEG", 90);
+    return Bytes(bytes.begin(), bytes.end());
 }
 
-QMimeData *filesDrag(const QStringList &paths)
+BuiltMPO jpegMPO(int count, int representative)
+{
+    MPOBuilder builder;
+    for (int n = 1; n <= count; ++n)
+        builder.add(jpegOf(QSize(56 + 8 * n, 48)), n == representative ? representativeFlag : 0u);
+    return builder.build();
+}
+
+ViewerTest::ViewerTest() : settingsFile(QString::fromStdString(scratch.path()) + "/settings.ini")
+{
+    qputenv("HOME", QByteArray::fromStdString(scratch.path()));
+    caughtLog = &log;
+    qInstallMessageHandler(catchMessage);
+    start();
+}
+
+ViewerTest::~ViewerTest()
+{
+    windows.reset();
+    qInstallMessageHandler(nullptr);
+    caughtLog = nullptr;
+    qputenv("HOME", realHome);
+}
+
+void ViewerTest::start(const QString &handedOver)
+{
+    windows.reset();
+    settings = std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
+    windows = std::make_unique<ViewerWindows>(*settings, panels);
+    controller().setClock([this] {
+        if (onClock)
+            onClock();
+        return now;
+    });
+    if (!handedOver.isEmpty())
+        controller().applicationOpenFile(handedOver);
+    controller().applicationDidFinishLaunching();
+}
+
+void ViewerTest::open(Way way, const QString &path)
+{
+    if (way == Way::Desktop) {
+        start(path);
+    } else if (way == Way::OpenPanel) {
+        panels.files << path;
+        controller().selectAction();
+    } else {
+        dragOnto(filesDrag({path}));
+    }
+}
+
+QString ViewerTest::write(const std::string &name, const Bytes &bytes)
+{
+    return QString::fromStdString(scratch.write(name, bytes));
+}
+
+QMimeData *ViewerTest::filesDrag(const QStringList &paths)
 {
     auto *data = new QMimeData;
     QList<QUrl> urls;
@@ -53,14 +107,28 @@ QMimeData *filesDrag(const QStringList &paths)
     return data;
 }
 
-bool dragOnto(ZorImageView &view, QMimeData *data, bool drop)
+bool ViewerTest::dragOnto(QMimeData *data, bool drop)
 {
     std::unique_ptr<QMimeData> owned(data);
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&view, &enter);
+    QApplication::sendEvent(o().image, &enter);
     if (!enter.isAccepted() || !drop)
         return enter.isAccepted();
     QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&view, &dropped);
+    QApplication::sendEvent(o().image, &dropped);
     return dropped.isAccepted();
+}
+
+int ViewerTest::shownPicture()
+{
+    return (o().image->image().width() - 56) / 8;
+}
+
+std::string ViewerTest::windowState()
+{
+    auto on = [](bool enabled) { return enabled ? "on" : "off"; };
+    return QString("%1%2 %3 prev %4 next %5 menu %6")
+        .arg(o().currentTextField->text(), on(o().currentTextField->isEnabled()), o().totalTextField->text(),
+             on(o().previousButton->isEnabled()), on(o().nextButton->isEnabled()), on(o().mpoMenuItem->isEnabled()))
+        .toStdString();
 }
