@@ -12,13 +12,10 @@ int main(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
         std::ifstream in(argv[i], std::ios::binary);
-        if (!in) {
-            std::fprintf(stderr, "cannot read %s\n", argv[i]);
-            return 1;
-        }
         const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (!in.good() && !in.eof())
+            return std::fprintf(stderr, "cannot read %s\n", argv[i]), 1;
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
     }
     std::fprintf(stderr, "replayed %d inputs\n", argc - 1);
-    return 0;
 }

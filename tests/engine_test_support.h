@@ -1,57 +1,152 @@
 // Runs the engine on files the tests build, in a scratch folder of their
-// own, and catches what it prints.
+// own, catches what it prints, and tells what a split should write.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "mpo.h"
 #include "mpo_builder.h"
+
+inline Bytes operator+(Bytes a, const Bytes &b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+inline Bytes readFile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline std::vector<std::string> linesOf(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Whether every one of `lines` stands in `text`, in this order.
+inline testing::AssertionResult hasLines(const std::string &text, const std::vector<std::string> &lines)
+{
+    const auto all = linesOf(text);
+    auto at = all.begin();
+    for (const std::string &line : lines)
+        if ((at = std::find(at, all.end(), line)) == all.end())
+            return testing::AssertionFailure() << "no line \"" << line << "\" in order in\n" << text;
+    return testing::AssertionSuccess();
+}
 
 // A fresh folder under the system's temporary folder, removed afterwards.
 class ScratchFolder {
 public:
-    ScratchFolder();
-    ~ScratchFolder();
+    ScratchFolder()
+    {
+        path_ = (std::filesystem::temp_directory_path() / "mpotest-XXXXXX").string();
+        if (mkdtemp(path_.data()) == nullptr)
+            ADD_FAILURE() << "cannot make a scratch folder";
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
     ScratchFolder(const ScratchFolder &) = delete;
     ScratchFolder &operator=(const ScratchFolder &) = delete;
 
     const std::string &path() const { return path_; }
-    std::string write(const std::string &name, const Bytes &bytes) const;
-    std::vector<std::string> files(const std::string &subfolder = "") const;  // sorted names
+    std::string write(const std::string &name, const Bytes &bytes) const
+    {
+        std::ofstream(path_ + "/" + name, std::ios::binary)
+            .write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
+        return path_ + "/" + name;
+    }
+    std::vector<std::string> files(const std::string &subfolder = "") const  // sorted names
+    {
+        std::vector<std::string> names;
+        for (const auto &item : std::filesystem::directory_iterator(path_ + "/" + subfolder))
+            names.push_back(item.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
 private:
     std::string path_;
 };
 
 struct EngineRun {
-    int result = 0;
-    int count = -99;  // -99: not written by the engine
-    int index = -99;
-    std::string trace;        // standard output
-    bool handedBack = false;  // run mode 0 handed a picture back
-    Bytes picture;            // ... with these bytes
-    std::vector<std::pair<int, int>> progress;  // (num, total) of each callback
-    std::string lastLine() const;
+    int result = 0, count = -99, index = -99;  // -99: not written by the engine
+    std::string trace;                          // standard output
+    bool handedBack = false;                    // run mode 0 handed a picture back ...
+    Bytes picture;                              // ... with these bytes
+    std::vector<std::pair<int, int>> progress;  // (num, total) of each report
+    std::function<void(int num)> onReport;      // runs at each report, before the entry is read
+
+    std::string lastLine() const { return linesOf(trace).empty() ? "" : linesOf(trace).back(); }
 };
 
-// Called at each progress report, before the entry is examined.
-using ProgressHook = std::function<void(int num, int total)>;
-
 // Calls chkMPOandSaved on `path`; the save folder defaults to the file's own.
-EngineRun runEngine(const std::string &path, int mode = 0, int selectNum = 0,
-                    const std::string &saveFolder = "", const ProgressHook &hook = {});
+inline EngineRun runEngine(const std::string &path, int mode = MPO_LOAD_ONE, int selectNum = 0,
+                           const std::string &saveFolder = "", std::function<void(int)> onReport = {})
+{
+    EngineRun run;
+    run.onReport = std::move(onReport);
+    const auto report = [](void *context, int num, int total) {
+        auto *run = static_cast<EngineRun *>(context);
+        run->progress.emplace_back(num, total);
+        if (run->onReport)
+            run->onReport(num);
+    };
+    const std::string folder = saveFolder.empty() ? std::filesystem::path(path).parent_path().string() : saveFolder;
+    unsigned char *buffer = nullptr;
+    int size = -1;
+    testing::internal::CaptureStdout();
+    run.result = chkMPOandSaved(path.c_str(), &run.count, &run.index, mode, selectNum, &buffer, &size, folder.c_str(),
+                                report, &run);
+    run.trace = testing::internal::GetCapturedStdout();
+    run.handedBack = buffer != nullptr;
+    if (buffer != nullptr)
+        run.picture.assign(buffer, buffer + size);
+    std::free(buffer);
+    return run;
+}
 
 // Writes `file` as `name` into a scratch folder and runs the engine on it.
-EngineRun runEngineOn(const Bytes &file, int mode = 0, int selectNum = 0,
-                      const std::string &name = "IMG_0001.MPO");
+inline EngineRun runEngineOn(const Bytes &file, int mode = MPO_LOAD_ONE, int selectNum = 0,
+                             const std::string &name = "IMG_0001.MPO")
+{
+    ScratchFolder folder;
+    return runEngine(folder.write(name, file), mode, selectNum);
+}
 
-// What a split writes for picture `i` of `mpo`: its bytes up to the next
-// picture, trimmed at the last EOI, without the first picture's APP2 segment.
-Bytes expectedOutput(const BuiltMPO &mpo, std::size_t i);
 // The bytes of picture `i` as they stand in the file.
-Bytes pictureBytes(const BuiltMPO &mpo, std::size_t i);
-Bytes readFile(const std::string &path);
+inline Bytes pictureBytes(const BuiltMPO &mpo, std::size_t i)
+{
+    const std::size_t end = i + 1 < mpo.starts.size() ? mpo.starts[i + 1] : mpo.bytes.size();
+    return Bytes(mpo.bytes.begin() + long(mpo.starts[i]), mpo.bytes.begin() + long(end));
+}
 
-std::vector<std::string> linesOf(const std::string &text);
-int countLines(const std::string &text, const std::string &line);
+// What a split writes for picture `i`: its bytes up to the next picture,
+// trimmed at the last EOI, without the first picture's APP2 segment.
+inline Bytes expectedOutput(const BuiltMPO &mpo, std::size_t i)
+{
+    Bytes picture = pictureBytes(mpo, i);
+    if (i == 0) {
+        const std::size_t app2End = mpo.app2At + 2 + std::size_t(picture[mpo.app2At + 2] << 8 | picture[mpo.app2At + 3]);
+        picture.erase(picture.begin() + long(mpo.app2At), picture.begin() + long(app2End));
+    }
+    while (picture.size() >= 2 && !(picture[picture.size() - 2] == 0xFF && picture.back() == 0xD9))
+        picture.pop_back();
+    return picture;
+}

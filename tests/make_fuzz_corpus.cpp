@@ -2,7 +2,6 @@
 // many shapes, and damaged copies of a good file (cut at every length, and
 // every byte of its MP index set to 00, FF, 7F and 80), which the test suite
 // replays through the fuzz target: make_fuzz_corpus FOLDER
-#include <cstdio>
 #include <fstream>
 #include <string>
 
@@ -17,67 +16,46 @@ const Bytes cameraLikeJpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x06, 'J',  'F',  'I
                               0xFF, 0xC0, 0x00, 0x05, 0x08, 0x00, 0x10, 0xFF, 0xDD, 0x00, 0x04, 0x00, 0x08, 0xFF,
                               0xDA, 0x00, 0x04, 0x01, 0x00, 0x07, 0x11, 0xFF, 0xD0, 0x22, 0xFF, 0x00, 0x33, 0xFF, 0xD9};
 
-std::vector<Bytes> seeds()
+std::vector<Bytes> seedsAndDamagedCopies()
 {
     std::vector<Bytes> files;
     for (ByteOrder order : {ByteOrder::Big, ByteOrder::Little}) {
-        files.push_back(stereoLike(2, order).build().bytes);
         MPOBuilder dependent = flagged({parentFlag | representativeFlag, childFlag, parentFlag, childFlag});
         dependent.order = order;
         for (BuiltPicture &picture : dependent.pictures)
             picture.jpeg = cameraLikeJpeg;
         dependent.pictures[0].entry1 = 2;
-        dependent.pictures[2].entry1 = 4;
-        files.push_back(dependent.build().bytes);
         MPOBuilder padded = stereoLike(3, order);
-        padded.pictures[0].after = {0, 0};
         padded.pictures[1].recordedSize = 3;
         padded.trailing = Bytes(40, 0xFF);
         padded.extraTags = {{0xB003, 7, 33, 0x40}, {0xB004, 4, 1, 3}};
         padded.ifdGap = 4;
-        files.push_back(padded.build().bytes);
+        files.insert(files.end(), {stereoLike(2, order).build().bytes, dependent.build().bytes, padded.build().bytes});
     }
-    files.push_back(stereoLike(1).build().bytes);
-    MPOBuilder many = stereoLike(12);
-    many.pictures[0].attribute = 0;
-    many.pictures[11].attribute = representativeFlag;
-    files.push_back(many.build().bytes);
-    return files;
-}
+    files.push_back(stereoLike(12).build().bytes);
 
-std::vector<Bytes> damagedCopies()
-{
     MPOBuilder builder = stereoLike(3, ByteOrder::Little);
     builder.pictures[0].after = {0, 0};
     const BuiltMPO good = builder.build();
-    std::vector<Bytes> copies;
     for (std::size_t length = 0; length < good.bytes.size(); ++length)
-        copies.emplace_back(good.bytes.begin(), good.bytes.begin() + long(length));
+        files.emplace_back(good.bytes.begin(), good.bytes.begin() + long(length));
     for (std::size_t at = good.baseOffset; at < good.entriesAt + 16 * 3; ++at)
         for (std::uint8_t value : {0x00, 0xFF, 0x7F, 0x80}) {
-            copies.push_back(good.bytes);
-            copies.back()[at] = value;
+            files.push_back(good.bytes);
+            files.back()[at] = value;
         }
-    return copies;
-}
-
-bool writeAll(const std::string &folder, const std::string &prefix, const std::vector<Bytes> &files)
-{
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        std::ofstream out(folder + "/" + prefix + std::to_string(i) + ".MPO", std::ios::binary);
-        if (!out.write(reinterpret_cast<const char *>(files[i].data()), std::streamsize(files[i].size())))
-            return false;
-    }
-    return true;
+    return files;
 }
 
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_fuzz_corpus FOLDER\n");
-        return 2;
+    const std::vector<Bytes> files = seedsAndDamagedCopies();
+    for (std::size_t i = 0; argc == 2 && i < files.size(); ++i) {
+        std::ofstream out(std::string(argv[1]) + "/seed_" + std::to_string(i) + ".MPO", std::ios::binary);
+        if (!out.write(reinterpret_cast<const char *>(files[i].data()), std::streamsize(files[i].size())))
+            return 1;
     }
-    return writeAll(argv[1], "seed_", seeds()) && writeAll(argv[1], "damaged_", damagedCopies()) ? 0 : 1;
+    return argc == 2 ? 0 : 2;
 }

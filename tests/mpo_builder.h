@@ -1,8 +1,8 @@
 // Builds MPO files in memory, in the camera layout the engine reads:
 // picture 1 is SOI, APP1 (Exif), APP2 (MPF with the MP Index IFD and the MP
 // Entries), then the rest of its JPEG stream; the other pictures follow back
-// to back. Every field the engine reads can be set, right or deliberately
-// wrong, so that a test shows its whole input.
+// to back. Tests that need a broken field patch the built bytes at the
+// positions it gives.
 #pragma once
 
 #include <cstdint>
@@ -16,10 +16,6 @@ enum class ByteOrder { Big, Little };
 
 // MP Entry attribute flags.
 constexpr std::uint32_t parentFlag = 1u << 31, childFlag = 1u << 30, representativeFlag = 1u << 29;
-
-// A small JPEG-shaped stream: SOI, a DQT segment, SOS, `bodyBytes` bytes of
-// scan data (no FF among them) and EOI. `seed` varies the content.
-Bytes fakeJpeg(int seed, std::size_t bodyBytes = 32);
 
 struct BuiltPicture {
     Bytes jpeg;  // from SOI; for picture 1 APP1 and APP2 are inserted after SOI
@@ -36,36 +32,112 @@ struct IfdTag {
 
 struct BuiltMPO {
     Bytes bytes;
-    std::uint32_t baseOffset = 0;     // file position of the MP header
     std::size_t app2At = 0;           // file position of the APP2 marker
+    std::uint32_t baseOffset = 0;     // file position of the MP header (its byte-order mark)
     std::size_t entriesAt = 0;        // file position of the MP Entry array
     std::vector<std::size_t> starts;  // file position of each picture
 };
 
-struct MPOBuilder {
+class MPOBuilder {
+public:
     ByteOrder order = ByteOrder::Big;
     std::vector<BuiltPicture> pictures;
-    std::vector<IfdTag> extraTags;                   // written after the standard three
-    std::string exifMark = std::string("MM\0*", 4);  // APP1's TIFF byte-order mark
-    std::optional<std::string> mpMark;               // default: the mark of `order`
-    std::string identifier = std::string("MPF\0", 4);
-    std::size_t ifdGap = 0;                      // bytes between the MP header and the IFD
-    std::optional<std::uint32_t> ifdOffset;      // default: 8 + ifdGap
-    std::optional<std::uint16_t> ifdCount;       // default: the tags written
-    std::optional<std::int32_t> numberOfImages;  // default: the pictures given
-    std::optional<std::uint16_t> app2Length;     // default: the segment's length
-    Bytes trailing;                              // bytes after the last picture
+    std::vector<IfdTag> extraTags;  // written after the standard three
+    std::size_t ifdGap = 0;         // bytes between the MP header and the IFD
+    Bytes trailing;                 // bytes after the last picture
 
     MPOBuilder &add(Bytes jpeg, std::uint32_t attribute = 0)
     {
         pictures.push_back({std::move(jpeg), attribute, {}, 0, {}});
         return *this;
     }
-    BuiltMPO build() const;
+
+    BuiltMPO build() const
+    {
+        const auto count = std::uint32_t(pictures.size());
+        std::vector<IfdTag> tags = {{0xB000, 7, 4, 0}, {0xB001, 4, 1, count}, {0xB002, 7, 16 * count, 0}};
+        tags.insert(tags.end(), extraTags.begin(), extraTags.end());
+        const auto entriesOffset = std::uint32_t(8 + ifdGap + 2 + 12 * tags.size() + 4);
+        tags[2].value = entriesOffset;
+        const Bytes exif = {'E', 'x', 'i', 'f', 0, 0, 'M', 'M', 0, 42, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0};
+        const std::size_t segmentLength = 2 + 4 + entriesOffset + 16 * count;
+
+        BuiltMPO built;
+        built.app2At = 4 + 2 + exif.size();
+        built.baseOffset = std::uint32_t(built.app2At + 8);
+        built.entriesAt = built.baseOffset + entriesOffset;
+        std::vector<std::uint32_t> sizes;
+        for (std::size_t i = 0, position = 0; i < pictures.size(); ++i) {
+            built.starts.push_back(position);
+            sizes.push_back(std::uint32_t(pictures[i].jpeg.size() + (i == 0 ? built.app2At + segmentLength : 0)));
+            position += sizes.back() + pictures[i].after.size();
+        }
+        Bytes app2 = {0xFF, 0xE2, std::uint8_t(segmentLength >> 8), std::uint8_t(segmentLength), 'M', 'P', 'F', 0};
+        const auto put = [&](std::uint32_t value, int bytes) {
+            for (int i = 0; i < bytes; ++i)
+                app2.push_back(std::uint8_t(value >> 8 * (order == ByteOrder::Big ? bytes - 1 - i : i)));
+        };
+        const unsigned char mark = order == ByteOrder::Big ? 'M' : 'I';
+        app2.insert(app2.end(), {mark, mark});
+        put(42, 2), put(std::uint32_t(8 + ifdGap), 4);
+        app2.insert(app2.end(), ifdGap, 0);
+        put(std::uint32_t(tags.size()), 2);
+        for (const IfdTag &t : tags) {
+            put(t.tag, 2), put(t.type, 2), put(t.count, 4);
+            if (t.tag == 0xB000)
+                app2.insert(app2.end(), {'0', '1', '0', '0'});  // MP format version, as text
+            else
+                put(t.value, 4);
+        }
+        put(0, 4);
+        for (std::size_t i = 0; i < pictures.size(); ++i) {
+            put(pictures[i].attribute, 4), put(pictures[i].recordedSize.value_or(sizes[i]), 4);
+            put(i == 0 ? 0 : std::uint32_t(built.starts[i] - built.baseOffset), 4), put(pictures[i].entry1, 2), put(0, 2);
+        }
+
+        Bytes &file = built.bytes;
+        for (std::size_t i = 0; i < pictures.size(); ++i) {
+            const Bytes &jpeg = pictures[i].jpeg;
+            file.insert(file.end(), jpeg.begin(), jpeg.begin() + 2);
+            if (i == 0) {
+                file.insert(file.end(), {0xFF, 0xE1, 0, std::uint8_t(exif.size() + 2)});
+                file.insert(file.end(), exif.begin(), exif.end());
+                file.insert(file.end(), app2.begin(), app2.end());
+            }
+            file.insert(file.end(), jpeg.begin() + 2, jpeg.end());
+            file.insert(file.end(), pictures[i].after.begin(), pictures[i].after.end());
+        }
+        file.insert(file.end(), trailing.begin(), trailing.end());
+        return built;
+    }
 };
 
-// `count` pictures of fakeJpeg, the first one flagged representative.
-MPOBuilder stereoLike(int count, ByteOrder order = ByteOrder::Big);
+// A small JPEG-shaped stream: SOI, a DQT segment, SOS, `bodyBytes` bytes of
+// scan data (no FF among them) and EOI. `seed` varies the content.
+inline Bytes fakeJpeg(int seed, std::size_t bodyBytes = 32)
+{
+    Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xDB, 0x00, 0x05, 0x00, std::uint8_t(seed), 0x01,
+                  0xFF, 0xDA, 0x00, 0x04, std::uint8_t(seed), 0x02};
+    for (std::size_t i = 0; i < bodyBytes; ++i)
+        jpeg.push_back(std::uint8_t((seed * 31 + i) % 0xFE));
+    jpeg.insert(jpeg.end(), {0xFF, 0xD9});
+    return jpeg;
+}
 
-// Pictures with these attributes, in this order.
-MPOBuilder flagged(const std::vector<std::uint32_t> &attributes);
+// Pictures of fakeJpeg with these attributes, in this order.
+inline MPOBuilder flagged(const std::vector<std::uint32_t> &attributes, ByteOrder order = ByteOrder::Big)
+{
+    MPOBuilder builder;
+    builder.order = order;
+    for (std::uint32_t attribute : attributes)
+        builder.add(fakeJpeg(int(builder.pictures.size()) + 1), attribute);
+    return builder;
+}
+
+// `count` pictures in the layout of a stereo camera, the first one representative.
+inline MPOBuilder stereoLike(int count, ByteOrder order = ByteOrder::Big)
+{
+    std::vector<std::uint32_t> attributes(std::size_t(count), 0x00020002u);
+    attributes[0] |= representativeFlag;
+    return flagged(attributes, order);
+}

@@ -1,131 +1,92 @@
 // The split picture writer: where a picture ends, and what is written.
-#include <gtest/gtest.h>
-
 #include <cstdio>
 
 #include "engine_test_support.h"
-#include "mpo.h"
 
 namespace {
 
-Bytes operator+(Bytes a, const Bytes &b)
+Bytes segment(unsigned char code, std::size_t payload)
 {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
+    return Bytes{0xFF, code, std::uint8_t((payload + 2) >> 8), std::uint8_t(payload + 2)} + Bytes(payload, code);
 }
 
-Bytes segment(unsigned char code, std::size_t payload, unsigned char fill = 0x11)
-{
-    const std::size_t length = payload + 2;
-    return Bytes{0xFF, code, std::uint8_t(length >> 8), std::uint8_t(length)} + Bytes(payload, fill);
-}
+const Bytes soi = {0xFF, 0xD8}, eoi = {0xFF, 0xD9}, scan = Bytes{0xFF, 0xDA, 0x00, 0x04, 0x01, 0x02, 0x33, 0x44} + eoi;
+const Bytes app1 = segment(0xE1, 20), app2 = segment(0xE2, 30), dqt = segment(0xDB, 5), dht = segment(0xC4, 6);
 
-const Bytes soi = {0xFF, 0xD8}, eoi = {0xFF, 0xD9};
-const Bytes scan = Bytes{0xFF, 0xDA, 0x00, 0x04, 0x01, 0x02, 0x33, 0x44} + eoi;
-
-// Runs `call` with standard output caught into `trace`.
-template <typename Call>
-auto printing(std::string &trace, Call call)
+// Writes `picture` to `out`, or to a scratch file whose bytes come back.
+int write(const Bytes &picture, std::string &trace, Bytes *written = nullptr, std::FILE *out = std::tmpfile())
 {
     testing::internal::CaptureStdout();
-    const auto result = call();
+    const int result = writewoAPP2(picture.data(), int(picture.size()), out);
     trace = testing::internal::GetCapturedStdout();
-    return result;
-}
-
-// Writes `picture` to a scratch file and gives back the result code and the
-// bytes written.
-std::pair<int, Bytes> write(const Bytes &picture, std::string &trace)
-{
-    std::FILE *out = std::tmpfile();
-    const int result = printing(trace, [&] { return writewoAPP2(picture.data(), int(picture.size()), out); });
-    Bytes bytes;
     std::rewind(out);
-    for (int c; (c = std::fgetc(out)) != EOF;)
-        bytes.push_back(std::uint8_t(c));
+    for (int c; written && (c = std::fgetc(out)) != EOF;)
+        written->push_back(std::uint8_t(c));
     std::fclose(out);
-    return {result, bytes};
+    return result;
 }
 
 }  // namespace
 
 TEST(EndSearch, FindsTheLastEoiWithoutSkippingAnyD9)
 {
-    const struct {
-        Bytes picture;
-        int end;
-        const char *trace;
-    } cases[] = {
-        {soi + scan, 12, " ffffffff ffffffd9\n"},
-        {soi + scan + Bytes{0, 0, 0, 0}, 12, " 0 0\n 0 0\n ffffffff ffffffd9\n"},
-        {soi + scan + Bytes{0xD9}, 12, nullptr},
-        {soi + scan + Bytes{0x05}, 12, nullptr},
-        {soi + scan + Bytes{1, 2} + eoi + Bytes{7}, 16, nullptr},
-        {Bytes{0xFF, 0xD8, 0xFF, 0xD9}, 4, nullptr},
-        {Bytes{0xFF, 0xD9, 0x00}, -1, "EOI Not Found."},
-        {soi + Bytes{1, 2, 3, 4}, -1, " 3 4\n 1 2\nEOI Not Found."},
-    };
-    for (const auto &c : cases) {
-        std::string trace;
-        EXPECT_EQ(printing(trace, [&] { return eoicheck(c.picture.data(), int(c.picture.size())); }), c.end);
-        if (c.trace) {
-            EXPECT_EQ(trace, c.trace);
-        }
+    for (const auto &[picture, end, trace] : std::initializer_list<std::tuple<Bytes, int, const char *>>{
+             {soi + scan, 12, " ffffffff ffffffd9\n"},
+             {soi + scan + Bytes{0, 0, 0, 0}, 12, " 0 0\n 0 0\n ffffffff ffffffd9\n"},
+             {soi + scan + Bytes{0xD9}, 12, nullptr},
+             {soi + scan + Bytes{0x05}, 12, nullptr},
+             {soi + scan + Bytes{1, 2} + eoi + Bytes{7}, 16, nullptr},
+             {soi + eoi, 4, nullptr},
+             {Bytes{0xFF, 0xD9, 0x00}, -1, "EOI Not Found."},
+             {soi + Bytes{1, 2, 3, 4}, -1, " 3 4\n 1 2\nEOI Not Found."}}) {
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(eoicheck(picture.data(), int(picture.size())), end);
+        const std::string printed = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(printed, trace ? trace : printed);
     }
 }
 
 TEST(PictureWriter, LeavesOutTheFirstApp2AndTrailingBytes)
 {
-    const Bytes app1 = segment(0xE1, 20), app2 = segment(0xE2, 30), dqt = segment(0xDB, 5);
-    const Bytes dht = segment(0xC4, 6), app0 = segment(0xE0, 7), com = segment(0xFE, 3);
-    const Bytes laterApp2 = segment(0xE2, 4, 0x22), bigApp1 = segment(0xE1, 0x8000), sof = segment(0xC0, 9);
-    const struct {
-        Bytes picture, expected;
-    } cases[] = {
-        {soi + app1 + app2 + dqt + scan, soi + app1 + dqt + scan},
-        {soi + app2 + dqt + laterApp2 + scan, soi + dqt + laterApp2 + scan},
-        {soi + app1 + dqt + dht + app2 + scan, soi + app1 + dqt + dht + scan},
-        {soi + app0 + app1 + com + app2 + scan, soi + app0 + app1 + com + scan},
-        {soi + app1 + app2 + scan + Bytes{0, 0, 0}, soi + app1 + scan},
-        {soi + bigApp1 + scan, soi + bigApp1 + scan},
-        {soi + sof + dht + scan, soi + sof + dht + scan},
-        {soi + eoi, soi + eoi},
-    };
-    std::string trace;
-    for (const auto &c : cases) {
-        const auto [result, bytes] = write(c.picture, trace);
-        EXPECT_GE(result, 0);
-        EXPECT_EQ(bytes, c.expected);
+    const Bytes laterApp2 = segment(0xE2, 4), bigApp1 = segment(0xE1, 0x8000), sof = segment(0xC0, 9);
+    for (const auto &[picture, expected] : std::initializer_list<std::pair<Bytes, Bytes>>{
+             {soi + app1 + app2 + dqt + scan, soi + app1 + dqt + scan},
+             {soi + app2 + dqt + laterApp2 + scan, soi + dqt + laterApp2 + scan},
+             {soi + app1 + dqt + dht + app2 + scan, soi + app1 + dqt + dht + scan},
+             {soi + segment(0xE0, 7) + app1 + segment(0xFE, 3) + app2 + scan, soi + segment(0xE0, 7) + app1 + segment(0xFE, 3) + scan},
+             {soi + app1 + app2 + scan + Bytes{0, 0, 0}, soi + app1 + scan},
+             {soi + bigApp1 + scan, soi + bigApp1 + scan},
+             {soi + sof + dht + scan, soi + sof + dht + scan},
+             {soi + eoi, soi + eoi}}) {
+        std::string trace;
+        Bytes written;
+        EXPECT_GE(write(picture, trace, &written), 0);
+        EXPECT_EQ(written, expected);
     }
-    const Bytes withTrailing = soi + app1 + app2 + scan + Bytes{0, 0};
-    EXPECT_EQ(write(withTrailing, trace).first, int(scan.size()));
-    EXPECT_EQ(linesOf(trace).back(),
-              "Resize " + std::to_string(withTrailing.size()) + " -> " + std::to_string(withTrailing.size() - 2));
+    std::string trace;
+    EXPECT_EQ(write(soi + app1 + app2 + scan + Bytes{0, 0}, trace), int(scan.size()));
+    EXPECT_TRUE(hasLines(trace, {"Resize 72 -> 70"}));
 }
 
 TEST(PictureWriter, RefusesWhatItCannotWalkOrWrite)
 {
-    const Bytes refused[] = {
-        Bytes{0x00, 0xD8} + scan,                               // no SOI
-        soi + Bytes{1, 2, 3, 4},                                // no EOI
-        Bytes{0xFF, 0xD8, 0xD9},                                // three bytes
-        soi + Bytes{0x12, 0x34} + scan,                         // no marker
-        soi + Bytes{0xFF, 0xE1, 0x01, 0x00, 1, 2} + eoi,        // segment longer than the picture
-        soi + Bytes{0xFF, 0xE2, 0x00, 0x40, 1, 2} + eoi,        // APP2 longer than the picture
-        soi + Bytes{0xFF, 0xE1, 0x00, 0x01} + scan,             // length below 2
-        soi + Bytes{0xFF, 0xE1, 0x00, 0x06, 1, 2, 0xFF, 0xD9},  // ends inside its header
-        soi + Bytes{0xFF, 0xE2, 0x00, 0x06, 1, 2, 0xFF, 0xD9},  // ends inside its APP2 segment
-    };
     std::string trace;
-    for (const Bytes &picture : refused) {
-        const auto [result, bytes] = write(picture, trace);
-        EXPECT_EQ(result, -1);
-        EXPECT_LE(bytes.size(), picture.size());
+    for (const Bytes &picture : {
+             Bytes{0x00, 0xD8} + scan,                               // no SOI
+             soi + Bytes{1, 2, 3, 4},                                // no EOI
+             Bytes{0xFF, 0xD8, 0xD9},                                // three bytes
+             soi + Bytes{0x12, 0x34} + scan,                         // no marker
+             soi + Bytes{0xFF, 0xE1, 0x01, 0x00, 1, 2} + eoi,        // segment longer than the picture
+             soi + Bytes{0xFF, 0xE2, 0x00, 0x40, 1, 2} + eoi,        // APP2 longer than the picture
+             soi + Bytes{0xFF, 0xE1, 0x00, 0x01} + scan,             // length below 2
+             soi + Bytes{0xFF, 0xE1, 0x00, 0x06, 1, 2, 0xFF, 0xD9},  // ends inside its header
+             soi + Bytes{0xFF, 0xE2, 0x00, 0x06, 1, 2, 0xFF, 0xD9},  // ends inside its APP2 segment
+         }) {
+        Bytes written;
+        EXPECT_EQ(write(picture, trace, &written), -1);
+        EXPECT_LE(written.size(), picture.size());
     }
     std::FILE *full = std::fopen("/dev/full", "w");
-    ASSERT_NE(full, nullptr);
     std::setvbuf(full, nullptr, _IONBF, 0);
-    const Bytes picture = soi + segment(0xE1, 4) + segment(0xE2, 8) + scan;
-    EXPECT_EQ(printing(trace, [&] { return writewoAPP2(picture.data(), int(picture.size()), full); }), -1);
-    std::fclose(full);
+    EXPECT_EQ(write(soi + app1 + app2 + scan, trace, nullptr, full), -1);  // a failed write is a failure
 }

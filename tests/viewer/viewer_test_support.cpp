@@ -4,13 +4,6 @@
 #include <QBuffer>
 #include <QDropEvent>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMimeData>
-#include <QPushButton>
-#include <QUrl>
-
-#include "ZorImageView.h"
 
 namespace {
 
@@ -25,15 +18,24 @@ void catchMessage(QtMsgType type, const QMessageLogContext &, const QString &mes
 
 }  // namespace
 
+// Runs the viewer tests on Qt's offscreen platform, so they need no display.
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
 void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
 }
 
-Bytes jpegOf(QSize size, Qt::GlobalColor colour)
+Bytes jpegOf(QSize size)
 {
     QImage picture(size, QImage::Format_RGB32);
-    picture.fill(colour);
+    picture.fill(Qt::darkCyan);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -49,7 +51,7 @@ BuiltMPO jpegMPO(int count, int representative)
     return builder.build();
 }
 
-ViewerTest::ViewerTest() : settingsFile(QString::fromStdString(scratch.path()) + "/settings.ini")
+ViewerTest::ViewerTest()
 {
     qputenv("HOME", QByteArray::fromStdString(scratch.path()));
     caughtLog = &log;
@@ -61,7 +63,6 @@ ViewerTest::~ViewerTest()
 {
     windows.reset();
     qInstallMessageHandler(nullptr);
-    caughtLog = nullptr;
     qputenv("HOME", realHome);
 }
 
@@ -88,7 +89,7 @@ void ViewerTest::open(Way way, const QString &path)
         panels.files << path;
         controller().selectAction();
     } else {
-        dragOnto(filesDrag({path}));
+        drag({QUrl::fromLocalFile(path)});
     }
 }
 
@@ -97,31 +98,14 @@ QString ViewerTest::write(const std::string &name, const Bytes &bytes)
     return QString::fromStdString(scratch.write(name, bytes));
 }
 
-QMimeData *ViewerTest::filesDrag(const QStringList &paths)
+bool ViewerTest::drag(const QList<QUrl> &urls, bool drop)
 {
-    auto *data = new QMimeData;
-    QList<QUrl> urls;
-    for (const QString &path : paths)
-        urls << QUrl::fromLocalFile(path);
-    data->setUrls(urls);
-    return data;
-}
-
-bool ViewerTest::dragOnto(QMimeData *data, bool drop)
-{
-    std::unique_ptr<QMimeData> owned(data);
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(o().image, &enter);
-    if (!enter.isAccepted() || !drop)
-        return enter.isAccepted();
-    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(o().image, &dropped);
-    return dropped.isAccepted();
-}
-
-int ViewerTest::shownPicture()
-{
-    return (o().image->image().width() - 56) / 8;
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    return enter.isAccepted() && (!drop || QApplication::sendEvent(o().image, &dropped));
 }
 
 std::string ViewerTest::windowState()
