@@ -3,12 +3,14 @@
 // by the test, a clock the test moves, and the message log caught.
 #pragma once
 
+#include <QApplication>
+#include <QBuffer>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
-#include <functional>
 #include <memory>
 
 #include "KivController.h"
@@ -17,7 +19,10 @@
 #include "ZorImageView.h"
 #include "engine_test_support.h"
 
-void PrintTo(const QString &text, std::ostream *out);  // shows texts in failures
+inline void PrintTo(const QString &text, std::ostream *out)  // shows texts in failures
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 class ScriptedPanels : public Panels {
 public:
@@ -38,27 +43,97 @@ private:
     static QString next(QStringList &answers) { return answers.isEmpty() ? QString() : answers.takeFirst(); }
 };
 
-// A one-colour JPEG; and an MPO file of `count` of them, picture n being
-// (56 + 8n) x 48 pixels so a test can tell which one is shown, picture
-// `representative` (from 1; 0 for none) flagged representative.
-Bytes jpegOf(QSize size);
-BuiltMPO jpegMPO(int count, int representative = 1);
+inline Bytes jpegOf(QSize size)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "JPEG", 90);
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+// `count` pictures, picture n being (56 + 8n) x 48 pixels so a test can tell
+// which one is shown; picture `representative` (from 1; 0: none) is flagged.
+inline BuiltMPO jpegMPO(int count, int representative = 1)
+{
+    MPOBuilder builder;
+    for (int n = 1; n <= count; ++n)
+        builder.add(jpegOf(QSize(56 + 8 * n, 48)), n == representative ? representativeFlag : 0u);
+    return builder.build();
+}
 
 enum class Way { OpenPanel, Drop, Desktop };
 
 struct ViewerTest : testing::Test {
-    ViewerTest();
-    ~ViewerTest() override;
-    void start(const QString &handedOver = {});  // as the program starts, maybe handed a document
-    void open(Way way, const QString &path);
-    QString write(const std::string &name, const Bytes &bytes);
-    // Drags these files onto the picture and, when it accepts and `drop` is set, drops them.
-    bool drag(const QList<QUrl> &urls, bool drop = true);
+    ViewerTest()
+    {
+        qputenv("HOME", QByteArray::fromStdString(scratch.path()));
+        static QStringList *caught;  // the program's own lines; the platform's warnings are not ours
+        caught = &log;
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+            if (type == QtInfoMsg)
+                caught->append(message);
+        });
+        start();
+    }
+    ~ViewerTest() override
+    {
+        windows.reset();
+        qInstallMessageHandler(nullptr);
+        qputenv("HOME", realHome);
+    }
+    // Starts the viewer as the program does, maybe handed a document.
+    void start(const QString &handedOver = {})
+    {
+        windows.reset();
+        settings = std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
+        windows = std::make_unique<ViewerWindows>(*settings, panels);
+        controller().setClock([this] {
+            if (onClock)
+                onClock();
+            return now;
+        });
+        if (!handedOver.isEmpty())
+            controller().applicationOpenFile(handedOver);
+        controller().applicationDidFinishLaunching();
+    }
+    void open(Way way, const QString &path)
+    {
+        if (way == Way::Desktop) {
+            start(path);
+        } else if (way == Way::OpenPanel) {
+            panels.files << path;
+            controller().selectAction();
+        } else {
+            drag({QUrl::fromLocalFile(path)});
+        }
+    }
+    // Drags these onto the picture and, when it accepts and `drop` is set, drops them.
+    bool drag(const QList<QUrl> &urls, bool drop = true)
+    {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(o().image, &enter);
+        return enter.isAccepted() && (!drop || QApplication::sendEvent(o().image, &dropped));
+    }
+    QString write(const std::string &name, const Bytes &bytes) { return QString::fromStdString(scratch.write(name, bytes)); }
     KivController &controller() { return windows->controller(); }
     const KivOutlets &o() { return controller().outlets(); }
     QVariant stored(const QString &key) { return QSettings(settingsFile, QSettings::IniFormat).value(key); }
     int shownPicture() { return (o().image->image().width() - 56) / 8; }
-    std::string windowState();  // number field, count and which controls are enabled
+    // The number field, the count and which controls are enabled.
+    std::string windowState()
+    {
+        auto on = [](bool enabled) { return enabled ? "on" : "off"; };
+        return QString("%1%2 %3 prev %4 next %5 menu %6")
+            .arg(o().currentTextField->text(), on(o().currentTextField->isEnabled()), o().totalTextField->text(),
+                 on(o().previousButton->isEnabled()), on(o().nextButton->isEnabled()), on(o().mpoMenuItem->isEnabled()))
+            .toStdString();
+    }
 
     ScratchFolder scratch;
     QString settingsFile = QString::fromStdString(scratch.path()) + "/settings.ini";
