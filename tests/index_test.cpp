@@ -123,6 +123,10 @@ TEST(IndexRefusal, EachBrokenFieldIsRefusedWithItsReason)
         EXPECT_EQ(run.lastLine(), c.line);
         EXPECT_EQ(run.count, -99) << c.line;  // nothing is stored for a refused file
     }
+    // Entries one byte longer than the segment, in a file that ends where the segment says.
+    Bytes cut = patched(mpo, mpo.app2At + 3, {std::uint8_t(mpo.bytes[mpo.app2At + 3] - 1)});
+    cut.resize(entries + 16 * 3 - 1);
+    EXPECT_EQ(runEngineOn(cut).lastLine(), "MP Entries Outside APP2 Segment.");
 }
 
 TEST(IndexRefusal, PathsThatCannotBeReadOrNamedAndOddButValidIndexes)
