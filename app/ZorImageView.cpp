@@ -15,7 +15,7 @@ namespace {
 // The local file paths a drag carries; false when it carries no file names.
 bool draggedPaths(const QMimeData *data, QStringList &paths)
 {
-    if (data == nullptr || !data->hasUrls())
+    if (data == nullptr || !data->hasUrls() || data->urls().isEmpty())
         return false;
     paths.clear();
     for (const QUrl &url : data->urls())
