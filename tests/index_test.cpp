@@ -38,6 +38,7 @@ TEST(IndexReading, BothByteOrdersGiveTheSameTable)
     MPOBuilder builder = stereoLike(3);
     builder.pictures[1].entry1 = 2;
     builder.pictures[2].after = Bytes(5, 0);
+    builder.pictures[2].attribute |= 1u << 27 | 1u << 24;  // a reserved bit and a data type
     builder.extraTags = {{0xB004, 4, 1, 2}, {0xB005, 6, 1, 0}};
     builder.ifdGap = 6;  // the IFD need not follow the header
     ScratchFolder folder;
@@ -46,9 +47,13 @@ TEST(IndexReading, BothByteOrdersGiveTheSameTable)
     EXPECT_EQ(big.index, 1);
     EXPECT_TRUE(hasLines(big.trace, {"MPO File Checker", "File Size = 312", folder.path() + "/IMG_0001.MPO", "IMG_0001",
                                      "0x00000000:ff d8 ff e1 00 16   _ _ _ _ _ _", "SOI and APP1 Found!", "baseOffset = 34",
-                                     "APP2 IFDOffset = 14 (0x000e)", "count = 5 (0x0005)",
-                                     "TAG   = 0xb004 (45060)  / TotalFrames", "ID    = 0x0006 (6)  / UNKNOWN",
-                                     "|--r|Reserved=0x0 DataType=0x0", "    Entry1 = 0x2"}));
+                                     "0x00000020:30 31 30 30 b0 01 00 04 00 00 00 01 00 00 00 03   0 1 0 0 _ _ _ _ _ _ _ _ _ _ _ _",
+                                     "0x00000090:da 00 " + std::string(42, ' ') + "  _ _", "APP2 IFDOffset = 14 (0x000e)",
+                                     "count = 5 (0x0005)", "TAG   = 0xb004 (45060)  / TotalFrames",
+                                     "ID    = 0x0006 (6)  / UNKNOWN", "|--r|Reserved=0x0 DataType=0x0",
+                                     "      Size = 209 (0x      d1)", "DataOffset = 0 (0x       0)", "    Entry1 = 0x0",
+                                     "    Entry2 = 0x0", "|---|Reserved=0x0 DataType=0x0", "      Size = 49 (0x      31)",
+                                     "DataOffset = 175 (0x      af)", "    Entry1 = 0x2", "|---|Reserved=0x1 DataType=0x1"}));
     builder.order = ByteOrder::Little;
     const EngineRun little = runEngineOn(builder.build().bytes);
     EXPECT_EQ(tableLines(big.trace), tableLines(little.trace));

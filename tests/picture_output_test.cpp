@@ -125,6 +125,8 @@ TEST(OutputRace, ARivalCreatingTheSameNamesClobbersNothing)
         scratch.write("claimed", Bytes(claimed, 0));
         _exit(0);
     }
+    for (int wait = 0; wait < 50000 && scratch.files("out").empty(); ++wait)
+        usleep(100);  // until the rival is at work
     constexpr int splits = 40;
     for (int i = 0; i < splits; ++i)
         ASSERT_EQ(runEngine(input, MPO_SAVE_ALL, 0, out).result, 0);

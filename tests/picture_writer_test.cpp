@@ -13,11 +13,13 @@ const Bytes app1 = segment(0xE1, 20), app2 = segment(0xE2, 30), dqt = segment(0x
 
 // Writes `picture` to `out` (a scratch file by default) and gives back the
 // result code, and the bytes written when `out` is the scratch file.
-std::pair<int, Bytes> write(const Bytes &picture, std::FILE *out = std::tmpfile())
+std::pair<int, Bytes> write(const Bytes &picture, std::FILE *out = std::tmpfile(), std::string *trace = nullptr)
 {
     testing::internal::CaptureStdout();
     std::pair<int, Bytes> written{writewoAPP2(picture.data(), int(picture.size()), out), {}};
-    testing::internal::GetCapturedStdout();
+    const std::string printed = testing::internal::GetCapturedStdout();
+    if (trace != nullptr)
+        *trace = printed;
     std::rewind(out);
     for (int c; written.first >= 0 && (c = std::fgetc(out)) != EOF;)
         written.second.push_back(std::uint8_t(c));
@@ -29,17 +31,19 @@ std::pair<int, Bytes> write(const Bytes &picture, std::FILE *out = std::tmpfile(
 
 TEST(EndSearch, FindsTheLastEoiWithoutSkippingAnyD9)
 {
-    for (const auto &[picture, end] : std::initializer_list<std::pair<Bytes, int>>{
-             {soi + scan, 12}, {soi + scan + Bytes{0xD9}, 12}, {soi + scan + Bytes{0x05}, 12},
-             {soi + scan + Bytes{1, 2} + eoi + Bytes{7}, 16}, {soi + eoi, 4}, {Bytes{0xFF, 0xD9, 0x00}, -1}}) {
+    for (const auto &[picture, end, printed] : std::initializer_list<std::tuple<Bytes, int, const char *>>{
+             {soi + scan, 12, " ffffffff ffffffd9\n"},  // each step prints the bytes it looked at, sign-extended
+             {soi + scan + Bytes{0xD9}, 12, nullptr},
+             {soi + scan + Bytes{0x05}, 12, nullptr},
+             {soi + scan + Bytes{1, 2} + eoi + Bytes{7}, 16, nullptr},
+             {soi + eoi, 4, nullptr},
+             {Bytes{0xFF, 0xD9, 0x00}, -1, nullptr},
+             {soi + Bytes{1, 2, 3, 4}, -1, " 3 4\n 1 2\nEOI Not Found."}}) {
         testing::internal::CaptureStdout();
         EXPECT_EQ(eoicheck(picture.data(), int(picture.size())), end);
-        testing::internal::GetCapturedStdout();
+        const std::string trace = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(trace, printed ? printed : trace);
     }
-    const Bytes trailing = soi + Bytes{1, 2, 3, 4};  // each step prints the two bytes it looked at
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(eoicheck(trailing.data(), int(trailing.size())), -1);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), " 3 4\n 1 2\nEOI Not Found.");
 }
 
 TEST(PictureWriter, LeavesOutTheFirstApp2AndTrailingBytes)
@@ -59,6 +63,9 @@ TEST(PictureWriter, LeavesOutTheFirstApp2AndTrailingBytes)
         EXPECT_GE(result, 0);
         EXPECT_EQ(written, expected);
     }
+    std::string trace;
+    write(soi + app1 + app2 + scan + Bytes{0, 0}, std::tmpfile(), &trace);
+    EXPECT_TRUE(hasLines(trace, {"Resize 72 -> 70"}));
 }
 
 TEST(PictureWriter, RefusesWhatItCannotWalkOrWrite)

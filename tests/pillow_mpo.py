@@ -2,8 +2,8 @@
 """MPO files from Pillow, a writer independent of this project.
 
   pillow_mpo.py make OUT     writes a stereo pair in the camera layout (SOI,
-                             APP1 Exif, APP2 MPF) that Pillow reads back as
-                             two pictures
+                             APP1 Exif, APP2 MPF) and prints the file position
+                             of each picture, as Pillow reads the MP index
   pillow_mpo.py decode FILE  decodes each JPEG file and prints its width,
                              height and the colour at its centre
 """
@@ -29,8 +29,11 @@ def make(out):
     data = data[:2] + data[app0_end:]
     with open(out, "wb") as f:
         f.write(data)
+    mp_header = data.index(b"MPF\0") + 4
     with Image.open(out) as image:
-        assert image.n_frames == 2
+        for entry in image.mpinfo[0xB002]:
+            offset = entry["DataOffset"]
+            print(offset + mp_header if offset else 0)
 
 
 def decode(files):

@@ -48,7 +48,9 @@ TEST_F(ViewerTest, EachWayOpensAnMpoFileAJpegAndRefusesABrokenFile)
     EXPECT_FALSE(drag({QUrl::fromLocalFile("/p/mpo")}, false));
     EXPECT_FALSE(drag({QUrl("https://example.org/pair.mpo")}, false));
     EXPECT_TRUE(drag({QUrl::fromLocalFile("/p/archive.tar.jpg")}, false));
+    EXPECT_FALSE(drag({}, false));
     EXPECT_TRUE(drag({QUrl::fromLocalFile(jpeg), QUrl::fromLocalFile(mpo)}));
+    EXPECT_EQ(o().image->dropedFileName(), (QStringList{jpeg, mpo}));
     EXPECT_EQ(controller().mpFileName(), jpeg);
 }
 
@@ -101,4 +103,24 @@ TEST_F(ViewerTest, CommandsDuringALoadAreDroppedAndAHeldButtonWalksToTheEnd)
         o().nextButton->click();  // what a held button sends every 0.2 s
     EXPECT_EQ(windowState(), "12on /  12 prev on next off menu on");
     EXPECT_EQ(shownPicture(), 12);
+}
+
+TEST(PictureView, DecodesAtTheSizeShownAndAgainWhenItGrows)
+{
+    ZorImageView view;
+    view.setImageScaling(ZorImageView::ImageScaling::ProportionallyDown);
+    view.resize(400, 300);
+    view.show();
+    const auto show = [&](QSize size) {
+        const Bytes jpeg = jpegOf(size);
+        view.setPicture(QByteArray(reinterpret_cast<const char *>(jpeg.data()), qsizetype(jpeg.size())));
+    };
+    show(QSize(1600, 1200));
+    EXPECT_EQ(view.image().size(), QSize(400, 300));
+    view.resize(800, 700);
+    EXPECT_EQ(view.image().size(), QSize(800, 600));
+    view.resize(200, 150);  // shrinking keeps what was decoded
+    EXPECT_EQ(view.image().size(), QSize(800, 600));
+    show(QSize(100, 50));
+    EXPECT_EQ(view.image().size(), QSize(100, 50));  // never enlarged
 }

@@ -37,6 +37,7 @@ TEST_F(ProgressTest, RedrawsAtTheFirstAndLastAndWhenSlowAndLogsEachRedraw)
     for (int num = 1; num < 50; ++num, now += num % 2) {  // 24 ms in all: quick calls are not redrawn
         report(num, 50);
         EXPECT_EQ(o().statusProgressIndicator->value(), num);
+        EXPECT_EQ(o().statusProgressIndicator->maximum(), 50);
     }
     EXPECT_TRUE(shown());
     EXPECT_EQ(paints, 5);
