@@ -65,8 +65,9 @@ TEST_F(Mposplit, ReportsEachFailureByNameAndGoesOn)
     const Run beyond = mposplit({"-p", "5", good});
     EXPECT_EQ(beyond.status, 1);
     EXPECT_EQ(beyond.err, "mposplit: " + good + " has no picture 5\n");
-    for (const auto &args : std::vector<std::vector<std::string>>{{}, {"-x", good}, {"-p", "two", good}, {"-o"}})
-        EXPECT_EQ(mposplit(args).status, 2);
+    for (const auto &[args, status] : std::vector<std::pair<std::vector<std::string>, int>>{
+             {{}, 2}, {{"-x", good}, 2}, {{"-p", "two", good}, 2}, {{"-o"}, 2}, {{"--help"}, 0}, {{"--version"}, 0}})
+        EXPECT_EQ(mposplit(args).status, status);
 }
 
 TEST_F(Mposplit, SplitsAPairWrittenByPillowIntoDecodableJpegs)
