@@ -50,9 +50,11 @@ TEST_F(ViewerTest, SplitsWriteTheEnginesFilesIntoTheSaveFolderAndSettingsChangeI
 
     // The dialog: a folder typed and OK is stored for the next start; a
     // folder chosen with Browse is used at once, even when cancelled.
+    QString shown;  // the folder the dialog showed when it opened
     const auto dialog = [&](const QString &typed, QPushButton *press) {
         panels.whileModal = [&](QDialog &modal) {
             EXPECT_FALSE(o().mpoMenuItem->isEnabled());
+            shown = windows->settingsUi().saveFolderTextField->text();
             if (typed.isEmpty())
                 windows->settingsUi().browseButton->click();
             else
@@ -63,11 +65,13 @@ TEST_F(ViewerTest, SplitsWriteTheEnginesFilesIntoTheSaveFolderAndSettingsChangeI
         controller().splitSettingsAction();
     };
     dialog("/typed/folder", windows->settingsUi().okButton);
+    EXPECT_EQ(shown, out);
     EXPECT_EQ(stored("SaveFolderPath"), "/typed/folder");
     EXPECT_EQ(controller().mpSaveFolder(), out);  // splits keep the old folder until restart
     EXPECT_TRUE(o().mpoMenuItem->isEnabled());
     panels.folders << chosen;
     dialog("", windows->settingsUi().cancelButton);
+    EXPECT_EQ(shown, "/typed/folder");
     controller().splitOneFileAction();
     EXPECT_EQ(written(chosen), QStringList{"pair_002.JPG"});
     dialog("", windows->settingsUi().okButton);  // the folder panel cancelled: nothing changes
