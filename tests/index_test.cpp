@@ -33,7 +33,7 @@ std::vector<std::string> tableLines(const std::string &trace)
 
 }  // namespace
 
-TEST(IndexReading, BothByteOrdersGiveTheSameTable)
+TEST(IndexReading, TracesAGoodFileAndBothByteOrdersGiveTheSameTable)
 {
     MPOBuilder builder = stereoLike(3);
     builder.pictures[1].entry1 = 2;
@@ -71,10 +71,10 @@ TEST(IndexReading, CountAndRepresentativeFollowTheFlags)
         {{p, c, c}, 3, 0}, {{p, 0, 0}, 3, 0}, {{0, 0, r}, 3, 3}, {{p, c, p | r, c}, 2, 2},
         {{r, r, 0}, 3, 2},  // the last flagged one
     };
-    for (const auto &c : cases) {
-        const EngineRun run = runEngineOn(flagged(c.attributes).build().bytes);
-        EXPECT_EQ(run.count, c.count) << run.trace;
-        EXPECT_EQ(run.index, c.representative) << run.trace;
+    for (const auto &row : cases) {
+        const EngineRun run = runEngineOn(flagged(row.attributes).build().bytes);
+        EXPECT_EQ(run.count, row.count) << run.trace;
+        EXPECT_EQ(run.index, row.representative) << run.trace;
     }
 }
 
