@@ -15,10 +15,11 @@ namespace {
 // The local file paths a drag carries; false when it carries no file names.
 bool draggedPaths(const QMimeData *data, QStringList &paths)
 {
-    if (data == nullptr || !data->hasUrls() || data->urls().isEmpty())
+    const QList<QUrl> urls = data != nullptr && data->hasUrls() ? data->urls() : QList<QUrl>();
+    if (urls.isEmpty())
         return false;
     paths.clear();
-    for (const QUrl &url : data->urls())
+    for (const QUrl &url : urls)
         paths << (url.isLocalFile() ? url.toLocalFile() : QString());
     return true;
 }

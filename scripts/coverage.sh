@@ -22,8 +22,9 @@ report() {
         --exclude-throw-branches --exclude-unreachable-branches "$@" 2>/dev/null
 }
 for name in engine cli app; do
-    lines=$(report $name --print-summary --output /dev/null | sed -n 's/^lines: *//p')
-    branches=$(report $name --print-summary --output /dev/null | sed -n 's/^branches: *//p')
+    summary=$(report $name --print-summary --output /dev/null)
+    lines=$(echo "$summary" | sed -n 's/^lines: *//p')
+    branches=$(echo "$summary" | sed -n 's/^branches: *//p')
     echo "$name: lines $lines; branches $branches"
 done
 report engine --txt "$folder/coverage.txt" >/dev/null

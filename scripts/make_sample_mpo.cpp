@@ -55,7 +55,7 @@ int main(int argc, char **argv)
     QGuiApplication application(argc, argv);  // text rendering needs fonts
     MPOBuilder builder;
     for (int eye = 1; eye <= 2; ++eye)
-        builder.add(scenePicture(eye, QSize(960, 720)), eye == 1 ? 0x20020002u : 0x00020002u);
+        builder.add(scenePicture(eye, QSize(960, 720)), 0x00020002u | (eye == 1 ? representativeFlag : 0u));
     builder.pictures[0].after = {0x00, 0x00};  // the padding many cameras leave
     const Bytes bytes = builder.build().bytes;
     std::ofstream out(argv[1], std::ios::binary);

@@ -93,7 +93,11 @@ struct EngineRun {
     std::vector<std::pair<int, int>> progress;  // (num, total) of each report
     std::function<void(int num)> onReport;      // runs at each report, before the entry is read
 
-    std::string lastLine() const { return linesOf(trace).empty() ? "" : linesOf(trace).back(); }
+    std::string lastLine() const
+    {
+        const auto lines = linesOf(trace);
+        return lines.empty() ? "" : lines.back();
+    }
 };
 
 // Calls chkMPOandSaved on `path`; the save folder defaults to the file's own.
