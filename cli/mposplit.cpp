@@ -110,10 +110,11 @@ bool list(const std::string &file, const Options &options)
     std::vector<MPOListedEntry> entries;
     int count = 0;
     int representative = 0;
+    bool behindOtherSegments = false;
     int result;
     {
         QuietStdout quiet(!options.trace);
-        result = listMPOEntries(file.c_str(), entries, &count, &representative);
+        result = listMPOEntries(file.c_str(), entries, &count, &representative, &behindOtherSegments);
     }
     if (result != 0) {
         std::fprintf(stderr, "mposplit: %s %s\n", file.c_str(), describe(result, options, "").c_str());
@@ -121,13 +122,15 @@ bool list(const std::string &file, const Options &options)
     }
     std::printf("%s: %d picture%s, representative picture %d\n", file.c_str(), count,
                 count == 1 ? "" : "s", representative);
+    if (behindOtherSegments)
+        std::printf("  MP index found behind other header segments\n");
     for (const MPOListedEntry &listed : entries) {
         const std::uint32_t attribute = listed.entry.attribute;
-        std::printf("  %s  %c%c%c  size %u  offset %u (file position %llu)\n",
+        std::printf("  %s  %c%c%c  %s  size %u  offset %u (file position %llu)\n",
                     listed.pictureNumber > 0 ? ("picture " + std::to_string(listed.pictureNumber)).c_str()
                                              : "(not numbered)",
                     attribute & MP_DEPENDENT_PARENT ? 'p' : '-', attribute & MP_DEPENDENT_CHILD ? 'c' : '-',
-                    attribute & MP_REPRESENTATIVE ? 'r' : '-', listed.entry.Size, listed.entry.DataOffset,
+                    attribute & MP_REPRESENTATIVE ? 'r' : '-', mpTypeName(attribute).c_str(), listed.entry.Size, listed.entry.DataOffset,
                     static_cast<unsigned long long>(listed.start));
     }
     return true;

@@ -21,6 +21,9 @@ namespace {
 
 constexpr int refused = -12;
 constexpr int cannotOpen = -11;
+// Not a result code: the strict place behind APP1 holds no MP segment, so
+// the header segments are searched before the file is refused.
+constexpr int noMPSegmentThere = 1;
 
 // The APP2 head: marker, length, "MPF\0" and the MP header's byte-order mark.
 constexpr std::size_t app2HeadSize = 12;
@@ -107,7 +110,8 @@ int checkPathAndFolder(const char *path, int mode, const char *saveFolder, MPInd
 }
 
 // SOI and APP1 at the start of the file, with a byte-order mark in APP1.
-int checkFileStart(std::FILE *file, std::uint32_t &app1Length)
+// When they are missing, `missing` gets the line that refuses the file.
+int checkFileStart(std::FILE *file, std::uint32_t &app1Length, const char *&missing)
 {
     unsigned char start[6] = {};
     const std::size_t got = std::fread(start, 1, sizeof start, file);
@@ -115,14 +119,18 @@ int checkFileStart(std::FILE *file, std::uint32_t &app1Length)
         dumphex(start, static_cast<int>(got));
     dumphex(SOI, sizeof SOI);
     dumphex(APP1, sizeof APP1);
-    if (got < 4 || std::memcmp(start, SOI, 2) != 0 || std::memcmp(start + 2, APP1, 2) != 0)
-        return refuse("SOI Not Found!");
+    if (got < 4 || std::memcmp(start, SOI, 2) != 0 || std::memcmp(start + 2, APP1, 2) != 0) {
+        missing = "SOI Not Found!";
+        return noMPSegmentThere;
+    }
 
     unsigned char exifHead[10] = {};  // Exif identifier, then the TIFF byte-order mark
     const std::size_t gotHead = std::fread(exifHead, 1, sizeof exifHead, file);
     const int app1Order = chkEndianInfo(exifHead + 6);
-    if (gotHead == 0 || app1Order == -1)
-        return refuse("UNKNOWN Endian Info.");
+    if (gotHead == 0 || app1Order == -1) {
+        missing = "UNKNOWN Endian Info.";
+        return noMPSegmentThere;
+    }
 
     app1Length = static_cast<std::uint32_t>(start[4] << 8 | start[5]);
     std::puts("SOI and APP1 Found!");
@@ -130,24 +138,29 @@ int checkFileStart(std::FILE *file, std::uint32_t &app1Length)
     return 0;
 }
 
-// The APP2 head right behind APP1: marker, "MPF" and the MP byte order.
-int readApp2Head(std::FILE *file, std::uint32_t app1Length, MPIndex &index, IndexLayout &layout,
-                 std::uint32_t &app2Length)
+// The APP2 head at `segmentAt`: marker, "MPF" and the MP byte order. When
+// no MP segment starts there, `missing` gets the line that refuses the file.
+int readApp2Head(std::FILE *file, std::uint32_t segmentAt, MPIndex &index, IndexLayout &layout,
+                 std::uint32_t &app2Length, const char *&missing)
 {
     unsigned char *head = index.app2.data();
-    std::fseek(file, static_cast<long>(app1Length) + 4, SEEK_SET);
+    std::fseek(file, static_cast<long>(segmentAt), SEEK_SET);
     const std::size_t got = std::fread(head, 1, app2HeadSize, file);
     if (got >= 1)
         dumphex(head, static_cast<int>(got));
-    if (got < 2 || std::memcmp(head, APP2, 2) != 0)
-        return refuse("APP2 Not Found!");
+    if (got < 2 || std::memcmp(head, APP2, 2) != 0) {
+        missing = "APP2 Not Found!";
+        return noMPSegmentThere;
+    }
 
-    index.baseOffset = app1Length + 12;
+    index.baseOffset = segmentAt + mpHeaderAt;
     std::printf("baseOffset = %ld\n", static_cast<long>(index.baseOffset));
     if (got < app2HeadSize)
         return refuse("APP2 Segment Cut Short.");
-    if (std::memcmp(head + 4, MPOIdCode, sizeof MPOIdCode) != 0)
-        return refuse("MPO Format Identification Code Not Found!");
+    if (std::memcmp(head + 4, MPOIdCode, sizeof MPOIdCode) != 0) {
+        missing = "MPO Format Identification Code Not Found!";
+        return noMPSegmentThere;
+    }
 
     const int mpOrder = chkEndianInfo(head + mpHeaderAt);
     if (mpOrder == -1)
@@ -159,6 +172,60 @@ int readApp2Head(std::FILE *file, std::uint32_t app1Length, MPIndex &index, Inde
     dumphex(head, static_cast<int>(got));
     std::printf("APP2 Size = %d (0x%04x)\n", static_cast<int>(app2Length), app2Length);
     return 0;
+}
+
+// Walks the first picture's header segments from SOI and returns the file
+// position of the first APP2 segment holding "MPF\0" and room for the MP
+// header behind it, or 0 when there is none. The walk stops at SOS (the
+// scan data is not searched), at EOI, at two bytes that are no marker, and
+// at a length below 2 or one that runs past the file.
+std::uint32_t findMPSegment(std::FILE *file, std::uint64_t fileSize)
+{
+    constexpr std::uint32_t mpfPayload = 0x4D504600;        // "MPF\0"
+    constexpr std::uint16_t smallestMPSegment = 2 + 4 + 8;  // length, "MPF\0", MP header
+    unsigned char bytes[8];                                 // marker, length, four payload bytes
+    const auto readAt = [&](std::uint64_t at) {
+        std::fseek(file, static_cast<long>(at), SEEK_SET);
+        return ByteReader(bytes, std::fread(bytes, 1, sizeof bytes, file), false);
+    };
+    if (readAt(0).u16be(0) != 0xFFD8)
+        return 0;
+    for (std::uint64_t at = 2; at <= UINT32_MAX - app2HeadSize;) {
+        ByteReader reader = readAt(at);
+        const std::uint16_t marker = reader.u16be(0);
+        const std::uint16_t length = reader.u16be(2);
+        const unsigned code = marker & 0xFFu;
+        if (reader.failed() || marker >> 8 != 0xFF || code == 0x00 || code == 0xFF || code == 0xDA ||
+            code == 0xD9 || length < 2 || at + 2 + length > fileSize)
+            return 0;
+        if (code == 0xE2 && length >= smallestMPSegment && reader.u32be(4) == mpfPayload)
+            return static_cast<std::uint32_t>(at);
+        at += 2 + std::uint64_t{length};
+    }
+    return 0;
+}
+
+// Finds the MP segment and reads its head: first right behind APP1, where
+// cameras write it; where no MP segment starts there, by walking the header
+// segments that come before it.
+int readHeaders(std::FILE *file, MPIndex &index, IndexLayout &layout, std::uint32_t &app2Length)
+{
+    const char *missing = nullptr;
+    std::uint32_t app1Length = 0;
+    int result = checkFileStart(file, app1Length, missing);
+    if (result == 0)
+        result = readApp2Head(file, app1Length + 4, index, layout, app2Length, missing);
+    if (result != noMPSegmentThere)
+        return result;
+
+    const std::uint32_t segmentAt = findMPSegment(file, index.fileSize);
+    if (segmentAt == 0)
+        return refuse(missing);
+    std::printf("MPF APP2 Found Behind Other Header Segments at %ld (0x%x)\n", static_cast<long>(segmentAt),
+                segmentAt);
+    index.foundBehindOtherSegments = true;
+    result = readApp2Head(file, segmentAt, index, layout, app2Length, missing);
+    return result == noMPSegmentThere ? refuse(missing) : result;
 }
 
 // The rest of the APP2 segment, in one read behind the head. The read asks
@@ -349,11 +416,8 @@ int readMPIndex(const char *path, int *outCount, int *outIndex, int mode, int se
 
     std::FILE *file = index.input.get();
     IndexLayout layout;
-    std::uint32_t app1Length = 0;
     std::uint32_t app2Length = 0;
-    if (int result = checkFileStart(file, app1Length); result != 0)
-        return result;
-    if (int result = readApp2Head(file, app1Length, index, layout, app2Length); result != 0)
+    if (int result = readHeaders(file, index, layout, app2Length); result != 0)
         return result;
     if (int result = readApp2Segment(file, app2Length, index, layout); result != 0)
         return result;

@@ -32,7 +32,8 @@ int chkMPOandSaved(const char *path, int *outCount, int *outIndex, int mode, int
     return outputPictures(index, mode, selectNum, outBuffer, outSize, saveFolder, callback, context);
 }
 
-int listMPOEntries(const char *path, std::vector<MPOListedEntry> &entries, int *outCount, int *outIndex)
+int listMPOEntries(const char *path, std::vector<MPOListedEntry> &entries, int *outCount, int *outIndex,
+                   bool *behindOtherSegments)
 {
     entries.clear();
     if (path == nullptr)
@@ -40,6 +41,8 @@ int listMPOEntries(const char *path, std::vector<MPOListedEntry> &entries, int *
     MPIndex index;
     if (int result = readMPIndex(path, outCount, outIndex, MPO_LOAD_ONE, 0, nullptr, index); result != 0)
         return result;
+    if (behindOtherSegments != nullptr)
+        *behindOtherSegments = index.foundBehindOtherSegments;
     int number = 0;
     for (int i = 0; i < index.entries.size(); ++i) {
         const MPEntry entry = index.entries.at(i);

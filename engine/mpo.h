@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 // Progress report: called once per MP Entry with its position (from 1) and
@@ -76,7 +77,14 @@ struct MPOListedEntry {
 // Reads the MP index of `path` (printing the trace) and lists its entries.
 // Returns 0 or a result code of chkMPOandSaved; `outCount` and `outIndex`
 // get the picture count and the representative picture number.
-int listMPOEntries(const char *path, std::vector<MPOListedEntry> &entries, int *outCount, int *outIndex);
+// `behindOtherSegments`, when given, tells whether the MP segment was found
+// behind other header segments rather than right behind APP1.
+int listMPOEntries(const char *path, std::vector<MPOListedEntry> &entries, int *outCount, int *outIndex,
+                   bool *behindOtherSegments = nullptr);
+
+// The MP type code of an entry's attribute (its low 24 bits) in words, such
+// as "disparity"; "type 0x%06x" for a code the format does not define.
+std::string mpTypeName(std::uint32_t attribute);
 
 // ---- Byte order ----
 // 0 for a big-endian mark "MM\0*", 1 for a little-endian mark "II*\0", -1 for
@@ -92,7 +100,7 @@ int isMPO(const char *name, const char *suffix);
 // Offset just past the last FF D9 pair (at index 3 or later), or -1.
 int eoicheck(const unsigned char *picture, int size);
 // Writes the picture trimmed at its last EOI and without its first APP2
-// segment; returns the count of its last write, or -1 when the picture is
+// segment holding "MPF\0" (other APP2 segments are kept); returns the count of its last write, or -1 when the picture is
 // not a JPEG stream it can walk or a write fell short.
 int writewoAPP2(const unsigned char *picture, int size, std::FILE *out);
 

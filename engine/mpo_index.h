@@ -71,6 +71,7 @@ struct MPIndex {
     std::array<unsigned char, APP2_BUFFER_SIZE> app2{};
     std::uint64_t fileSize = 0;
     std::uint32_t baseOffset = 0;  // file position of the MP header
+    bool foundBehindOtherSegments = false;  // the MP segment was not right behind APP1
     MPEntryTable entries;
     bool parentOnly = false;  // only Dependent Parent entries are numbered
     int representative = 0;   // number of the representative picture, 0 for none

@@ -1,5 +1,5 @@
 // Writes one picture of a split: the JPEG stream trimmed at its last EOI
-// marker, without the APP2 segment that carries the multi-picture index.
+// marker, without the APP2 segment that carries the multi-picture data.
 #include <cstdio>
 #include <cstring>
 
@@ -16,6 +16,13 @@ bool isMarker(const unsigned char *at, const unsigned char (&marker)[2])
 bool isStandalone(unsigned char code)
 {
     return (code >= 0xD0 && code <= 0xD7) || code == 0x01;
+}
+
+// An APP2 segment whose payload begins with "MPF\0"; other APP2 segments
+// (ICC profiles, FlashPix data) belong to the picture and are kept.
+bool isMPSegment(const unsigned char *at, int length)
+{
+    return isMarker(at, APP2) && length >= 6 && std::memcmp(at + 4, MPOIdCode, sizeof MPOIdCode) == 0;
 }
 
 // Writes exactly `count` bytes; false on a short write.
@@ -41,8 +48,8 @@ int eoicheck(const unsigned char *picture, int size)
     return -1;
 }
 
-// Walks the marker segments from SOI: APP2 is left out and everything after
-// it is written in one piece; other segments are copied whole; at SOS the
+// Walks the marker segments from SOI: the MP segment is left out and
+// everything after it is written in one piece; other segments are copied whole; at SOS the
 // scan data up to the end offset follows in one piece. Nothing past the end
 // offset is read or written. Returns the count of the last write, or -1.
 int writewoAPP2(const unsigned char *picture, int size, std::FILE *out)
@@ -79,8 +86,8 @@ int writewoAPP2(const unsigned char *picture, int size, std::FILE *out)
         const int length = at[2] << 8 | at[3];
         if (length < 2 || length + 2 > remaining)
             return -1;  // a segment that reaches past the end of the picture
-        if (isMarker(at, APP2)) {
-            // What follows APP2 must hold the end of the picture, its EOI.
+        if (isMPSegment(at, length)) {
+            // What follows the MP segment must hold the end of the picture, its EOI.
             const int count = remaining - length - 2;
             if (count < 2)
                 return -1;

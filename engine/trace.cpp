@@ -125,6 +125,24 @@ const char *getEXIFTYPENAME(std::uint16_t type)
     }
 }
 
+std::string mpTypeName(std::uint32_t attribute)
+{
+    const std::uint32_t type = attribute & 0xFFFFFFu;
+    switch (type) {
+    case 0x000000: return "undefined";
+    case 0x010001:
+    case 0x010002: return "large thumbnail";
+    case 0x020001: return "multi-frame panorama";
+    case 0x020002: return "disparity";
+    case 0x020003: return "multi-angle";
+    case 0x030000: return "baseline primary";
+    default: break;
+    }
+    char code[16];
+    std::snprintf(code, sizeof code, "type 0x%06x", static_cast<unsigned>(type));
+    return code;
+}
+
 void printFileSystemStats(const char *path, const struct statvfs &stats)
 {
     std::puts(path);

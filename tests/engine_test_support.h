@@ -16,12 +16,6 @@
 #include "mpo.h"
 #include "mpo_builder.h"
 
-inline Bytes operator+(Bytes a, const Bytes &b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 inline Bytes readFile(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -1,8 +1,9 @@
-// Builds MPO files in memory, in the camera layout the engine reads:
-// picture 1 is SOI, APP1 (Exif), APP2 (MPF with the MP Index IFD and the MP
-// Entries), then the rest of its JPEG stream; the other pictures follow back
-// to back. Tests that need a broken field patch the built bytes at the
-// positions it gives.
+// Builds MPO files in memory. By default in the camera layout: picture 1 is
+// SOI, APP1 (Exif), APP2 (MPF with the MP Index IFD and the MP Entries), then
+// the rest of its JPEG stream; the other pictures follow back to back. Other
+// header segments may stand before and behind the MP segment, as phones and
+// converters write them. Tests that need a broken field patch the built
+// bytes at the positions it gives.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,22 @@ enum class ByteOrder { Big, Little };
 
 // MP Entry attribute flags.
 constexpr std::uint32_t parentFlag = 1u << 31, childFlag = 1u << 30, representativeFlag = 1u << 29;
+
+// A marker segment: FF, `code`, the big-endian length, the payload.
+inline Bytes jpegSegment(unsigned char code, const Bytes &payload)
+{
+    Bytes segment = {0xFF, code, std::uint8_t((payload.size() + 2) >> 8), std::uint8_t(payload.size() + 2)};
+    segment.insert(segment.end(), payload.begin(), payload.end());
+    return segment;
+}
+
+inline Bytes operator+(Bytes a, const Bytes &b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+inline const Bytes exifSegment = jpegSegment(0xE1, {'E', 'x', 'i', 'f', 0, 0, 'M', 'M', 0, 42, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0});
 
 struct BuiltPicture {
     Bytes jpeg;  // from SOI; for picture 1 APP1 and APP2 are inserted after SOI
@@ -45,6 +62,8 @@ public:
     std::vector<IfdTag> extraTags;  // written after the standard three
     std::size_t ifdGap = 0;         // bytes between the MP header and the IFD
     Bytes trailing;                 // bytes after the last picture
+    std::vector<Bytes> beforeMP = {exifSegment};  // picture 1's segments between SOI and the MP segment
+    std::vector<Bytes> behindMP;                  // ... and between the MP segment and its own
 
     MPOBuilder &add(Bytes jpeg, std::uint32_t attribute = 0)
     {
@@ -59,17 +78,22 @@ public:
         tags.insert(tags.end(), extraTags.begin(), extraTags.end());
         const auto entriesOffset = std::uint32_t(8 + ifdGap + 2 + 12 * tags.size() + 4);
         tags[2].value = entriesOffset;
-        const Bytes exif = {'E', 'x', 'i', 'f', 0, 0, 'M', 'M', 0, 42, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0};
         const std::size_t segmentLength = 2 + 4 + entriesOffset + 16 * count;
+        Bytes before, behind;
+        for (const Bytes &segment : beforeMP)
+            before = before + segment;
+        for (const Bytes &segment : behindMP)
+            behind = behind + segment;
 
         BuiltMPO built;
-        built.app2At = 4 + 2 + exif.size();
+        built.app2At = 2 + before.size();
         built.baseOffset = std::uint32_t(built.app2At + 8);
         built.entriesAt = built.baseOffset + entriesOffset;
         std::vector<std::uint32_t> sizes;
         for (std::size_t i = 0, position = 0; i < pictures.size(); ++i) {
             built.starts.push_back(position);
-            sizes.push_back(std::uint32_t(pictures[i].jpeg.size() + (i == 0 ? built.app2At + segmentLength : 0)));
+            const std::size_t header = before.size() + 2 + segmentLength + behind.size();
+            sizes.push_back(std::uint32_t(pictures[i].jpeg.size() + (i == 0 ? header : 0)));
             position += sizes.back() + pictures[i].after.size();
         }
         Bytes app2 = {0xFF, 0xE2, std::uint8_t(segmentLength >> 8), std::uint8_t(segmentLength), 'M', 'P', 'F', 0};
@@ -99,11 +123,8 @@ public:
         for (std::size_t i = 0; i < pictures.size(); ++i) {
             const Bytes &jpeg = pictures[i].jpeg;
             file.insert(file.end(), jpeg.begin(), jpeg.begin() + 2);
-            if (i == 0) {
-                file.insert(file.end(), {0xFF, 0xE1, 0, std::uint8_t(exif.size() + 2)});
-                file.insert(file.end(), exif.begin(), exif.end());
-                file.insert(file.end(), app2.begin(), app2.end());
-            }
+            if (i == 0)
+                file = file + before + app2 + behind;
             file.insert(file.end(), jpeg.begin() + 2, jpeg.end());
             file.insert(file.end(), pictures[i].after.begin(), pictures[i].after.end());
         }

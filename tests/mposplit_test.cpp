@@ -49,7 +49,7 @@ TEST_F(Mposplit, SplitsListsAndNeverOverwrites)
     EXPECT_EQ(readFile(base + "_002.JPG"), expectedOutput(mpo, 1));
     EXPECT_EQ(mposplit({"-p", "2", file}).out, base + "_002-1.JPG\n");
     EXPECT_TRUE(hasLines(mposplit({"--list", file}).out, {file + ": 2 pictures, representative picture 1",
-                                                          "  picture 2  ---  size 49  offset 129 (file position 163)"}));
+                                                          "  picture 2  ---  disparity  size 49  offset 129 (file position 163)"}));
     EXPECT_TRUE(hasLines(mposplit({"--trace", "-o", scratch.path(), file}).out, {"MPO File Checker"}));
 }
 

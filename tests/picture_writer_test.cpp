@@ -5,11 +5,12 @@ namespace {
 
 Bytes segment(unsigned char code, std::size_t payload)
 {
-    return Bytes{0xFF, code, std::uint8_t((payload + 2) >> 8), std::uint8_t(payload + 2)} + Bytes(payload, code);
+    return jpegSegment(code, Bytes(payload, code));
 }
 
 const Bytes soi = {0xFF, 0xD8}, eoi = {0xFF, 0xD9}, scan = Bytes{0xFF, 0xDA, 0x00, 0x04, 0x01, 0x02, 0x33, 0x44} + eoi;
-const Bytes app1 = segment(0xE1, 20), app2 = segment(0xE2, 30), dqt = segment(0xDB, 5), dht = segment(0xC4, 6);
+const Bytes app1 = segment(0xE1, 20), dqt = segment(0xDB, 5), dht = segment(0xC4, 6);
+const Bytes app2 = jpegSegment(0xE2, Bytes{'M', 'P', 'F', 0} + Bytes(26, 0xE2));  // the MP segment
 
 // Writes `picture` to `out` (a scratch file by default) and gives back the
 // result code, and the bytes written when `out` is the scratch file.
@@ -46,12 +47,15 @@ TEST(EndSearch, FindsTheLastEoiWithoutSkippingAnyD9)
     }
 }
 
-TEST(PictureWriter, LeavesOutTheFirstApp2AndTrailingBytes)
+TEST(PictureWriter, LeavesOutTheMPSegmentAndTrailingBytes)
 {
     const Bytes laterApp2 = segment(0xE2, 4), bigApp1 = segment(0xE1, 0x8000), sof = segment(0xC0, 9);
+    const Bytes icc = jpegSegment(0xE2, Bytes{'I', 'C', 'C', '_'} + Bytes(10, 1));
     const Bytes app0 = segment(0xE0, 7), com = segment(0xFE, 3);
     for (const auto &[picture, expected] : std::initializer_list<std::pair<Bytes, Bytes>>{
              {soi + app1 + app2 + dqt + scan, soi + app1 + dqt + scan},
+             {soi + icc + app1 + laterApp2 + app2 + icc + scan, soi + icc + app1 + laterApp2 + icc + scan},
+             {soi + icc + dqt + scan, soi + icc + dqt + scan},
              {soi + app2 + dqt + laterApp2 + scan, soi + dqt + laterApp2 + scan},
              {soi + app1 + dqt + dht + app2 + scan, soi + app1 + dqt + dht + scan},
              {soi + app0 + app1 + com + app2 + scan, soi + app0 + app1 + com + scan},
