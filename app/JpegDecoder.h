@@ -1,5 +1,5 @@
-// Decodes JPEG pictures with libjpeg at a reduced scale: libjpeg can decode
-// at k/8 of the full size (k = 1 to 8) for a fraction of the full cost.
+// The viewer's picture decoder: the imaging library's JPEG decoding (at a
+// reduced scale, upright, in sRGB), handed over as a QImage.
 #pragma once
 
 #include <QByteArray>
@@ -8,7 +8,7 @@
 #include <functional>
 
 // Decodes `jpeg` at the smallest k/8 scale whose size covers the size that
-// `shownSize` gives for the picture's full size. Returns a null image for
-// bytes that are no JPEG libjpeg can turn into RGB (CMYK, other formats,
-// damaged headers); `fullSize` gets the picture's size when its header reads.
+// `shownSize` gives for the upright picture's full size. Returns a null
+// image for bytes that are no JPEG libjpeg can read; `fullSize` gets the
+// upright picture's size when its header reads.
 QImage decodeJpegScaled(const QByteArray &jpeg, const std::function<QSize(QSize)> &shownSize, QSize &fullSize);

@@ -1,0 +1,152 @@
+#include "jpeg_decoder.h"
+
+#include <bit>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include "colour.h"
+#include "orientation.h"
+
+namespace imaging {
+
+namespace {
+
+// libjpeg reports fatal errors through error_exit; this one jumps back
+// instead of ending the program.
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+};
+
+void jumpBack(j_common_ptr info)
+{
+    std::longjmp(reinterpret_cast<ErrorManager *>(info->err)->jump, 1);
+}
+
+void ignoreWarning(j_common_ptr, int) {}
+
+// libjpeg-turbo's name for the byte layout of 0xffRRGGBB in this machine's order.
+constexpr J_COLOR_SPACE pixelSpace = std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+
+// What a decode holds besides libjpeg's own state. It lives in decodeJpeg's
+// frame, so that a jump back from libjpeg skips no destructor.
+struct DecodeState {
+    int orientation = 1;
+    std::vector<unsigned char> iccProfile;
+    std::unique_ptr<ProfileConversion> conversion;
+    std::vector<unsigned char> cmykRow;
+};
+
+// The orientation and the profile that the header segments carry.
+void readHeaderFacts(jpeg_decompress_struct &info, DecodeState &facts)
+{
+    for (jpeg_saved_marker_ptr marker = info.marker_list; marker != nullptr; marker = marker->next)
+        if (marker->marker == JPEG_APP0 + 1 && facts.orientation == 1)
+            facts.orientation = exifOrientation(marker->data, marker->data_length);
+    JOCTET *profile = nullptr;
+    unsigned int length = 0;
+    if (jpeg_read_icc_profile(&info, &profile, &length) && profile != nullptr)
+        facts.iccProfile.assign(profile, profile + length);
+    std::free(profile);
+}
+
+// Picks the smallest k/8 scale whose upright output covers what is shown.
+void chooseScale(jpeg_decompress_struct &info, PixelSize shown, bool swapped)
+{
+    info.scale_denom = 8;
+    for (info.scale_num = 1; info.scale_num < 8; ++info.scale_num) {
+        jpeg_calc_output_dimensions(&info);
+        const int width = int(swapped ? info.output_height : info.output_width);
+        const int height = int(swapped ? info.output_width : info.output_height);
+        if (width >= shown.width && height >= shown.height)
+            break;
+    }
+}
+
+// Reads the scan lines into `picture`, converting CMYK samples and applying
+// the profile row by row.
+void readRows(jpeg_decompress_struct &info, DecodeState &state, bool cmyk, RgbPicture &picture)
+{
+    const bool inverted = info.saw_Adobe_marker;
+    const ProfileConversion &conversion = *state.conversion;
+    std::vector<unsigned char> &samples = state.cmykRow;
+    samples.resize(cmyk ? std::size_t(info.output_width) * 4 : 0);
+    const int width = picture.size.width;
+    while (info.output_scanline < info.output_height) {
+        std::uint32_t *row = picture.row(int(info.output_scanline));
+        JSAMPROW target = cmyk ? samples.data() : reinterpret_cast<JSAMPROW>(row);
+        jpeg_read_scanlines(&info, &target, 1);
+        if (cmyk && conversion.converts())
+            conversion.convertCmykRow(samples.data(), row, width);
+        else if (cmyk)
+            plainCmykRow(samples.data(), row, width, inverted);
+        else if (conversion.converts())
+            conversion.convertRgbRow(row, width);
+    }
+}
+
+// The decoding proper, apart from decodeJpeg so that nothing with a
+// destructor lives in the frame that longjmp returns to.
+bool decodeInto(jpeg_decompress_struct &info, ErrorManager &errors, const unsigned char *jpeg, std::size_t size,
+                const std::function<PixelSize(PixelSize)> &shownSize, DecodeState &state, DecodedJpeg &result)
+{
+    if (setjmp(errors.jump) != 0)
+        return false;
+    jpeg_mem_src(&info, jpeg, static_cast<unsigned long>(size));
+    jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
+    jpeg_save_markers(&info, JPEG_APP0 + 2, 0xFFFF);
+    jpeg_read_header(&info, TRUE);
+    readHeaderFacts(info, state);
+    const bool swapped = swapsSides(state.orientation);
+    result.fullSize = swapped ? PixelSize{int(info.image_height), int(info.image_width)}
+                              : PixelSize{int(info.image_width), int(info.image_height)};
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = cmyk ? JCS_CMYK : pixelSpace;
+    chooseScale(info, shownSize(result.fullSize), swapped);
+    state.conversion = std::make_unique<ProfileConversion>(state.iccProfile, cmyk, info.saw_Adobe_marker);
+    jpeg_start_decompress(&info);
+    RgbPicture &picture = result.picture;
+    picture.size = {int(info.output_width), int(info.output_height)};
+    try {
+        picture.pixels.resize(std::size_t(info.output_width) * info.output_height);
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
+    readRows(info, state, cmyk, picture);
+    jpeg_finish_decompress(&info);
+    return true;
+}
+
+}  // namespace
+
+DecodedJpeg decodeJpeg(const unsigned char *jpeg, std::size_t size,
+                       const std::function<PixelSize(PixelSize)> &shownSize)
+{
+    jpeg_decompress_struct info{};
+    ErrorManager errors{};
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = jumpBack;
+    errors.base.emit_message = ignoreWarning;
+    jpeg_create_decompress(&info);
+    DecodedJpeg result;
+    DecodeState state;
+    result.decoded = decodeInto(info, errors, jpeg, size, shownSize, state, result);
+    jpeg_destroy_decompress(&info);
+    if (!result.decoded) {
+        result.picture = {};
+        return result;
+    }
+    result.orientation = state.orientation;
+    result.colourConverted = state.conversion->converts();
+    if (state.orientation != 1)
+        result.picture = applyOrientation(result.picture, state.orientation);
+    return result;
+}
+
+}  // namespace imaging

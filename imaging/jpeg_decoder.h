@@ -1,0 +1,27 @@
+// Decodes JPEG pictures with libjpeg-turbo at a reduced scale, upright and
+// in sRGB: libjpeg can decode at k/8 of the full size (k = 1 to 8) for a
+// fraction of the full cost; the Exif orientation is applied, an embedded
+// ICC profile converted, and CMYK pictures turned into RGB.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+
+#include "picture.h"
+
+namespace imaging {
+
+struct DecodedJpeg {
+    bool decoded = false;  // false for bytes that are no JPEG libjpeg can read
+    RgbPicture picture;    // upright, in sRGB
+    PixelSize fullSize;    // the upright picture's full size; set once the header reads
+    int orientation = 1;   // the Exif orientation that was applied
+    bool colourConverted = false;  // an embedded profile was applied
+};
+
+// Decodes `jpeg` at the smallest k/8 scale whose upright size covers
+// `shownSize(fullSize)`.
+DecodedJpeg decodeJpeg(const unsigned char *jpeg, std::size_t size,
+                       const std::function<PixelSize(PixelSize)> &shownSize);
+
+}  // namespace imaging

@@ -1,0 +1,25 @@
+// Decoded pixels, as the viewer and the command-line programs use them.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace imaging {
+
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const PixelSize &) const = default;
+};
+
+// Rows of 32-bit pixels, 0xffRRGGBB in the machine's own byte order (the
+// layout of QImage::Format_RGB32), with no padding between rows.
+struct RgbPicture {
+    PixelSize size;
+    std::vector<std::uint32_t> pixels;
+
+    std::uint32_t *row(int y) { return pixels.data() + std::size_t(y) * std::size_t(size.width); }
+    const std::uint32_t *row(int y) const { return pixels.data() + std::size_t(y) * std::size_t(size.width); }
+};
+
+}  // namespace imaging
