@@ -128,6 +128,14 @@ inline EngineRun runEngineOn(const Bytes &file, int mode = MPO_LOAD_ONE, int sel
     return runEngine(folder.write(name, file), mode, selectNum);
 }
 
+// `mpo` with `with` written over its bytes at `at`.
+inline Bytes patched(const BuiltMPO &mpo, std::size_t at, const Bytes &with)
+{
+    Bytes bytes = mpo.bytes;
+    std::copy(with.begin(), with.end(), bytes.begin() + long(at));
+    return bytes;
+}
+
 // The bytes of picture `i` as they stand in the file.
 inline Bytes pictureBytes(const BuiltMPO &mpo, std::size_t i)
 {
@@ -136,7 +144,7 @@ inline Bytes pictureBytes(const BuiltMPO &mpo, std::size_t i)
 }
 
 // What a split writes for picture `i`: its bytes up to the next picture,
-// trimmed at the last EOI, without the first picture's APP2 segment.
+// trimmed at the last EOI, without the first picture's MP segment.
 inline Bytes expectedOutput(const BuiltMPO &mpo, std::size_t i)
 {
     Bytes picture = pictureBytes(mpo, i);

@@ -7,14 +7,6 @@
 
 namespace {
 
-// `mpo` with `with` written over its bytes at `at`.
-Bytes patched(const BuiltMPO &mpo, std::size_t at, const Bytes &with)
-{
-    Bytes bytes = mpo.bytes;
-    std::copy(with.begin(), with.end(), bytes.begin() + long(at));
-    return bytes;
-}
-
 Bytes big32(std::uint32_t v)
 {
     return {std::uint8_t(v >> 24), std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v)};

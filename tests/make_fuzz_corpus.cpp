@@ -1,7 +1,8 @@
 // Writes the fuzzer's seed corpus, made by the tests' builder: MPO files of
-// many shapes, and damaged copies of a good file (cut at every length, and
-// every byte of its MP index set to 00, FF, 7F and 80), which the test suite
-// replays through the fuzz target: make_fuzz_corpus FOLDER
+// many shapes and header layouts, and damaged copies of two good files (cut
+// at every length, and every byte of the MP index, or of the header segments
+// before it, set to 00, FF, 7F and 80), which the test suite replays through
+// the fuzz target: make_fuzz_corpus FOLDER
 #include <fstream>
 #include <string>
 
@@ -16,9 +17,29 @@ const Bytes cameraLikeJpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x06, 'J',  'F',  'I
                               0xFF, 0xC0, 0x00, 0x05, 0x08, 0x00, 0x10, 0xFF, 0xDD, 0x00, 0x04, 0x00, 0x08, 0xFF,
                               0xDA, 0x00, 0x04, 0x01, 0x00, 0x07, 0x11, 0xFF, 0xD0, 0x22, 0xFF, 0x00, 0x33, 0xFF, 0xD9};
 
+// `good` cut at every length, and with each byte from `first` to `end` set
+// to values that break lengths, markers and counts.
+void addDamagedCopies(const Bytes &good, std::size_t first, std::size_t end, std::vector<Bytes> &files)
+{
+    for (std::size_t length = 0; length < good.size(); ++length)
+        files.emplace_back(good.begin(), good.begin() + long(length));
+    for (std::size_t at = first; at < end; ++at)
+        for (std::uint8_t value : {0x00, 0xFF, 0x7F, 0x80}) {
+            files.push_back(good);
+            files.back()[at] = value;
+        }
+}
+
 std::vector<Bytes> seedsAndDamagedCopies()
 {
     std::vector<Bytes> files;
+    for (const HeaderLayout &layout : otherHeaderLayouts(iccSegment(Bytes(8, 7))))
+        for (ByteOrder order : {ByteOrder::Big, ByteOrder::Little}) {
+            MPOBuilder builder = stereoLike(2, order);
+            builder.beforeMP = layout.beforeMP;
+            builder.behindMP = layout.behindMP;
+            files.push_back(builder.build().bytes);
+        }
     for (ByteOrder order : {ByteOrder::Big, ByteOrder::Little}) {
         MPOBuilder dependent = flagged({parentFlag | representativeFlag, childFlag, parentFlag, childFlag});
         dependent.order = order;
@@ -37,13 +58,11 @@ std::vector<Bytes> seedsAndDamagedCopies()
     MPOBuilder builder = stereoLike(3, ByteOrder::Little);
     builder.pictures[0].after = {0, 0};
     const BuiltMPO good = builder.build();
-    for (std::size_t length = 0; length < good.bytes.size(); ++length)
-        files.emplace_back(good.bytes.begin(), good.bytes.begin() + long(length));
-    for (std::size_t at = good.baseOffset; at < good.entriesAt + 16 * 3; ++at)
-        for (std::uint8_t value : {0x00, 0xFF, 0x7F, 0x80}) {
-            files.push_back(good.bytes);
-            files.back()[at] = value;
-        }
+    addDamagedCopies(good.bytes, good.baseOffset, good.entriesAt + 16 * 3, files);
+    builder.beforeMP = {jfifSegment, exifSegment, flashPixSegment(1)};
+    builder.behindMP = {iccSegment(Bytes(8, 7))};
+    const BuiltMPO behind = builder.build();
+    addDamagedCopies(behind.bytes, 0, behind.baseOffset, files);
     return files;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using Bytes = std::vector<unsigned char>;
@@ -30,6 +31,11 @@ inline Bytes operator+(Bytes a, const Bytes &b)
 {
     a.insert(a.end(), b.begin(), b.end());
     return a;
+}
+
+inline Bytes bytesOf(std::string_view text)
+{
+    return Bytes(text.begin(), text.end());
 }
 
 inline const Bytes exifSegment = jpegSegment(0xE1, {'E', 'x', 'i', 'f', 0, 0, 'M', 'M', 0, 42, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0});
@@ -161,4 +167,46 @@ inline MPOBuilder stereoLike(int count, ByteOrder order = ByteOrder::Big)
     std::vector<std::uint32_t> attributes(std::size_t(count), 0x00020002u);
     attributes[0] |= representativeFlag;
     return flagged(attributes, order);
+}
+
+// ---- Header segments that phones, stereo cameras and converters write ----
+using namespace std::string_view_literals;
+inline const Bytes jfifSegment = jpegSegment(0xE0, bytesOf("JFIF\0\1\1\0\0\1\0\1\0\0"sv));
+inline const Bytes xmpSegment = jpegSegment(0xE1, bytesOf("http://ns.adobe.com/xap/1.0/\0<x:xmpmeta/>"sv));
+inline const Bytes photoshopSegment = jpegSegment(0xED, bytesOf("Photoshop 3.0\08BIM\4\4\0\0\0\0\0\0"sv));
+inline const Bytes adobeSegment = jpegSegment(0xEE, bytesOf("Adobe\0\144\0\0\0\0\1"sv));
+
+inline Bytes flashPixSegment(unsigned char part)
+{
+    return jpegSegment(0xE2, bytesOf("FPXR\0\0"sv) + Bytes{part, 0, 0, 0});
+}
+
+// An ICC profile in one APP2 segment (chunk 1 of 1).
+inline Bytes iccSegment(const Bytes &profile)
+{
+    return jpegSegment(0xE2, bytesOf("ICC_PROFILE\0\1\1"sv) + profile);
+}
+
+// Where the segments around picture 1's MP segment stand in a layout, and
+// the line the reading refuses the file with when it holds no MP segment.
+struct HeaderLayout {
+    const char *name;
+    std::vector<Bytes> beforeMP, behindMP;
+    const char *refusalWithoutMP;
+};
+
+inline std::vector<HeaderLayout> otherHeaderLayouts(const Bytes &icc)
+{
+    const Bytes exif = exifSegment, jfif = jfifSegment, xmp = xmpSegment;
+    return {
+        {"stereo camera: FlashPix APP2s first", {exif, flashPixSegment(1), flashPixSegment(2), flashPixSegment(3)}, {},
+         "MPO Format Identification Code Not Found!"},
+        {"converter: JFIF and no Exif", {jfif}, {}, "SOI Not Found!"},
+        {"phone: ICC profile behind", {jfif, exif}, {icc}, "SOI Not Found!"},
+        {"phone: two XMP APP1s first", {jfif, exif, xmp, xmp}, {}, "SOI Not Found!"},
+        {"phone: APP13, ICC and XMP first, Adobe behind", {exif, photoshopSegment, icc, xmp}, {adobeSegment},
+         "APP2 Not Found!"},
+        {"ICC profile first", {exif, icc}, {}, "MPO Format Identification Code Not Found!"},
+        {"XMP before Exif", {xmp, exif}, {}, "UNKNOWN Endian Info."},
+    };
 }
