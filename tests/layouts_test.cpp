@@ -7,15 +7,6 @@ namespace {
 const Bytes icc = iccSegment(Bytes(40, 7));  // the engine never looks into a profile
 const Bytes mpAttributes = jpegSegment(0xE2, bytesOf("MPF\0MM\0*\0\0\0\x08\0\0\0\0\0\0"sv));
 
-// `jpeg` with `segments` right behind its SOI.
-Bytes withSegments(const Bytes &jpeg, const std::vector<Bytes> &segments)
-{
-    Bytes bytes(jpeg.begin(), jpeg.begin() + 2);
-    for (const Bytes &segment : segments)
-        bytes = bytes + segment;
-    return bytes + Bytes(jpeg.begin() + 2, jpeg.end());
-}
-
 }  // namespace
 
 TEST(OtherLayouts, TheMPSegmentIsFoundBehindOtherSegmentsAndOnlyItIsLeftOut)

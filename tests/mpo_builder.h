@@ -6,6 +6,7 @@
 // bytes at the positions it gives.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,8 +23,10 @@ constexpr std::uint32_t parentFlag = 1u << 31, childFlag = 1u << 30, representat
 // A marker segment: FF, `code`, the big-endian length, the payload.
 inline Bytes jpegSegment(unsigned char code, const Bytes &payload)
 {
-    Bytes segment = {0xFF, code, std::uint8_t((payload.size() + 2) >> 8), std::uint8_t(payload.size() + 2)};
-    segment.insert(segment.end(), payload.begin(), payload.end());
+    Bytes segment(payload.size() + 4);
+    segment[0] = 0xFF, segment[1] = code;
+    segment[2] = std::uint8_t((payload.size() + 2) >> 8), segment[3] = std::uint8_t(payload.size() + 2);
+    std::copy(payload.begin(), payload.end(), segment.begin() + 4);
     return segment;
 }
 
@@ -179,6 +182,22 @@ inline const Bytes adobeSegment = jpegSegment(0xEE, bytesOf("Adobe\0\144\0\0\0\0
 inline Bytes flashPixSegment(unsigned char part)
 {
     return jpegSegment(0xE2, bytesOf("FPXR\0\0"sv) + Bytes{part, 0, 0, 0});
+}
+
+// An Exif APP1 whose only tag is Orientation (0x0112, one SHORT).
+inline Bytes exifWithOrientation(std::uint8_t orientation)
+{
+    return jpegSegment(0xE1, bytesOf("Exif\0\0MM\0*\0\0\0\x08\0\1\x01\x12\0\3\0\0\0\1\0"sv) +
+                                 Bytes{orientation, 0, 0, 0, 0, 0, 0});
+}
+
+// `jpeg` with `segments` right behind its SOI.
+inline Bytes withSegments(const Bytes &jpeg, const std::vector<Bytes> &segments)
+{
+    Bytes bytes(jpeg.begin(), jpeg.begin() + 2);
+    for (const Bytes &segment : segments)
+        bytes = bytes + segment;
+    return bytes + Bytes(jpeg.begin() + 2, jpeg.end());
 }
 
 // An ICC profile in one APP2 segment (chunk 1 of 1).
