@@ -105,22 +105,23 @@ TEST_F(ViewerTest, CommandsDuringALoadAreDroppedAndAHeldButtonWalksToTheEnd)
     EXPECT_EQ(shownPicture(), 12);
 }
 
-TEST(PictureView, DecodesAtTheSizeShownAndAgainWhenItGrows)
+TEST(PictureView, DecodesUprightAtTheSizeShownAndAgainWhenItGrows)
 {
     ZorImageView view;
     view.setImageScaling(ZorImageView::ImageScaling::ProportionallyDown);
     view.resize(400, 300);
     view.show();
-    const auto show = [&](QSize size) {
-        const Bytes jpeg = jpegOf(size);
+    const auto show = [&](const Bytes &jpeg) {
         view.setPicture(QByteArray(reinterpret_cast<const char *>(jpeg.data()), qsizetype(jpeg.size())));
     };
-    show(QSize(1600, 1200));
+    show(jpegOf(QSize(1600, 1200)));
     EXPECT_EQ(view.image().size(), QSize(400, 300));
     view.resize(800, 700);
     EXPECT_EQ(view.image().size(), QSize(800, 600));
     view.resize(200, 150);  // shrinking keeps what was decoded
     EXPECT_EQ(view.image().size(), QSize(800, 600));
-    show(QSize(100, 50));
+    show(jpegOf(QSize(100, 50)));
     EXPECT_EQ(view.image().size(), QSize(100, 50));  // never enlarged
+    show(withSegments(jpegOf(QSize(100, 50)), {exifWithOrientation(6)}));
+    EXPECT_EQ(view.image().size(), QSize(50, 100));  // shown upright
 }
