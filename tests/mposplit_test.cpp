@@ -76,11 +76,12 @@ TEST_F(Mposplit, SplitsAPairWrittenByPillowIntoDecodableJpegs)
     const Run made = shell(python + " make " + quoted(file));
     if (made.status != 0)
         GTEST_SKIP() << "SKIPPED: Debian's python3-pil is needed to write the file: " << made.err;
-    BuiltMPO mpo;  // where Pillow says each picture starts
+    BuiltMPO mpo;  // where Pillow says the MP segment and each picture start
     mpo.bytes = readFile(file);
     for (const std::string &start : linesOf(made.out))
         mpo.starts.push_back(std::stoul(start));
-    mpo.app2At = 4 + (mpo.bytes[4] << 8 | mpo.bytes[5]);
+    mpo.app2At = mpo.starts.front();
+    mpo.starts.erase(mpo.starts.begin());
     ASSERT_EQ(mposplit({file}).status, 0);
     const std::string left = scratch.path() + "/pillow_001.JPG", right = scratch.path() + "/pillow_002.JPG";
     EXPECT_EQ(readFile(left), expectedOutput(mpo, 0));
@@ -89,7 +90,8 @@ TEST_F(Mposplit, SplitsAPairWrittenByPillowIntoDecodableJpegs)
     ASSERT_EQ(decoded.size(), 2u);
     EXPECT_EQ(decoded[0].rfind("JPEG 96 64 ", 0), 0u);
     EXPECT_EQ(decoded[1].rfind("JPEG 96 64 ", 0), 0u);
-    EXPECT_NE(decoded[0], decoded[1]);  // the left and right colours differ
+    EXPECT_NE(decoded[0], decoded[1]);                 // the left and right colours differ
+    EXPECT_EQ(decoded[0].substr(decoded[0].size() - 3), "icc");  // the profile behind the MP segment is kept
 }
 
 TEST_F(Mposplit, AFullDiskKeepsEarlierPicturesAndLeavesNoPartOfTheRest)
