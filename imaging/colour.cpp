@@ -12,6 +12,17 @@ namespace {
 // Little CMS's name for the byte layout of 0xffRRGGBB in this machine's order.
 constexpr cmsUInt32Number pixelFormat = std::endian::native == std::endian::little ? TYPE_BGRA_8 : TYPE_ARGB_8;
 
+// The colour space signature of an ICC profile's header (bytes 16 to 19),
+// read from the bytes: a damaged profile may hold a value that is none of
+// Little CMS's enumerators.
+std::uint32_t colourSpaceOf(const std::vector<unsigned char> &profile)
+{
+    if (profile.size() < 20)
+        return 0;
+    return std::uint32_t{profile[16]} << 24 | std::uint32_t{profile[17]} << 16 | std::uint32_t{profile[18]} << 8 |
+           profile[19];
+}
+
 bool describesSrgb(cmsHPROFILE profile)
 {
     char description[256] = {};
@@ -29,7 +40,7 @@ ProfileConversion::ProfileConversion(const std::vector<unsigned char> &iccProfil
     cmsHPROFILE embedded = cmsOpenProfileFromMem(iccProfile.data(), cmsUInt32Number(iccProfile.size()));
     if (embedded == nullptr)
         return;
-    const cmsColorSpaceSignature space = cmsGetColorSpace(embedded);
+    const std::uint32_t space = colourSpaceOf(iccProfile);
     const bool fits = cmykPicture ? space == cmsSigCmykData : space == cmsSigRgbData && !describesSrgb(embedded);
     if (fits) {
         cmsHPROFILE srgb = cmsCreate_sRGBProfile();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "colour.h"
 #include "orientation.h"
@@ -17,11 +18,18 @@ namespace imaging {
 
 namespace {
 
+// The most memory libjpeg may take for one picture (a progressive picture
+// holds all its coefficients): a header that claims a gigantic picture is
+// refused instead of taking the machine's memory.
+constexpr long largestDecoderMemory = 1L << 30;
+
 // libjpeg reports fatal errors through error_exit; this one jumps back
-// instead of ending the program.
+// instead of ending the program. Warnings are not shown, but the end of the
+// scan data (the file ends, or a marker comes before the data does) is noted.
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
+    bool dataEnded = false;
 };
 
 void jumpBack(j_common_ptr info)
@@ -29,7 +37,13 @@ void jumpBack(j_common_ptr info)
     std::longjmp(reinterpret_cast<ErrorManager *>(info->err)->jump, 1);
 }
 
-void ignoreWarning(j_common_ptr, int) {}
+void noteWarning(j_common_ptr info, int level)
+{
+    auto *errors = reinterpret_cast<ErrorManager *>(info->err);
+    const int code = errors->base.msg_code;
+    if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER))
+        errors->dataEnded = true;
+}
 
 // libjpeg-turbo's name for the byte layout of 0xffRRGGBB in this machine's order.
 constexpr J_COLOR_SPACE pixelSpace = std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
@@ -70,15 +84,17 @@ void chooseScale(jpeg_decompress_struct &info, PixelSize shown, bool swapped)
 }
 
 // Reads the scan lines into `picture`, converting CMYK samples and applying
-// the profile row by row.
-void readRows(jpeg_decompress_struct &info, DecodeState &state, bool cmyk, RgbPicture &picture)
+// the profile row by row. A picture whose data ends early keeps the rows
+// decoded so far, the rest black, without decoding rows of nothing.
+void readRows(jpeg_decompress_struct &info, const ErrorManager &errors, DecodeState &state, bool cmyk,
+              RgbPicture &picture)
 {
     const bool inverted = info.saw_Adobe_marker;
     const ProfileConversion &conversion = *state.conversion;
     std::vector<unsigned char> &samples = state.cmykRow;
     samples.resize(cmyk ? std::size_t(info.output_width) * 4 : 0);
     const int width = picture.size.width;
-    while (info.output_scanline < info.output_height) {
+    while (info.output_scanline < info.output_height && !errors.dataEnded) {
         std::uint32_t *row = picture.row(int(info.output_scanline));
         JSAMPROW target = cmyk ? samples.data() : reinterpret_cast<JSAMPROW>(row);
         jpeg_read_scanlines(&info, &target, 1);
@@ -98,6 +114,7 @@ bool decodeInto(jpeg_decompress_struct &info, ErrorManager &errors, const unsign
 {
     if (setjmp(errors.jump) != 0)
         return false;
+    info.mem->max_memory_to_use = largestDecoderMemory;
     jpeg_mem_src(&info, jpeg, static_cast<unsigned long>(size));
     jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
     jpeg_save_markers(&info, JPEG_APP0 + 2, 0xFFFF);
@@ -118,8 +135,12 @@ bool decodeInto(jpeg_decompress_struct &info, ErrorManager &errors, const unsign
     } catch (const std::bad_alloc &) {
         return false;
     }
-    readRows(info, state, cmyk, picture);
-    jpeg_finish_decompress(&info);
+    errors.dataEnded = false;  // a multi-scan picture is read whole before its rows: they are all there is
+    readRows(info, errors, state, cmyk, picture);
+    if (info.output_scanline < info.output_height)
+        jpeg_abort_decompress(&info);
+    else
+        jpeg_finish_decompress(&info);
     return true;
 }
 
@@ -132,7 +153,7 @@ DecodedJpeg decodeJpeg(const unsigned char *jpeg, std::size_t size,
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = jumpBack;
-    errors.base.emit_message = ignoreWarning;
+    errors.base.emit_message = noteWarning;
     jpeg_create_decompress(&info);
     DecodedJpeg result;
     DecodeState state;

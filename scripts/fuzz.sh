@@ -1,9 +1,10 @@
 #!/bin/sh
-# Fuzzes the engine with libFuzzer for SECONDS (default 120), starting from
-# the seed corpus the tests' builder makes and the corpus kept from earlier
-# runs in build-fuzz/corpus. Any crash, leak, timeout or memory blow-up fails
-# the run; the input that caused it is left as build-fuzz/crash-* (replay it
-# with build/fuzz_replay, and keep it in fuzz/regressions/).
+# Fuzzes the engine, and then the picture decoder, with libFuzzer for SECONDS
+# each (default 120), starting from the seed corpora the tests make and the
+# corpora kept from earlier runs in build-fuzz/corpus and build-fuzz/jpeg-corpus.
+# Any crash, leak, timeout or memory blow-up fails the run; the input that
+# caused it is left as build-fuzz/crash-* (replay it with build/fuzz_replay or
+# build/fuzz_decoder_replay, and keep it in fuzz/regressions/).
 # usage: scripts/fuzz.sh [SECONDS] [JOBS]
 . "$(dirname "$0")/common.sh"
 
@@ -14,18 +15,28 @@ build_project build
 build_project build-fuzz -DMPO_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 fuzz="$project_root/build-fuzz"
-rm -rf "$fuzz/seeds"
-mkdir -p "$fuzz/seeds" "$fuzz/corpus"
-"$project_root/build/tests/make_fuzz_corpus" "$fuzz/seeds"
+rm -rf "$fuzz/seeds" "$fuzz/jpeg-seeds"
+mkdir -p "$fuzz/seeds" "$fuzz/corpus" "$fuzz/jpeg-seeds" "$fuzz/jpeg-corpus"
+"$project_root/build/tests/make_fuzz_corpus" "$fuzz/seeds" "$fuzz/jpeg-seeds"
 cd "$fuzz"
-if [ "$jobs" -gt 1 ]; then
-    # Parallel workers, each for the whole time; their logs go to fuzz-*.log.
-    ./fuzz/fuzz_engine -max_total_time="$seconds" -timeout=1 -rss_limit_mb=512 \
-        -dict="$project_root/fuzz/mpo.dict" -jobs="$jobs" -workers="$jobs" -print_final_stats=1 \
-        corpus seeds
-    tail -n 12 fuzz-*.log
-else
-    ./fuzz/fuzz_engine -max_total_time="$seconds" -timeout=1 -rss_limit_mb=512 \
-        -dict="$project_root/fuzz/mpo.dict" -print_final_stats=1 corpus seeds
-fi
-echo "Fuzzed for $seconds s: no crash, leak, timeout or memory blow-up."
+
+# fuzz_target TARGET DICTIONARY CORPUS SEEDS TIMEOUT MEGABYTES
+fuzz_target() {
+    limits="-max_total_time=$seconds -timeout=$5 -rss_limit_mb=$6 -dict=$2 -print_final_stats=1"
+    if [ "$jobs" -gt 1 ]; then
+        # Parallel workers, each for the whole time; their logs go to fuzz-*.log.
+        rm -f fuzz-*.log
+        # shellcheck disable=SC2086
+        "./fuzz/$1" $limits -jobs="$jobs" -workers="$jobs" "$3" "$4"
+        tail -n 12 fuzz-*.log
+    else
+        # shellcheck disable=SC2086
+        "./fuzz/$1" $limits "$3" "$4"
+    fi
+}
+fuzz_target fuzz_engine "$project_root/fuzz/mpo.dict" corpus seeds 1 512
+# A JPEG header of a few bytes may claim a picture of 65,500 x 65,500 pixels,
+# and even at 1/8 scale its rows take time and memory in proportion: the
+# decoder's limits leave room for that, and still catch a hang or a leak.
+fuzz_target fuzz_decoder "$project_root/fuzz/jpeg.dict" jpeg-corpus jpeg-seeds 5 1536
+echo "Fuzzed the engine and the decoder for $seconds s each: no crash, leak, timeout or memory blow-up."

@@ -4,54 +4,12 @@
 
 #include <cstdio>
 
-#include <jpeglib.h>
-#include <lcms2.h>
-
 #include "jpeg_decoder.h"
-#include "mpo_builder.h"
+#include "test_jpegs.h"
 
 namespace {
 
 using imaging::PixelSize;
-
-// Encodes pixels of `components` bytes each, given by `pixelAt`, at quality
-// 100 without chroma subsampling, so that solid 8x8 blocks keep their colour.
-template <typename PixelAt>
-Bytes encode(int width, int height, J_COLOR_SPACE space, J_COLOR_SPACE stored, PixelAt pixelAt)
-{
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char *out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &out, &size);
-    info.image_width = JDIMENSION(width), info.image_height = JDIMENSION(height);
-    info.input_components = space == JCS_CMYK ? 4 : 3, info.in_color_space = space;
-    jpeg_set_defaults(&info);
-    jpeg_set_colorspace(&info, stored);
-    jpeg_set_quality(&info, 100, TRUE);
-    for (int c = 0; c < info.num_components; ++c)
-        info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
-    jpeg_start_compress(&info, TRUE);
-    Bytes row(std::size_t(width * info.input_components));
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            pixelAt(x, y, &row[std::size_t(x * info.input_components)]);
-        JSAMPROW rows[] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    Bytes jpeg(out, out + size);
-    std::free(out);
-    return jpeg;
-}
-
-Bytes solidRgb(std::array<unsigned char, 3> rgb)
-{
-    return encode(16, 16, JCS_RGB, JCS_YCbCr, [&](int, int, unsigned char *p) { std::copy(rgb.begin(), rgb.end(), p); });
-}
 
 imaging::DecodedJpeg decode(const Bytes &jpeg, PixelSize shown = {})
 {
@@ -80,7 +38,7 @@ TEST(Orientation, EachOfTheEightValuesShowsThePictureUpright)
     // Stored as 3 x 2 blocks of 8 x 8: red, green, blue over cyan, magenta, yellow.
     enum Colour { R, G, B, C, M, Y };
     const std::array<std::array<int, 3>, 6> rgb = {{{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {0, 255, 255}, {255, 0, 255}, {255, 255, 0}}};
-    const Bytes stored = encode(24, 16, JCS_RGB, JCS_YCbCr, [&](int x, int y, unsigned char *p) {
+    const Bytes stored = encodeJpeg(24, 16, JCS_RGB, JCS_YCbCr, [&](int x, int y, unsigned char *p) {
         for (int c = 0; c < 3; ++c)
             p[c] = (unsigned char)rgb[std::size_t(y / 8 * 3 + x / 8)][std::size_t(c)];
     });
@@ -109,17 +67,8 @@ TEST(Orientation, EachOfTheEightValuesShowsThePictureUpright)
 
 TEST(ColourProfiles, AWideGamutPictureIsConvertedToSrgbAndAnSrgbOrDamagedOneIsLeftAlone)
 {
-    // Display P3: its primaries, D65 white and the sRGB tone curve.
-    const cmsCIExyY white = {0.3127, 0.3290, 1.0};
-    const cmsCIExyYTRIPLE primaries = {{0.680, 0.320, 1.0}, {0.265, 0.690, 1.0}, {0.150, 0.060, 1.0}};
-    const double srgbCurve[] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
-    cmsToneCurve *curve = cmsBuildParametricToneCurve(nullptr, 4, srgbCurve);
-    cmsToneCurve *curves[] = {curve, curve, curve};
-    cmsHPROFILE p3 = cmsCreateRGBProfile(&white, &primaries, curves);
-    cmsUInt32Number length = 0;
-    cmsSaveProfileToMem(p3, nullptr, &length);
-    Bytes profile(length);
-    cmsSaveProfileToMem(p3, profile.data(), &length);
+    const Bytes profile = displayP3Profile();
+    cmsHPROFILE p3 = cmsOpenProfileFromMem(profile.data(), cmsUInt32Number(profile.size()));
 
     const Bytes plain = solidRgb({200, 60, 40});
     const std::array<int, 3> unconverted = rgbAt(decode(plain), 8, 8);
@@ -130,17 +79,13 @@ TEST(ColourProfiles, AWideGamutPictureIsConvertedToSrgbAndAnSrgbOrDamagedOneIsLe
     cmsDoTransform(toSrgb, in, expected, 1);
     cmsDeleteTransform(toSrgb);
     cmsCloseProfile(p3);
-    cmsFreeToneCurve(curve);
 
     const imaging::DecodedJpeg converted = decode(withSegments(plain, {iccSegment(profile)}));
     EXPECT_TRUE(converted.colourConverted);
     EXPECT_TRUE(near(rgbAt(converted, 8, 8), {expected[0], expected[1], expected[2]}, 1));
     EXPECT_GT(expected[0], in[0]);  // P3's red lies outside sRGB: the conversion pushes it out
 
-    cmsSaveProfileToMem(srgb, nullptr, &length);
-    Bytes srgbProfile(length);
-    cmsSaveProfileToMem(srgb, srgbProfile.data(), &length);
-    cmsCloseProfile(srgb);
+    const Bytes srgbProfile = savedProfile(srgb);
     Bytes damaged = profile;
     damaged.resize(damaged.size() / 2);
     for (const Bytes &left : {srgbProfile, damaged}) {
@@ -155,7 +100,7 @@ TEST(Cmyk, CmykAndYcckPicturesAreShownInRgb)
     // Red ink-wise (no cyan, full magenta and yellow, no black), stored
     // inverted as Adobe applications write it; the top half is black.
     for (J_COLOR_SPACE stored : {JCS_CMYK, JCS_YCCK}) {
-        const Bytes jpeg = encode(16, 16, JCS_CMYK, stored, [](int, int y, unsigned char *p) {
+        const Bytes jpeg = encodeJpeg(16, 16, JCS_CMYK, stored, [](int, int y, unsigned char *p) {
             const unsigned char ink[4] = {0, 255, 255, (unsigned char)(y < 8 ? 255 : 0)};
             for (int c = 0; c < 4; ++c)
                 p[c] = (unsigned char)(255 - ink[c]);

@@ -2,11 +2,13 @@
 // many shapes and header layouts, and damaged copies of two good files (cut
 // at every length, and every byte of the MP index, or of the header segments
 // before it, set to 00, FF, 7F and 80), which the test suite replays through
-// the fuzz target: make_fuzz_corpus FOLDER
+// the fuzz target; and the picture decoder's seeds: real JPEG pictures with
+// an Exif orientation, an ICC profile, CMYK and gray samples, and damaged
+// copies: make_fuzz_corpus ENGINE_FOLDER DECODER_FOLDER
 #include <fstream>
 #include <string>
 
-#include "mpo_builder.h"
+#include "test_jpegs.h"
 
 namespace {
 
@@ -66,15 +68,46 @@ std::vector<Bytes> seedsAndDamagedCopies()
     return files;
 }
 
+std::vector<Bytes> decoderSeedsAndDamagedCopies()
+{
+    const auto gradient = [](int components) {
+        return [components](int x, int y, unsigned char *p) {
+            for (int c = 0; c < components; ++c)
+                p[c] = (unsigned char)(x * 9 + y * 5 + c * 60);
+        };
+    };
+    const Bytes rgb = encodeJpeg(24, 16, JCS_RGB, JCS_YCbCr, gradient(3));
+    const Bytes turnedWideGamut = withSegments(rgb, {exifWithOrientation(6), iccSegment(displayP3Profile())});
+    std::vector<Bytes> files = {turnedWideGamut, encodeJpeg(16, 16, JCS_CMYK, JCS_CMYK, gradient(4)),
+                                encodeJpeg(16, 16, JCS_CMYK, JCS_YCCK, gradient(4)),
+                                encodeJpeg(16, 16, JCS_GRAYSCALE, JCS_GRAYSCALE, gradient(1))};
+    for (std::size_t length = 0; length < turnedWideGamut.size(); length += 37)
+        files.emplace_back(turnedWideGamut.begin(), turnedWideGamut.begin() + long(length));
+    for (std::size_t at = 2; at < 300; ++at)  // the Exif block and the profile's header and tags
+        for (std::uint8_t value : {0x00, 0xFF}) {
+            files.push_back(turnedWideGamut);
+            files.back()[at] = value;
+        }
+    return files;
+}
+
+bool writeAll(const std::vector<Bytes> &files, const std::string &folder, const char *suffix)
+{
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        std::ofstream out(folder + "/seed_" + std::to_string(i) + suffix, std::ios::binary);
+        if (!out.write(reinterpret_cast<const char *>(files[i].data()), std::streamsize(files[i].size())))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    const std::vector<Bytes> files = seedsAndDamagedCopies();
-    for (std::size_t i = 0; argc == 2 && i < files.size(); ++i) {
-        std::ofstream out(std::string(argv[1]) + "/seed_" + std::to_string(i) + ".MPO", std::ios::binary);
-        if (!out.write(reinterpret_cast<const char *>(files[i].data()), std::streamsize(files[i].size())))
-            return 1;
-    }
-    return argc == 2 ? 0 : 2;
+    if (argc != 3)
+        return 2;
+    return writeAll(seedsAndDamagedCopies(), argv[1], ".MPO") && writeAll(decoderSeedsAndDamagedCopies(), argv[2], ".jpg")
+               ? 0
+               : 1;
 }

@@ -1,0 +1,21 @@
+// Fuzz entry point for the picture decoder: decodes one input at the
+// smallest scale, and at full size when it is small, and checks that a
+// decoded picture holds as many pixels as its size says.
+#include <cstdint>
+#include <cstdlib>
+
+#include "jpeg_decoder.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    using imaging::PixelSize;
+    for (bool full : {false, true}) {
+        const imaging::DecodedJpeg decoded = imaging::decodeJpeg(data, size, [full](PixelSize whole) {
+            return full && std::int64_t{whole.width} * whole.height <= 1 << 16 ? whole : PixelSize{1, 1};
+        });
+        const PixelSize shown = decoded.picture.size;
+        if (decoded.decoded && decoded.picture.pixels.size() != std::size_t(shown.width) * std::size_t(shown.height))
+            std::abort();
+    }
+    return 0;
+}
