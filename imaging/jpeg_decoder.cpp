@@ -1,5 +1,6 @@
 #include "jpeg_decoder.h"
 
+#include <algorithm>
 #include <bit>
 #include <csetjmp>
 #include <cstdio>
@@ -86,7 +87,8 @@ void chooseScale(jpeg_decompress_struct &info, PixelSize shown, bool swapped)
 // Reads the scan lines into `picture`, converting CMYK samples and applying
 // the profile row by row. A picture whose data ends early keeps the rows
 // decoded so far, the rest black, without decoding rows of nothing.
-void readRows(jpeg_decompress_struct &info, const ErrorManager &errors, DecodeState &state, bool cmyk,
+// Returns whether every row was decoded.
+bool readRows(jpeg_decompress_struct &info, const ErrorManager &errors, DecodeState &state, bool cmyk,
               RgbPicture &picture)
 {
     const bool inverted = info.saw_Adobe_marker;
@@ -105,6 +107,9 @@ void readRows(jpeg_decompress_struct &info, const ErrorManager &errors, DecodeSt
         else if (conversion.converts())
             conversion.convertRgbRow(row, width);
     }
+    const std::size_t decoded = std::size_t(info.output_scanline) * std::size_t(width);
+    std::fill(picture.pixels.begin() + long(decoded), picture.pixels.end(), 0xFF000000u);
+    return decoded == picture.pixels.size();
 }
 
 // The decoding proper, apart from decodeJpeg so that nothing with a
@@ -136,11 +141,10 @@ bool decodeInto(jpeg_decompress_struct &info, ErrorManager &errors, const unsign
         return false;
     }
     errors.dataEnded = false;  // a multi-scan picture is read whole before its rows: they are all there is
-    readRows(info, errors, state, cmyk, picture);
-    if (info.output_scanline < info.output_height)
-        jpeg_abort_decompress(&info);
-    else
+    if (readRows(info, errors, state, cmyk, picture))
         jpeg_finish_decompress(&info);
+    else
+        jpeg_abort_decompress(&info);
     return true;
 }
 

@@ -2,9 +2,31 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <vector>
 
 namespace imaging {
+
+// Leaves new pixels unset: a decoder writes every pixel anyway, and clearing
+// a picture first would cost as much as copying it.
+template <typename T>
+struct UnsetAllocator : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+        using other = UnsetAllocator<U>;
+    };
+    template <typename U>
+    void construct(U *at)
+    {
+        ::new (static_cast<void *>(at)) U;
+    }
+    template <typename U, typename... Values>
+    void construct(U *at, Values &&...values)
+    {
+        ::new (static_cast<void *>(at)) U(std::forward<Values>(values)...);
+    }
+};
 
 struct PixelSize {
     int width = 0;
@@ -16,7 +38,7 @@ struct PixelSize {
 // layout of QImage::Format_RGB32), with no padding between rows.
 struct RgbPicture {
     PixelSize size;
-    std::vector<std::uint32_t> pixels;
+    std::vector<std::uint32_t, UnsetAllocator<std::uint32_t>> pixels;
 
     std::uint32_t *row(int y) { return pixels.data() + std::size_t(y) * std::size_t(size.width); }
     const std::uint32_t *row(int y) const { return pixels.data() + std::size_t(y) * std::size_t(size.width); }
