@@ -83,6 +83,9 @@ TEST_F(Mposplit, SplitsAPairWrittenByPillowIntoDecodableJpegs)
     mpo.app2At = mpo.starts.front();
     mpo.starts.erase(mpo.starts.begin());
     ASSERT_EQ(mposplit({file}).status, 0);
+    EXPECT_TRUE(hasLines(mposplit({"--list", file}).out, {"  MP index found behind other header segments",
+                                                          "  picture 1  ---  baseline primary  size " + std::to_string(mpo.starts[1]) +
+                                                              "  offset 0 (file position 0)"}));
     const std::string left = scratch.path() + "/pillow_001.JPG", right = scratch.path() + "/pillow_002.JPG";
     EXPECT_EQ(readFile(left), expectedOutput(mpo, 0));
     EXPECT_EQ(readFile(right), expectedOutput(mpo, 1));
