@@ -95,7 +95,7 @@ TEST(ColourProfiles, AWideGamutPictureIsConvertedToSrgbAndAnSrgbOrDamagedOneIsLe
     }
 }
 
-TEST(Cmyk, CmykAndYcckPicturesAreShownInRgb)
+TEST(Cmyk, CmykAndYcckPicturesAreShownInRgbThroughTheirProfileWhereTheyHaveOne)
 {
     // Red ink-wise (no cyan, full magenta and yellow, no black), stored
     // inverted as Adobe applications write it; the top half is black.
@@ -110,4 +110,21 @@ TEST(Cmyk, CmykAndYcckPicturesAreShownInRgb)
         EXPECT_TRUE(near(rgbAt(shown, 8, 12), {255, 0, 0}, 12)) << stored;
         EXPECT_TRUE(near(rgbAt(shown, 8, 3), {0, 0, 0}, 12)) << stored;
     }
+    // Through a press profile, the same (inverted) samples give what Little CMS makes of the ink.
+    const unsigned char ink[4] = {0, 200, 255, 40};
+    const Bytes jpeg = encodeJpeg(16, 16, JCS_CMYK, JCS_CMYK, [&](int, int, unsigned char *p) {
+        for (int c = 0; c < 4; ++c)
+            p[c] = (unsigned char)(255 - ink[c]);
+    });
+    const Bytes profile = simpleCmykProfile();
+    cmsHPROFILE press = cmsOpenProfileFromMem(profile.data(), cmsUInt32Number(profile.size()));
+    cmsHPROFILE srgb = cmsCreate_sRGBProfile();
+    cmsHTRANSFORM toSrgb = cmsCreateTransform(press, TYPE_CMYK_8, srgb, TYPE_RGB_8, INTENT_PERCEPTUAL, 0);
+    unsigned char expected[3] = {};
+    cmsDoTransform(toSrgb, ink, expected, 1);
+    cmsDeleteTransform(toSrgb), cmsCloseProfile(press), cmsCloseProfile(srgb);
+    const imaging::DecodedJpeg shown = decode(withSegments(jpeg, {iccSegment(profile)}));
+    EXPECT_TRUE(shown.colourConverted);
+    EXPECT_TRUE(near(rgbAt(shown, 8, 8), {expected[0], expected[1], expected[2]}, 2));
+    EXPECT_FALSE(near(rgbAt(decode(jpeg), 8, 8), {expected[0], expected[1], expected[2]}, 12));  // not the plain way
 }

@@ -3,7 +3,7 @@
 // at every length, and every byte of the MP index, or of the header segments
 // before it, set to 00, FF, 7F and 80), which the test suite replays through
 // the fuzz target; and the picture decoder's seeds: real JPEG pictures with
-// an Exif orientation, an ICC profile, CMYK and gray samples, and damaged
+// an Exif orientation, ICC profiles, CMYK and gray samples, and damaged
 // copies: make_fuzz_corpus ENGINE_FOLDER DECODER_FOLDER
 #include <fstream>
 #include <string>
@@ -78,7 +78,8 @@ std::vector<Bytes> decoderSeedsAndDamagedCopies()
     };
     const Bytes rgb = encodeJpeg(24, 16, JCS_RGB, JCS_YCbCr, gradient(3));
     const Bytes turnedWideGamut = withSegments(rgb, {exifWithOrientation(6), iccSegment(displayP3Profile())});
-    std::vector<Bytes> files = {turnedWideGamut, encodeJpeg(16, 16, JCS_CMYK, JCS_CMYK, gradient(4)),
+    const Bytes cmyk = encodeJpeg(16, 16, JCS_CMYK, JCS_CMYK, gradient(4));
+    std::vector<Bytes> files = {turnedWideGamut, cmyk, withSegments(cmyk, {iccSegment(simpleCmykProfile())}),
                                 encodeJpeg(16, 16, JCS_CMYK, JCS_YCCK, gradient(4)),
                                 encodeJpeg(16, 16, JCS_GRAYSCALE, JCS_GRAYSCALE, gradient(1))};
     for (std::size_t length = 0; length < turnedWideGamut.size(); length += 37)

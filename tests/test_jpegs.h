@@ -73,3 +73,35 @@ inline Bytes displayP3Profile()
     cmsFreeToneCurve(curve);
     return profile;
 }
+
+// A CMYK press profile: ink takes away light the plain way, as a 9-point
+// table from CMYK into Lab between identity curves.
+inline Bytes simpleCmykProfile()
+{
+    cmsHPROFILE profile = cmsCreateProfilePlaceholder(nullptr);
+    cmsSetProfileVersion(profile, 2.1);
+    cmsSetDeviceClass(profile, cmsSigOutputClass);
+    cmsSetColorSpace(profile, cmsSigCmykData);
+    cmsSetPCS(profile, cmsSigLabData);
+    cmsStage *table = cmsStageAllocCLut16bit(nullptr, 9, 4, 3, nullptr);
+    cmsStageSampleCLut16bit(table, [](const cmsUInt16Number ink[], cmsUInt16Number lab[], void *) -> cmsInt32Number {
+        double rgb[3];
+        for (int c = 0; c < 3; ++c)
+            rgb[c] = (1 - ink[c] / 65535.0) * (1 - ink[3] / 65535.0);
+        const cmsCIEXYZ xyz = {0.4360 * rgb[0] + 0.3851 * rgb[1] + 0.1431 * rgb[2],
+                               0.2225 * rgb[0] + 0.7169 * rgb[1] + 0.0606 * rgb[2],
+                               0.0139 * rgb[0] + 0.0971 * rgb[1] + 0.7141 * rgb[2]};  // sRGB primaries, D50
+        cmsCIELab value;
+        cmsXYZ2Lab(cmsD50_XYZ(), &value, &xyz);
+        cmsFloat2LabEncoded(lab, &value);
+        return 1;
+    }, nullptr, 0);
+    cmsPipeline *toLab = cmsPipelineAlloc(nullptr, 4, 3);
+    cmsPipelineInsertStage(toLab, cmsAT_END, cmsStageAllocToneCurves(nullptr, 4, nullptr));
+    cmsPipelineInsertStage(toLab, cmsAT_END, table);
+    cmsPipelineInsertStage(toLab, cmsAT_END, cmsStageAllocToneCurves(nullptr, 3, nullptr));
+    cmsWriteTag(profile, cmsSigAToB0Tag, toLab);
+    cmsWriteTag(profile, cmsSigMediaWhitePointTag, cmsD50_XYZ());
+    cmsPipelineFree(toLab);
+    return savedProfile(profile);
+}
