@@ -56,11 +56,16 @@ inline Bytes jpegOf(QSize size)
 
 // `count` pictures, picture n being (56 + 8n) x 48 pixels so a test can tell
 // which one is shown; picture `representative` (from 1; 0: none) is flagged.
-// The MP segment stands behind other header segments, as phones write it.
-inline BuiltMPO jpegMPO(int count, int representative = 1)
+// By default the MP segment stands behind other header segments, as phones
+// write it.
+inline BuiltMPO jpegMPO(int count, int representative = 1,
+                        const std::vector<Bytes> &beforeMP = {exifSegment, photoshopSegment, iccSegment(Bytes(40, 7)),
+                                                              xmpSegment},
+                        ByteOrder order = ByteOrder::Big)
 {
     MPOBuilder builder;
-    builder.beforeMP = {exifSegment, photoshopSegment, iccSegment(Bytes(40, 7)), xmpSegment};
+    builder.order = order;
+    builder.beforeMP = beforeMP;
     for (int n = 1; n <= count; ++n)
         builder.add(jpegOf(QSize(56 + 8 * n, 48)), n == representative ? representativeFlag : 0u);
     return builder.build();
