@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <csetjmp>
-#include <cstdio>
+#include <cstdio>  // jpeglib.h needs FILE
 #include <cstdlib>
 #include <memory>
 #include <new>
@@ -59,15 +59,15 @@ struct DecodeState {
 };
 
 // The orientation and the profile that the header segments carry.
-void readHeaderFacts(jpeg_decompress_struct &info, DecodeState &facts)
+void readHeaderFacts(jpeg_decompress_struct &info, DecodeState &state)
 {
     for (jpeg_saved_marker_ptr marker = info.marker_list; marker != nullptr; marker = marker->next)
-        if (marker->marker == JPEG_APP0 + 1 && facts.orientation == 1)
-            facts.orientation = exifOrientation(marker->data, marker->data_length);
+        if (marker->marker == JPEG_APP0 + 1 && state.orientation == 1)
+            state.orientation = exifOrientation(marker->data, marker->data_length);
     JOCTET *profile = nullptr;
     unsigned int length = 0;
     if (jpeg_read_icc_profile(&info, &profile, &length) && profile != nullptr)
-        facts.iccProfile.assign(profile, profile + length);
+        state.iccProfile.assign(profile, profile + length);
     std::free(profile);
 }
 

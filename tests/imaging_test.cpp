@@ -2,7 +2,6 @@
 // profiles and CMYK pictures, on JPEGs encoded here with libjpeg.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 
 #include "jpeg_decoder.h"
 #include "test_jpegs.h"
