@@ -13,6 +13,7 @@
 #include <jerror.h>
 
 #include "colour.h"
+#include "exif.h"
 #include "orientation.h"
 
 namespace imaging {
@@ -53,6 +54,7 @@ constexpr J_COLOR_SPACE pixelSpace = std::endian::native == std::endian::little 
 // frame, so that a jump back from libjpeg skips no destructor.
 struct DecodeState {
     int orientation = 1;
+    std::vector<unsigned char> exif;
     std::vector<unsigned char> iccProfile;
     std::unique_ptr<ProfileConversion> conversion;
     std::vector<unsigned char> cmykRow;
@@ -61,9 +63,13 @@ struct DecodeState {
 // The orientation and the profile that the header segments carry.
 void readHeaderFacts(jpeg_decompress_struct &info, DecodeState &state)
 {
-    for (jpeg_saved_marker_ptr marker = info.marker_list; marker != nullptr; marker = marker->next)
-        if (marker->marker == JPEG_APP0 + 1 && state.orientation == 1)
-            state.orientation = exifOrientation(marker->data, marker->data_length);
+    for (jpeg_saved_marker_ptr marker = info.marker_list; marker != nullptr; marker = marker->next) {
+        if (marker->marker != JPEG_APP0 + 1 || !state.exif.empty())
+            continue;
+        state.orientation = exifOrientation(marker->data, marker->data_length);
+        if (isExifPayload(marker->data, marker->data_length))
+            state.exif.assign(marker->data, marker->data + marker->data_length);
+    }
     JOCTET *profile = nullptr;
     unsigned int length = 0;
     if (jpeg_read_icc_profile(&info, &profile, &length) && profile != nullptr)
@@ -129,6 +135,7 @@ bool decodeInto(jpeg_decompress_struct &info, ErrorManager &errors, const unsign
     result.fullSize = swapped ? PixelSize{int(info.image_height), int(info.image_width)}
                               : PixelSize{int(info.image_width), int(info.image_height)};
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    result.grayscale = info.jpeg_color_space == JCS_GRAYSCALE;
     info.out_color_space = cmyk ? JCS_CMYK : pixelSpace;
     chooseScale(info, shownSize(result.fullSize), swapped);
     state.conversion = std::make_unique<ProfileConversion>(state.iccProfile, cmyk, info.saw_Adobe_marker);
@@ -168,6 +175,7 @@ DecodedJpeg decodeJpeg(const unsigned char *jpeg, std::size_t size,
         return result;
     }
     result.orientation = state.orientation;
+    result.exif = std::move(state.exif);
     result.colourConverted = state.conversion->converts();
     if (state.orientation != 1)
         result.picture = applyOrientation(result.picture, state.orientation);

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 #include "picture.h"
 
@@ -17,6 +18,8 @@ struct DecodedJpeg {
     PixelSize fullSize;    // the upright picture's full size; set once the header reads
     int orientation = 1;   // the Exif orientation that was applied
     bool colourConverted = false;  // an embedded profile was applied
+    bool grayscale = false;        // the picture holds one channel of gray only
+    std::vector<unsigned char> exif;  // the first APP1 Exif payload ("Exif\0\0" and its TIFF data), if any
 };
 
 // Decodes `jpeg` at the smallest k/8 scale whose upright size covers

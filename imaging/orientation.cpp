@@ -1,33 +1,8 @@
 #include "orientation.h"
 
 #include <algorithm>
-#include <cstring>
-#include <mutex>
-
-#include <exiv2/exiv2.hpp>
 
 namespace imaging {
-
-int exifOrientation(const unsigned char *app1Payload, std::size_t size)
-{
-    static const char exifHeader[6] = {'E', 'x', 'i', 'f', 0, 0};
-    if (size <= sizeof exifHeader || std::memcmp(app1Payload, exifHeader, sizeof exifHeader) != 0)
-        return 1;
-    static std::once_flag quiet;
-    std::call_once(quiet, [] { Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute); });
-    try {
-        Exiv2::ExifData exif;
-        Exiv2::ExifParser::decode(exif, app1Payload + sizeof exifHeader,
-                                  static_cast<uint32_t>(size - sizeof exifHeader));
-        const auto tag = exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
-        if (tag == exif.end() || tag->count() == 0)
-            return 1;
-        const long value = tag->toLong();
-        return value >= 1 && value <= 8 ? int(value) : 1;
-    } catch (...) {  // Exiv2 throws on blocks it cannot read: show the picture as stored
-        return 1;
-    }
-}
 
 // Where stored pixel (0, y) goes in the upright picture, and how far apart
 // the neighbours of one stored row land there.

@@ -2,16 +2,9 @@
 // its picture, and how to turn the pixels so that they show upright.
 #pragma once
 
-#include <cstddef>
-
 #include "picture.h"
 
 namespace imaging {
-
-// The Exif Orientation tag (1 to 8) of an APP1 Exif payload ("Exif\0\0" and
-// the TIFF data behind it), read with Exiv2; 1 (as stored) when the block
-// is no Exif, is damaged or has no valid orientation.
-int exifOrientation(const unsigned char *app1Payload, std::size_t size);
 
 // Whether the orientation turns the picture by a quarter, swapping its
 // width and height.

@@ -1,0 +1,205 @@
+// mpostereo: writes a stereo view (side by side, anaglyph, interlaced...) of
+// the pair of pictures in each MPO file as a JPEG file.
+#include <getopt.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "composition.h"
+#include "exif.h"
+#include "jpeg_decoder.h"
+#include "jpeg_encoder.h"
+#include "mpo.h"
+#include "new_file.h"
+#include "pair.h"
+#include "quiet_stdout.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char *usageText =
+    "usage: mpostereo [-m VIEW] [--swap] [--dx N] [--dy N] [-q QUALITY] [-o OUT] FILE...\n"
+    "Writes a stereo view of the pair of pictures in each MPO FILE (pictures 1 and 2)\n"
+    "as a JPEG file, named NAME_stereo.jpg next to FILE; an existing file is never\n"
+    "overwritten.\n"
+    "  -m VIEW     parallel, cross, over-under, mirror, rows, columns,\n"
+    "              anaglyph-dubois (the default), anaglyph-color, anaglyph-half,\n"
+    "              anaglyph-gray, green-magenta-dubois, green-magenta-color,\n"
+    "              green-magenta-half, green-magenta-gray, amber-blue-dubois,\n"
+    "              amber-blue-color, amber-blue-half, amber-blue-gray\n"
+    "  --swap      exchange the left and the right picture\n"
+    "  --dx N      move the right picture N pixels right (the scene goes behind\n"
+    "              the screen; negative: in front of it)\n"
+    "  --dy N      move the right picture N pixels down\n"
+    "  -q QUALITY  JPEG quality, 1 to 100 (default 90)\n"
+    "  -o OUT      the output file for one FILE, or a folder for one or more\n"
+    "  --help      show this help\n"
+    "  --version   show the version\n";
+
+struct Options {
+    stereo::Options view;
+    int quality = 90;
+    std::string out;
+    std::vector<std::string> files;
+};
+
+void ignoreProgress(void *, int, int) {}
+
+// The bytes of picture `number` of `file`, or a reason why there are none.
+std::string readPicture(const std::string &file, int number, int &count, std::vector<unsigned char> &bytes)
+{
+    int representative = 0;
+    int size = 0;
+    unsigned char *buffer = nullptr;
+    int result;
+    {
+        QuietStdout quiet(true);
+        result = chkMPOandSaved(file.c_str(), &count, &representative, MPO_LOAD_ONE, number, &buffer, &size, "",
+                                ignoreProgress, nullptr);
+    }
+    if (result == 0 && buffer != nullptr)
+        bytes.assign(buffer, buffer + size);
+    std::free(buffer);
+    switch (result) {
+    case 0: return buffer != nullptr ? "" : "has no picture " + std::to_string(number);
+    case -10: return "cannot be found or examined";
+    case -11: return "cannot be opened";
+    case -12: return "is not an MPO file this program can read (a single JPEG picture holds no pair)";
+    case -20: return "has a picture that cannot be read";
+    default: return "cannot be read (result " + std::to_string(result) + ")";
+    }
+}
+
+// Decodes both pictures at full size, the right one on a second thread.
+void decodePair(const std::vector<unsigned char> &left, const std::vector<unsigned char> &right,
+                imaging::DecodedJpeg &leftPicture, imaging::DecodedJpeg &rightPicture)
+{
+    const auto fullSize = [](imaging::PixelSize full) { return full; };
+    std::thread second([&] { rightPicture = imaging::decodeJpeg(right.data(), right.size(), fullSize); });
+    leftPicture = imaging::decodeJpeg(left.data(), left.size(), fullSize);
+    second.join();
+}
+
+std::string outputFor(const std::string &file, const Options &options)
+{
+    const fs::path input(file);
+    const std::string name = input.stem().string() + "_stereo.jpg";
+    if (options.out.empty())
+        return (input.parent_path() / name).string();
+    std::error_code error;
+    return fs::is_directory(options.out, error) ? (fs::path(options.out) / name).string() : options.out;
+}
+
+// Makes the stereo view of one file; returns the reason it failed, or "".
+std::string makeStereoView(const std::string &file, const Options &options, std::string &written)
+{
+    int count = 0;
+    std::vector<unsigned char> leftBytes, rightBytes;
+    if (std::string problem = readPicture(file, 1, count, leftBytes); !problem.empty())
+        return problem;
+    if (count < 2)
+        return "holds a single picture, no stereo pair";
+    if (std::string problem = readPicture(file, 2, count, rightBytes); !problem.empty())
+        return problem;
+    imaging::DecodedJpeg left, right;
+    decodePair(leftBytes, rightBytes, left, right);
+    if (std::string problem = stereo::pairProblem(left, right); !problem.empty())
+        return "cannot be shown in stereo: " + problem;
+    imaging::RgbPicture view;
+    if (!stereo::compose(left.picture, right.picture, options.view, view))
+        return "cannot be shown in stereo: the pictures of the pair differ in size";
+    imaging::EncodeSettings settings{options.quality, imaging::exifForNewPicture(left.exif, view.size)};
+    std::vector<unsigned char> jpeg;
+    if (!imaging::encodeJpeg(view, settings, jpeg))
+        return "cannot be encoded (not enough memory)";
+    written = outputFor(file, options);
+    if (const int error = stereo::writeNewFile(written, jpeg.data(), jpeg.size()); error != 0)
+        return error == EEXIST ? "is not written: " + written + " exists, and an existing file is never replaced"
+                               : "cannot be written to " + written + ": " + std::strerror(error);
+    return "";
+}
+
+int usageError(const char *message)
+{
+    std::fprintf(stderr, "mpostereo: %s\n%s", message, usageText);
+    return 2;
+}
+
+bool readNumber(const char *text, long low, long high, int &number)
+{
+    char *end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text, &end, 10);
+    if (*text == '\0' || *end != '\0' || errno != 0 || value < low || value > high)
+        return false;
+    number = int(value);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    enum { swapOption = 256, dxOption, dyOption, helpOption, versionOption };
+    static const option longOptions[] = {{"swap", no_argument, nullptr, swapOption},
+                                         {"dx", required_argument, nullptr, dxOption},
+                                         {"dy", required_argument, nullptr, dyOption},
+                                         {"help", no_argument, nullptr, helpOption},
+                                         {"version", no_argument, nullptr, versionOption},
+                                         {nullptr, 0, nullptr, 0}};
+    Options options;
+    opterr = 0;
+    constexpr long largestOffset = 1000000;
+    for (int c; (c = getopt_long(argc, argv, "m:q:o:", longOptions, nullptr)) != -1;) {
+        switch (c) {
+        case 'm': {
+            const auto view = stereo::viewNamed(optarg);
+            if (!view || *view == stereo::View::Wiggle)
+                return usageError("-m takes a view name, such as parallel or anaglyph-dubois");
+            options.view.view = *view;
+            break;
+        }
+        case 'q':
+            if (!readNumber(optarg, 1, 100, options.quality))
+                return usageError("-q takes a quality from 1 to 100");
+            break;
+        case 'o': options.out = optarg; break;
+        case swapOption: options.view.swap = true; break;
+        case dxOption:
+            if (!readNumber(optarg, -largestOffset, largestOffset, options.view.dx))
+                return usageError("--dx takes a number of pixels");
+            break;
+        case dyOption:
+            if (!readNumber(optarg, -largestOffset, largestOffset, options.view.dy))
+                return usageError("--dy takes a number of pixels");
+            break;
+        case helpOption: std::printf("%s", usageText); return 0;
+        case versionOption: std::printf("mpostereo %s\n", MPO_VERSION); return 0;
+        default: return usageError("unknown option or missing value");
+        }
+    }
+    options.files.assign(argv + optind, argv + argc);
+    if (options.files.empty())
+        return usageError("no FILE given");
+    std::error_code error;
+    if (options.files.size() > 1 && !options.out.empty() && !fs::is_directory(options.out, error))
+        return usageError("-o must name a folder when several files are given");
+    bool allDone = true;
+    for (const std::string &file : options.files) {
+        std::string written;
+        if (const std::string problem = makeStereoView(file, options, written); !problem.empty()) {
+            std::fprintf(stderr, "mpostereo: %s %s\n", file.c_str(), problem.c_str());
+            allDone = false;
+        } else {
+            std::printf("%s\n", written.c_str());
+        }
+    }
+    return allDone ? 0 : 1;
+}

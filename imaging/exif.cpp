@@ -1,0 +1,74 @@
+#include "exif.h"
+
+#include <cstring>
+#include <mutex>
+
+#include <exiv2/exiv2.hpp>
+
+namespace imaging {
+
+namespace {
+
+constexpr char exifHeader[6] = {'E', 'x', 'i', 'f', 0, 0};
+constexpr std::size_t largestApp1Payload = 65533;
+
+// Exiv2 logs a warning for every odd block; the pictures are the user's
+// own and the viewer shows them anyway.
+void muteExiv2()
+{
+    static std::once_flag quiet;
+    std::call_once(quiet, [] { Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute); });
+}
+
+}  // namespace
+
+bool isExifPayload(const unsigned char *app1Payload, std::size_t size)
+{
+    return size > sizeof exifHeader && std::memcmp(app1Payload, exifHeader, sizeof exifHeader) == 0;
+}
+
+int exifOrientation(const unsigned char *app1Payload, std::size_t size)
+{
+    if (!isExifPayload(app1Payload, size))
+        return 1;
+    muteExiv2();
+    try {
+        Exiv2::ExifData exif;
+        Exiv2::ExifParser::decode(exif, app1Payload + sizeof exifHeader,
+                                  static_cast<uint32_t>(size - sizeof exifHeader));
+        const auto tag = exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
+        if (tag == exif.end() || tag->count() == 0)
+            return 1;
+        const long value = tag->toLong();
+        return value >= 1 && value <= 8 ? int(value) : 1;
+    } catch (...) {  // Exiv2 throws on blocks it cannot read: show the picture as stored
+        return 1;
+    }
+}
+
+std::vector<unsigned char> exifForNewPicture(const std::vector<unsigned char> &app1Payload, PixelSize size)
+{
+    if (!isExifPayload(app1Payload.data(), app1Payload.size()))
+        return {};
+    muteExiv2();
+    try {
+        Exiv2::ExifData exif;
+        const Exiv2::ByteOrder order = Exiv2::ExifParser::decode(
+            exif, app1Payload.data() + sizeof exifHeader, static_cast<uint32_t>(app1Payload.size() - sizeof exifHeader));
+        exif["Exif.Image.Orientation"] = uint16_t(1);
+        for (const char *key : {"Exif.Photo.PixelXDimension", "Exif.Photo.PixelYDimension"})
+            if (exif.findKey(Exiv2::ExifKey(key)) != exif.end())
+                exif[key] = uint32_t(std::strcmp(key, "Exif.Photo.PixelXDimension") == 0 ? size.width : size.height);
+        Exiv2::Blob blob;
+        Exiv2::ExifParser::encode(blob, order, exif);
+        if (blob.empty() || blob.size() + sizeof exifHeader > largestApp1Payload)
+            return {};
+        std::vector<unsigned char> payload(exifHeader, exifHeader + sizeof exifHeader);
+        payload.insert(payload.end(), blob.begin(), blob.end());
+        return payload;
+    } catch (...) {  // a block Exiv2 cannot read is left out rather than copied damaged
+        return {};
+    }
+}
+
+}  // namespace imaging

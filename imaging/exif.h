@@ -1,0 +1,25 @@
+// The Exif block of a JPEG picture (its APP1 payload: "Exif\0\0" and the
+// TIFF data behind it), read and rewritten with Exiv2; nothing here parses
+// Exif by hand.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "picture.h"
+
+namespace imaging {
+
+// Whether an APP1 payload starts as an Exif block does.
+bool isExifPayload(const unsigned char *app1Payload, std::size_t size);
+
+// The Exif Orientation tag (1 to 8); 1 (as stored) when the block is no
+// Exif, is damaged or has no valid orientation.
+int exifOrientation(const unsigned char *app1Payload, std::size_t size);
+
+// The block rewritten for a new picture of `size` made from this one's
+// upright pixels: orientation 1 and the new pixel size. Empty when the
+// block cannot be read or would not fit in one APP1 segment.
+std::vector<unsigned char> exifForNewPicture(const std::vector<unsigned char> &app1Payload, PixelSize size);
+
+}  // namespace imaging

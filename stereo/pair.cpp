@@ -1,0 +1,26 @@
+#include "pair.h"
+
+#include <algorithm>
+
+namespace stereo {
+
+PairNumbers pairFor(int shown, int count)
+{
+    if (count < 2)
+        return {};
+    const int left = std::clamp(shown, 1, count - 1);
+    return {left, left + 1};
+}
+
+std::string pairProblem(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right)
+{
+    if (!left.decoded || !right.decoded || left.picture.pixels.empty() || right.picture.pixels.empty())
+        return "a picture of the pair cannot be decoded";
+    if (left.fullSize != right.fullSize)
+        return "the pictures of the pair differ in size";
+    if (left.grayscale || right.grayscale)
+        return "the pictures of the pair are grayscale";
+    return "";
+}
+
+}  // namespace stereo

@@ -1,0 +1,71 @@
+#include "stereo_view.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace stereo {
+
+namespace {
+
+constexpr std::array<ViewDescription, 19> views = {{
+    {View::Parallel, "parallel", "Side by Side (Parallel)"},
+    {View::Cross, "cross", "Side by Side (Crossed)"},
+    {View::OverUnder, "over-under", "Over/Under"},
+    {View::Mirror, "mirror", "Mirror (Right Half Flipped)"},
+    {View::Rows, "rows", "Interlaced Rows"},
+    {View::Columns, "columns", "Interlaced Columns"},
+    {View::RedCyanDubois, "anaglyph-dubois", "Anaglyph Red/Cyan (Dubois)"},
+    {View::RedCyanColour, "anaglyph-color", "Anaglyph Red/Cyan, Colour"},
+    {View::RedCyanHalf, "anaglyph-half", "Anaglyph Red/Cyan, Half Colour"},
+    {View::RedCyanGray, "anaglyph-gray", "Anaglyph Red/Cyan, Gray"},
+    {View::GreenMagentaDubois, "green-magenta-dubois", "Anaglyph Green/Magenta (Dubois)"},
+    {View::GreenMagentaColour, "green-magenta-color", "Anaglyph Green/Magenta, Colour"},
+    {View::GreenMagentaHalf, "green-magenta-half", "Anaglyph Green/Magenta, Half Colour"},
+    {View::GreenMagentaGray, "green-magenta-gray", "Anaglyph Green/Magenta, Gray"},
+    {View::AmberBlueDubois, "amber-blue-dubois", "Anaglyph Amber/Blue (Dubois)"},
+    {View::AmberBlueColour, "amber-blue-color", "Anaglyph Amber/Blue, Colour"},
+    {View::AmberBlueHalf, "amber-blue-half", "Anaglyph Amber/Blue, Half Colour"},
+    {View::AmberBlueGray, "amber-blue-gray", "Anaglyph Amber/Blue, Gray"},
+    {View::Wiggle, "wiggle", "Wiggle"},
+}};
+
+}  // namespace
+
+std::span<const ViewDescription> allViews() { return views; }
+
+const ViewDescription &describe(View view)
+{
+    return *std::find_if(views.begin(), views.end(), [view](const ViewDescription &d) { return d.view == view; });
+}
+
+std::optional<View> viewNamed(std::string_view name)
+{
+    for (const ViewDescription &d : views)
+        if (name == d.name)
+            return d.view;
+    return std::nullopt;
+}
+
+bool isAnaglyph(View view) { return view >= View::RedCyanDubois && view <= View::AmberBlueGray; }
+
+Layout layoutOf(View view)
+{
+    switch (view) {
+    case View::Parallel:
+    case View::Cross:
+    case View::Mirror: return {2, 1};
+    case View::OverUnder: return {1, 2};
+    default: return {1, 1};
+    }
+}
+
+Overlap overlapOf(imaging::PixelSize picture, int dx, int dy)
+{
+    dx = std::clamp(dx, std::min(0, 1 - picture.width), std::max(0, picture.width - 1));
+    dy = std::clamp(dy, std::min(0, 1 - picture.height), std::max(0, picture.height - 1));
+    return {std::max(dx, 0), std::max(dy, 0), std::max(-dx, 0), std::max(-dy, 0),
+            {picture.width - std::abs(dx), picture.height - std::abs(dy)}};
+}
+
+}  // namespace stereo

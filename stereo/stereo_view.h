@@ -1,0 +1,62 @@
+// The stereo views: how a left and a right picture are put together so that
+// a viewer sees them in depth, and the settings every view takes.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "picture.h"
+
+namespace stereo {
+
+enum class View {
+    Parallel,   // left | right, for parallel (wall-eyed) viewing
+    Cross,      // right | left, for cross-eyed viewing
+    OverUnder,  // left on top
+    Mirror,     // left | right flipped, for mirror viewers
+    Rows,       // interlaced rows, left on even rows (passive 3D monitors)
+    Columns,    // interlaced columns, left on even columns
+    RedCyanDubois, RedCyanColour, RedCyanHalf, RedCyanGray,
+    GreenMagentaDubois, GreenMagentaColour, GreenMagentaHalf, GreenMagentaGray,
+    AmberBlueDubois, AmberBlueColour, AmberBlueHalf, AmberBlueGray,
+    Wiggle,  // the two pictures in turn (the viewer only)
+};
+
+struct ViewDescription {
+    View view;
+    const char *name;   // as the command line and the settings spell it
+    const char *label;  // as a menu shows it
+};
+
+// Every view, in menu order.
+std::span<const ViewDescription> allViews();
+const ViewDescription &describe(View view);
+std::optional<View> viewNamed(std::string_view name);
+
+bool isAnaglyph(View view);
+
+struct Options {
+    View view = View::RedCyanDubois;
+    bool swap = false;  // exchange left and right first
+    int dx = 0;         // pixels the right picture moves right: the scene goes behind the screen
+    int dy = 0;         // pixels the right picture moves down
+};
+
+// How a view lays out two pictures: the composed picture is `across` times
+// as wide and `down` times as high as one (cropped) picture.
+struct Layout {
+    int across = 1;
+    int down = 1;
+};
+Layout layoutOf(View view);
+
+// The part of each picture that both cover once the right one is moved by
+// (dx, dy); offsets beyond the picture are clamped, leaving one pixel.
+struct Overlap {
+    int leftX = 0, leftY = 0, rightX = 0, rightY = 0;
+    imaging::PixelSize size;
+};
+Overlap overlapOf(imaging::PixelSize picture, int dx, int dy);
+
+}  // namespace stereo
