@@ -5,20 +5,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "composition.h"
-#include "exif.h"
-#include "jpeg_decoder.h"
-#include "jpeg_encoder.h"
 #include "mpo.h"
-#include "new_file.h"
-#include "pair.h"
 #include "quiet_stdout.h"
+#include "stereo_file.h"
 
 namespace fs = std::filesystem;
 
@@ -77,16 +70,6 @@ std::string readPicture(const std::string &file, int number, int &count, std::ve
     }
 }
 
-// Decodes both pictures at full size, the right one on a second thread.
-void decodePair(const std::vector<unsigned char> &left, const std::vector<unsigned char> &right,
-                imaging::DecodedJpeg &leftPicture, imaging::DecodedJpeg &rightPicture)
-{
-    const auto fullSize = [](imaging::PixelSize full) { return full; };
-    std::thread second([&] { rightPicture = imaging::decodeJpeg(right.data(), right.size(), fullSize); });
-    leftPicture = imaging::decodeJpeg(left.data(), left.size(), fullSize);
-    second.join();
-}
-
 std::string outputFor(const std::string &file, const Options &options)
 {
     const fs::path input(file);
@@ -108,21 +91,10 @@ std::string makeStereoView(const std::string &file, const Options &options, std:
         return "holds a single picture, no stereo pair";
     if (std::string problem = readPicture(file, 2, count, rightBytes); !problem.empty())
         return problem;
-    imaging::DecodedJpeg left, right;
-    decodePair(leftBytes, rightBytes, left, right);
-    if (std::string problem = stereo::pairProblem(left, right); !problem.empty())
-        return "cannot be shown in stereo: " + problem;
-    imaging::RgbPicture view;
-    if (!stereo::compose(left.picture, right.picture, options.view, view))
-        return "cannot be shown in stereo: the pictures of the pair differ in size";
-    imaging::EncodeSettings settings{options.quality, imaging::exifForNewPicture(left.exif, view.size)};
-    std::vector<unsigned char> jpeg;
-    if (!imaging::encodeJpeg(view, settings, jpeg))
-        return "cannot be encoded (not enough memory)";
     written = outputFor(file, options);
-    if (const int error = stereo::writeNewFile(written, jpeg.data(), jpeg.size()); error != 0)
-        return error == EEXIST ? "is not written: " + written + " exists, and an existing file is never replaced"
-                               : "cannot be written to " + written + ": " + std::strerror(error);
+    if (std::string problem = stereo::writeStereoView(leftBytes, rightBytes, options.view, options.quality, written);
+        !problem.empty())
+        return "is not shown in stereo: " + problem;
     return "";
 }
 
