@@ -24,7 +24,14 @@ QImage decodeJpegScaled(const QByteArray &jpeg, const std::function<QSize(QSize)
         fullSize = QSize(decoded.fullSize.width, decoded.fullSize.height);
     if (!decoded.decoded || decoded.picture.pixels.empty())
         return QImage();
-    auto *picture = new imaging::RgbPicture(std::move(decoded.picture));
+    return imageOf(std::move(decoded.picture));
+}
+
+QImage imageOf(imaging::RgbPicture decoded)
+{
+    if (decoded.pixels.empty())
+        return QImage();
+    auto *picture = new imaging::RgbPicture(std::move(decoded));
     return QImage(reinterpret_cast<uchar *>(picture->pixels.data()), picture->size.width, picture->size.height,
                   qsizetype(picture->size.width) * 4, QImage::Format_RGB32, releasePicture, picture);
 }

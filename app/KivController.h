@@ -18,6 +18,7 @@ class QProgressBar;
 class QPushButton;
 class QSettings;
 class QWidget;
+class StereoPresenter;
 class ZorImageView;
 
 // The controls the controller works with; the window layout sets them.
@@ -44,6 +45,8 @@ public:
     static constexpr const char *frameKey = "Kiv1Rect";
 
     void setOutlets(const KivOutlets &outlets) { outlets_ = outlets; }
+    // Shows the pictures flat or in stereo; without one, pictures show flat.
+    void setStereoPresenter(StereoPresenter *presenter) { stereo_ = presenter; }
     const KivOutlets &outlets() const { return outlets_; }
 
     // Milliseconds of a steady clock; tests set their own.
@@ -90,12 +93,19 @@ public slots:
     void selectSaveFolderAction();
     void splitSettingsOKAction();
     void splitSettingsCancelAction();
+    void exportStereoViewAction();
+
+signals:
+    // A short note for the status bar.
+    void statusMessage(const QString &text);
 
 private:
     QWidget *mainWindow() const;
     void showHandedOverDocument();
     int loadMpoFile(const QString &path, bool makeCurrent);
     void showEnginePicture(unsigned char *buffer, int size);
+    void showPicture(const QByteArray &bytes, int number, int count);
+    void startFile();
     void showSinglePicture(const QString &path);
     void split(int mode, int selectNum);
 
@@ -116,6 +126,7 @@ private:
     QSettings &settings_;
     Panels &panels_;
     KivOutlets outlets_;
+    StereoPresenter *stereo_ = nullptr;
     QVariantMap registeredDefaults_;
     Clock clock_;
 

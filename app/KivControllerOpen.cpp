@@ -11,6 +11,7 @@
 
 #include "KivController.h"
 #include "Panels.h"
+#include "StereoPresenter.h"
 #include "ZorImageView.h"
 #include "mpo.h"
 
@@ -19,6 +20,20 @@ namespace {
 bool hasExtension(const QString &path, const char *extension)
 {
     return QFileInfo(path).suffix().compare(QLatin1String(extension), Qt::CaseInsensitive) == 0;
+}
+
+// The bytes of picture `number` of `path`, read quietly: a failure here
+// shows the picture on show flat instead of an alert.
+QByteArray pictureOfFile(const QString &path, int number)
+{
+    int count = 0, representative = 0, size = 0;
+    unsigned char *buffer = nullptr;
+    const int result = chkMPOandSaved(path.toUtf8().constData(), &count, &representative, MPO_LOAD_ONE, number,
+                                      &buffer, &size, "", [](void *, int, int) {}, nullptr);
+    const QByteArray bytes = result == 0 && buffer != nullptr ? QByteArray(reinterpret_cast<const char *>(buffer), size)
+                                                              : QByteArray();
+    std::free(buffer);
+    return bytes;
 }
 
 }  // namespace
@@ -38,12 +53,26 @@ int KivController::callEngine(const QString &path, const QString &folder, int mo
     return result;
 }
 
+
 void KivController::showEnginePicture(unsigned char *buffer, int size)
 {
     // One copy of the engine's bytes, and the engine's buffer freed at once.
     const QByteArray bytes(reinterpret_cast<const char *>(buffer), size);
     std::free(buffer);
-    outlets_.image->setPicture(bytes);
+    showPicture(bytes, currentNum_, totalCount_);
+}
+
+void KivController::showPicture(const QByteArray &bytes, int number, int count)
+{
+    if (stereo_ == nullptr)
+        return outlets_.image->setPicture(bytes);
+    stereo_->showPicture(bytes, number, count, [path = mpFileName_](int n) { return pictureOfFile(path, n); });
+}
+
+void KivController::startFile()
+{
+    if (stereo_ != nullptr)
+        stereo_->startFile();
 }
 
 void KivController::showSinglePicture(const QString &path)
@@ -57,7 +86,8 @@ void KivController::showSinglePicture(const QString &path)
     outlets_.previousButton->setEnabled(false);
     outlets_.nextButton->setEnabled(false);
     outlets_.mpoMenuItem->setEnabled(false);
-    outlets_.image->setPicture(picture);  // unreadable: the view shows nothing
+    startFile();
+    showPicture(picture, 1, 1);  // unreadable: the view shows nothing
     setProgressDisplayVisible(false);
 }
 
@@ -85,6 +115,7 @@ int KivController::loadMpoFile(const QString &path, bool makeCurrent)
         outlets_.nextButton->setEnabled(false);
     if (makeCurrent)
         mpFileName_ = path;
+    startFile();
     if (call.picture != nullptr)
         showEnginePicture(call.picture, call.size);
     else

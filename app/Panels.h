@@ -19,6 +19,9 @@ public:
     // A folder chosen (or made) by the user, starting in `start`; empty when
     // cancelled.
     virtual QString chooseFolder(QWidget *parent, const QString &start) = 0;
+    // A name for a new file, starting at `suggested`, among these extensions;
+    // empty when cancelled. The panel does not offer to replace a file.
+    virtual QString saveFile(QWidget *parent, const QString &suggested, const QStringList &extensions) = 0;
     // Shows a modal alert with one default button; returns 1 when that button
     // dismissed it.
     virtual int alert(QWidget *parent, const QString &title, const QString &message) = 0;

@@ -26,6 +26,21 @@ QString QtPanels::chooseFolder(QWidget *parent, const QString &start)
     return QFileDialog::getExistingDirectory(parent, QString(), start, QFileDialog::ShowDirsOnly);
 }
 
+QString QtPanels::saveFile(QWidget *parent, const QString &suggested, const QStringList &extensions)
+{
+    QStringList filters;
+    for (const QString &extension : extensions)
+        filters << QObject::tr("%1 files (*.%2)").arg(extension.toUpper(), extension);
+    QFileDialog dialog(parent, QString(), suggested, filters.join(";;"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(extensions.value(0));
+    // The writer never replaces a file; asking the user whether to would mislead.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
 int QtPanels::alert(QWidget *parent, const QString &title, const QString &message)
 {
     QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Ok, parent);

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QStatusBar>
 
 namespace {
 
@@ -25,9 +27,9 @@ private:
 }  // namespace
 
 ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
-    : splitSettingsWindow_(&mainWindow_), controller_(settings, panels)
+    : splitSettingsWindow_(&mainWindow_), controller_(settings, panels), stereoMode_(settings),
+      stereoPresenter_(stereoMode_, *(ui_.setupUi(&mainWindow_), ui_.image)), fullScreen_(mainWindow_, *ui_.image)
 {
-    ui_.setupUi(&mainWindow_);
     settingsUi_.setupUi(&splitSettingsWindow_);
     controller_.setOutlets({ui_.currentTextField, ui_.fileNameTextField, ui_.image, ui_.nextButton,
                             ui_.previousButton, ui_.totalTextField, settingsUi_.saveFolderTextField,
@@ -40,6 +42,7 @@ ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
         status->setSizePolicy(policy);
     }
     connectCommands();
+    connectStereo();
 }
 
 ViewerWindows::~ViewerWindows()
@@ -54,6 +57,7 @@ void ViewerWindows::connectCommands()
     ui_.actionQuit->setShortcut(QKeySequence::Quit);
     QObject::connect(ui_.actionOpen, &QAction::triggered, c, &KivController::selectAction);
     QObject::connect(ui_.actionQuit, &QAction::triggered, &mainWindow_, &QWidget::close);
+    QObject::connect(ui_.actionExportStereo, &QAction::triggered, c, &KivController::exportStereoViewAction);
     QObject::connect(ui_.actionSplitOne, &QAction::triggered, c, &KivController::splitOneFileAction);
     QObject::connect(ui_.actionSplitAll, &QAction::triggered, c, &KivController::splitAllFilesAction);
     QObject::connect(ui_.actionSplitSettings, &QAction::triggered, c, &KivController::splitSettingsAction);
@@ -80,4 +84,24 @@ void ViewerWindows::connectCommands()
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, c, &KivController::applicationWillTerminate);
     closeWatcher_ = std::make_unique<CloseWatcher>(controller_);
     mainWindow_.installEventFilter(closeWatcher_.get());
+}
+
+void ViewerWindows::connectStereo()
+{
+    controller_.setStereoPresenter(&stereoPresenter_);
+    viewMenu_ = new ViewMenu(mainWindow_, stereoMode_, stereoPresenter_, fullScreen_);
+    // The window holds the other menus' items too, for full screen.
+    for (QMenu *menu : {ui_.menuFile, ui_.menuGo, ui_.menuSplit})
+        mainWindow_.addActions(menu->actions());
+    QStatusBar *status = mainWindow_.statusBar();
+    stereoStatus_ = new QLabel(status);
+    status->addPermanentWidget(stereoStatus_);
+    const auto showMode = [this] { stereoStatus_->setText(stereoMode_.statusText()); };
+    QObject::connect(&stereoMode_, &StereoMode::viewChanged, stereoStatus_, showMode);
+    QObject::connect(&stereoMode_, &StereoMode::optionsChanged, stereoStatus_, showMode);
+    showMode();
+    constexpr int messageMs = 8000;
+    const auto showMessage = [status](const QString &text) { status->showMessage(text, messageMs); };
+    QObject::connect(&stereoPresenter_, &StereoPresenter::message, status, showMessage);
+    QObject::connect(&controller_, &KivController::statusMessage, status, showMessage);
 }

@@ -7,7 +7,11 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "FullScreen.h"
 #include "KivController.h"
+#include "StereoMode.h"
+#include "StereoPresenter.h"
+#include "ViewMenu.h"
 #include "ui_MainWindow.h"
 #include "ui_SplitSettings.h"
 
@@ -24,16 +28,27 @@ public:
     QMainWindow &mainWindow() { return mainWindow_; }
     QDialog &splitSettingsWindow() { return splitSettingsWindow_; }
     KivController &controller() { return controller_; }
+    StereoMode &stereoMode() { return stereoMode_; }
+    StereoPresenter &stereoPresenter() { return stereoPresenter_; }
+    FullScreen &fullScreen() { return fullScreen_; }
+    ViewMenu &viewMenu() { return *viewMenu_; }
+    QLabel &stereoStatus() { return *stereoStatus_; }
     const Ui::MainWindow &ui() const { return ui_; }
     const Ui::SplitSettings &settingsUi() const { return settingsUi_; }
 
 private:
     void connectCommands();
+    void connectStereo();
 
     QMainWindow mainWindow_;
     Ui::MainWindow ui_;
     QDialog splitSettingsWindow_;
     Ui::SplitSettings settingsUi_;
     KivController controller_;
+    StereoMode stereoMode_;
+    StereoPresenter stereoPresenter_;
+    FullScreen fullScreen_;
+    ViewMenu *viewMenu_ = nullptr;     // owned by the main window
+    QLabel *stereoStatus_ = nullptr;  // owned by the status bar
     std::unique_ptr<QObject> closeWatcher_;
 };

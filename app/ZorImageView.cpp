@@ -51,6 +51,21 @@ void ZorImageView::setPicture(const QByteArray &encoded)
     update();
 }
 
+void ZorImageView::setComposedPicture(const QImage &picture)
+{
+    encoded_.clear();
+    image_ = picture;
+    fullSize_ = picture.size();
+    pending_ = false;
+    update();
+}
+
+void ZorImageView::setBackground(const QColor &colour)
+{
+    background_ = colour;
+    update();
+}
+
 QSize ZorImageView::shownSize(QSize picture) const
 {
     if (scaling_ == ImageScaling::ProportionallyDown && !size().isEmpty() &&
@@ -89,6 +104,7 @@ void ZorImageView::resizeEvent(QResizeEvent *)
     const QSize shown = shownSize(fullSize_);
     if (!pending_ && !encoded_.isEmpty() && (shown.width() > image_.width() || shown.height() > image_.height()))
         decode();
+    emit resized();
 }
 
 void ZorImageView::setImageScaling(ImageScaling scaling)
@@ -134,7 +150,7 @@ void ZorImageView::dropEvent(QDropEvent *event)
 void ZorImageView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(0x33, 0x33, 0x33));  // pictures look best on dark grey
+    painter.fillRect(rect(), background_);
     if (image_.isNull())
         return;
     const QSize shown = shownSize(image_.size());

@@ -22,6 +22,12 @@ public:
     // Shows the picture in these bytes (any format Qt reads); empty or
     // undecodable bytes show nothing.
     void setPicture(const QByteArray &encoded);
+    // Shows a picture made for the view (such as a stereo view); it is not
+    // decoded again when the view grows.
+    void setComposedPicture(const QImage &picture);
+    // The colour around the picture; pictures look best on dark grey.
+    static QColor defaultBackground() { return QColor(0x33, 0x33, 0x33); }
+    void setBackground(const QColor &colour);
     // The picture as decoded for the view.
     const QImage &image() const { return image_; }
     void setImageScaling(ImageScaling scaling);
@@ -30,6 +36,9 @@ public:
     void setTarget(QObject *target, const char *action);
     // The paths of the last drop passed on to the target; empty before one.
     const QStringList &dropedFileName() const { return dropedFileName_; }
+
+signals:
+    void resized();
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -47,6 +56,7 @@ private:
     QImage image_;
     bool pending_ = false;  // bytes kept, to be decoded once the view is shown
     ImageScaling scaling_ = ImageScaling::None;
+    QColor background_ = defaultBackground();
     QPointer<QObject> target_;
     QByteArray action_;
     QStringList dropedFileName_;

@@ -27,6 +27,7 @@ public:
     QString path;
     QString openFile(QWidget *, const QStringList &) override { return path; }
     QString chooseFolder(QWidget *, const QString &) override { return {}; }
+    QString saveFile(QWidget *, const QString &, const QStringList &) override { return {}; }
     int alert(QWidget *, const QString &title, const QString &) override
     {
         std::fprintf(stderr, "alert: %s\n", qPrintable(title));

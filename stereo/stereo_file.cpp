@@ -12,7 +12,7 @@
 
 namespace stereo {
 
-DecodedPair decodePair(const std::vector<unsigned char> &left, const std::vector<unsigned char> &right,
+DecodedPair decodePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
                        const std::function<imaging::PixelSize(imaging::PixelSize)> &shownSize)
 {
     DecodedPair pair;
@@ -22,7 +22,7 @@ DecodedPair decodePair(const std::vector<unsigned char> &left, const std::vector
     return pair;
 }
 
-std::string writeStereoView(const std::vector<unsigned char> &left, const std::vector<unsigned char> &right,
+std::string writeStereoView(std::span<const unsigned char> left, std::span<const unsigned char> right,
                             const Options &options, int quality, const std::string &path,
                             const std::function<void(int)> &progress)
 {

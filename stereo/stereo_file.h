@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,14 +18,14 @@ struct DecodedPair {
 
 // Decodes both pictures at the scale `shownSize` asks for, the right one on
 // a second thread.
-DecodedPair decodePair(const std::vector<unsigned char> &left, const std::vector<unsigned char> &right,
+DecodedPair decodePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
                        const std::function<imaging::PixelSize(imaging::PixelSize)> &shownSize);
 
 // Writes the view `options` asks for, at full resolution, to the new file
 // `path` (never replacing one), with the left picture's Exif and an sRGB
 // profile. `progress` hears the per cent done. Returns "" when written, else
 // why nothing was.
-std::string writeStereoView(const std::vector<unsigned char> &left, const std::vector<unsigned char> &right,
+std::string writeStereoView(std::span<const unsigned char> left, std::span<const unsigned char> right,
                             const Options &options, int quality, const std::string &path,
                             const std::function<void(int)> &progress = {});
 

@@ -28,6 +28,11 @@ class ScriptedPanels : public Panels {
 public:
     QString openFile(QWidget *, const QStringList &) override { return next(files); }
     QString chooseFolder(QWidget *, const QString &) override { return next(folders); }
+    QString saveFile(QWidget *, const QString &suggested, const QStringList &) override
+    {
+        suggestedNames << suggested;
+        return next(savedNames);
+    }
     int alert(QWidget *, const QString &title, const QString &message) override
     {
         alerts << title + " | " + message;
@@ -35,7 +40,8 @@ public:
     }
     int runModal(QDialog &dialog) override { return whileModal(dialog); }
 
-    QStringList files, folders;                // answers, first one first; empty: cancelled
+    QStringList files, folders, savedNames;    // answers, first one first; empty: cancelled
+    QStringList suggestedNames;                // what each save panel suggested
     QStringList alerts;                        // "title | message" of each alert shown
     std::function<int(QDialog &)> whileModal;  // the user's doings in a modal dialog
 

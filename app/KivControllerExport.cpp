@@ -1,0 +1,60 @@
+// Writing the stereo view on show as a JPEG file at full resolution.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+
+#include "KivController.h"
+#include "Panels.h"
+#include "StereoMode.h"
+#include "StereoPresenter.h"
+#include "stereo_file.h"
+
+namespace {
+
+constexpr int exportQuality = 92;
+
+std::span<const unsigned char> bytesOf(const QByteArray &bytes)
+{
+    return {reinterpret_cast<const unsigned char *>(bytes.constData()), std::size_t(bytes.size())};
+}
+
+}  // namespace
+
+void KivController::exportStereoViewAction()
+{
+    if (isLocked_)
+        return;
+    if (stereo_ == nullptr || !stereo_->showsPair()) {
+        panels_.alert(mainWindow(), tr("No Stereo View on Show"),
+                      tr("Choose a stereo view in the View menu while a file with a pair of pictures is shown."));
+        return;
+    }
+    const QFileInfo file(mpFileName_);
+    const QString suggested = QDir(file.absolutePath()).filePath(file.completeBaseName() + "_stereo.jpg");
+    const QString path = panels_.saveFile(mainWindow(), suggested, {"jpg", "jps"});
+    if (path.isEmpty())
+        return;
+    isLocked_ = true;
+    QProgressBar *bar = outlets_.statusProgressIndicator;
+    bar->setRange(0, 100);
+    const QString statusText = outlets_.statusTextField->text();
+    outlets_.statusTextField->setText(tr("Writing the stereo view…"));
+    setProgressDisplayVisible(true);
+    const std::string problem = stereo::writeStereoView(
+        bytesOf(stereo_->leftBytes()), bytesOf(stereo_->rightBytes()), stereo_->mode().options(), exportQuality,
+        path.toStdString(), [bar](int percent) {
+            bar->setValue(percent);
+            bar->repaint();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+    setProgressDisplayVisible(false);
+    outlets_.statusTextField->setText(statusText);
+    isLocked_ = false;
+    if (!problem.empty()) {
+        panels_.alert(mainWindow(), tr("Cannot Export the Stereo View"), QString::fromStdString(problem));
+        return;
+    }
+    emit statusMessage(tr("Stereo view written to %1").arg(path));
+}

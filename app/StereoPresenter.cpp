@@ -1,0 +1,152 @@
+#include "StereoPresenter.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "JpegDecoder.h"
+#include "StereoMode.h"
+#include "ZorImageView.h"
+#include "composition.h"
+#include "pair.h"
+
+namespace {
+
+// The size each picture is shown at when two of `full` are laid out as
+// `layout` asks and the whole fits in `view` (never enlarged).
+imaging::PixelSize fittedPictureSize(imaging::PixelSize full, stereo::Layout layout, QSize view)
+{
+    const double across = double(full.width) * layout.across, down = double(full.height) * layout.down;
+    const double scale = std::min({1.0, view.width() / across, view.height() / down});
+    return {std::max(1, int(std::lround(full.width * scale))), std::max(1, int(std::lround(full.height * scale)))};
+}
+
+}  // namespace
+
+StereoPresenter::StereoPresenter(StereoMode &mode, ZorImageView &view, QObject *parent)
+    : QObject(parent), mode_(mode), view_(view)
+{
+    connect(&mode_, &StereoMode::viewChanged, this, &StereoPresenter::showAgain);
+    connect(&mode_, &StereoMode::optionsChanged, this, &StereoPresenter::compose);
+    connect(&decoder_, &PairDecoder::decoded, this, &StereoPresenter::pairDecoded);
+    connect(&view_, &ZorImageView::resized, this, &StereoPresenter::viewResized);
+    connect(&wiggle_, &QTimer::timeout, this, &StereoPresenter::nextWiggleFrame);
+}
+
+void StereoPresenter::startFile() { mode_.resetOffsets(); }
+
+imaging::PixelSize StereoPresenter::pictureSize() const
+{
+    return pair_ ? pair_->left.fullSize : imaging::PixelSize{};
+}
+
+void StereoPresenter::showPicture(const QByteArray &shown, int number, int count, const PictureSource &source)
+{
+    shown_ = shown;
+    number_ = number;
+    count_ = count;
+    source_ = source;
+    if (!mode_.isStereo())
+        return showFlat({});
+    const stereo::PairNumbers pair = stereo::pairFor(number, count);
+    if (pair.left == 0)
+        return showFlat(tr("A single picture"));
+    const auto bytesOf = [&](int n) { return n == number ? shown : source ? source(n) : QByteArray(); };
+    left_ = bytesOf(pair.left);
+    right_ = bytesOf(pair.right);
+    if (left_.isEmpty() || right_.isEmpty())
+        return showFlat(tr("A picture of the pair cannot be read"));
+    requestDecode();
+}
+
+void StereoPresenter::showAgain()
+{
+    if (!shown_.isEmpty())
+        showPicture(shown_, number_, count_, source_);
+}
+
+void StereoPresenter::showFlat(const QString &reason)
+{
+    decoder_.forget();
+    wiggle_.stop();
+    pair_.reset();
+    left_.clear();
+    right_.clear();
+    view_.setPicture(shown_);
+    if (!reason.isEmpty())
+        emit message(tr("%1: shown flat").arg(reason));
+}
+
+void StereoPresenter::requestDecode()
+{
+    const stereo::Layout layout = stereo::layoutOf(*mode_.view());
+    const QSize viewSize = view_.size();
+    decoder_.request({left_, right_, [layout, viewSize](imaging::PixelSize full) {
+                          return fittedPictureSize(full, layout, viewSize);
+                      }});
+}
+
+void StereoPresenter::pairDecoded(std::shared_ptr<stereo::DecodedPair> pair)
+{
+    if (!mode_.isStereo())
+        return;
+    if (const std::string problem = stereo::pairProblem(pair->left, pair->right); !problem.empty()) {
+        QString reason = QString::fromStdString(problem);
+        reason[0] = reason[0].toUpper();
+        return showFlat(reason);
+    }
+    pair_ = std::move(pair);
+    compose();
+    emit pairShown();
+    viewResized();  // the view may have grown while the pair decoded, as on start-up
+}
+
+void StereoPresenter::compose()
+{
+    if (!pair_ || !mode_.isStereo())
+        return;
+    // The offsets are in pixels of the full-size pictures; the pair is decoded smaller.
+    stereo::Options options = mode_.options();
+    const double scale = double(pair_->left.picture.size.width) / pair_->left.fullSize.width;
+    options.dx = int(std::lround(options.dx * scale));
+    options.dy = int(std::lround(options.dy * scale));
+    const bool wiggles = options.view == stereo::View::Wiggle;
+    for (int frame = 0; frame < (wiggles ? 2 : 1); ++frame) {
+        imaging::RgbPicture composed;
+        stereo::compose(pair_->left.picture, pair_->right.picture, options, composed, frame);
+        wiggleFrames_[frame] = imageOf(std::move(composed));
+    }
+    wiggleFrame_ = 0;
+    view_.setComposedPicture(wiggleFrames_[0]);
+    if (wiggles)
+        wiggle_.start(mode_.wiggleIntervalMs());
+    else
+        wiggle_.stop();
+}
+
+void StereoPresenter::nextWiggleFrame()
+{
+    wiggleFrame_ = 1 - wiggleFrame_;
+    view_.setComposedPicture(wiggleFrames_[wiggleFrame_]);
+}
+
+void StereoPresenter::viewResized()
+{
+    if (!pair_)
+        return;
+    const imaging::PixelSize wanted =
+        fittedPictureSize(pair_->left.fullSize, stereo::layoutOf(*mode_.view()), view_.size());
+    const imaging::PixelSize decoded = pair_->left.picture.size;
+    if (wanted.width > decoded.width || wanted.height > decoded.height)
+        requestDecode();
+}
+
+void StereoPresenter::moveRightPicture(int columns, int rows)
+{
+    if (!pair_)
+        return;
+    const imaging::PixelSize full = pair_->left.fullSize;
+    const int step = std::max(1, int(std::lround(double(full.width) / pair_->left.picture.size.width)));
+    const int dx = std::clamp(mode_.options().dx + columns * step, 1 - full.width, full.width - 1);
+    const int dy = std::clamp(mode_.options().dy + rows * step, 1 - full.height, full.height - 1);
+    mode_.setOffsets(dx, dy);
+}
