@@ -1,40 +1,15 @@
 // mposplit end to end: splitting, listing, errors and exit codes, a file
 // from an independent writer, and a disk that fills up.
-#include <sys/wait.h>
-
-#include "engine_test_support.h"
+#include "program_run.h"
 
 namespace {
 
-std::string quoted(const std::string &arg)
-{
-    std::string q = "'";
-    for (char c : arg)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 struct Mposplit : testing::Test {
-    struct Run {
-        int status;
-        std::string out, err;
-    };
+    using Run = ProgramRun;
     ScratchFolder scratch;
 
-    Run shell(const std::string &command)
-    {
-        const std::string out = scratch.path() + "/.out", err = scratch.path() + "/.err";
-        const int status = std::system((command + " >" + out + " 2>" + err).c_str());
-        const Bytes o = readFile(out), e = readFile(err);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, {o.begin(), o.end()}, {e.begin(), e.end()}};
-    }
-    Run mposplit(const std::vector<std::string> &args)
-    {
-        std::string command = quoted(MPOSPLIT);
-        for (const std::string &arg : args)
-            command += " " + quoted(arg);
-        return shell(command);
-    }
+    Run shell(const std::string &command) { return shellIn(scratch, command); }
+    Run mposplit(const std::vector<std::string> &args) { return runProgram(scratch, MPOSPLIT, args); }
 };
 
 }  // namespace

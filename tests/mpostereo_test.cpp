@@ -1,0 +1,153 @@
+// mpostereo end to end: the views it writes hold the decoded pictures, the
+// left picture's Exif and an sRGB profile; what holds no pair is refused
+// with exit code 1 and no file, bad usage with 2; no file is ever replaced.
+#include <cmath>
+
+#include "exif.h"
+#include "jpeg_decoder.h"
+#include "program_run.h"
+#include "test_jpegs.h"
+
+namespace {
+
+// A smooth scene with a disc that sits `shift` pixels further left in the
+// right picture, as a near object does.
+Bytes scene(int shift, int width = 96, int height = 64, J_COLOR_SPACE space = JCS_RGB)
+{
+    return encodeJpeg(width, height, space, space == JCS_RGB ? JCS_YCbCr : space, [&](int x, int y, unsigned char *p) {
+        const int dx = x - 40 + shift, dy = y - 32;
+        const bool disc = dx * dx + dy * dy < 300;
+        p[0] = disc ? 220 : std::uint8_t(2 * x);
+        if (space == JCS_RGB)
+            p[1] = disc ? 60 : std::uint8_t(3 * y), p[2] = disc ? 40 : std::uint8_t(160 - x);
+    });
+}
+
+BuiltMPO pairOf(const Bytes &left, const Bytes &right, const std::vector<Bytes> &beforeMP = {exifSegment})
+{
+    MPOBuilder builder;
+    builder.beforeMP = beforeMP;
+    return builder.add(left, 0x00020002u | representativeFlag).add(right, 0x00020002u).build();
+}
+
+imaging::DecodedJpeg decodedFull(const Bytes &jpeg)
+{
+    return imaging::decodeJpeg(jpeg.data(), jpeg.size(), [](imaging::PixelSize full) { return full; });
+}
+
+int channel(std::uint32_t pixel, int c) { return int(pixel >> (16 - 8 * c) & 0xFF); }
+
+// Peak signal to noise ratio of the channels `channels` (bit c for channel c)
+// of `part`, from column `x0` of `whole`, against `reference`.
+double psnr(const imaging::RgbPicture &whole, int x0, const imaging::RgbPicture &reference, int channels = 7)
+{
+    double squares = 0;
+    long samples = 0;
+    for (int y = 0; y < reference.size.height; ++y)
+        for (int x = 0; x < reference.size.width; ++x)
+            for (int c = 0; c < 3; ++c)
+                if (channels & 1 << c) {
+                    const int d = channel(whole.row(y)[x0 + x], c) - channel(reference.row(y)[x], c);
+                    squares += d * d, ++samples;
+                }
+    return squares == 0 ? 99 : 10 * std::log10(255.0 * 255.0 / (squares / double(samples)));
+}
+
+struct Mpostereo : testing::Test {
+    ScratchFolder scratch;
+    ProgramRun mpostereo(const std::vector<std::string> &args) { return runProgram(scratch, MPOSTEREO, args); }
+};
+
+}  // namespace
+
+TEST_F(Mpostereo, WritesViewsThatHoldTheDecodedPicturesTheLeftExifAndAnSrgbProfile)
+{
+    const Bytes left = scene(0), right = scene(6);
+    const std::string file = scratch.write("IMG_0001.MPO", pairOf(left, right, {exifWithOrientation(1)}).bytes);
+    const imaging::DecodedJpeg l = decodedFull(left), r = decodedFull(right);
+
+    const ProgramRun parallel = mpostereo({"-m", "parallel", "-q", "95", file});
+    ASSERT_EQ(parallel.status, 0) << parallel.err;
+    const std::string written = scratch.path() + "/IMG_0001_stereo.jpg";
+    EXPECT_EQ(parallel.out, written + "\n");
+    const Bytes view = readFile(written);
+    const imaging::DecodedJpeg pair = decodedFull(view);
+    ASSERT_EQ(pair.picture.size, (imaging::PixelSize{192, 64}));
+    EXPECT_GT(psnr(pair.picture, 0, l.picture), 35);
+    EXPECT_GT(psnr(pair.picture, 96, r.picture), 35);
+    EXPECT_EQ(imaging::exifOrientation(pair.exif.data(), pair.exif.size()), 1);
+    const std::string bytes(view.begin(), view.end());
+    EXPECT_NE(bytes.find("ICC_PROFILE"), std::string::npos);
+
+    // A colour anaglyph: red from the left picture, green and blue from the right.
+    const std::string anaglyph = scratch.path() + "/anaglyph.jpg";
+    ASSERT_EQ(mpostereo({"-m", "anaglyph-color", "-q", "95", "-o", anaglyph, file}).status, 0);
+    const imaging::DecodedJpeg mixed = decodedFull(readFile(anaglyph));
+    EXPECT_GT(psnr(mixed.picture, 0, l.picture, 0b001), 35);
+    EXPECT_GT(psnr(mixed.picture, 0, r.picture, 0b110), 35);
+    EXPECT_LT(psnr(mixed.picture, 0, r.picture, 0b001), 25);  // the disc's red stands elsewhere
+
+    // Pictures turned by their Exif are shown upright, and the view's Exif says so.
+    const Bytes turnedRight = withSegments(right, {exifWithOrientation(6)});
+    const std::string turned = scratch.write("turned.MPO", pairOf(left, turnedRight, {exifWithOrientation(6)}).bytes);
+    ASSERT_EQ(mpostereo({"-m", "over-under", turned}).status, 0);
+    const imaging::DecodedJpeg upright = decodedFull(readFile(scratch.path() + "/turned_stereo.jpg"));
+    EXPECT_EQ(upright.picture.size, (imaging::PixelSize{64, 192}));
+    EXPECT_EQ(imaging::exifOrientation(upright.exif.data(), upright.exif.size()), 1);
+}
+
+TEST_F(Mpostereo, RefusesWhatHoldsNoPairWritesNothingAndNeverReplacesAFile)
+{
+    const Bytes left = scene(0);
+    const std::string good = scratch.write("good.MPO", pairOf(left, scene(4)).bytes);
+    const struct {
+        const char *name;
+        Bytes bytes;
+        const char *says;
+    } refused[] = {
+        {"single.jpg", left, "is not an MPO file this program can read"},
+        {"sizes.MPO", pairOf(left, scene(4, 80)).bytes, "the pictures of the pair differ in size"},
+        {"gray.MPO", pairOf(scene(0, 96, 64, JCS_GRAYSCALE), scene(4, 96, 64, JCS_GRAYSCALE)).bytes, "are grayscale"},
+        {"broken.MPO", pairOf(left, Bytes{0xFF, 0xD8, 0xFF, 0xD9}).bytes, "cannot be decoded"},
+    };
+    for (const auto &input : refused) {
+        const std::string file = scratch.write(input.name, input.bytes);
+        const ProgramRun run = mpostereo({file});
+        EXPECT_EQ(run.status, 1) << input.name;
+        EXPECT_NE(run.err.find(input.says), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(scratch.path() + "/" +
+                                             std::filesystem::path(input.name).stem().string() + "_stereo.jpg"));
+    }
+    EXPECT_EQ(mpostereo({scratch.path() + "/missing.MPO"}).status, 1);
+
+    // Some done, some not: 1, and the good one written.
+    const std::string taken = scratch.write("taken.jpg", Bytes{1, 2, 3});
+    EXPECT_EQ(mpostereo({good, scratch.path() + "/single.jpg"}).status, 1);
+    EXPECT_TRUE(std::filesystem::exists(scratch.path() + "/good_stereo.jpg"));
+    const ProgramRun replacing = mpostereo({"-o", taken, good});
+    EXPECT_EQ(replacing.status, 1);
+    EXPECT_NE(replacing.err.find("never replaced"), std::string::npos) << replacing.err;
+    EXPECT_EQ(readFile(taken), (Bytes{1, 2, 3}));
+
+    for (const std::vector<std::string> &usage : std::vector<std::vector<std::string>>{
+             {}, {"-m", "wiggle", good}, {"-m", "sideways", good}, {"-q", "0", good}, {"--dx", "1e3", good},
+             {"-o", taken, good, good}})
+        EXPECT_EQ(mpostereo(usage).status, 2) << testing::PrintToString(usage);
+    EXPECT_EQ(mpostereo({"--help"}).status, 0);
+}
+
+TEST_F(Mpostereo, AFullDiskLeavesNoPartOfTheView)
+{
+    const std::string file = scratch.write("big.MPO", pairOf(scene(0, 640, 480), scene(8, 640, 480)).bytes);
+    const std::string disk = scratch.path() + "/disk";
+    std::filesystem::create_directory(disk);
+    // A 64 KiB file system of its own, in a private mount namespace.
+    const std::string script = "mount -t tmpfs -o size=64k tmpfs " + quoted(disk) + " || exit 99; " +
+                               quoted(MPOSTEREO) + " -m parallel -q 100 -o " + quoted(disk) + " " + quoted(file) +
+                               "; echo status $?; ls -A " + quoted(disk);
+    const ProgramRun run = shellIn(scratch, "unshare -Urm sh -c " + quoted(script));
+    if (run.status == 99 || run.out.empty())
+        GTEST_SKIP() << "SKIPPED: cannot mount a small file system here: " << run.err;
+    EXPECT_EQ(run.out, "status 1\n");
+    EXPECT_NE(run.err.find("No space left on device"), std::string::npos) << run.err;
+}

@@ -1,0 +1,150 @@
+// The stereo views: the colour math of each anaglyph against values worked
+// out by hand from the published matrices, and the geometry of the layouts,
+// the swap and the offsets on tiny pictures whose pixels are letters.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+
+#include "composition.h"
+#include "engine_test_support.h"
+#include "new_file.h"
+#include "pair.h"
+
+using imaging::PixelSize;
+using imaging::RgbPicture;
+using stereo::View;
+
+namespace {
+
+std::uint32_t rgb(int r, int g, int b) { return 0xFF000000u | std::uint32_t(r) << 16 | std::uint32_t(g) << 8 | std::uint32_t(b); }
+
+RgbPicture onePixel(std::uint32_t pixel)
+{
+    RgbPicture picture;
+    picture.size = {1, 1};
+    picture.pixels.assign(1, pixel);
+    return picture;
+}
+
+// A picture whose pixels are the letters of `rows` ("abc/def": 3 x 2).
+RgbPicture lettered(const std::string &rows)
+{
+    RgbPicture picture;
+    picture.size = {int(rows.find('/')), int(std::count(rows.begin(), rows.end(), '/')) + 1};
+    for (char letter : rows)
+        if (letter != '/')
+            picture.pixels.push_back(std::uint32_t(letter));
+    return picture;
+}
+
+std::string lettersOf(const RgbPicture &picture)
+{
+    std::string rows;
+    for (int y = 0; y < picture.size.height; ++y) {
+        if (y > 0)
+            rows += '/';
+        for (int x = 0; x < picture.size.width; ++x)
+            rows += char(picture.row(y)[x]);
+    }
+    return rows;
+}
+
+}  // namespace
+
+TEST(Anaglyph, EachMixGivesWhatThePublishedMatricesGiveByHand)
+{
+    const std::uint32_t left = rgb(200, 100, 50), right = rgb(30, 160, 220);
+    const struct {
+        View view;
+        int r, g, b;
+    } table[] = {
+        {View::RedCyanDubois, 134, 115, 240},      {View::RedCyanColour, 200, 160, 220},
+        {View::RedCyanHalf, 124, 160, 220},        {View::RedCyanGray, 124, 128, 128},
+        {View::GreenMagentaDubois, 104, 114, 214}, {View::GreenMagentaColour, 30, 100, 220},
+        {View::GreenMagentaHalf, 30, 124, 220},    {View::GreenMagentaGray, 128, 124, 128},
+        {View::AmberBlueDubois, 183, 95, 209},     {View::AmberBlueColour, 200, 100, 220},
+        {View::AmberBlueHalf, 200, 100, 128},      {View::AmberBlueGray, 124, 124, 128},
+    };
+    for (const auto &row : table) {
+        RgbPicture out;
+        ASSERT_TRUE(stereo::compose(onePixel(left), onePixel(right), {row.view}, out));
+        const std::uint32_t p = out.pixels[0];
+        const int r = int(p >> 16 & 0xFF), g = int(p >> 8 & 0xFF), b = int(p & 0xFF);
+        SCOPED_TRACE(stereo::describe(row.view).name);
+        EXPECT_NEAR(r, row.r, 1);  // fixed-point arithmetic may round the other way
+        EXPECT_NEAR(g, row.g, 1);
+        EXPECT_NEAR(b, row.b, 1);
+        EXPECT_EQ(p >> 24, 0xFFu);
+    }
+    // Sums beyond the channel's range are clamped, both ways.
+    RgbPicture out;
+    stereo::compose(onePixel(rgb(255, 255, 255)), onePixel(rgb(0, 0, 0)), {View::RedCyanDubois}, out);
+    EXPECT_EQ(out.pixels[0], rgb(255, 0, 0));
+    stereo::compose(onePixel(rgb(0, 0, 0)), onePixel(rgb(255, 255, 255)), {View::RedCyanDubois}, out);
+    EXPECT_EQ(out.pixels[0], rgb(0, 255, 255));
+}
+
+TEST(Geometry, LayoutsSwapAndOffsetsPlaceEveryPixelAndCropWhatIsUncovered)
+{
+    const RgbPicture left = lettered("abc/def"), right = lettered("ABC/DEF");
+    const struct {
+        stereo::Options options;
+        int wiggleFrame;
+        const char *expected;
+    } table[] = {
+        {{View::Parallel}, 0, "abcABC/defDEF"},
+        {{View::Cross}, 0, "ABCabc/DEFdef"},
+        {{View::OverUnder}, 0, "abc/def/ABC/DEF"},
+        {{View::Mirror}, 0, "abcCBA/defFED"},
+        {{View::Rows}, 0, "abc/DEF"},
+        {{View::Columns}, 0, "aBc/dEf"},
+        {{View::Wiggle}, 0, "abc/def"},
+        {{View::Wiggle}, 1, "ABC/DEF"},
+        {{View::Parallel, true}, 0, "ABCabc/DEFdef"},
+        // The right picture moved right by one: the left one loses its first column.
+        {{View::Parallel, false, 1}, 0, "bcAB/efDE"},
+        {{View::Parallel, false, -1}, 0, "abBC/deEF"},
+        {{View::Parallel, false, 0, 1}, 0, "defABC"},
+        {{View::OverUnder, false, 1, -1}, 0, "bc/DE"},
+        {{View::Parallel, true, 1}, 0, "BCab/EFde"},
+        // Offsets beyond the picture keep one column or row.
+        {{View::Parallel, false, 50, -50}, 0, "cD"},
+    };
+    for (const auto &row : table) {
+        RgbPicture out;
+        ASSERT_TRUE(stereo::compose(left, right, row.options, out, row.wiggleFrame));
+        EXPECT_EQ(lettersOf(out), row.expected) << stereo::describe(row.options.view).name << " swap "
+                                                << row.options.swap << " dx " << row.options.dx << " dy "
+                                                << row.options.dy;
+        EXPECT_EQ(out.size, stereo::composedSize(left.size, row.options));
+    }
+    RgbPicture untouched = lettered("x/y");
+    EXPECT_FALSE(stereo::compose(left, lettered("AB/DE"), {View::Parallel}, untouched));
+    EXPECT_FALSE(stereo::compose(RgbPicture{}, RgbPicture{}, {View::Parallel}, untouched));
+    EXPECT_EQ(lettersOf(untouched), "x/y");
+}
+
+TEST(Pair, IsTheFirstTwoOfAPairAndTheShownAndNextOfASeries)
+{
+    const struct {
+        int shown, count, left, right;
+    } table[] = {{1, 2, 1, 2}, {2, 2, 1, 2}, {0, 2, 1, 2}, {1, 1, 0, 0}, {3, 5, 3, 4}, {5, 5, 4, 5}, {9, 5, 4, 5}};
+    for (const auto &row : table) {
+        const stereo::PairNumbers pair = stereo::pairFor(row.shown, row.count);
+        EXPECT_EQ(pair.left, row.left) << row.shown << " of " << row.count;
+        EXPECT_EQ(pair.right, row.right) << row.shown << " of " << row.count;
+    }
+}
+
+TEST(NewFile, IsWrittenWholeAndNeverReplacesAFile)
+{
+    ScratchFolder scratch;
+    const std::string path = scratch.path() + "/view.jpg";
+    const Bytes first(100000, 1), second(10, 2);
+    EXPECT_EQ(stereo::writeNewFile(path, first.data(), first.size()), 0);
+    EXPECT_EQ(stereo::writeNewFile(path, second.data(), second.size()), EEXIST);
+    EXPECT_EQ(readFile(path), first);
+    EXPECT_EQ(stereo::writeNewFile(scratch.path() + "/missing/view.jpg", second.data(), second.size()), ENOENT);
+    EXPECT_EQ(scratch.files(), std::vector<std::string>{"view.jpg"});  // no temporary file is left
+}
