@@ -1,0 +1,177 @@
+// The stereo views in the viewer: a pair shown composed, the view and the
+// swap remembered, offsets per file, the flat view when there is no pair,
+// one waiting pair at most while stepping, the export, and full screen.
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+
+#include "viewer_test_support.h"
+
+namespace {
+
+Bytes solidJpeg(QColor colour, QSize size = QSize(64, 48))
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "JPEG", 95);
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+const QColor red(220, 40, 40), blue(40, 120, 220), green(40, 200, 60), yellow(230, 210, 40);
+
+// Pictures of these colours, all of one size.
+BuiltMPO series(const std::vector<QColor> &colours)
+{
+    MPOBuilder builder;
+    for (const QColor &colour : colours)
+        builder.add(solidJpeg(colour), 0x00020002u | (builder.pictures.empty() ? representativeFlag : 0u));
+    return builder.build();
+}
+
+bool near(QRgb pixel, QColor colour)
+{
+    return std::abs(qRed(pixel) - colour.red()) < 12 && std::abs(qGreen(pixel) - colour.green()) < 12 &&
+           std::abs(qBlue(pixel) - colour.blue()) < 12;
+}
+
+struct StereoViewTest : ViewerTest {
+    StereoPresenter &presenter() { return windows->stereoPresenter(); }
+    void choose(std::optional<stereo::View> view) { windows->viewMenu().itemFor(view)->trigger(); }
+    // Opens `path` and waits until its pair is on show.
+    bool openPair(const QString &path)
+    {
+        QSignalSpy shown(&presenter(), &StereoPresenter::pairShown);
+        open(Way::OpenPanel, path);
+        return !shown.isEmpty() || shown.wait(5000);
+    }
+    QAction *itemWithKeys(const char *keys)
+    {
+        for (QAction *item : windows->mainWindow().actions())
+            if (item->shortcut() == QKeySequence(keys))
+                return item;
+        return nullptr;
+    }
+    QRgb shownPixel(int x, int y) { return o().image->image().pixel(x, y); }
+    QString statusBarText() { return windows->mainWindow().statusBar()->currentMessage(); }
+};
+
+}  // namespace
+
+TEST_F(StereoViewTest, AChosenViewShowsThePairComposedAndIsRememberedWithTheSwap)
+{
+    const QString pair = write("pair.MPO", series({red, blue}).bytes);
+    choose(stereo::View::Parallel);
+    ASSERT_TRUE(openPair(pair));
+    EXPECT_EQ(o().image->image().size(), QSize(128, 48));
+    EXPECT_TRUE(near(shownPixel(10, 10), red));
+    EXPECT_TRUE(near(shownPixel(100, 10), blue));
+    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 0, 0 px");
+
+    windows->viewMenu().swapItem()->trigger();
+    EXPECT_TRUE(near(shownPixel(10, 10), blue));
+    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 0, 0 px · swapped");
+
+    QSignalSpy shown(&presenter(), &StereoPresenter::pairShown);
+    choose(stereo::View::RedCyanColour);  // red from the left picture (now blue), green and blue from the right
+    ASSERT_TRUE(shown.wait(5000));
+    EXPECT_EQ(o().image->image().size(), QSize(64, 48));
+    EXPECT_TRUE(near(shownPixel(10, 10), QColor(blue.red(), red.green(), red.blue())));
+
+    EXPECT_EQ(stored(StereoMode::viewKey), "anaglyph-color");
+    EXPECT_EQ(stored(StereoMode::swapKey).toBool(), true);
+    start();
+    EXPECT_TRUE(windows->viewMenu().itemFor(stereo::View::RedCyanColour)->isChecked());
+    EXPECT_TRUE(windows->viewMenu().swapItem()->isChecked());
+    choose(std::nullopt);
+    open(Way::OpenPanel, pair);
+    EXPECT_EQ(o().image->image().size(), QSize(64, 48));
+    EXPECT_EQ(stored(StereoMode::viewKey), "flat");
+}
+
+TEST_F(StereoViewTest, WithoutAPairThePictureShowsFlatWithAMessageAndNoAlert)
+{
+    choose(stereo::View::OverUnder);
+    open(Way::OpenPanel, write("sizes.MPO", jpegMPO(2).bytes));  // pictures of two sizes
+    QTRY_COMPARE_WITH_TIMEOUT(statusBarText(), "The pictures of the pair differ in size: shown flat", 5000);
+    EXPECT_EQ(shownPicture(), 1);
+    open(Way::OpenPanel, write("photo.jpg", solidJpeg(red)));
+    EXPECT_EQ(statusBarText(), "A single picture: shown flat");
+    EXPECT_EQ(o().image->image().size(), QSize(64, 48));
+    EXPECT_TRUE(panels.alerts.isEmpty());
+}
+
+TEST_F(StereoViewTest, OffsetKeysMoveTheRightPictureAndEachFileStartsAtZero)
+{
+    const QString pair = write("pair.MPO", series({red, blue}).bytes);
+    choose(stereo::View::Parallel);
+    ASSERT_TRUE(openPair(pair));
+    itemWithKeys("Alt+Right")->trigger();
+    itemWithKeys("Alt+Shift+Up")->trigger();
+    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 1, -10 px");
+    EXPECT_EQ(o().image->image().size(), QSize(2 * 63, 38));  // what both cover
+    for (int i = 0; i < 10; ++i)
+        itemWithKeys("Alt+Shift+Left")->trigger();
+    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset -63, -10 px");  // clamped
+    ASSERT_TRUE(openPair(pair));
+    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 0, 0 px");
+}
+
+TEST_F(StereoViewTest, SteppingWhileAPairDecodesKeepsOnePairWaitingAndShowsTheLast)
+{
+    const QString four = write("series.MPO", series({red, blue, green, yellow}).bytes);
+    choose(stereo::View::Parallel);
+    ASSERT_TRUE(openPair(four));
+    QSignalSpy shown(&presenter(), &StereoPresenter::pairShown);
+    for (int step = 0; step < 3; ++step)
+        controller().nextAction();  // faster than the pairs decode
+    ASSERT_TRUE(shown.wait(5000));
+    QTest::qWait(100);
+    EXPECT_EQ(shown.count(), 1);  // the pairs stepped past are dropped, not shown
+    EXPECT_TRUE(near(shownPixel(10, 10), green));  // the last picture pairs with the one before it
+    EXPECT_TRUE(near(shownPixel(100, 10), yellow));
+}
+
+TEST_F(StereoViewTest, ExportWritesTheViewAtFullSizeAndNeverReplacesAFile)
+{
+    const QString pair = write("pair.MPO", series({red, blue}).bytes);
+    controller().exportStereoViewAction();
+    EXPECT_EQ(panels.alerts.value(0).section(" | ", 0, 0), "No Stereo View on Show");
+    choose(stereo::View::Cross);
+    ASSERT_TRUE(openPair(pair));
+    const QString exported = QString::fromStdString(scratch.path()) + "/pair_stereo.jps";
+    panels.savedNames << exported << exported;
+    controller().exportStereoViewAction();
+    EXPECT_EQ(panels.suggestedNames.value(0), QString::fromStdString(scratch.path()) + "/pair_stereo.jpg");
+    const QImage written(exported, "JPEG");
+    EXPECT_EQ(written.size(), QSize(128, 48));
+    EXPECT_TRUE(near(written.pixel(10, 10), blue));  // crossed: the right picture on the left
+    EXPECT_EQ(statusBarText(), "Stereo view written to " + exported);
+    const Bytes before = readFile(exported.toStdString());
+    panels.alerts.clear();
+    controller().exportStereoViewAction();
+    ASSERT_EQ(panels.alerts.size(), 1);
+    EXPECT_TRUE(panels.alerts[0].contains("never replaced")) << panels.alerts[0].toStdString();
+    EXPECT_EQ(readFile(exported.toStdString()), before);
+    EXPECT_FALSE(o().statusProgressIndicator->isVisible());
+}
+
+TEST_F(StereoViewTest, FullScreenShowsThePictureAloneOnBlackAndEscapeLeavesIt)
+{
+    QMainWindow &window = windows->mainWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    windows->viewMenu().fullScreenItem()->trigger();
+    EXPECT_TRUE(window.isFullScreen());
+    EXPECT_FALSE(window.menuBar()->isVisible());
+    EXPECT_FALSE(o().nextButton->isVisible());
+    EXPECT_EQ(o().image->grab().toImage().pixel(0, 0), qRgb(0, 0, 0));
+    ASSERT_NE(itemWithKeys("Ctrl+1"), nullptr);  // the window holds the items while the menus are hidden
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isFullScreen());
+    EXPECT_TRUE(window.menuBar()->isVisible());
+    EXPECT_TRUE(o().nextButton->isVisible());
+    EXPECT_FALSE(windows->viewMenu().fullScreenItem()->isChecked());
+}
