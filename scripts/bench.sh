@@ -12,4 +12,5 @@ if [ ! -s "$inputs/sixty8mp.MPO" ]; then
     "$bench/bench/make_bench_inputs" "$inputs"
 fi
 "$bench/bench/bench_split" "$inputs" "$bench/mposplit"
+"$bench/bench/bench_stereo" "$inputs" "$bench/mpostereo"
 "$bench/bench/bench_viewer" "$inputs"

@@ -14,7 +14,7 @@ build_project build-sanitize -DMPO_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$project_root/build-sanitize" --output-on-failure -j "$(nproc)"
 
-echo "Engine tests and damaged files under valgrind:"
+echo "Engine and stereo tests and damaged files under valgrind:"
 log="$project_root/build/valgrind.log"
 under_valgrind() {
     if ! valgrind -q --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect \
@@ -25,6 +25,7 @@ under_valgrind() {
     tail -n 1 "$log"
 }
 under_valgrind "$project_root/build/tests/engine_tests"
+under_valgrind "$project_root/build/tests/stereo_tests"
 under_valgrind "$project_root/build/fuzz_replay" "$project_root"/build/tests/seeds/*
 # libjpeg-turbo's vector code reads padding valgrind cannot follow; its plain code decodes the same.
 JSIMD_FORCENONE=1 under_valgrind "$project_root/build/fuzz_decoder_replay" "$project_root"/build/tests/jpeg-seeds/*

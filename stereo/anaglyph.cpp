@@ -1,7 +1,6 @@
 #include "anaglyph.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace stereo {
 
@@ -38,18 +37,6 @@ AnaglyphMatrix matrixOf(View view)
     }
 }
 
-// The matrix in 16.16 fixed point, for integer arithmetic on whole rows.
-using FixedMatrix = std::array<std::int32_t, 18>;
-
-FixedMatrix fixedOf(const AnaglyphMatrix &matrix)
-{
-    FixedMatrix fixed{};
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 6; ++column)
-            fixed[std::size_t(row * 6 + column)] = std::int32_t(std::lround(matrix[row][column] * 65536));
-    return fixed;
-}
-
 }  // namespace
 
 const AnaglyphMatrix &anaglyphMatrix(View view)
@@ -63,19 +50,32 @@ const AnaglyphMatrix &anaglyphMatrix(View view)
     return matrices[std::size_t(view)];
 }
 
+// Single-precision sums, clamped as integers: with no calls or branches in
+// the loop, the compiler vectorises it. On x86-64 a second copy is built for
+// processors with AVX2 and FMA (eight pixels at a time), chosen at start-up.
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target_clones("arch=x86-64-v3", "default")))
+#endif
 void mixAnaglyphRow(const std::uint32_t *left, const std::uint32_t *right, std::uint32_t *out, int width,
                     const AnaglyphMatrix &matrix)
 {
-    const FixedMatrix m = fixedOf(matrix);
-    constexpr std::int32_t half = 1 << 15;
+    float m[3][6];
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 6; ++column)
+            m[row][column] = float(matrix[row][column]);
     for (int x = 0; x < width; ++x) {
-        const std::int32_t lr = std::int32_t(left[x] >> 16 & 0xFF), lg = std::int32_t(left[x] >> 8 & 0xFF),
-                           lb = std::int32_t(left[x] & 0xFF);
-        const std::int32_t rr = std::int32_t(right[x] >> 16 & 0xFF), rg = std::int32_t(right[x] >> 8 & 0xFF),
-                           rb = std::int32_t(right[x] & 0xFF);
-        std::int32_t red = (m[0] * lr + m[1] * lg + m[2] * lb + m[3] * rr + m[4] * rg + m[5] * rb + half) >> 16;
-        std::int32_t green = (m[6] * lr + m[7] * lg + m[8] * lb + m[9] * rr + m[10] * rg + m[11] * rb + half) >> 16;
-        std::int32_t blue = (m[12] * lr + m[13] * lg + m[14] * lb + m[15] * rr + m[16] * rg + m[17] * rb + half) >> 16;
+        const std::uint32_t a = left[x], b = right[x];
+        const float lr = float(std::int32_t(a >> 16 & 0xFF)), lg = float(std::int32_t(a >> 8 & 0xFF)),
+                    lb = float(std::int32_t(a & 0xFF));
+        const float rr = float(std::int32_t(b >> 16 & 0xFF)), rg = float(std::int32_t(b >> 8 & 0xFF)),
+                    rb = float(std::int32_t(b & 0xFF));
+        // Half a level added, then truncated: rounded to the nearest level.
+        std::int32_t red = std::int32_t(m[0][0] * lr + m[0][1] * lg + m[0][2] * lb + m[0][3] * rr + m[0][4] * rg +
+                                        m[0][5] * rb + 0.5f);
+        std::int32_t green = std::int32_t(m[1][0] * lr + m[1][1] * lg + m[1][2] * lb + m[1][3] * rr + m[1][4] * rg +
+                                          m[1][5] * rb + 0.5f);
+        std::int32_t blue = std::int32_t(m[2][0] * lr + m[2][1] * lg + m[2][2] * lb + m[2][3] * rr + m[2][4] * rg +
+                                         m[2][5] * rb + 0.5f);
         red = std::clamp(red, 0, 255), green = std::clamp(green, 0, 255), blue = std::clamp(blue, 0, 255);
         out[x] = 0xFF000000u | std::uint32_t(red) << 16 | std::uint32_t(green) << 8 | std::uint32_t(blue);
     }

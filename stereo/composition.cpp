@@ -1,6 +1,9 @@
 #include "composition.h"
 
 #include <algorithm>
+#include <functional>
+#include <thread>
+#include <vector>
 #include <utility>
 
 #include "anaglyph.h"
@@ -29,9 +32,11 @@ void interlaceColumns(const Pixel *even, const Pixel *odd, Pixel *to, int width)
         to[x] = (x & 1) == 0 ? even[x] : odd[x];
 }
 
-void fill(const Source &a, const Source &b, View view, int wiggleFrame, RgbPicture &out, int width, int height)
+// Rows [first, last) of the composed picture.
+void fillRows(const Source &a, const Source &b, View view, int wiggleFrame, RgbPicture &out, int width, int height,
+              int first, int last)
 {
-    for (int y = 0; y < height; ++y) {
+    for (int y = first; y < last; ++y) {
         Pixel *to = out.row(y);
         switch (view) {
         case View::Parallel: copyRow(a.row(y), to, width), copyRow(b.row(y), to + width, width); break;
@@ -44,6 +49,23 @@ void fill(const Source &a, const Source &b, View view, int wiggleFrame, RgbPictu
         default: mixAnaglyphRow(a.row(y), b.row(y), to, width, anaglyphMatrix(view)); break;
         }
     }
+}
+
+// A large picture is composed in bands of rows, one per processor core, as
+// the work is bound by memory and arithmetic, not by anything shared.
+void fill(const Source &a, const Source &b, View view, int wiggleFrame, RgbPicture &out, int width, int height)
+{
+    constexpr long pixelsWorthAThread = 1L << 20;
+    const long pixels = long(width) * height;
+    const int bands = int(std::clamp<long>(pixels / pixelsWorthAThread, 1,
+                                           std::clamp(long(std::thread::hardware_concurrency()), 1L, 8L)));
+    std::vector<std::thread> helpers;
+    for (int band = 1; band < bands; ++band)
+        helpers.emplace_back(fillRows, std::cref(a), std::cref(b), view, wiggleFrame, std::ref(out), width, height,
+                             height * band / bands, height * (band + 1) / bands);
+    fillRows(a, b, view, wiggleFrame, out, width, height, 0, height / bands);
+    for (std::thread &helper : helpers)
+        helper.join();
 }
 
 }  // namespace
@@ -65,11 +87,16 @@ bool compose(const RgbPicture &left, const RgbPicture &right, const Options &opt
     Source b{&right, overlap.rightX, overlap.rightY};
     if (options.swap)
         std::swap(a.picture, b.picture);
-    RgbPicture composed;
-    composed.size = composedSize(left.size, options);
-    composed.pixels.resize(std::size_t(composed.size.width) * std::size_t(composed.size.height));
-    fill(a, b, options.view, wiggleFrame, composed, overlap.size.width, overlap.size.height);
-    out = std::move(composed);
+    // The pixels of `out` are written over where they have the right size:
+    // fresh memory costs more to fault in than to fill.
+    const imaging::PixelSize size = composedSize(left.size, options);
+    if (out.size != size || &out == &left || &out == &right) {
+        RgbPicture fresh;
+        fresh.size = size;
+        fresh.pixels.resize(std::size_t(size.width) * std::size_t(size.height));
+        out = std::move(fresh);
+    }
+    fill(a, b, options.view, wiggleFrame, out, overlap.size.width, overlap.size.height);
     return true;
 }
 

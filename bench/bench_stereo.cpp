@@ -1,0 +1,136 @@
+// Stereo benchmarks: mpostereo on the 12 MP pair against a full decode of
+// both pictures and one encode with the same libjpeg in this process, and
+// the composition of a full-size anaglyph against one full decode.
+// usage: bench_stereo INPUT_FOLDER MPOSTEREO
+#include <unistd.h>
+
+#include <bit>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <jpeglib.h>
+
+#include "bench_common.h"
+#include "composition.h"
+#include "jpeg_decoder.h"
+#include "mpo.h"
+
+namespace {
+
+std::vector<unsigned char> pictureOf(const std::string &file, int number)
+{
+    int count = 0, representative = 0, size = 0;
+    unsigned char *buffer = nullptr;
+    chkMPOandSaved(file.c_str(), &count, &representative, MPO_LOAD_ONE, number, &buffer, &size, "/tmp",
+                   [](void *, int, int) {}, nullptr);
+    std::vector<unsigned char> bytes(buffer, buffer + size);
+    std::free(buffer);
+    return bytes;
+}
+
+constexpr J_COLOR_SPACE pixelSpace = std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+
+// libjpeg alone: the full picture into 32-bit pixels.
+std::vector<unsigned char> decodeFull(const std::vector<unsigned char> &jpeg, int &width, int &height)
+{
+    jpeg_decompress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, jpeg.data(), jpeg.size());
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = pixelSpace;
+    jpeg_start_decompress(&info);
+    width = int(info.output_width), height = int(info.output_height);
+    std::vector<unsigned char> pixels(std::size_t(width) * std::size_t(height) * 4);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = pixels.data() + std::size_t(info.output_scanline) * std::size_t(width) * 4;
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return pixels;
+}
+
+// libjpeg alone, with mpostereo's settings: quality 90, full colour
+// resolution, optimised Huffman tables.
+std::size_t encode(const std::vector<unsigned char> &pixels, int width, int height)
+{
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char *out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &out, &size);
+    info.image_width = JDIMENSION(width), info.image_height = JDIMENSION(height);
+    info.input_components = 4, info.in_color_space = pixelSpace;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 90, TRUE);
+    for (int c = 0; c < info.num_components; ++c)
+        info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
+    info.optimize_coding = TRUE;
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<unsigned char *>(pixels.data()) + std::size_t(info.next_scanline) * std::size_t(width) * 4;
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::free(out);
+    return size;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: bench_stereo INPUT_FOLDER MPOSTEREO\n");
+        return 2;
+    }
+    silenceTrace();
+    const std::string pair = std::string(argv[1]) + "/pair12mp.MPO", program = argv[2];
+    const std::vector<unsigned char> left = pictureOf(pair, 1), right = pictureOf(pair, 2);
+    const std::string output = "/tmp/bench_stereo_view.jpg";
+    const std::string command = "'" + program + "' -o " + output + " '" + pair + "' >/dev/null";
+    std::remove(output.c_str());
+
+    const auto [cli, decodeAndEncode] = alternate(
+        5,
+        [&] {
+            if (std::system(command.c_str()) != 0)
+                std::exit(1);
+        },
+        [&] {
+            int width = 0, height = 0;
+            decodeFull(left, width, height);
+            encode(decodeFull(right, width, height), width, height);
+        },
+        [&] { std::remove(output.c_str()); });
+    report("mpostereo, 12 MP pair, anaglyph", cli * 1000, "ms", decodeAndEncode * 1000, "ratio <= 1.3");
+    std::fprintf(results, "  baseline: libjpeg decodes both pictures in full and encodes one, in one thread\n");
+
+    const auto full = [](imaging::PixelSize size) { return size; };
+    const imaging::DecodedJpeg l = imaging::decodeJpeg(left.data(), left.size(), full);
+    const imaging::DecodedJpeg r = imaging::decodeJpeg(right.data(), right.size(), full);
+    const auto decodeLeft = [&] {
+        int width = 0, height = 0;
+        decodeFull(left, width, height);
+    };
+    imaging::RgbPicture anaglyph;
+    const auto [again, decode] = alternate(
+        7, [&] { stereo::compose(l.picture, r.picture, {stereo::View::RedCyanDubois}, anaglyph); }, decodeLeft);
+    report("compose a 12 MP anaglyph (Dubois)", again * 1000, "ms", decode * 1000, "ratio <= 0.1");
+    std::fprintf(results, "  baseline: one full libjpeg decode of the left picture; the view's memory is\n"
+                          "  written over, as when offsets change\n");
+    const auto [fresh, decodeToo] = alternate(
+        7,
+        [&] {
+            imaging::RgbPicture first;
+            stereo::compose(l.picture, r.picture, {stereo::View::RedCyanDubois}, first);
+        },
+        decodeLeft);
+    report("the same into fresh memory", fresh * 1000, "ms", decodeToo * 1000, "(first view of a pair)");
+    return 0;
+}
