@@ -20,6 +20,28 @@ imaging::PixelSize fittedPictureSize(imaging::PixelSize full, stereo::Layout lay
     return {std::max(1, int(std::lround(full.width * scale))), std::max(1, int(std::lround(full.height * scale)))};
 }
 
+// Interlaced rows and columns only work when each one lands on one row or
+// column of the screen: their pictures are brought to the size shown first,
+// so that the view shows the result without scaling it.
+bool isInterlaced(stereo::View view) { return view == stereo::View::Rows || view == stereo::View::Columns; }
+
+// The picture smoothly resampled to `size`.
+imaging::RgbPicture resampled(const imaging::RgbPicture &picture, imaging::PixelSize size)
+{
+    const QImage shared(reinterpret_cast<const uchar *>(picture.pixels.data()), picture.size.width,
+                        picture.size.height, qsizetype(picture.size.width) * 4, QImage::Format_RGB32);
+    const QImage scaled = shared.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                              .convertToFormat(QImage::Format_RGB32);
+    imaging::RgbPicture result;
+    result.size = size;
+    result.pixels.resize(std::size_t(size.width) * std::size_t(size.height));
+    for (int y = 0; y < size.height; ++y) {
+        const auto *row = reinterpret_cast<const std::uint32_t *>(scaled.constScanLine(y));
+        std::copy(row, row + size.width, result.row(y));
+    }
+    return result;
+}
+
 }  // namespace
 
 StereoPresenter::StereoPresenter(StereoMode &mode, ZorImageView &view, QObject *parent)
@@ -104,15 +126,23 @@ void StereoPresenter::compose()
 {
     if (!pair_ || !mode_.isStereo())
         return;
-    // The offsets are in pixels of the full-size pictures; the pair is decoded smaller.
+    const imaging::RgbPicture *left = &pair_->left.picture, *right = &pair_->right.picture;
+    imaging::RgbPicture leftShown, rightShown;
+    const stereo::View view = *mode_.view();
+    const imaging::PixelSize fitted = fittedPictureSize(pair_->left.fullSize, stereo::layoutOf(view), view_.size());
+    if (isInterlaced(view) && fitted != left->size) {
+        leftShown = resampled(*left, fitted), rightShown = resampled(*right, fitted);
+        left = &leftShown, right = &rightShown;
+    }
+    // The offsets are in pixels of the full-size pictures.
     stereo::Options options = mode_.options();
-    const double scale = double(pair_->left.picture.size.width) / pair_->left.fullSize.width;
+    const double scale = double(left->size.width) / pair_->left.fullSize.width;
     options.dx = int(std::lround(options.dx * scale));
     options.dy = int(std::lround(options.dy * scale));
     const bool wiggles = options.view == stereo::View::Wiggle;
     for (int frame = 0; frame < (wiggles ? 2 : 1); ++frame) {
         imaging::RgbPicture composed;
-        stereo::compose(pair_->left.picture, pair_->right.picture, options, composed, frame);
+        stereo::compose(*left, *right, options, composed, frame);
         wiggleFrames_[frame] = imageOf(std::move(composed));
     }
     wiggleFrame_ = 0;
@@ -133,11 +163,13 @@ void StereoPresenter::viewResized()
 {
     if (!pair_)
         return;
-    const imaging::PixelSize wanted =
-        fittedPictureSize(pair_->left.fullSize, stereo::layoutOf(*mode_.view()), view_.size());
+    const stereo::View view = *mode_.view();
+    const imaging::PixelSize wanted = fittedPictureSize(pair_->left.fullSize, stereo::layoutOf(view), view_.size());
     const imaging::PixelSize decoded = pair_->left.picture.size;
     if (wanted.width > decoded.width || wanted.height > decoded.height)
         requestDecode();
+    else if (isInterlaced(view))
+        compose();
 }
 
 void StereoPresenter::moveRightPicture(int columns, int rows)

@@ -81,6 +81,18 @@ TEST_F(StereoViewTest, AChosenViewShowsThePairComposedAndIsRememberedWithTheSwap
     EXPECT_EQ(o().image->image().size(), QSize(64, 48));
     EXPECT_TRUE(near(shownPixel(10, 10), QColor(blue.red(), red.green(), red.blue())));
 
+    // Interlaced rows are shown without scaling, so each row of the view is one picture's row.
+    MPOBuilder large;
+    large.add(solidJpeg(red, QSize(1600, 1200)), representativeFlag).add(solidJpeg(blue, QSize(1600, 1200)));
+    choose(stereo::View::Rows);
+    ASSERT_TRUE(openPair(write("large.MPO", large.build().bytes)));
+    const QSize view = o().image->size(), rows = o().image->image().size();
+    EXPECT_TRUE(rows.width() == view.width() || rows.height() == view.height());
+    EXPECT_TRUE(QRect(QPoint(), view).contains(QRect(QPoint(), rows)));
+    EXPECT_TRUE(near(shownPixel(10, 0), blue));  // swapped: the right picture on the even rows
+    EXPECT_TRUE(near(shownPixel(10, 1), red));
+    choose(stereo::View::RedCyanColour);
+
     EXPECT_EQ(stored(StereoMode::viewKey), "anaglyph-color");
     EXPECT_EQ(stored(StereoMode::swapKey).toBool(), true);
     start();
