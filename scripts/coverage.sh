@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds with gcov instrumentation, runs every CTest test once, and prints the
-# line and branch coverage of the engine, the picture decoder, the
-# command-line splitter and the viewer. The full report per file goes to build-coverage/coverage.txt.
+# line and branch coverage of the engine, the picture decoder, the stereo
+# views, the command-line programs and the viewer. The full report per file
+# goes to build-coverage/coverage.txt.
 . "$(dirname "$0")/common.sh"
 
 install_missing $build_packages python3-pil desktop-file-utils shared-mime-info gcovr
@@ -21,11 +22,11 @@ report() {
         --exclude-directories '.*/CMakeFiles/[0-9.]+' \
         --exclude-throw-branches --exclude-unreachable-branches "$@" 2>/dev/null
 }
-for name in engine imaging cli app; do
+for name in engine imaging stereo cli app; do
     summary=$(report $name --print-summary --output /dev/null)
     lines=$(echo "$summary" | sed -n 's/^lines: *//p')
     branches=$(echo "$summary" | sed -n 's/^branches: *//p')
     echo "$name: lines $lines; branches $branches"
 done
 report engine --txt "$folder/coverage.txt" >/dev/null
-for name in imaging cli app; do report $name >>"$folder/coverage.txt"; done
+for name in imaging stereo cli app; do report $name >>"$folder/coverage.txt"; done
