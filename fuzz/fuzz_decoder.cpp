@@ -1,9 +1,11 @@
 // Fuzz entry point for the picture decoder: decodes one input at the
 // smallest scale, and at full size when it is small, and checks that a
-// decoded picture holds as many pixels as its size says.
+// decoded picture holds as many pixels as its size says. The Exif block is
+// rewritten as an exported stereo view's would be.
 #include <cstdint>
 #include <cstdlib>
 
+#include "exif.h"
 #include "jpeg_decoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -16,6 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const PixelSize shown = decoded.picture.size;
         if (decoded.decoded && decoded.picture.pixels.size() != std::size_t(shown.width) * std::size_t(shown.height))
             std::abort();
+        if (!full)
+            imaging::exifForNewPicture(decoded.exif, {shown.width * 2, shown.height});
     }
     return 0;
 }
