@@ -15,11 +15,6 @@ namespace {
 
 constexpr int exportQuality = 92;
 
-std::span<const unsigned char> bytesOf(const QByteArray &bytes)
-{
-    return {reinterpret_cast<const unsigned char *>(bytes.constData()), std::size_t(bytes.size())};
-}
-
 }  // namespace
 
 void KivController::exportStereoViewAction()

@@ -2,27 +2,17 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
-namespace {
-
-std::span<const unsigned char> bytesOf(const QByteArray &bytes)
-{
-    return {reinterpret_cast<const unsigned char *>(bytes.constData()), std::size_t(bytes.size())};
-}
-
-}  // namespace
-
 PairDecoder::PairDecoder(QObject *parent) : QObject(parent)
 {
     connect(&watcher_, &QFutureWatcherBase::finished, this, &PairDecoder::finished);
 }
 
-PairDecoder::~PairDecoder() { waitForDone(); }
+PairDecoder::~PairDecoder() { watcher_.waitForFinished(); }
 
 void PairDecoder::request(Request request)
 {
     if (running_) {
-        next_ = std::move(request);
-        dropResult_ = true;
+        next_ = std::move(request);  // the running decode's result is dropped for it
         return;
     }
     start(std::move(request));
@@ -33,8 +23,6 @@ void PairDecoder::forget()
     next_.reset();
     dropResult_ = running_;
 }
-
-void PairDecoder::waitForDone() { watcher_.waitForFinished(); }
 
 void PairDecoder::start(Request request)
 {

@@ -13,6 +13,12 @@
 
 #include "stereo_file.h"
 
+// The bytes of a QByteArray as the decoders take them.
+inline std::span<const unsigned char> bytesOf(const QByteArray &bytes)
+{
+    return {reinterpret_cast<const unsigned char *>(bytes.constData()), std::size_t(bytes.size())};
+}
+
 class PairDecoder : public QObject {
     Q_OBJECT
 public:
@@ -28,10 +34,6 @@ public:
     void request(Request request);
     // Drops the waiting request and the result of the running one.
     void forget();
-    bool isDecoding() const { return running_; }
-    bool hasWaitingRequest() const { return next_.has_value(); }
-    // Waits for the running decode to end (for shutting down and for tests).
-    void waitForDone();
 
 signals:
     void decoded(std::shared_ptr<stereo::DecodedPair> pair);

@@ -40,7 +40,6 @@ public:
 
     // Moves the right picture by steps of about one shown pixel.
     void moveRightPicture(int columns, int rows);
-    PairDecoder &decoder() { return decoder_; }
     const StereoMode &mode() const { return mode_; }
 
 signals:

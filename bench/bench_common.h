@@ -7,10 +7,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "mpo.h"
 
 inline double secondsOf(const std::function<void()> &work)
 {
@@ -69,4 +72,16 @@ inline std::vector<char> fileBytes(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::vector<char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The bytes of picture `number` of an MPO file, as the engine hands them back.
+inline std::vector<unsigned char> pictureOf(const std::string &file, int number)
+{
+    int count = 0, representative = 0, size = 0;
+    unsigned char *buffer = nullptr;
+    chkMPOandSaved(file.c_str(), &count, &representative, MPO_LOAD_ONE, number, &buffer, &size, "/tmp",
+                   [](void *, int, int) {}, nullptr);
+    std::vector<unsigned char> bytes(buffer, buffer + size);
+    std::free(buffer);
+    return bytes;
 }

@@ -17,17 +17,6 @@
 
 namespace {
 
-std::vector<unsigned char> pictureOf(const std::string &file, int number)
-{
-    int count = 0, representative = 0, size = 0;
-    unsigned char *buffer = nullptr;
-    chkMPOandSaved(file.c_str(), &count, &representative, MPO_LOAD_ONE, number, &buffer, &size, "/tmp",
-                   [](void *, int, int) {}, nullptr);
-    std::vector<unsigned char> bytes(buffer, buffer + size);
-    std::free(buffer);
-    return bytes;
-}
-
 constexpr J_COLOR_SPACE pixelSpace = std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
 
 // libjpeg alone: the full picture into 32-bit pixels.

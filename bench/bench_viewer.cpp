@@ -38,17 +38,6 @@ public:
     int runModal(QDialog &) override { return 0; }
 };
 
-std::vector<unsigned char> pictureOf(const std::string &file, int number)
-{
-    int count = 0, representative = 0, size = 0;
-    unsigned char *buffer = nullptr;
-    chkMPOandSaved(file.c_str(), &count, &representative, MPO_LOAD_ONE, number, &buffer, &size, "/tmp",
-                   [](void *, int, int) {}, nullptr);
-    std::vector<unsigned char> bytes(buffer, buffer + size);
-    std::free(buffer);
-    return bytes;
-}
-
 // The baseline: libjpeg alone, at the smallest k/8 scale not smaller than
 // `shown`, into a 32-bit pixel buffer as a picture view would hold.
 void decodeScaled(const std::vector<unsigned char> &jpeg, QSize shown)
