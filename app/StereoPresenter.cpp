@@ -72,9 +72,9 @@ void StereoPresenter::showPicture(const QByteArray &shown, int number, int count
     const stereo::PairNumbers pair = stereo::pairFor(number, count);
     if (pair.left == 0)
         return showFlat(tr("A single picture"));
-    const auto bytesOf = [&](int n) { return n == number ? shown : source ? source(n) : QByteArray(); };
-    left_ = bytesOf(pair.left);
-    right_ = bytesOf(pair.right);
+    const auto pictureBytes = [&](int n) { return n == number ? shown : source ? source(n) : QByteArray(); };
+    left_ = pictureBytes(pair.left);
+    right_ = pictureBytes(pair.right);
     if (left_.isEmpty() || right_.isEmpty())
         return showFlat(tr("A picture of the pair cannot be read"));
     requestDecode();
