@@ -146,5 +146,10 @@ TEST(NewFile, IsWrittenWholeAndNeverReplacesAFile)
     EXPECT_EQ(stereo::writeNewFile(path, second.data(), second.size()), EEXIST);
     EXPECT_EQ(readFile(path), first);
     EXPECT_EQ(stereo::writeNewFile(scratch.path() + "/missing/view.jpg", second.data(), second.size()), ENOENT);
-    EXPECT_EQ(scratch.files(), std::vector<std::string>{"view.jpg"});  // no temporary file is left
+    // A link at the name, even one to nowhere, is neither followed nor replaced.
+    const std::string link = scratch.path() + "/link.jpg";
+    std::filesystem::create_symlink(scratch.path() + "/target.jpg", link);
+    EXPECT_EQ(stereo::writeNewFile(link, second.data(), second.size()), EEXIST);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(scratch.files(), (std::vector<std::string>{"link.jpg", "view.jpg"}));  // no temporary file is left
 }
