@@ -48,9 +48,9 @@ int writeThroughUnnamedFile(const std::string &path, const unsigned char *bytes,
     return result;
 }
 
-// Where the file system has no unnamed files: a hidden file, linked to the
-// name (which never replaces a file) and then removed.
-int writeThroughHiddenFile(const std::string &path, const unsigned char *bytes, std::size_t size)
+}  // namespace
+
+int writeNewFileThroughHiddenFile(const std::string &path, const unsigned char *bytes, std::size_t size)
 {
     const std::filesystem::path target(path);
     std::string name = ".";
@@ -71,15 +71,13 @@ int writeThroughHiddenFile(const std::string &path, const unsigned char *bytes, 
     return result;
 }
 
-}  // namespace
-
 int writeNewFile(const std::string &path, const unsigned char *bytes, std::size_t size)
 {
     if (access(path.c_str(), F_OK) == 0)
         return EEXIST;  // said before anything is written; the link checks again
     const int result = writeThroughUnnamedFile(path, bytes, size);
     if (result == EOPNOTSUPP || result == EISDIR || result == EINVAL)
-        return writeThroughHiddenFile(path, bytes, size);
+        return writeNewFileThroughHiddenFile(path, bytes, size);
     return result;
 }
 

@@ -14,4 +14,9 @@ namespace stereo {
 // ENOSPC when the disk is full, and so on.
 int writeNewFile(const std::string &path, const unsigned char *bytes, std::size_t size);
 
+// What writeNewFile does where the file system has no unnamed files (FAT,
+// NFS): the bytes go to a hidden file beside the target, which is linked to
+// the name (a link never replaces a file) and then removed.
+int writeNewFileThroughHiddenFile(const std::string &path, const unsigned char *bytes, std::size_t size);
+
 }  // namespace stereo

@@ -119,6 +119,20 @@ TEST(Geometry, LayoutsSwapAndOffsetsPlaceEveryPixelAndCropWhatIsUncovered)
                                                 << row.options.dy;
         EXPECT_EQ(out.size, stereo::composedSize(left.size, row.options));
     }
+    // A picture large enough to be composed in bands of rows on several cores.
+    RgbPicture big, bigRight;
+    big.size = bigRight.size = {2000, 1100};
+    for (std::uint32_t i = 0; i < 2000u * 1100u; ++i)
+        big.pixels.push_back(i), bigRight.pixels.push_back(i | 0x80000000u);
+    RgbPicture out;
+    ASSERT_TRUE(stereo::compose(big, bigRight, {View::Parallel, false, 1, 1}, out));
+    ASSERT_EQ(out.size, (PixelSize{2 * 1999, 1099}));
+    bool everyPixelInPlace = true;
+    for (int y = 0; y < 1099; ++y)
+        for (int x = 0; x < 1999; ++x)
+            everyPixelInPlace &= out.row(y)[x] == big.row(y + 1)[x + 1] && out.row(y)[1999 + x] == bigRight.row(y)[x];
+    EXPECT_TRUE(everyPixelInPlace);
+
     RgbPicture untouched = lettered("x/y");
     EXPECT_FALSE(stereo::compose(left, lettered("AB/DE"), {View::Parallel}, untouched));
     EXPECT_FALSE(stereo::compose(RgbPicture{}, RgbPicture{}, {View::Parallel}, untouched));
@@ -137,19 +151,24 @@ TEST(Pair, IsTheFirstTwoOfAPairAndTheShownAndNextOfASeries)
     }
 }
 
-TEST(NewFile, IsWrittenWholeAndNeverReplacesAFile)
+TEST(NewFile, IsWrittenWholeAndNeverReplacesAFileEitherWay)
 {
-    ScratchFolder scratch;
-    const std::string path = scratch.path() + "/view.jpg";
-    const Bytes first(100000, 1), second(10, 2);
-    EXPECT_EQ(stereo::writeNewFile(path, first.data(), first.size()), 0);
-    EXPECT_EQ(stereo::writeNewFile(path, second.data(), second.size()), EEXIST);
-    EXPECT_EQ(readFile(path), first);
-    EXPECT_EQ(stereo::writeNewFile(scratch.path() + "/missing/view.jpg", second.data(), second.size()), ENOENT);
-    // A link at the name, even one to nowhere, is neither followed nor replaced.
-    const std::string link = scratch.path() + "/link.jpg";
-    std::filesystem::create_symlink(scratch.path() + "/target.jpg", link);
-    EXPECT_EQ(stereo::writeNewFile(link, second.data(), second.size()), EEXIST);
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(scratch.files(), (std::vector<std::string>{"link.jpg", "view.jpg"}));  // no temporary file is left
+    for (auto writeNew : {stereo::writeNewFile, stereo::writeNewFileThroughHiddenFile}) {
+        ScratchFolder scratch;
+        const std::string path = scratch.path() + "/view.jpg";
+        const Bytes first(100000, 1), second(10, 2);
+        EXPECT_EQ(writeNew(path, first.data(), first.size()), 0);
+        EXPECT_EQ(writeNew(path, second.data(), second.size()), EEXIST);
+        EXPECT_EQ(readFile(path), first);
+        EXPECT_EQ(writeNew(scratch.path() + "/missing/view.jpg", second.data(), second.size()), ENOENT);
+        // A link at the name, even one to nowhere, is neither followed nor replaced.
+        const std::string link = scratch.path() + "/link.jpg";
+        std::filesystem::create_symlink(scratch.path() + "/target.jpg", link);
+        EXPECT_EQ(writeNew(link, second.data(), second.size()), EEXIST);
+        EXPECT_TRUE(std::filesystem::is_symlink(link));
+        EXPECT_EQ(scratch.files(), (std::vector<std::string>{"link.jpg", "view.jpg"}));  // no temporary file is left
+        // Readable by whom any new file is: the hidden file's private mode is not kept.
+        const std::string plain = scratch.write("plain", {});
+        EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::status(plain).permissions());
+    }
 }
