@@ -153,7 +153,10 @@ TEST(Pair, IsTheFirstTwoOfAPairAndTheShownAndNextOfASeries)
 
 TEST(NewFile, IsWrittenWholeAndNeverReplacesAFileEitherWay)
 {
-    for (auto writeNew : {stereo::writeNewFile, stereo::writeNewFileThroughHiddenFile}) {
+    for (NewFile::Way way : {NewFile::Way::Unnamed, NewFile::Way::Hidden}) {
+        const auto writeNew = [way](const std::string &path, const unsigned char *bytes, std::size_t size) {
+            return writeNewFile(path, bytes, size, way);
+        };
         ScratchFolder scratch;
         const std::string path = scratch.path() + "/view.jpg";
         const Bytes first(100000, 1), second(10, 2);
