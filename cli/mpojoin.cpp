@@ -1,0 +1,89 @@
+// mpojoin: joins JPEG pictures into one MPO file, losslessly.
+#include <getopt.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "mpo_joiner.h"
+
+namespace {
+
+const char *usageText =
+    "usage: mpojoin [-t TYPE] [--little-endian] [--first] -o OUT FILE...\n"
+    "Joins the JPEG pictures FILE... (2 to 1000, in the order given) into the MPO\n"
+    "file OUT without re-encoding them. OUT is written whole or not at all, and an\n"
+    "existing file is never replaced.\n"
+    "  -t TYPE          disparity (the default: a stereo pair, left first, or a\n"
+    "                   disparity series), multi-angle, or panorama\n"
+    "  --little-endian  write the MP index little-endian (default: big-endian)\n"
+    "  --first          take the first picture of an input that is itself an MPO file\n"
+    "  -o OUT           the MPO file to write\n"
+    "  --help           show this help\n"
+    "  --version        show the version\n";
+
+int usageError(const char *message)
+{
+    std::fprintf(stderr, "mpojoin: %s\n%s", message, usageText);
+    return 2;
+}
+
+bool typeNamed(const char *name, std::uint32_t &type)
+{
+    const struct {
+        const char *name;
+        std::uint32_t type;
+    } types[] = {{"disparity", MP_TYPE_DISPARITY}, {"multi-angle", MP_TYPE_MULTI_ANGLE}, {"panorama", MP_TYPE_PANORAMA}};
+    for (const auto &known : types)
+        if (std::strcmp(name, known.name) == 0) {
+            type = known.type;
+            return true;
+        }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    enum { littleOption = 256, firstOption, helpOption, versionOption };
+    static const option longOptions[] = {{"little-endian", no_argument, nullptr, littleOption},
+                                         {"first", no_argument, nullptr, firstOption},
+                                         {"help", no_argument, nullptr, helpOption},
+                                         {"version", no_argument, nullptr, versionOption},
+                                         {nullptr, 0, nullptr, 0}};
+    MPOJoinSettings settings;
+    std::string output;
+    opterr = 0;
+    for (int c; (c = getopt_long(argc, argv, "t:o:", longOptions, nullptr)) != -1;) {
+        switch (c) {
+        case 't':
+            if (!typeNamed(optarg, settings.type))
+                return usageError("-t takes disparity, multi-angle or panorama");
+            break;
+        case 'o': output = optarg; break;
+        case littleOption: settings.littleEndian = true; break;
+        case firstOption: settings.firstOfMultiPicture = true; break;
+        case helpOption: std::printf("%s", usageText); return 0;
+        case versionOption: std::printf("mpojoin %s\n", MPO_VERSION); return 0;
+        default: return usageError("unknown option or missing value");
+        }
+    }
+    const std::vector<std::string> inputs(argv + optind, argv + argc);
+    if (output.empty())
+        return usageError("no output named with -o");
+    if (inputs.size() < 2 || inputs.size() > std::size_t(MPO_JOIN_MOST_PICTURES))
+        return usageError("give 2 to 1000 pictures");
+    MPOJoinProblem problem;
+    if (joinMPO(inputs, output, settings, problem) != MPO_JOIN_DONE) {
+        if (problem.input >= 0)
+            std::fprintf(stderr, "mpojoin: %s %s; nothing was written\n", inputs[std::size_t(problem.input)].c_str(),
+                         problem.reason.c_str());
+        else
+            std::fprintf(stderr, "mpojoin: %s; nothing was written\n", problem.reason.c_str());
+        return 1;
+    }
+    std::printf("%s\n", output.c_str());
+    return 0;
+}
