@@ -8,7 +8,10 @@
   pillow_mpo.py decode FILE  decodes each JPEG file and prints its width,
                              height, the colour at its centre and whether it
                              carries an ICC profile
+  pillow_mpo.py frames FILE  opens each file and prints its format and, for
+                             each of its frames, a digest of its pixels
 """
+import hashlib
 import sys
 
 from PIL import Image, ImageCms
@@ -41,10 +44,21 @@ def decode(files):
             print(image.format, image.width, image.height, r, g, b, "icc" if image.info.get("icc_profile") else "-")
 
 
+def frames(files):
+    for name in files:
+        with Image.open(name) as image:
+            for frame in range(getattr(image, "n_frames", 1)):
+                image.seek(frame)
+                pixels = image.convert("RGB").tobytes()
+                print(image.format, frame + 1, hashlib.sha1(pixels).hexdigest())
+
+
 if __name__ == "__main__":
     if len(sys.argv) == 3 and sys.argv[1] == "make":
         make(sys.argv[2])
     elif len(sys.argv) >= 3 and sys.argv[1] == "decode":
         decode(sys.argv[2:])
+    elif len(sys.argv) >= 3 and sys.argv[1] == "frames":
+        frames(sys.argv[2:])
     else:
         sys.exit(__doc__)

@@ -1,14 +1,13 @@
 // The stereo views: the colour math of each anaglyph against values worked
-// out by hand from the published matrices, and the geometry of the layouts,
-// the swap and the offsets on tiny pictures whose pixels are letters.
+// out by hand from the published matrices, the geometry of the layouts, the
+// swap and the offsets on tiny pictures whose pixels are letters, and the
+// pair rules.
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <string>
 
 #include "composition.h"
 #include "engine_test_support.h"
-#include "new_file.h"
 #include "pair.h"
 
 using imaging::PixelSize;
@@ -148,30 +147,5 @@ TEST(Pair, IsTheFirstTwoOfAPairAndTheShownAndNextOfASeries)
         const stereo::PairNumbers pair = stereo::pairFor(row.shown, row.count);
         EXPECT_EQ(pair.left, row.left) << row.shown << " of " << row.count;
         EXPECT_EQ(pair.right, row.right) << row.shown << " of " << row.count;
-    }
-}
-
-TEST(NewFile, IsWrittenWholeAndNeverReplacesAFileEitherWay)
-{
-    for (NewFile::Way way : {NewFile::Way::Unnamed, NewFile::Way::Hidden}) {
-        const auto writeNew = [way](const std::string &path, const unsigned char *bytes, std::size_t size) {
-            return writeNewFile(path, bytes, size, way);
-        };
-        ScratchFolder scratch;
-        const std::string path = scratch.path() + "/view.jpg";
-        const Bytes first(100000, 1), second(10, 2);
-        EXPECT_EQ(writeNew(path, first.data(), first.size()), 0);
-        EXPECT_EQ(writeNew(path, second.data(), second.size()), EEXIST);
-        EXPECT_EQ(readFile(path), first);
-        EXPECT_EQ(writeNew(scratch.path() + "/missing/view.jpg", second.data(), second.size()), ENOENT);
-        // A link at the name, even one to nowhere, is neither followed nor replaced.
-        const std::string link = scratch.path() + "/link.jpg";
-        std::filesystem::create_symlink(scratch.path() + "/target.jpg", link);
-        EXPECT_EQ(writeNew(link, second.data(), second.size()), EEXIST);
-        EXPECT_TRUE(std::filesystem::is_symlink(link));
-        EXPECT_EQ(scratch.files(), (std::vector<std::string>{"link.jpg", "view.jpg"}));  // no temporary file is left
-        // Readable by whom any new file is: the hidden file's private mode is not kept.
-        const std::string plain = scratch.write("plain", {});
-        EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::status(plain).permissions());
     }
 }
