@@ -18,6 +18,7 @@ class QProgressBar;
 class QPushButton;
 class QSettings;
 class QWidget;
+class MakeMpoDialog;
 class StereoPresenter;
 class ZorImageView;
 
@@ -47,6 +48,7 @@ public:
     void setOutlets(const KivOutlets &outlets) { outlets_ = outlets; }
     // Shows the pictures flat or in stereo; without one, pictures show flat.
     void setStereoPresenter(StereoPresenter *presenter) { stereo_ = presenter; }
+    void setMakeMpoDialog(MakeMpoDialog *dialog) { makeMpo_ = dialog; }
     const KivOutlets &outlets() const { return outlets_; }
 
     // Milliseconds of a steady clock; tests set their own.
@@ -94,6 +96,7 @@ public slots:
     void splitSettingsOKAction();
     void splitSettingsCancelAction();
     void exportStereoViewAction();
+    void makeMpoAction();
 
 signals:
     // A short note for the status bar.
@@ -102,6 +105,7 @@ signals:
 private:
     QWidget *mainWindow() const;
     void showHandedOverDocument();
+    void openChosenFile(const QString &path);
     int loadMpoFile(const QString &path, bool makeCurrent);
     void showEnginePicture(unsigned char *buffer, int size);
     void showPicture(const QByteArray &bytes, int number, int count);
@@ -127,6 +131,7 @@ private:
     Panels &panels_;
     KivOutlets outlets_;
     StereoPresenter *stereo_ = nullptr;
+    MakeMpoDialog *makeMpo_ = nullptr;
     QVariantMap registeredDefaults_;
     Clock clock_;
 

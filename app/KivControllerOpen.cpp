@@ -140,8 +140,12 @@ int KivController::getPicturefromFile(const QString &path)
 void KivController::selectAction()
 {
     const QString path = panels_.openFile(mainWindow(), {"jpg", "jpeg", "mpo"});
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openChosenFile(path);
+}
+
+void KivController::openChosenFile(const QString &path)
+{
     outlets_.fileNameTextField->setText(QFileInfo(path).fileName());
     if (!hasExtension(path, "mpo"))
         return showSinglePicture(path);

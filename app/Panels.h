@@ -16,6 +16,9 @@ public:
     // A file chosen by the user among files with these extensions; empty when
     // the panel was cancelled.
     virtual QString openFile(QWidget *parent, const QStringList &extensions) = 0;
+    // Files chosen by the user among files with these extensions, in the
+    // order chosen; empty when the panel was cancelled.
+    virtual QStringList openFiles(QWidget *parent, const QStringList &extensions) = 0;
     // A folder chosen (or made) by the user, starting in `start`; empty when
     // cancelled.
     virtual QString chooseFolder(QWidget *parent, const QString &start) = 0;

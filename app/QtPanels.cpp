@@ -4,7 +4,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-QString QtPanels::openFile(QWidget *parent, const QStringList &extensions)
+namespace {
+
+// The files of an open panel, one or several, among these extensions.
+QStringList chooseFiles(QWidget *parent, const QStringList &extensions, QFileDialog::FileMode mode)
 {
     // Extensions match in any case: IMG_0001.MPO as well as photo.jpg.
     QStringList patterns;
@@ -15,10 +18,20 @@ QString QtPanels::openFile(QWidget *parent, const QStringList &extensions)
         patterns << pattern;
     }
     QFileDialog dialog(parent, QString(), QString(), QObject::tr("Pictures (%1)").arg(patterns.join(' ')));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().first();
+    dialog.setFileMode(mode);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
+}  // namespace
+
+QString QtPanels::openFile(QWidget *parent, const QStringList &extensions)
+{
+    return chooseFiles(parent, extensions, QFileDialog::ExistingFile).value(0);
+}
+
+QStringList QtPanels::openFiles(QWidget *parent, const QStringList &extensions)
+{
+    return chooseFiles(parent, extensions, QFileDialog::ExistingFiles);
 }
 
 QString QtPanels::chooseFolder(QWidget *parent, const QString &start)

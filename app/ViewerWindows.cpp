@@ -28,7 +28,8 @@ private:
 
 ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
     : splitSettingsWindow_(&mainWindow_), controller_(settings, panels), stereoMode_(settings),
-      stereoPresenter_(stereoMode_, *(ui_.setupUi(&mainWindow_), ui_.image)), fullScreen_(mainWindow_, *ui_.image)
+      stereoPresenter_(stereoMode_, *(ui_.setupUi(&mainWindow_), ui_.image)), fullScreen_(mainWindow_, *ui_.image),
+      makeMpoDialog_(panels, &mainWindow_)
 {
     settingsUi_.setupUi(&splitSettingsWindow_);
     controller_.setOutlets({ui_.currentTextField, ui_.fileNameTextField, ui_.image, ui_.nextButton,
@@ -58,6 +59,8 @@ void ViewerWindows::connectCommands()
     QObject::connect(ui_.actionOpen, &QAction::triggered, c, &KivController::selectAction);
     QObject::connect(ui_.actionQuit, &QAction::triggered, &mainWindow_, &QWidget::close);
     QObject::connect(ui_.actionExportStereo, &QAction::triggered, c, &KivController::exportStereoViewAction);
+    QObject::connect(ui_.actionMakeMpo, &QAction::triggered, c, &KivController::makeMpoAction);
+    controller_.setMakeMpoDialog(&makeMpoDialog_);
     QObject::connect(ui_.actionSplitOne, &QAction::triggered, c, &KivController::splitOneFileAction);
     QObject::connect(ui_.actionSplitAll, &QAction::triggered, c, &KivController::splitAllFilesAction);
     QObject::connect(ui_.actionSplitSettings, &QAction::triggered, c, &KivController::splitSettingsAction);

@@ -9,6 +9,7 @@
 
 #include "FullScreen.h"
 #include "KivController.h"
+#include "MakeMpoDialog.h"
 #include "StereoMode.h"
 #include "StereoPresenter.h"
 #include "ViewMenu.h"
@@ -31,6 +32,7 @@ public:
     StereoMode &stereoMode() { return stereoMode_; }
     StereoPresenter &stereoPresenter() { return stereoPresenter_; }
     FullScreen &fullScreen() { return fullScreen_; }
+    MakeMpoDialog &makeMpoDialog() { return makeMpoDialog_; }
     ViewMenu &viewMenu() { return *viewMenu_; }
     QLabel &stereoStatus() { return *stereoStatus_; }
     const Ui::MainWindow &ui() const { return ui_; }
@@ -48,6 +50,7 @@ private:
     StereoMode stereoMode_;
     StereoPresenter stereoPresenter_;
     FullScreen fullScreen_;
+    MakeMpoDialog makeMpoDialog_;
     ViewMenu *viewMenu_ = nullptr;     // owned by the main window
     QLabel *stereoStatus_ = nullptr;  // owned by the status bar
     std::unique_ptr<QObject> closeWatcher_;

@@ -28,6 +28,7 @@ class BenchPanels : public Panels {
 public:
     QString path;
     QString openFile(QWidget *, const QStringList &) override { return path; }
+    QStringList openFiles(QWidget *, const QStringList &) override { return {}; }
     QString chooseFolder(QWidget *, const QString &) override { return {}; }
     QString saveFile(QWidget *, const QString &, const QStringList &) override { return {}; }
     int alert(QWidget *, const QString &title, const QString &) override

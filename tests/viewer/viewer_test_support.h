@@ -27,6 +27,10 @@ inline void PrintTo(const QString &text, std::ostream *out)  // shows texts in f
 class ScriptedPanels : public Panels {
 public:
     QString openFile(QWidget *, const QStringList &) override { return next(files); }
+    QStringList openFiles(QWidget *, const QStringList &) override
+    {
+        return fileLists.isEmpty() ? QStringList() : fileLists.takeFirst();
+    }
     QString chooseFolder(QWidget *, const QString &) override { return next(folders); }
     QString saveFile(QWidget *, const QString &suggested, const QStringList &) override
     {
@@ -42,6 +46,7 @@ public:
 
     QStringList files, folders, savedNames;    // answers, first one first; empty: cancelled
     QStringList suggestedNames;                // what each save panel suggested
+    QList<QStringList> fileLists;              // answers of the panel for several files
     QStringList alerts;                        // "title | message" of each alert shown
     std::function<int(QDialog &)> whileModal;  // the user's doings in a modal dialog
 

@@ -1,0 +1,41 @@
+// Making an MPO file from pictures the user chooses, and showing it.
+#include <QDir>
+#include <QFileInfo>
+
+#include "KivController.h"
+#include "MakeMpoDialog.h"
+#include "Panels.h"
+#include "mpo_joiner.h"
+
+void KivController::makeMpoAction()
+{
+    if (isLocked_ || makeMpo_ == nullptr)
+        return;
+    const QStringList chosen = panels_.openFiles(mainWindow(), {"jpg", "jpeg", "mpo"});
+    if (chosen.isEmpty())
+        return;
+    makeMpo_->setPictures(chosen);
+    if (panels_.runModal(*makeMpo_) != QDialog::Accepted)
+        return;
+    const QStringList pictures = makeMpo_->pictures();
+    const QFileInfo first(pictures.value(0));
+    const QString path =
+        panels_.saveFile(mainWindow(), QDir(first.absolutePath()).filePath(first.completeBaseName() + ".MPO"), {"mpo"});
+    if (path.isEmpty())
+        return;
+    std::vector<std::string> inputs;
+    for (const QString &picture : pictures)
+        inputs.push_back(picture.toStdString());
+    MPOJoinSettings settings;
+    settings.type = makeMpo_->type();
+    settings.firstOfMultiPicture = makeMpo_->takesFirstPicture();
+    MPOJoinProblem problem;
+    if (joinMPO(inputs, path.toStdString(), settings, problem) != MPO_JOIN_DONE) {
+        const QString reason = QString::fromStdString(problem.reason);
+        panels_.alert(mainWindow(), tr("Cannot Make the MPO File"),
+                      problem.input >= 0 ? pictures.value(problem.input) + " " + reason : reason);
+        return;
+    }
+    emit statusMessage(tr("%1 pictures joined into %2").arg(pictures.size()).arg(path));
+    openChosenFile(path);
+}

@@ -1,0 +1,52 @@
+// Making an MPO file in the viewer: pictures chosen, put in order in the
+// dialog, joined and shown; a refused picture gives an alert and no file.
+#include <QFileInfo>
+
+#include "MakeMpoDialog.h"
+#include "mpo_joiner.h"
+#include "viewer_test_support.h"
+
+TEST_F(ViewerTest, MakeMpoJoinsThePicturesInTheOrderSetAndShowsTheFile)
+{
+    const QString right = write("right.jpg", jpegOf(QSize(72, 48))), left = write("left.jpg", jpegOf(QSize(64, 48)));
+    const QString made = QString::fromStdString(scratch.path()) + "/pair.MPO";
+    MakeMpoDialog &dialog = windows->makeMpoDialog();
+    QStringList listed;
+    panels.fileLists << QStringList{right, left};
+    panels.savedNames << made;
+    panels.whileModal = [&](QDialog &modal) {
+        EXPECT_FALSE(dialog.ui().upButton->isEnabled());  // the first picture is current
+        dialog.ui().downButton->click();                  // the right picture goes second
+        dialog.ui().typeBox->setCurrentIndex(1);          // multi-angle
+        listed = dialog.pictures();
+        dialog.ui().makeButton->click();
+        return modal.result();
+    };
+    controller().makeMpoAction();
+    EXPECT_EQ(listed, (QStringList{left, right}));
+    EXPECT_EQ(panels.suggestedNames.value(0), QString::fromStdString(scratch.path()) + "/left.MPO");
+    EXPECT_TRUE(panels.alerts.isEmpty()) << panels.alerts.join("\n").toStdString();
+    EXPECT_EQ(controller().mpFileName(), made);
+    EXPECT_EQ(windowState(), "1on /   2 prev off next on menu on");
+    EXPECT_EQ(shownPicture(), 1);  // the left picture, 64 pixels wide
+    std::vector<MPOListedEntry> entries;
+    int count = 0, representative = 0;
+    testing::internal::CaptureStdout();
+    listMPOEntries(made.toUtf8().constData(), entries, &count, &representative);
+    testing::internal::GetCapturedStdout();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].entry.attribute, MP_TYPE_MULTI_ANGLE);
+
+    // An MPO file among the pictures is refused unless its first picture is asked for.
+    panels.fileLists << QStringList{made, left};
+    panels.savedNames << QString::fromStdString(scratch.path()) + "/again.MPO";
+    panels.whileModal = [&](QDialog &modal) {
+        dialog.ui().makeButton->click();
+        return modal.result();
+    };
+    controller().makeMpoAction();
+    ASSERT_EQ(panels.alerts.size(), 1);
+    EXPECT_TRUE(panels.alerts[0].startsWith("Cannot Make the MPO File | " + made + " is itself a multi-picture file"));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(scratch.path()) + "/again.MPO"));
+    EXPECT_EQ(controller().mpFileName(), made);
+}
