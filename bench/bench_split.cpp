@@ -1,9 +1,11 @@
-// Split benchmarks: the engine's split against a plain copy of the same
-// bytes, mposplit against cp, and mposplit's peak memory.
-// usage: bench_split INPUT_FOLDER MPOSPLIT
+// Split and join benchmarks: the engine's split against a plain copy of the
+// same bytes, mposplit against cp, mposplit's peak memory, and mpojoin
+// against cp of its inputs concatenated, with its peak memory.
+// usage: bench_split INPUT_FOLDER MPOSPLIT MPOJOIN
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "bench_common.h"
@@ -87,16 +89,49 @@ void benchSplit(const std::string &input, const std::string &name, const std::st
            "ratio >= 0.8");
 }
 
+// The pictures of an MPO file as JPEG files of their own (made once), and
+// one file of them all, concatenated.
+std::vector<std::string> picturesOf(const std::string &input, const std::string &folder, const std::string &together)
+{
+    if (!fs::exists(together)) {
+        emptyFolder(folder);
+        int count = 0, representative = 0;
+        chkMPOandSaved(input.c_str(), &count, &representative, MPO_SAVE_ALL, 0, nullptr, nullptr, folder.c_str(),
+                       ignoreProgress, nullptr);
+    }
+    std::vector<std::string> pictures;
+    for (const auto &item : fs::directory_iterator(folder))
+        pictures.push_back(item.path().string());
+    std::sort(pictures.begin(), pictures.end());
+    if (!fs::exists(together)) {
+        std::ofstream out(together, std::ios::binary);
+        for (const std::string &picture : pictures)
+            out << std::ifstream(picture, std::ios::binary).rdbuf();
+    }
+    return pictures;
+}
+
+void benchJoin(const std::string &folder, const std::string &mpojoin, const std::string &name, const std::string &out)
+{
+    const std::string together = folder + "/" + name + ".together";
+    const std::vector<std::string> pictures = picturesOf(folder + "/" + name + ".MPO", folder + "/" + name + "-pictures", together);
+    std::vector<std::string> join = {mpojoin, "-o", out + "/joined.MPO"};
+    join.insert(join.end(), pictures.begin(), pictures.end());
+    const auto [tool, cp] = alternate(
+        5, [&] { runProgram(join); }, [&] { runProgram({"cp", together, out}); }, [&] { emptyFolder(out); });
+    report(("mpojoin process vs cp of the pictures, " + name).c_str(), tool * 1000, "ms", cp * 1000, "ratio <= 1.2");
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: bench_split INPUT_FOLDER MPOSPLIT\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: bench_split INPUT_FOLDER MPOSPLIT MPOJOIN\n");
         return 2;
     }
     silenceTrace();
-    const std::string folder = argv[1], mposplit = argv[2], out = folder + "/out";
+    const std::string folder = argv[1], mposplit = argv[2], mpojoin = argv[3], out = folder + "/out";
     emptyFolder(out);
     benchSplit(folder + "/pair12mp.MPO", "12 MP pair", out, 7);
     benchSplit(folder + "/twelve6mp.MPO", "twelve 6 MP", out, 5);
@@ -123,6 +158,21 @@ int main(int argc, char **argv)
         largest = std::max(largest, e.entry.Size);
     report("mposplit extra memory, sixty 8 MP (MB)", double(peak - empty) / 1e6, "MB", double(largest) / 1e6,
            "extra <= largest picture + 1 MiB");
+
+    for (const char *name : {"pair12mp", "sixty8mp"})
+        benchJoin(folder, mpojoin, name, out);
+    const auto joinMemory = [&](const char *name) {
+        std::vector<std::string> join = {mpojoin, "-o", out + "/joined.MPO"};
+        const auto pictures = picturesOf(folder + "/" + name + ".MPO", folder + "/" + name + "-pictures",
+                                         folder + "/" + name + ".together");
+        join.insert(join.end(), pictures.begin(), pictures.end());
+        const long peak = peakMemoryOf(join, folder);
+        emptyFolder(out);
+        return peak;
+    };
+    const long pairPeak = joinMemory("tiny"), sixtyPeak = joinMemory("sixty8mp");
+    report("mpojoin memory, sixty 8 MP over two tiny (MB)", double(sixtyPeak - pairPeak) / 1e6, "MB",
+           double(largest) / 1e6, "does not grow with the pictures: well under one picture");
     fs::remove_all(out);
     return 0;
 }

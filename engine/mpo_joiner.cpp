@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -67,9 +68,10 @@ private:
 std::vector<unsigned char> segmentOf(unsigned char marker, const std::vector<unsigned char> &payload)
 {
     const std::size_t length = payload.size() + 2;
-    std::vector<unsigned char> segment = {0xFF, marker, static_cast<unsigned char>(length >> 8),
-                                          static_cast<unsigned char>(length)};
-    segment.insert(segment.end(), payload.begin(), payload.end());
+    std::vector<unsigned char> segment(2 + length);
+    segment[0] = 0xFF, segment[1] = marker;
+    segment[2] = static_cast<unsigned char>(length >> 8), segment[3] = static_cast<unsigned char>(length);
+    std::copy(payload.begin(), payload.end(), segment.begin() + 4);
     return segment;
 }
 

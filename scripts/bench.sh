@@ -11,6 +11,6 @@ if [ ! -s "$inputs/sixty8mp.MPO" ]; then
     mkdir -p "$inputs"
     "$bench/bench/make_bench_inputs" "$inputs"
 fi
-"$bench/bench/bench_split" "$inputs" "$bench/mposplit"
+"$bench/bench/bench_split" "$inputs" "$bench/mposplit" "$bench/mpojoin"
 "$bench/bench/bench_stereo" "$inputs" "$bench/mpostereo"
 "$bench/bench/bench_viewer" "$inputs"
