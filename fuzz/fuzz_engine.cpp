@@ -1,7 +1,8 @@
 // Fuzz entry point: runs the engine on one input in run modes 0, 1 and 2,
 // and checks what each run leaves: a known result code, a handed-back
 // picture no larger than the file, nothing outside the save folder, and no
-// empty or partial picture file in it.
+// empty or partial picture file in it. Then joins the input with itself:
+// either it is refused, or the joined file reads strictly as two pictures.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "mpo.h"
+#include "mpo_joiner.h"
 
 namespace fs = std::filesystem;
 
@@ -73,6 +75,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             fail("a picture the file does not hold was handed back");
         std::free(picture);
         checkAndEmptySaveFolder(sandbox);
+    }
+    const std::string joined = (sandbox.saveFolder / "joined.MPO").string();
+    MPOJoinProblem problem;
+    const std::uint32_t type = size % 3 == 0 ? MP_TYPE_DISPARITY : size % 3 == 1 ? MP_TYPE_MULTI_ANGLE : MP_TYPE_PANORAMA;
+    const int result = joinMPO({sandbox.input.string(), sandbox.input.string()}, joined, {type, size % 2 == 1, true}, problem);
+    if (result == MPO_JOIN_DONE) {
+        int count = 0, representative = 0;
+        unsigned char *picture = nullptr;
+        int pictureSize = 0;
+        if (chkMPOandSaved(joined.c_str(), &count, &representative, MPO_LOAD_ONE, 2, &picture, &pictureSize, "", nullptr,
+                           nullptr) != 0 || count != 2)
+            fail("a joined file does not read as two pictures");
+        std::free(picture);
+        fs::remove(joined);
+    } else if (result != MPO_JOIN_INPUT_REFUSED || fs::exists(joined)) {
+        fail("a join failed with result " + std::to_string(result) + " or left a file: " + problem.reason);
     }
     return 0;
 }

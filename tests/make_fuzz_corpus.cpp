@@ -1,13 +1,19 @@
-// Writes the fuzzer's seed corpus, made by the tests' builder: MPO files of
-// many shapes and header layouts, and damaged copies of two good files (cut
+// Writes the fuzzer's seed corpus, made by the tests' builder and the joiner:
+// MPO files of many shapes and header layouts, and damaged copies of three
+// good files, one of them joined (cut
 // at every length, and every byte of the MP index, or of the header segments
 // before it, set to 00, FF, 7F and 80), which the test suite replays through
 // the fuzz target; and the picture decoder's seeds: real JPEG pictures with
 // an Exif orientation, ICC profiles, CMYK and gray samples, and damaged
 // copies: make_fuzz_corpus ENGINE_FOLDER DECODER_FOLDER
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "mpo_joiner.h"
 #include "test_jpegs.h"
 
 namespace {
@@ -30,6 +36,26 @@ void addDamagedCopies(const Bytes &good, std::size_t first, std::size_t end, std
             files.push_back(good);
             files.back()[at] = value;
         }
+}
+
+// The MPO file the joiner makes of these pictures.
+Bytes joined(const std::vector<Bytes> &pictures, const MPOJoinSettings &settings)
+{
+    std::string folder = (std::filesystem::temp_directory_path() / "mpojoin-XXXXXX").string();
+    if (mkdtemp(folder.data()) == nullptr)
+        return {};
+    std::vector<std::string> paths;
+    for (const Bytes &picture : pictures) {
+        paths.push_back(folder + "/" + std::to_string(paths.size()) + ".jpg");
+        std::ofstream(paths.back(), std::ios::binary)
+            .write(reinterpret_cast<const char *>(picture.data()), std::streamsize(picture.size()));
+    }
+    MPOJoinProblem problem;
+    joinMPO(paths, folder + "/joined.MPO", settings, problem);
+    std::ifstream in(folder + "/joined.MPO", std::ios::binary);
+    const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::filesystem::remove_all(folder);
+    return bytes;
 }
 
 std::vector<Bytes> seedsAndDamagedCopies()
@@ -65,6 +91,10 @@ std::vector<Bytes> seedsAndDamagedCopies()
     builder.behindMP = {iccSegment(Bytes(8, 7))};
     const BuiltMPO behind = builder.build();
     addDamagedCopies(behind.bytes, 0, behind.baseOffset, files);
+    const Bytes joinedFile = joined({withSegments(fakeJpeg(1), {exifSegment, iccSegment(Bytes(8, 7))}), fakeJpeg(2)},
+                                    {MP_TYPE_MULTI_ANGLE, true});
+    files.push_back(joined({withSegments(fakeJpeg(3), {jfifSegment}), fakeJpeg(4), fakeJpeg(5)}, {}));
+    addDamagedCopies(joinedFile, 0, std::min<std::size_t>(joinedFile.size(), 160), files);
     return files;
 }
 
