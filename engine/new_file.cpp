@@ -89,6 +89,7 @@ bool NewFile::write(const unsigned char *bytes, std::size_t size)
 
 bool NewFile::copyFrom(int from, std::uint64_t offset, std::uint64_t length)
 {
+    startWriteback();
     auto at = static_cast<off_t>(offset);
     while (error_ == 0 && length > 0) {
         const ssize_t copied = copy_file_range(from, &at, fd_, nullptr, length, 0);
@@ -116,6 +117,14 @@ bool NewFile::copyFrom(int from, std::uint64_t offset, std::uint64_t length)
         }
     }
     return error_ == 0;
+}
+
+// Asks the kernel to start writing what is written so far to the disk, so
+// that the flush at the end waits for little more than the last piece.
+void NewFile::startWriteback()
+{
+    if (fd_ >= 0 && error_ == 0)
+        sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
 int NewFile::commit()

@@ -32,6 +32,7 @@ public:
 
 private:
     bool fail(int error);
+    void startWriteback();
     void openHidden();
 
     std::string path_;
