@@ -7,11 +7,11 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$1" --prefix "$prefix" >/dev/null
 id=io.github.mpoview.MpoView
-for file in bin/mpoview bin/mposplit bin/mpostereo share/applications/$id.desktop share/mime/packages/$id.xml \
+for file in bin/mpoview bin/mposplit bin/mpojoin bin/mpostereo share/applications/$id.desktop share/mime/packages/$id.xml \
             share/icons/hicolor/scalable/apps/$id.svg share/mpoview/translations/mpoview_ja.qm; do
     [ -s "$prefix/$file" ] || { echo "missing: $file"; exit 1; }
 done
-[ -x "$prefix/bin/mpoview" ] && [ -x "$prefix/bin/mposplit" ] && [ -x "$prefix/bin/mpostereo" ]
+[ -x "$prefix/bin/mpoview" ] && [ -x "$prefix/bin/mposplit" ] && [ -x "$prefix/bin/mpojoin" ] && [ -x "$prefix/bin/mpostereo" ]
 grep -q '^MimeType=image/x-mpo;image/jpeg;$' "$prefix/share/applications/$id.desktop"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/share/applications/$id.desktop"
