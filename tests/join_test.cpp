@@ -128,8 +128,17 @@ TEST_F(Join, RefusesWhatIsNoCompleteJpegPictureAndWritesNothing)
     EXPECT_EQ(joinMPO({in1, huge}, output(), {}, problem), MPO_JOIN_TOO_LARGE);
     EXPECT_FALSE(std::filesystem::exists(output()));
 
-    // The first picture of an MPO file, when asked for, and never a file in place of another.
-    EXPECT_EQ(join({mpo, good}, {MP_TYPE_DISPARITY, false, true}, problem), MPO_JOIN_DONE) << problem.reason;
+    // The first picture of an MPO file, when asked for: it ends at the EOI
+    // of its scan, whose data holds a restart marker and a stuffed FF.
+    const Bytes restarts = {0xFF, 0xD8, 0xFF, 0xDB, 0x00, 0x05, 0x00, 0x01, 0x01, 0xFF, 0xDA, 0x00, 0x04,
+                            0x01, 0x02, 0x11, 0xFF, 0xD0, 0x22, 0xFF, 0x00, 0x33, 0xFF, 0xD9};
+    const BuiltMPO series = MPOBuilder().add(restarts, representativeFlag).add(fakeJpeg(2)).build();
+    EXPECT_EQ(join({series.bytes, good}, {MP_TYPE_DISPARITY, false, true}, problem), MPO_JOIN_DONE) << problem.reason;
+    ScratchFolder split;
+    ASSERT_EQ(runEngine(output(), MPO_SAVE_ALL, 0, split.path()).result, 0);
+    EXPECT_EQ(readFile(split.path() + "/joined_001.JPG"), expectedOutput(series, 0));
+
+    // Never a file in place of another.
     const Bytes joined = readFile(output());
     EXPECT_EQ(join({good, good}, {}, problem), MPO_JOIN_WRITE_FAILED);
     EXPECT_NE(problem.reason.find("never replaced"), std::string::npos);
