@@ -2,44 +2,14 @@
 // both pictures and one encode with the same libjpeg in this process, and
 // the composition of a full-size anaglyph against one full decode.
 // usage: bench_stereo INPUT_FOLDER MPOSTEREO
-#include <unistd.h>
-
-#include <bit>
-#include <csetjmp>
-#include <cstdio>
 #include <cstdlib>
-#include <jpeglib.h>
 
 #include "bench_common.h"
 #include "composition.h"
 #include "jpeg_decoder.h"
-#include "mpo.h"
+#include "libjpeg_baseline.h"
 
 namespace {
-
-constexpr J_COLOR_SPACE pixelSpace = std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
-
-// libjpeg alone: the full picture into 32-bit pixels.
-std::vector<unsigned char> decodeFull(const std::vector<unsigned char> &jpeg, int &width, int &height)
-{
-    jpeg_decompress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, jpeg.data(), jpeg.size());
-    jpeg_read_header(&info, TRUE);
-    info.out_color_space = pixelSpace;
-    jpeg_start_decompress(&info);
-    width = int(info.output_width), height = int(info.output_height);
-    std::vector<unsigned char> pixels(std::size_t(width) * std::size_t(height) * 4);
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW row = pixels.data() + std::size_t(info.output_scanline) * std::size_t(width) * 4;
-        jpeg_read_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
-    return pixels;
-}
 
 // libjpeg alone, with mpostereo's settings: quality 90, full colour
 // resolution, optimised Huffman tables.
@@ -53,7 +23,7 @@ std::size_t encode(const std::vector<unsigned char> &pixels, int width, int heig
     unsigned long size = 0;
     jpeg_mem_dest(&info, &out, &size);
     info.image_width = JDIMENSION(width), info.image_height = JDIMENSION(height);
-    info.input_components = 4, info.in_color_space = pixelSpace;
+    info.input_components = 4, info.in_color_space = JCS_EXT_BGRX;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 90, TRUE);
     for (int c = 0; c < info.num_components; ++c)
@@ -92,9 +62,9 @@ int main(int argc, char **argv)
                 std::exit(1);
         },
         [&] {
-            int width = 0, height = 0;
-            decodeFull(left, width, height);
-            encode(decodeFull(right, width, height), width, height);
+            decodeWithLibjpeg(left);
+            const BaselinePicture picture = decodeWithLibjpeg(right);
+            encode(picture.pixels, picture.width, picture.height);
         },
         [&] { std::remove(output.c_str()); });
     report("mpostereo, 12 MP pair, anaglyph", cli * 1000, "ms", decodeAndEncode * 1000, "ratio <= 1.3");
@@ -103,10 +73,7 @@ int main(int argc, char **argv)
     const auto full = [](imaging::PixelSize size) { return size; };
     const imaging::DecodedJpeg l = imaging::decodeJpeg(left.data(), left.size(), full);
     const imaging::DecodedJpeg r = imaging::decodeJpeg(right.data(), right.size(), full);
-    const auto decodeLeft = [&] {
-        int width = 0, height = 0;
-        decodeFull(left, width, height);
-    };
+    const auto decodeLeft = [&] { decodeWithLibjpeg(left); };
     imaging::RgbPicture anaglyph;
     const auto [again, decode] = alternate(
         7, [&] { stereo::compose(l.picture, r.picture, {stereo::View::RedCyanDubois}, anaglyph); }, decodeLeft);

@@ -10,16 +10,15 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <csetjmp>
 #include <cstdio>
 #include <fstream>
-#include <jpeglib.h>
 
 #include "Panels.h"
 #include "PictureMemory.h"
 #include "ViewerWindows.h"
 #include "ZorImageView.h"
 #include "bench_common.h"
+#include "libjpeg_baseline.h"
 #include "mpo.h"
 
 namespace {
@@ -43,27 +42,7 @@ public:
 // `shown`, into a 32-bit pixel buffer as a picture view would hold.
 void decodeScaled(const std::vector<unsigned char> &jpeg, QSize shown)
 {
-    jpeg_decompress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, jpeg.data(), jpeg.size());
-    jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_EXT_BGRX;
-    info.scale_denom = 8;
-    for (info.scale_num = 1; info.scale_num < 8; ++info.scale_num) {
-        jpeg_calc_output_dimensions(&info);
-        if (int(info.output_width) >= shown.width() && int(info.output_height) >= shown.height())
-            break;
-    }
-    jpeg_start_decompress(&info);
-    std::vector<unsigned char> pixels(std::size_t(info.output_width) * info.output_height * 4);
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW row = pixels.data() + std::size_t(info.output_scanline) * info.output_width * 4;
-        jpeg_read_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
+    decodeWithLibjpeg(jpeg, shown.width(), shown.height());
 }
 
 QSize fitted(QSize picture, QSize view)

@@ -55,7 +55,7 @@ void fillRows(const Source &a, const Source &b, View view, int wiggleFrame, RgbP
 // the work is bound by memory and arithmetic, not by anything shared.
 void fill(const Source &a, const Source &b, View view, int wiggleFrame, RgbPicture &out, int width, int height)
 {
-    constexpr long pixelsWorthAThread = 1L << 20;
+    constexpr long pixelsWorthAThread = 1L << 18;
     const long pixels = long(width) * height;
     const int bands = int(std::clamp<long>(pixels / pixelsWorthAThread, 1,
                                            std::clamp(long(std::thread::hardware_concurrency()), 1L, 8L)));
