@@ -129,18 +129,16 @@ void NewFile::startWriteback()
 
 int NewFile::commit()
 {
+    if (error_ == 0 && fsync(fd_) != 0)
+        fail(errno);
     if (error_ != 0)
         return error_;
-    if (fsync(fd_) != 0)
-        return fail(errno), error_;
-    if (hidden_.empty()) {
-        const std::string self = "/proc/self/fd/" + std::to_string(fd_);
-        if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path_.c_str(), AT_SYMLINK_FOLLOW) != 0)
-            return fail(errno), error_;
-    } else if (link(hidden_.c_str(), path_.c_str()) != 0) {
-        return fail(errno), error_;
-    }
-    return 0;
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    const int linked = hidden_.empty() ? linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path_.c_str(), AT_SYMLINK_FOLLOW)
+                                       : link(hidden_.c_str(), path_.c_str());
+    if (linked != 0)
+        fail(errno);
+    return error_;
 }
 
 int writeNewFile(const std::string &path, const unsigned char *bytes, std::size_t size, NewFile::Way way)
