@@ -1,5 +1,7 @@
 #include "jpeg_layout.h"
 
+#include "file_window.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,64 +11,6 @@
 namespace {
 
 constexpr unsigned char markerSOS = 0xDA, markerEOI = 0xD9, markerAPP2 = 0xE2;
-
-// Reads `count` bytes at `at`; false when fewer are there.
-bool readExactly(int fd, std::uint64_t at, unsigned char *to, std::size_t count)
-{
-    std::size_t got = 0;
-    while (got < count) {
-        const ssize_t n = pread(fd, to + got, count - got, off_t(at + got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        got += std::size_t(n);
-    }
-    return true;
-}
-
-// Reads a file through a window of bytes held in memory, so that walking
-// markers byte by byte costs one system call per window.
-class FileWindow {
-public:
-    FileWindow(int fd, std::uint64_t size) : fd_(fd), size_(size), bytes_(1 << 16) {}
-
-    std::uint64_t size() const { return size_; }
-    // The byte at `at`, or -1 past the end or on a read error.
-    int byteAt(std::uint64_t at)
-    {
-        if (at < start_ || at >= start_ + held_) {
-            if (at >= size_ || !fill(at))
-                return -1;
-        }
-        return bytes_[std::size_t(at - start_)];
-    }
-    bool read(std::uint64_t at, unsigned char *to, std::size_t count)
-    {
-        for (std::size_t i = 0; i < count; ++i) {
-            const int byte = byteAt(at + i);
-            if (byte < 0)
-                return false;
-            to[i] = static_cast<unsigned char>(byte);
-        }
-        return true;
-    }
-
-private:
-    bool fill(std::uint64_t at)
-    {
-        const std::size_t want = std::size_t(std::min<std::uint64_t>(bytes_.size(), size_ - at));
-        start_ = at;
-        held_ = readExactly(fd_, at, bytes_.data(), want) ? want : 0;
-        return held_ > 0;
-    }
-
-    int fd_;
-    std::uint64_t size_;
-    std::vector<unsigned char> bytes_;
-    std::uint64_t start_ = 0;
-    std::size_t held_ = 0;
-};
 
 bool isStandalone(int marker) { return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7); }
 
@@ -167,7 +111,7 @@ bool JpegSegment::carries(const char *id, std::size_t length) const
 
 std::string readJpegLayout(int fd, std::uint64_t size, bool firstPictureOnly, JpegLayout &layout)
 {
-    FileWindow file(fd, size);
+    FileWindow file(fd, 0, size);
     if (size == 0)
         return "is empty";
     if (file.byteAt(0) != 0xFF || file.byteAt(1) != 0xD8)

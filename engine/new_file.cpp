@@ -1,14 +1,14 @@
 #include "new_file.h"
 
+#include "file_copy.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <vector>
 
 namespace {
 
@@ -75,48 +75,19 @@ bool NewFile::fail(int error)
 
 bool NewFile::write(const unsigned char *bytes, std::size_t size)
 {
-    while (error_ == 0 && size > 0) {
-        const ssize_t written = ::write(fd_, bytes, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return fail(written < 0 ? errno : ENOSPC);
-        bytes += written;
-        size -= std::size_t(written);
-    }
-    return error_ == 0;
+    if (error_ != 0)
+        return false;
+    const int error = writeFully(fd_, bytes, size);
+    return error == 0 || fail(error);
 }
 
 bool NewFile::copyFrom(int from, std::uint64_t offset, std::uint64_t length)
 {
     startWriteback();
-    auto at = static_cast<off_t>(offset);
-    while (error_ == 0 && length > 0) {
-        const ssize_t copied = copy_file_range(from, &at, fd_, nullptr, length, 0);
-        if (copied > 0) {
-            length -= std::uint64_t(copied);
-            continue;
-        }
-        if (copied == 0)
-            return fail(EIO);  // the source ended early
-        if (errno == EINTR)
-            continue;
-        if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-            return fail(errno);
-        // The file systems cannot copy between them: through memory, a block at a time.
-        std::vector<unsigned char> block(std::size_t(std::min<std::uint64_t>(length, 1 << 20)));
-        while (error_ == 0 && length > 0) {
-            const ssize_t got = pread(from, block.data(), std::size_t(std::min<std::uint64_t>(length, block.size())), at);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0)
-                return fail(got < 0 ? errno : EIO);
-            write(block.data(), std::size_t(got));
-            at += got;
-            length -= std::uint64_t(got);
-        }
-    }
-    return error_ == 0;
+    if (error_ != 0)
+        return false;
+    const int error = copyFileRange(from, offset, length, fd_);
+    return error == 0 || fail(error);
 }
 
 // Asks the kernel to start writing what is written so far to the disk, so

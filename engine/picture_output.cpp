@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "picture_copy.h"
 #include "picture_output.h"
 
 namespace {
@@ -41,16 +43,18 @@ void preferHugePages(unsigned char *bytes, std::size_t size)
 // One picture's bytes as read from the file; released unless handed over.
 class PictureBuffer {
 public:
-    explicit PictureBuffer(std::uint32_t size)
-        : bytes_(static_cast<unsigned char *>(std::malloc(size != 0 ? size : 1)))
-    {
-        if (bytes_ != nullptr)
-            preferHugePages(bytes_, size);
-    }
+    PictureBuffer() = default;
     PictureBuffer(const PictureBuffer &) = delete;
     PictureBuffer &operator=(const PictureBuffer &) = delete;
     ~PictureBuffer() { std::free(bytes_); }
 
+    bool allocate(std::uint32_t size)
+    {
+        bytes_ = static_cast<unsigned char *>(std::malloc(size != 0 ? size : 1));
+        if (bytes_ != nullptr)
+            preferHugePages(bytes_, size);
+        return bytes_ != nullptr;
+    }
     unsigned char *get() const { return bytes_; }
     unsigned char *release()
     {
@@ -60,7 +64,7 @@ public:
     }
 
 private:
-    unsigned char *bytes_;
+    unsigned char *bytes_ = nullptr;
 };
 
 // "%s/%s_%03d.JPG" for suffix 0, else "%s/%s_%03d-%d.JPG"; false when the
@@ -109,39 +113,33 @@ struct Walk {
 
 // Creates the output file, never replacing or following what stands at
 // the name: a file that appears after the probe moves on to the next suffix.
-std::FILE *createOutput(char (&name)[MPO_NAME_CAPACITY], const Walk &walk, int number, int suffix)
+// Returns its descriptor, or -1.
+int createOutput(char (&name)[MPO_NAME_CAPACITY], const Walk &walk, int number, int suffix)
 {
     for (;;) {
         const int fd = open(name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            std::FILE *out = fdopen(fd, "w");
-            if (out == nullptr) {
-                close(fd);
-                unlink(name);
-            }
-            return out;
-        }
-        if (errno != EEXIST || suffix == INT_MAX)
-            return nullptr;
+        if (fd >= 0 || errno != EEXIST || suffix == INT_MAX)
+            return fd;
         ++suffix;
         if (!findFreeName(name, walk.saveFolder, walk.index.baseName, number, suffix))
-            return nullptr;
+            return -1;
         std::puts(name);
     }
 }
 
-// Writes a picture without its APP2 segment; a failed picture leaves no file.
-int savePicture(const Walk &walk, const unsigned char *bytes, std::size_t count,
-                char (&name)[MPO_NAME_CAPACITY], int number, int suffix)
+// Writes the picture of `count` bytes at `start` of the MPO file without its
+// APP2 segment; a failed picture leaves no file.
+int savePicture(const Walk &walk, std::uint64_t start, std::size_t count, char (&name)[MPO_NAME_CAPACITY],
+                int number, int suffix)
 {
     // An unknown free space is all bits set, which no picture reaches.
     if (static_cast<std::uint64_t>(count) >= getfreespace(walk.saveFolder))
         return cannotStore;
-    std::FILE *out = createOutput(name, walk, number, suffix);
-    if (out == nullptr)
+    const int out = createOutput(name, walk, number, suffix);
+    if (out < 0)
         return cannotStore;
-    const int written = writewoAPP2(bytes, static_cast<int>(count), out);
-    const bool closed = std::fclose(out) == 0;
+    const int written = copywoAPP2(fileno(walk.index.input.get()), start, static_cast<int>(count), out);
+    const bool closed = close(out) == 0;
     if (written < 0 || !closed) {
         unlink(name);
         return writeFailed;
@@ -149,21 +147,38 @@ int savePicture(const Walk &walk, const unsigned char *bytes, std::size_t count,
     return 0;
 }
 
-// Reads the picture of one entry and hands it back or saves it. Sets
+// The bytes of an entry the file holds now: a file cut short keeps only
+// those that are there, as a read of the entry would.
+std::size_t bytesThere(std::FILE *input, std::uint64_t start, std::uint32_t size)
+{
+    struct stat status {};
+    if (fstat(fileno(input), &status) != 0 || std::uint64_t(status.st_size) <= start)
+        return 0;
+    return std::size_t(std::min<std::uint64_t>(size, std::uint64_t(status.st_size) - start));
+}
+
+// Hands the picture of one entry back (run mode 0) or saves it. Sets
 // `handedBack` when run mode 0 has handed its picture to the caller.
 int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **outBuffer,
             int *outSize, bool &handedBack)
 {
     std::FILE *input = walk.index.input.get();
-    if (fseeko(input, static_cast<off_t>(pictureStart(entry, walk.index.baseOffset)), SEEK_SET) != 0) {
+    const std::uint64_t start = pictureStart(entry, walk.index.baseOffset);
+    if (fseeko(input, static_cast<off_t>(start), SEEK_SET) != 0) {
         std::puts("Not found data start offset.");
         return cannotReach;
     }
-    PictureBuffer picture(entry.Size);
-    if (picture.get() == nullptr)
-        return cannotReach;
-    // A short read keeps only the bytes that came from the file.
-    const std::size_t got = std::fread(picture.get(), 1, entry.Size, input);
+    // Saving copies from the file; only a picture handed back is read whole.
+    const bool loading = walk.mode == MPO_LOAD_ONE;
+    PictureBuffer picture;
+    std::size_t got = 0;
+    if (loading) {
+        if (!picture.allocate(entry.Size))
+            return cannotReach;
+        got = std::fread(picture.get(), 1, entry.Size, input);  // a short read keeps what came
+    } else {
+        got = bytesThere(input, start, entry.Size);
+    }
     if (got == 0)
         return 0;
 
@@ -173,7 +188,7 @@ int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **
                        findFreeName(name, walk.saveFolder, walk.index.baseName, number, suffix);
     if (named)
         std::puts(name);
-    if (walk.mode == MPO_LOAD_ONE) {
+    if (loading) {
         if (outBuffer != nullptr && outSize != nullptr) {
             *outBuffer = picture.release();
             *outSize = static_cast<int>(got);
@@ -184,7 +199,7 @@ int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **
     }
     if (!named)
         return cannotStore;
-    return savePicture(walk, picture.get(), got, name, number, suffix);
+    return savePicture(walk, start, got, name, number, suffix);
 }
 
 }  // namespace

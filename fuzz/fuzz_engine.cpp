@@ -1,7 +1,9 @@
 // Fuzz entry point: runs the engine on one input in run modes 0, 1 and 2,
 // and checks what each run leaves: a known result code, a handed-back
 // picture no larger than the file, nothing outside the save folder, and no
-// empty or partial picture file in it. Then joins the input with itself:
+// empty or partial picture file in it; a picture saved (copied from the
+// file) holds exactly what the in-memory writer makes of the picture handed
+// back. Then joins the input with itself:
 // either it is refused, or the joined file reads strictly as two pictures.
 #include <cstdint>
 #include <cstdio>
@@ -23,6 +25,12 @@ void fail(const std::string &what)
 {
     std::fprintf(stderr, "%s\n", what.c_str());
     std::abort();
+}
+
+std::vector<unsigned char> bytesOf(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A scratch folder holding the input file and the save folder, made once;
@@ -47,8 +55,7 @@ struct Sandbox {
 void checkAndEmptySaveFolder(const Sandbox &sandbox)
 {
     for (const fs::directory_entry &file : fs::directory_iterator(sandbox.saveFolder)) {
-        std::ifstream in(file.path(), std::ios::binary);
-        const std::vector<unsigned char> b{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const std::vector<unsigned char> b = bytesOf(file.path());
         const std::size_t n = b.size();
         if (n < 4 || b[0] != 0xFF || b[1] != 0xD8 || b[n - 2] != 0xFF || b[n - 1] != 0xD9)
             fail("partial or empty output file " + file.path().string());
@@ -56,6 +63,30 @@ void checkAndEmptySaveFolder(const Sandbox &sandbox)
     }
     if (std::distance(fs::directory_iterator(sandbox.root), fs::directory_iterator()) != 2)
         fail("a file was written outside the save folder");
+}
+
+// Picture 2 saved by run mode 1 against the same picture handed back by run
+// mode 0 and written by writewoAPP2: one is there exactly when the other
+// is, with the same bytes.
+void checkSavedAgainstMemoryWriter(const Sandbox &sandbox)
+{
+    int count = 0, representative = 0, size = 0;
+    unsigned char *picture = nullptr;
+    chkMPOandSaved(sandbox.input.c_str(), &count, &representative, MPO_LOAD_ONE, 2, &picture, &size, nullptr, nullptr,
+                   nullptr);
+    char *written = nullptr;
+    std::size_t writtenSize = 0;
+    std::FILE *memory = open_memstream(&written, &writtenSize);
+    const bool writes = picture != nullptr && writewoAPP2(picture, size, memory) >= 0;
+    std::fclose(memory);
+    std::vector<unsigned char> expected(written, written + writtenSize);
+    std::free(written);
+    std::free(picture);
+    const fs::directory_iterator saved(sandbox.saveFolder);
+    if (writes != (saved != fs::directory_iterator()))
+        fail("the saved picture and the written one differ in being there");
+    if (writes && bytesOf(saved->path()) != expected)
+        fail("the saved picture differs from the written one");
 }
 
 }  // namespace
@@ -74,6 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (picture != nullptr && (result != 0 || pictureSize < 0 || std::size_t(pictureSize) > size))
             fail("a picture the file does not hold was handed back");
         std::free(picture);
+        if (mode == MPO_SAVE_ONE && result == 0)
+            checkSavedAgainstMemoryWriter(sandbox);
         checkAndEmptySaveFolder(sandbox);
     }
     const std::string joined = (sandbox.saveFolder / "joined.MPO").string();
