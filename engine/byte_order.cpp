@@ -3,20 +3,21 @@
 #include <cstring>
 
 #include "mpo.h"
+#include "trace_output.h"
 
 int chkEndianInfo(const unsigned char *mark)
 {
     if (std::memcmp(mark, BigEndian, sizeof BigEndian) == 0) {
-        std::puts("Big Endian Info.");
-        std::puts("return 0");
+        traceLine("Big Endian Info.");
+        traceLine("return 0");
         return 0;
     }
     if (std::memcmp(mark, LittleEndian, sizeof LittleEndian) == 0) {
-        std::puts("Little Endian Info.");
-        std::puts("return 1");
+        traceLine("Little Endian Info.");
+        traceLine("return 1");
         return 1;
     }
-    std::puts("UNKNOWN Endian Info.");
+    traceLine("UNKNOWN Endian Info.");
     return -1;
 }
 

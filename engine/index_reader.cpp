@@ -16,6 +16,7 @@
 #include "byte_reader.h"
 #include "file_system_stats.h"
 #include "mpo_index.h"
+#include "trace_output.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ constexpr std::size_t largestHexDump = 1024;
 
 int refuse(const char *why)
 {
-    std::puts(why);
+    traceLine(why);
     return refused;
 }
 
@@ -67,7 +68,7 @@ std::uint64_t sizeOfFileNamed(const char *path, const struct stat &status)
 int takeBaseName(const char *path, MPIndex &index)
 {
     if (std::strlen(path) >= sizeof index.pathCopy) {
-        std::puts("Path Too Long.");
+        traceLine("Path Too Long.");
         return cannotOpen;
     }
     std::strcpy(index.pathCopy, path);
@@ -76,7 +77,7 @@ int takeBaseName(const char *path, MPIndex &index)
     const char *name = basename(scratch);
     const std::size_t length = std::strlen(name);
     if (length < 4) {
-        std::puts("File Name Too Short.");
+        traceLine("File Name Too Short.");
         return cannotOpen;
     }
     std::memcpy(index.baseName, name, length - 4);
@@ -89,14 +90,14 @@ int checkPathAndFolder(const char *path, int mode, const char *saveFolder, MPInd
     struct stat status {};
     const int statResult = lstat(path, &status);
     if (statResult != 0 && isMPO(path, "MPO") != 0) {
-        std::printf("Error = %d\n", statResult);
+        tracef("Error = %d\n", statResult);
         return -10;
     }
     if (mode != MPO_LOAD_ONE) {
         struct statvfs folder {};
         const int folderResult = saveFolder != nullptr ? statvfs(saveFolder, &folder) : -1;
         if (folderResult != 0) {
-            std::printf("Error = %d\n", folderResult);
+            tracef("Error = %d\n", folderResult);
             return -14;
         }
         printFileSystemStats(saveFolder, folder);
@@ -104,8 +105,8 @@ int checkPathAndFolder(const char *path, int mode, const char *saveFolder, MPInd
     // A name ending in MPO that lstat cannot examine goes on with size 0;
     // opening it normally fails next.
     index.fileSize = statResult == 0 ? sizeOfFileNamed(path, status) : 0;
-    std::puts("MPO File Checker");
-    std::printf("File Size = %ld\n", static_cast<long>(index.fileSize));
+    traceLine("MPO File Checker");
+    tracef("File Size = %ld\n", static_cast<long>(index.fileSize));
     return takeBaseName(path, index);
 }
 
@@ -133,8 +134,8 @@ int checkFileStart(std::FILE *file, std::uint32_t &app1Length, const char *&miss
     }
 
     app1Length = static_cast<std::uint32_t>(start[4] << 8 | start[5]);
-    std::puts("SOI and APP1 Found!");
-    std::printf("APP1 Size = %d (0x%04x)\n", static_cast<int>(app1Length), app1Length);
+    traceLine("SOI and APP1 Found!");
+    tracef("APP1 Size = %d (0x%04x)\n", static_cast<int>(app1Length), app1Length);
     return 0;
 }
 
@@ -154,7 +155,7 @@ int readApp2Head(std::FILE *file, std::uint32_t segmentAt, MPIndex &index, Index
     }
 
     index.baseOffset = segmentAt + mpHeaderAt;
-    std::printf("baseOffset = %ld\n", static_cast<long>(index.baseOffset));
+    tracef("baseOffset = %ld\n", static_cast<long>(index.baseOffset));
     if (got < app2HeadSize)
         return refuse("APP2 Segment Cut Short.");
     if (std::memcmp(head + 4, MPOIdCode, sizeof MPOIdCode) != 0) {
@@ -165,12 +166,12 @@ int readApp2Head(std::FILE *file, std::uint32_t segmentAt, MPIndex &index, Index
     const int mpOrder = chkEndianInfo(head + mpHeaderAt);
     if (mpOrder == -1)
         return refuse("UNKNOWN Endian Info.");
-    std::printf("needConvEndian = %x\n", static_cast<unsigned>(mpOrder));
+    tracef("needConvEndian = %x\n", static_cast<unsigned>(mpOrder));
     layout.littleEndian = mpOrder == 1;
 
     app2Length = static_cast<std::uint32_t>(head[2] << 8 | head[3]);
     dumphex(head, static_cast<int>(got));
-    std::printf("APP2 Size = %d (0x%04x)\n", static_cast<int>(app2Length), app2Length);
+    tracef("APP2 Size = %d (0x%04x)\n", static_cast<int>(app2Length), app2Length);
     return 0;
 }
 
@@ -221,7 +222,7 @@ int readHeaders(std::FILE *file, MPIndex &index, IndexLayout &layout, std::uint3
     const std::uint32_t segmentAt = findMPSegment(file, index.fileSize);
     if (segmentAt == 0)
         return refuse(missing);
-    std::printf("MPF APP2 Found Behind Other Header Segments at %ld (0x%x)\n", static_cast<long>(segmentAt),
+    tracef("MPF APP2 Found Behind Other Header Segments at %ld (0x%x)\n", static_cast<long>(segmentAt),
                 segmentAt);
     index.foundBehindOtherSegments = true;
     result = readApp2Head(file, segmentAt, index, layout, app2Length, missing);
@@ -249,11 +250,11 @@ int readApp2Segment(std::FILE *file, std::uint32_t app2Length, MPIndex &index, I
 void printIfdEntry(int k, std::uint16_t tag, std::uint16_t type, std::uint32_t count,
                    std::uint32_t rawValue)
 {
-    std::printf("---- Index %04d -----\n", k);
-    std::printf("TAG   = 0x%04x (%d)  / %s\n", tag, tag, getEXIFTAGNAME(tag));
-    std::printf("ID    = 0x%04x (%d)  / %s\n", type, type, getEXIFTYPENAME(type));
-    std::printf("COUNT = 0x%08x (%ld)\n", count, static_cast<long>(static_cast<std::int32_t>(count)));
-    std::printf("VALUE = 0x%08x\n", rawValue);
+    tracef("---- Index %04d -----\n", k);
+    tracef("TAG   = 0x%04x (%d)  / %s\n", tag, tag, getEXIFTAGNAME(tag));
+    tracef("ID    = 0x%04x (%d)  / %s\n", type, type, getEXIFTYPENAME(type));
+    tracef("COUNT = 0x%08x (%ld)\n", count, static_cast<long>(static_cast<std::int32_t>(count)));
+    tracef("VALUE = 0x%08x\n", rawValue);
 }
 
 // The MP Index IFD: its offset, its entries, NumberOfImages, and where the
@@ -264,17 +265,17 @@ int walkIfd(ByteReader &reader, int needConvEndian, IndexLayout &layout)
     const std::uint32_t ifdOffset = reader.u32(ifdOffsetAt);
     if (reader.failed())
         return refuse("MP Index IFD Outside APP2 Segment.");
-    std::printf("APP2 IFDOffset = %ld (0x%04x)\n", static_cast<long>(static_cast<std::int32_t>(rawOffset)),
+    tracef("APP2 IFDOffset = %ld (0x%04x)\n", static_cast<long>(static_cast<std::int32_t>(rawOffset)),
                 rawOffset);
-    std::printf("needConvEndian = %d\n", needConvEndian);
-    std::printf("APP2 IFDOffset = %ld (0x%04x)\n", static_cast<long>(static_cast<std::int32_t>(ifdOffset)),
+    tracef("needConvEndian = %d\n", needConvEndian);
+    tracef("APP2 IFDOffset = %ld (0x%04x)\n", static_cast<long>(static_cast<std::int32_t>(ifdOffset)),
                 ifdOffset);
 
     const std::uint64_t countAt = mpHeaderAt + std::uint64_t{ifdOffset};
     const auto count = static_cast<std::int16_t>(reader.u16(countAt));
     if (reader.failed())
         return refuse("MP Index IFD Outside APP2 Segment.");
-    std::printf("count = %ld (0x%04x)\n", static_cast<long>(count), static_cast<unsigned>(count));
+    tracef("count = %ld (0x%04x)\n", static_cast<long>(count), static_cast<unsigned>(count));
 
     // A count of 0x8000 or more reads as negative: no entry is walked.
     const std::uint64_t entryCount = count > 0 ? static_cast<std::uint64_t>(count) : 0;
@@ -307,11 +308,11 @@ int checkEntryBounds(ByteReader &reader, const IndexLayout &layout, const MPInde
         entry.DataOffset = reader.u32(layout.entriesAt + sizeof(MPEntry) * i + 8);
         const std::uint64_t start = pictureStart(entry, index.baseOffset);
         if (start > index.fileSize) {
-            std::printf("File[%d] Data Offset Beyond File End.\n", i);
+            tracef("File[%d] Data Offset Beyond File End.\n", i);
             return refused;
         }
         if (start < previousStart) {
-            std::printf("File[%d] Data Offset Goes Backwards.\n", i);
+            tracef("File[%d] Data Offset Goes Backwards.\n", i);
             return refused;
         }
         previousStart = start;
@@ -372,8 +373,8 @@ void correctSizes(MPIndex &index)
                    : std::int64_t{entry.DataOffset} - before.DataOffset;
         const std::uint32_t expected = asSize(distance);
         if (before.Size != expected) {
-            std::printf("File[%d] size missmuch !\n", i);
-            std::printf("Size Change %d -> %d\n", static_cast<int>(before.Size), static_cast<int>(expected));
+            tracef("File[%d] size missmuch !\n", i);
+            tracef("Size Change %d -> %d\n", static_cast<int>(before.Size), static_cast<int>(expected));
             before.Size = expected;
             entries.put(i - 1, before);
         }
@@ -392,7 +393,7 @@ void cutSizesToFile(MPIndex &index)
         MPEntry entry = index.entries.at(i);
         const std::uint64_t room = index.fileSize - pictureStart(entry, index.baseOffset);
         if (entry.Size > room) {
-            std::printf("File[%d] Size Cut To File End %d -> %d\n", i, static_cast<int>(entry.Size),
+            tracef("File[%d] Size Cut To File End %d -> %d\n", i, static_cast<int>(entry.Size),
                         static_cast<int>(room));
             entry.Size = static_cast<std::uint32_t>(room);
             index.entries.put(i, entry);
@@ -408,11 +409,11 @@ int readMPIndex(const char *path, int *outCount, int *outIndex, int mode, int se
     if (int result = checkPathAndFolder(path, mode, saveFolder, index); result != 0)
         return result;
     if (!index.input.open(path)) {
-        std::puts("The file Cannot open.");
+        traceLine("The file Cannot open.");
         return cannotOpen;
     }
-    std::puts(index.pathCopy);
-    std::puts(index.baseName);
+    traceLine(index.pathCopy);
+    traceLine(index.baseName);
 
     std::FILE *file = index.input.get();
     IndexLayout layout;
@@ -435,7 +436,7 @@ int readMPIndex(const char *path, int *outCount, int *outIndex, int mode, int se
         return result;
     for (int i = 0; i < index.entries.size(); ++i) {
         const MPEntry entry = index.entries.at(i);
-        std::printf("File[%d] = %d  (0x%x)\n", i, static_cast<int>(entry.Size), entry.DataOffset);
+        tracef("File[%d] = %d  (0x%x)\n", i, static_cast<int>(entry.Size), entry.DataOffset);
     }
     correctSizes(index);
     cutSizesToFile(index);

@@ -8,6 +8,7 @@
 #include "file_copy.h"
 #include "file_window.h"
 #include "picture_plan.h"
+#include "trace_output.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ int copywoAPP2(int in, std::uint64_t start, int size, int out)
     if (end < 0)
         return -1;
     if (end != size)
-        std::printf("Resize %d -> %d\n", size, end);
+        tracef("Resize %d -> %d\n", size, end);
     std::vector<PicturePiece> pieces;
     if (!planWithoutMPSegment(picture, end, pieces))
         return -1;

@@ -16,6 +16,7 @@
 
 #include "picture_copy.h"
 #include "picture_output.h"
+#include "trace_output.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ bool findFreeName(char (&name)[MPO_NAME_CAPACITY], const char *folder, const cha
     struct stat status {};
     for (;; ++suffix) {
         if (!composeName(name, folder, baseName, number, suffix)) {
-            std::puts("Output Name Too Long.");
+            traceLine("Output Name Too Long.");
             return false;
         }
         if (stat(name, &status) != 0)
@@ -123,7 +124,7 @@ int createOutput(char (&name)[MPO_NAME_CAPACITY], const Walk &walk, int number, 
         ++suffix;
         if (!findFreeName(name, walk.saveFolder, walk.index.baseName, number, suffix))
             return -1;
-        std::puts(name);
+        traceLine(name);
     }
 }
 
@@ -165,7 +166,7 @@ int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **
     std::FILE *input = walk.index.input.get();
     const std::uint64_t start = pictureStart(entry, walk.index.baseOffset);
     if (fseeko(input, static_cast<off_t>(start), SEEK_SET) != 0) {
-        std::puts("Not found data start offset.");
+        traceLine("Not found data start offset.");
         return cannotReach;
     }
     // Saving copies from the file; only a picture handed back is read whole.
@@ -187,7 +188,7 @@ int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **
     const bool named = walk.saveFolder != nullptr &&
                        findFreeName(name, walk.saveFolder, walk.index.baseName, number, suffix);
     if (named)
-        std::puts(name);
+        traceLine(name);
     if (loading) {
         if (outBuffer != nullptr && outSize != nullptr) {
             *outBuffer = picture.release();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "mpo.h"
+#include "trace_output.h"
 
 // `count` bytes of the picture from `offset`, to be written as they are.
 struct PicturePiece {
@@ -49,13 +50,13 @@ int findLastEOI(Bytes &bytes, int size)
         const int earlier = bytes.byteAt(i - 1), later = bytes.byteAt(i);
         if (earlier < 0 || later < 0)
             return -1;
-        std::printf(" %x %x\n", static_cast<unsigned>(static_cast<signed char>(earlier)),
+        tracef(" %x %x\n", static_cast<unsigned>(static_cast<signed char>(earlier)),
                     static_cast<unsigned>(static_cast<signed char>(later)));
         if (later == 0xD9 && earlier == 0xFF)
             return i + 1;
         i -= earlier == 0xD9 ? 1 : 2;
     }
-    std::printf("EOI Not Found.");
+    tracef("EOI Not Found.");
     return -1;
 }
 

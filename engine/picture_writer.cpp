@@ -6,6 +6,7 @@
 
 #include "mpo.h"
 #include "picture_plan.h"
+#include "trace_output.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ int writewoAPP2(const unsigned char *picture, int size, std::FILE *out)
     if (end < 0)
         return -1;
     if (end != size)
-        std::printf("Resize %d -> %d\n", size, end);
+        tracef("Resize %d -> %d\n", size, end);
     HeldBytes bytes{picture};
     std::vector<PicturePiece> pieces;
     if (!planWithoutMPSegment(bytes, end, pieces))

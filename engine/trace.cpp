@@ -7,6 +7,7 @@
 
 #include "file_system_stats.h"
 #include "mpo.h"
+#include "trace_output.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ public:
     {
         hex[hexLength] = '\0';
         chars[charsLength] = '\0';
-        std::printf("0x%08x:%s %s\n", static_cast<unsigned>(offset), hex, chars);
+        tracef("0x%08x:%s %s\n", static_cast<unsigned>(offset), hex, chars);
         *this = HexDumpLine{};
     }
 
@@ -85,16 +86,16 @@ int dumphex(const unsigned char *bytes, int length)
 int dumpMPEntry(const MPEntry *entry)
 {
     const std::uint32_t attribute = entry->attribute;
-    std::putchar('|');
-    std::putchar(attribute & MP_DEPENDENT_PARENT ? 'p' : '-');
-    std::putchar(attribute & MP_DEPENDENT_CHILD ? 'c' : '-');
-    std::putchar(attribute & MP_REPRESENTATIVE ? 'r' : '-');
-    std::putchar('|');
-    std::printf("Reserved=0x%x DataType=0x%x\n", (attribute >> 27) & 0x3u, (attribute >> 24) & 0x7u);
-    std::printf("      Size = %d (0x%8x)\n", static_cast<int>(entry->Size), entry->Size);
-    std::printf("DataOffset = %d (0x%8x)\n", static_cast<int>(entry->DataOffset), entry->DataOffset);
-    std::printf("    Entry1 = 0x%x\n", static_cast<unsigned>(entry->Entry1));
-    std::printf("    Entry2 = 0x%x\n", static_cast<unsigned>(entry->Entry2));
+    traceChar('|');
+    traceChar(attribute & MP_DEPENDENT_PARENT ? 'p' : '-');
+    traceChar(attribute & MP_DEPENDENT_CHILD ? 'c' : '-');
+    traceChar(attribute & MP_REPRESENTATIVE ? 'r' : '-');
+    traceChar('|');
+    tracef("Reserved=0x%x DataType=0x%x\n", (attribute >> 27) & 0x3u, (attribute >> 24) & 0x7u);
+    tracef("      Size = %d (0x%8x)\n", static_cast<int>(entry->Size), entry->Size);
+    tracef("DataOffset = %d (0x%8x)\n", static_cast<int>(entry->DataOffset), entry->DataOffset);
+    tracef("    Entry1 = 0x%x\n", static_cast<unsigned>(entry->Entry1));
+    tracef("    Entry2 = 0x%x\n", static_cast<unsigned>(entry->Entry2));
     return 0;
 }
 
@@ -145,15 +146,15 @@ std::string mpTypeName(std::uint32_t attribute)
 
 void printFileSystemStats(const char *path, const struct statvfs &stats)
 {
-    std::puts(path);
-    std::printf(" f_bavail = %d\n", asInt(stats.f_bavail));
-    std::printf("  f_bfree = %d\n", asInt(stats.f_bfree));
-    std::printf(" f_blocks = %d\n", asInt(stats.f_blocks));
-    std::printf("  f_bsize = %ld\n", asLong(stats.f_bsize));
-    std::printf(" f_favail = %ld\n", asLong(stats.f_favail));
-    std::printf("  f_ffree = %d\n", asInt(stats.f_ffree));
-    std::printf("  f_files = %d\n", asInt(stats.f_files));
-    std::printf("f_namemax = %d\n", asInt(stats.f_namemax));
+    traceLine(path);
+    tracef(" f_bavail = %d\n", asInt(stats.f_bavail));
+    tracef("  f_bfree = %d\n", asInt(stats.f_bfree));
+    tracef(" f_blocks = %d\n", asInt(stats.f_blocks));
+    tracef("  f_bsize = %ld\n", asLong(stats.f_bsize));
+    tracef(" f_favail = %ld\n", asLong(stats.f_favail));
+    tracef("  f_ffree = %d\n", asInt(stats.f_ffree));
+    tracef("  f_files = %d\n", asInt(stats.f_files));
+    tracef("f_namemax = %d\n", asInt(stats.f_namemax));
 }
 
 std::uint64_t getfreespace(const char *path)
@@ -161,7 +162,7 @@ std::uint64_t getfreespace(const char *path)
     struct statvfs stats {};
     const int result = statvfs(path, &stats);
     if (result != 0) {
-        std::printf("Error = %d\n", result);
+        tracef("Error = %d\n", result);
         return MPO_FREESPACE_UNKNOWN;
     }
     printFileSystemStats(path, stats);
