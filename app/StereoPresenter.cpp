@@ -52,9 +52,14 @@ StereoPresenter::StereoPresenter(StereoMode &mode, ZorImageView &view, QObject *
     connect(&decoder_, &PairDecoder::decoded, this, &StereoPresenter::pairDecoded);
     connect(&view_, &ZorImageView::resized, this, &StereoPresenter::viewResized);
     connect(&wiggle_, &QTimer::timeout, this, &StereoPresenter::nextWiggleFrame);
+    connect(&prefetcher_, &PicturePrefetcher::prepared, this, &StereoPresenter::backgroundPictureReady);
 }
 
-void StereoPresenter::startFile() { mode_.resetOffsets(); }
+void StereoPresenter::startFile()
+{
+    mode_.resetOffsets();
+    number_ = 0;
+}
 
 imaging::PixelSize StereoPresenter::pictureSize() const
 {
@@ -63,6 +68,8 @@ imaging::PixelSize StereoPresenter::pictureSize() const
 
 void StereoPresenter::showPicture(const QByteArray &shown, int number, int count, const PictureSource &source)
 {
+    forwards_ = number >= number_;
+    awaitingPicture_ = false;
     shown_ = shown;
     number_ = number;
     count_ = count;
@@ -93,9 +100,34 @@ void StereoPresenter::showFlat(const QString &reason)
     pair_.reset();
     left_.clear();
     right_.clear();
-    view_.setPicture(shown_);
+    showFlatPicture();
     if (!reason.isEmpty())
         emit message(tr("%1: shown flat").arg(reason));
+}
+
+void StereoPresenter::showFlatPicture()
+{
+    awaitingPicture_ = false;
+    // A view not on screen yet has no final size to decode for.
+    if (!source_ || !view_.isVisible())
+        return view_.setPicture(shown_);
+    const QSize viewSize = view_.size();
+    PicturePrefetcher::Taken taken = prefetcher_.take(shown_, number_, viewSize, source_);
+    if (taken.outcome == PicturePrefetcher::Outcome::Pending) {
+        awaitingPicture_ = true;  // the picture on screen stays until this one is decoded
+        return;
+    }
+    if (taken.outcome == PicturePrefetcher::Outcome::Ready)
+        view_.setPreparedPicture(shown_, taken.picture.image, taken.picture.fullSize);
+    else
+        view_.setPicture(shown_);
+    prefetcher_.readAround(source_, number_, count_, forwards_, viewSize);
+}
+
+void StereoPresenter::backgroundPictureReady()
+{
+    if (awaitingPicture_)
+        showFlatPicture();
 }
 
 void StereoPresenter::requestDecode()

@@ -2,7 +2,8 @@
 // decodes it, or as a stereo view of its pair, decoded at the size shown
 // (both pictures at once, off the main thread) and composed for the view.
 // A file that holds no pair, or a pair that cannot be shown in stereo, is
-// shown flat with a short message saying why.
+// shown flat with a short message saying why. Flat pictures next to the one
+// on show are decoded ahead.
 #pragma once
 
 #include <QByteArray>
@@ -13,6 +14,7 @@
 #include <memory>
 
 #include "PairDecoder.h"
+#include "PicturePrefetcher.h"
 
 class StereoMode;
 class ZorImageView;
@@ -49,6 +51,8 @@ signals:
 private:
     void showAgain();
     void showFlat(const QString &reason);
+    void showFlatPicture();
+    void backgroundPictureReady();
     void requestDecode();
     void pairDecoded(std::shared_ptr<stereo::DecodedPair> pair);
     void compose();
@@ -58,9 +62,12 @@ private:
     StereoMode &mode_;
     ZorImageView &view_;
     PairDecoder decoder_;
+    PicturePrefetcher prefetcher_;
     QTimer wiggle_;
     QByteArray shown_, left_, right_;
     int number_ = 0, count_ = 0;
+    bool forwards_ = true;          // the way the user last stepped
+    bool awaitingPicture_ = false;  // the flat picture is decoding in the background
     PictureSource source_;
     std::shared_ptr<stereo::DecodedPair> pair_;  // decoded for the view
     QImage wiggleFrames_[2];

@@ -51,6 +51,15 @@ void ZorImageView::setPicture(const QByteArray &encoded)
     update();
 }
 
+void ZorImageView::setPreparedPicture(const QByteArray &encoded, const QImage &decoded, QSize fullSize)
+{
+    encoded_ = encoded;
+    image_ = decoded;
+    fullSize_ = fullSize;
+    pending_ = false;
+    update();
+}
+
 void ZorImageView::setComposedPicture(const QImage &picture)
 {
     encoded_.clear();
@@ -66,12 +75,16 @@ void ZorImageView::setBackground(const QColor &colour)
     update();
 }
 
+QSize ZorImageView::fittedSize(QSize picture, QSize view)
+{
+    if (!view.isEmpty() && (picture.width() > view.width() || picture.height() > view.height()))
+        picture.scale(view, Qt::KeepAspectRatio);
+    return picture;
+}
+
 QSize ZorImageView::shownSize(QSize picture) const
 {
-    if (scaling_ == ImageScaling::ProportionallyDown && !size().isEmpty() &&
-        (picture.width() > width() || picture.height() > height()))
-        picture.scale(size(), Qt::KeepAspectRatio);
-    return picture;
+    return scaling_ == ImageScaling::ProportionallyDown ? fittedSize(picture, size()) : picture;
 }
 
 void ZorImageView::decode()
@@ -150,11 +163,13 @@ void ZorImageView::dropEvent(QDropEvent *event)
 void ZorImageView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), background_);
     if (image_.isNull())
-        return;
+        return painter.fillRect(rect(), background_);
     const QSize shown = shownSize(image_.size());
     const QRect area(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Only the margins around the picture take the background colour.
+    for (const QRect &margin : QRegion(rect()).subtracted(area))
+        painter.fillRect(margin, background_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, shown != image_.size());
     painter.drawImage(area, image_);
 }

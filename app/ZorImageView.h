@@ -22,6 +22,9 @@ public:
     // Shows the picture in these bytes (any format Qt reads); empty or
     // undecodable bytes show nothing.
     void setPicture(const QByteArray &encoded);
+    // Shows the picture in these bytes as already decoded (and perhaps
+    // brought to the size shown); `fullSize` is the picture's own size.
+    void setPreparedPicture(const QByteArray &encoded, const QImage &decoded, QSize fullSize);
     // Shows a picture made for the view (such as a stereo view); it is not
     // decoded again when the view grows.
     void setComposedPicture(const QImage &picture);
@@ -31,6 +34,9 @@ public:
     // The picture as decoded for the view.
     const QImage &image() const { return image_; }
     void setImageScaling(ImageScaling scaling);
+    // The size a picture of `picture` is shown at in a view of `view` when
+    // scaled proportionally down: the largest that fits, never enlarged.
+    static QSize fittedSize(QSize picture, QSize view);
 
     // The target receives `action`, a slot taking the view, on each drop.
     void setTarget(QObject *target, const char *action);

@@ -1,0 +1,110 @@
+// Reading ahead: the pictures next to the one on show are decoded in the
+// background at the size shown, quietly; a step puts them up at once, a
+// picture changed on disk is never shown from an older decode, and while the
+// background is busy a step leaves the main thread free and only the latest
+// step's picture is decoded next.
+#include <QSignalSpy>
+#include <QTest>
+#include <future>
+
+#include "PicturePrefetcher.h"
+#include "viewer_test_support.h"
+
+namespace {
+
+QByteArray jpegBytes(QSize size, QColor colour)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "JPEG", 95);
+    return bytes;
+}
+
+Bytes asBytes(const QByteArray &bytes) { return Bytes(bytes.begin(), bytes.end()); }
+
+// Four pictures larger than the view, picture n in colour n.
+const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::magenta};
+
+Bytes fourPictures(QColor second = colours[1])
+{
+    MPOBuilder builder;
+    for (int n = 0; n < 4; ++n)
+        builder.add(asBytes(jpegBytes(QSize(1600, 1200), n == 1 ? second : colours[n])), n == 0 ? representativeFlag : 0u);
+    return builder.build().bytes;
+}
+
+bool isAbout(QRgb pixel, QColor colour)
+{
+    return std::abs(qRed(pixel) - colour.red()) < 8 && std::abs(qGreen(pixel) - colour.green()) < 8 &&
+           std::abs(qBlue(pixel) - colour.blue()) < 8;
+}
+
+}  // namespace
+
+TEST_F(ViewerTest, NeighboursAreReadAheadQuietlyAndShownUnlessTheyChanged)
+{
+    const QString path = write("four.mpo", fourPictures());
+    testing::internal::CaptureStdout();
+    open(Way::OpenPanel, path);
+    QTest::qWait(400);  // picture 2 is read ahead meanwhile
+    const QSize fitted = ZorImageView::fittedSize(QSize(1600, 1200), o().image->size());
+    controller().nextAction();
+    EXPECT_EQ(o().image->image().size(), fitted) << "decoded ahead, at the size shown";
+    EXPECT_TRUE(isAbout(o().image->image().pixel(5, 5), colours[1]));
+    o().currentTextField->setText("4");
+    controller().changeCurrentNum();
+    EXPECT_NE(o().image->image().size(), fitted) << "not read ahead: decoded at an eighths scale";
+    EXPECT_TRUE(isAbout(o().image->image().pixel(5, 5), colours[3]));
+    const std::vector<std::string> trace = linesOf(testing::internal::GetCapturedStdout());
+    EXPECT_EQ(std::count(trace.begin(), trace.end(), "File Size = " + std::to_string(fourPictures().size())), 3)
+        << "one engine run in the trace for each of the three the user asked for";
+
+    // Picture 3 is read ahead from 4; then the file changes under it.
+    QTest::qWait(400);
+    write("four.mpo", fourPictures(colours[4]));
+    o().currentTextField->setText("2");
+    controller().changeCurrentNum();
+    EXPECT_TRUE(isAbout(o().image->image().pixel(5, 5), colours[4])) << "the bytes read now, not an older decode";
+}
+
+TEST_F(ViewerTest, WhileTheBackgroundIsBusyAStepWaitsNotAndOnlyTheLatestIsDecoded)
+{
+    std::promise<void> release;
+    const std::shared_future<void> released = release.get_future().share();
+    QByteArray pictures[5];
+    for (int n = 1; n <= 4; ++n)
+        pictures[n] = jpegBytes(QSize(400 + 40 * n, 300), colours[n - 1]);
+    const auto source = [&](int n) {
+        if (n == 2)
+            released.wait();  // the background stays busy with picture 2
+        return pictures[n];
+    };
+    const QSize view(200, 200);
+    PicturePrefetcher prefetcher;
+    QSignalSpy decoded(&prefetcher, &PicturePrefetcher::prepared);
+    prefetcher.readAround(source, 1, 4, true, view);
+    QCoreApplication::processEvents();  // reading ahead starts: picture 2
+
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_EQ(prefetcher.take(pictures[3], 3, view, source).outcome, PicturePrefetcher::Outcome::Pending);
+    EXPECT_EQ(prefetcher.take(pictures[4], 4, view, source).outcome, PicturePrefetcher::Outcome::Pending);
+    EXPECT_LT(waited.elapsed(), 2 * PicturePrefetcher::waitMs + 10);
+
+    release.set_value();
+    PicturePrefetcher::Taken latest;
+    for (int tries = 0; tries < 50; ++tries) {
+        decoded.wait(100);
+        if ((latest = prefetcher.take(pictures[4], 4, view, source)).outcome == PicturePrefetcher::Outcome::Ready)
+            break;
+    }
+    ASSERT_EQ(latest.outcome, PicturePrefetcher::Outcome::Ready);
+    EXPECT_EQ(latest.picture.image.size(), ZorImageView::fittedSize(QSize(560, 300), view));
+    EXPECT_EQ(latest.picture.fullSize, QSize(560, 300));
+    EXPECT_EQ(prefetcher.take(pictures[2], 2, view, source).outcome, PicturePrefetcher::Outcome::Ready);
+    EXPECT_EQ(prefetcher.take(pictures[3], 3, view, source).outcome, PicturePrefetcher::Outcome::DecodeHere)
+        << "a step passed by is not decoded";
+}
