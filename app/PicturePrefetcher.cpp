@@ -1,6 +1,7 @@
 #include "PicturePrefetcher.h"
 
 #include <QPainter>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "JpegDecoder.h"
@@ -53,20 +54,21 @@ PicturePrefetcher::Taken PicturePrefetcher::take(const QByteArray &bytes, int nu
     std::unique_lock lock(lock_);
     if (auto picture = keptLocked(hash, view))
         return {Outcome::Ready, std::move(*picture)};
-    // With the background free, decoding here is quickest; while it is busy
+    // With the background free, decoding here is quickest. While it is busy
     // (steps faster than it decodes, as with a key held) the picture is
-    // decoded there next, and the main thread stays free.
+    // decoded there, next, and the main thread stays free.
     if (failed_ == hash || !running_)
         return {Outcome::DecodeHere, {}};
-    const bool underWay = last_ && last_->number == number && last_->view == view;
-    if (!underWay) {  // decoded next, from the bytes at hand
+    if (!(last_ && last_->number == number && last_->view == view)) {
         plan_.clear();
         plan_.push_back({source, number, view, bytes});
-        return {Outcome::Pending, {}};
     }
-    jobEnded_.wait_for(lock, std::chrono::milliseconds(waitMs), [&] { return keptLocked(hash, view).has_value(); });
+    jobEnded_.wait_for(lock, std::chrono::milliseconds(waitMs),
+                       [&] { return !running_ || keptLocked(hash, view).has_value(); });
     if (auto picture = keptLocked(hash, view))
         return {Outcome::Ready, std::move(*picture)};
+    lock.unlock();
+    startNext();  // when the background just became free
     return {Outcome::Pending, {}};
 }
 
@@ -77,7 +79,8 @@ void PicturePrefetcher::readAround(const PictureSource &source, int number, int 
     for (int n : {ahead, behind})
         if (n >= 1 && n <= count)
             plan_.push_back({source, n, view, {}});
-    startNext();
+    // Once the picture on show is painted, which reading ahead would slow.
+    QTimer::singleShot(0, this, &PicturePrefetcher::startNext);
 }
 
 void PicturePrefetcher::startNext()

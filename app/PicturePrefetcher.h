@@ -43,8 +43,8 @@ public:
     ~PicturePrefetcher() override;
 
     // Picture `number`, whose bytes are `bytes`, for a view of `view`: kept,
-    // or to be decoded here, or, while the background is busy, decoded there
-    // next; the main thread waits for it only briefly.
+    // or to be decoded here once the background is free, or, while it stays
+    // busy, decoded there next; the main thread waits for it only briefly.
     Taken take(const QByteArray &bytes, int number, QSize view, const PictureSource &source);
     // Reads ahead around picture `number` of `count`, the way the user went
     // last (`forwards`) first, for a view of `view`. Earlier plans are dropped.
