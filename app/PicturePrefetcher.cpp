@@ -52,23 +52,28 @@ PicturePrefetcher::Taken PicturePrefetcher::take(const QByteArray &bytes, int nu
 {
     const std::size_t hash = hashOf(bytes);
     std::unique_lock lock(lock_);
-    if (auto picture = keptLocked(hash, view))
+    if (auto picture = keptLocked(hash, view)) {
+        stepsOutrunDecoding_ = false;
         return {Outcome::Ready, std::move(*picture)};
-    // With the background free, decoding here is quickest. While it is busy
-    // (steps faster than it decodes, as with a key held) the picture is
-    // decoded there, next, and the main thread stays free.
-    if (failed_ == hash || !running_)
+    }
+    // With the background free, decoding here is quickest. While steps come
+    // faster than it decodes (a key held) the picture is decoded there,
+    // next, and the main thread stays free.
+    if (failed_ == hash || (!running_ && !stepsOutrunDecoding_)) {
+        stepsOutrunDecoding_ = false;
         return {Outcome::DecodeHere, {}};
-    if (!(last_ && last_->number == number && last_->view == view)) {
+    }
+    if (!(running_ && last_ && last_->number == number && last_->view == view)) {
         plan_.clear();
         plan_.push_back({source, number, view, bytes});
     }
-    jobEnded_.wait_for(lock, std::chrono::milliseconds(waitMs),
-                       [&] { return !running_ || keptLocked(hash, view).has_value(); });
+    lock.unlock();
+    startNext();  // when the background is free
+    lock.lock();
+    jobEnded_.wait_for(lock, std::chrono::milliseconds(waitMs), [&] { return keptLocked(hash, view).has_value(); });
+    stepsOutrunDecoding_ = !keptLocked(hash, view);
     if (auto picture = keptLocked(hash, view))
         return {Outcome::Ready, std::move(*picture)};
-    lock.unlock();
-    startNext();  // when the background just became free
     return {Outcome::Pending, {}};
 }
 

@@ -78,7 +78,8 @@ private:
     QThreadPool pool_;  // one thread of its own, beside the pair decoder's
     QFutureWatcher<void> watcher_;
     std::deque<Job> plan_;     // main thread only
-    std::optional<Job> last_;  // the job started last
+    std::optional<Job> last_;            // the job started last
+    bool stepsOutrunDecoding_ = false;  // the last step had to wait for the background
 
     std::mutex lock_;  // guards what follows, shared with the background thread
     std::condition_variable jobEnded_;

@@ -132,11 +132,34 @@ void StereoPresenter::backgroundPictureReady()
 
 void StereoPresenter::requestDecode()
 {
+    decoder_.request(pairRequest(left_, right_));
+}
+
+PairDecoder::Request StereoPresenter::pairRequest(const QByteArray &left, const QByteArray &right) const
+{
     const stereo::Layout layout = stereo::layoutOf(*mode_.view());
     const QSize viewSize = view_.size();
-    decoder_.request({left_, right_, [layout, viewSize](imaging::PixelSize full) {
-                          return fittedPictureSize(full, layout, viewSize);
-                      }});
+    return {left, right,
+            [layout, viewSize](imaging::PixelSize full) { return fittedPictureSize(full, layout, viewSize); },
+            qHashMulti(0, viewSize, layout.across, layout.down)};
+}
+
+// In a series, the pair a step the same way would show, decoded meanwhile.
+void StereoPresenter::readPairAhead()
+{
+    const int next = forwards_ ? number_ + 1 : number_ - 1;
+    if (count_ <= 2 || !source_ || next < 1 || next > count_)
+        return;
+    const stereo::PairNumbers pair = stereo::pairFor(next, count_), shown = stereo::pairFor(number_, count_);
+    if (pair.left == shown.left && pair.right == shown.right)
+        return;
+    const PairDecoder::Request sized = pairRequest({}, {});
+    decoder_.readAhead([sized, pair, source = source_] {
+        PairDecoder::Request request = sized;
+        request.left = source(pair.left);
+        request.right = source(pair.right);
+        return request;
+    });
 }
 
 void StereoPresenter::pairDecoded(std::shared_ptr<stereo::DecodedPair> pair)
@@ -151,6 +174,7 @@ void StereoPresenter::pairDecoded(std::shared_ptr<stereo::DecodedPair> pair)
     pair_ = std::move(pair);
     compose();
     emit pairShown();
+    readPairAhead();
     viewResized();  // the view may have grown while the pair decoded, as on start-up
 }
 

@@ -3,7 +3,7 @@
 // (both pictures at once, off the main thread) and composed for the view.
 // A file that holds no pair, or a pair that cannot be shown in stereo, is
 // shown flat with a short message saying why. Flat pictures next to the one
-// on show are decoded ahead.
+// on show, and in a series the next pair, are decoded ahead.
 #pragma once
 
 #include <QByteArray>
@@ -54,6 +54,8 @@ private:
     void showFlatPicture();
     void backgroundPictureReady();
     void requestDecode();
+    PairDecoder::Request pairRequest(const QByteArray &left, const QByteArray &right) const;
+    void readPairAhead();
     void pairDecoded(std::shared_ptr<stereo::DecodedPair> pair);
     void compose();
     void viewResized();
