@@ -147,6 +147,31 @@ TEST_F(StereoViewTest, SteppingWhileAPairDecodesKeepsOnePairWaitingAndShowsTheLa
     EXPECT_TRUE(near(shownPixel(100, 10), yellow));
 }
 
+TEST_F(StereoViewTest, TheNextPairIsDecodedAheadQuietlyAndAKeptPairNeverShowsOldBytes)
+{
+    choose(stereo::View::Parallel);
+    const QString path = write("series.mpo", series({red, blue, green, yellow}).bytes);
+    ASSERT_TRUE(openPair(path));
+    testing::internal::CaptureStdout();
+    QTest::qWait(300);  // pair 2 and 3 decodes ahead meanwhile
+    QSignalSpy shown(&presenter(), &StereoPresenter::pairShown);
+    controller().nextAction();
+    ASSERT_TRUE(!shown.isEmpty() || shown.wait(5000));
+    QTest::qWait(300);  // and now pair 3 and 4
+    const std::vector<std::string> trace = linesOf(testing::internal::GetCapturedStdout());
+    EXPECT_TRUE(near(shownPixel(10, 10), blue));
+    EXPECT_TRUE(near(shownPixel(100, 10), green));
+    EXPECT_EQ(std::count_if(trace.begin(), trace.end(), [](const std::string &line) { return line.rfind("File Size", 0) == 0; }), 2)
+        << "the step's picture and its partner; nothing read ahead";
+
+    write("series.mpo", series({red, blue, green, red}).bytes);
+    shown.clear();
+    controller().nextAction();  // pair 3 and 4, decoded ahead from the old bytes
+    ASSERT_TRUE(!shown.isEmpty() || shown.wait(5000));
+    EXPECT_TRUE(near(shownPixel(10, 10), green));
+    EXPECT_TRUE(near(shownPixel(100, 10), red));
+}
+
 TEST_F(StereoViewTest, ExportWritesTheViewAtFullSizeAndNeverReplacesAFile)
 {
     const QString pair = write("pair.MPO", series({red, blue}).bytes);
