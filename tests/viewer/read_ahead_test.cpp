@@ -14,16 +14,9 @@ namespace {
 
 QByteArray jpegBytes(QSize size, QColor colour)
 {
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "JPEG", 95);
-    return bytes;
+    const Bytes bytes = jpegOf(size, colour);
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
-
-Bytes asBytes(const QByteArray &bytes) { return Bytes(bytes.begin(), bytes.end()); }
 
 // Four pictures larger than the view, picture n in colour n.
 const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::magenta};
@@ -32,14 +25,8 @@ Bytes fourPictures(QColor second = colours[1])
 {
     MPOBuilder builder;
     for (int n = 0; n < 4; ++n)
-        builder.add(asBytes(jpegBytes(QSize(1600, 1200), n == 1 ? second : colours[n])), n == 0 ? representativeFlag : 0u);
+        builder.add(jpegOf(QSize(1600, 1200), n == 1 ? second : colours[n]), n == 0 ? representativeFlag : 0u);
     return builder.build().bytes;
-}
-
-bool isAbout(QRgb pixel, QColor colour)
-{
-    return std::abs(qRed(pixel) - colour.red()) < 8 && std::abs(qGreen(pixel) - colour.green()) < 8 &&
-           std::abs(qBlue(pixel) - colour.blue()) < 8;
 }
 
 }  // namespace
@@ -53,11 +40,11 @@ TEST_F(ViewerTest, NeighboursAreReadAheadQuietlyAndShownUnlessTheyChanged)
     const QSize fitted = ZorImageView::fittedSize(QSize(1600, 1200), o().image->size());
     controller().nextAction();
     EXPECT_EQ(o().image->image().size(), fitted) << "decoded ahead, at the size shown";
-    EXPECT_TRUE(isAbout(o().image->image().pixel(5, 5), colours[1]));
+    EXPECT_TRUE(near(o().image->image().pixel(5, 5), colours[1]));
     o().currentTextField->setText("4");
     controller().changeCurrentNum();
     EXPECT_NE(o().image->image().size(), fitted) << "not read ahead: decoded at an eighths scale";
-    EXPECT_TRUE(isAbout(o().image->image().pixel(5, 5), colours[3]));
+    EXPECT_TRUE(near(o().image->image().pixel(5, 5), colours[3]));
     const std::vector<std::string> trace = linesOf(testing::internal::GetCapturedStdout());
     EXPECT_EQ(std::count(trace.begin(), trace.end(), "File Size = " + std::to_string(fourPictures().size())), 3)
         << "one engine run in the trace for each of the three the user asked for";
@@ -67,7 +54,7 @@ TEST_F(ViewerTest, NeighboursAreReadAheadQuietlyAndShownUnlessTheyChanged)
     write("four.mpo", fourPictures(colours[4]));
     o().currentTextField->setText("2");
     controller().changeCurrentNum();
-    EXPECT_TRUE(isAbout(o().image->image().pixel(5, 5), colours[4])) << "the bytes read now, not an older decode";
+    EXPECT_TRUE(near(o().image->image().pixel(5, 5), colours[4])) << "the bytes read now, not an older decode";
 }
 
 TEST_F(ViewerTest, WhileTheBackgroundIsBusyAStepWaitsNotAndOnlyTheLatestIsDecoded)

@@ -10,16 +10,7 @@
 
 namespace {
 
-Bytes solidJpeg(QColor colour, QSize size = QSize(64, 48))
-{
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "JPEG", 95);
-    return Bytes(bytes.begin(), bytes.end());
-}
+Bytes solidJpeg(QColor colour, QSize size = QSize(64, 48)) { return jpegOf(size, colour); }
 
 const QColor red(220, 40, 40), blue(40, 120, 220), green(40, 200, 60), yellow(230, 210, 40);
 
@@ -30,12 +21,6 @@ BuiltMPO series(const std::vector<QColor> &colours)
     for (const QColor &colour : colours)
         builder.add(solidJpeg(colour), 0x00020002u | (builder.pictures.empty() ? representativeFlag : 0u));
     return builder.build();
-}
-
-bool near(QRgb pixel, QColor colour)
-{
-    return std::abs(qRed(pixel) - colour.red()) < 12 && std::abs(qGreen(pixel) - colour.green()) < 12 &&
-           std::abs(qBlue(pixel) - colour.blue()) < 12;
 }
 
 struct StereoViewTest : ViewerTest {

@@ -54,15 +54,22 @@ private:
     static QString next(QStringList &answers) { return answers.isEmpty() ? QString() : answers.takeFirst(); }
 };
 
-inline Bytes jpegOf(QSize size)
+inline Bytes jpegOf(QSize size, QColor colour = Qt::darkCyan)
 {
     QImage picture(size, QImage::Format_RGB32);
-    picture.fill(Qt::darkCyan);
+    picture.fill(colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     picture.save(&buffer, "JPEG", 90);
     return Bytes(bytes.begin(), bytes.end());
+}
+
+// Whether a shown pixel has about this colour, as a JPEG gives it back.
+inline bool near(QRgb pixel, QColor colour)
+{
+    return std::abs(qRed(pixel) - colour.red()) < 12 && std::abs(qGreen(pixel) - colour.green()) < 12 &&
+           std::abs(qBlue(pixel) - colour.blue()) < 12;
 }
 
 // `count` pictures, picture n being (56 + 8n) x 48 pixels so a test can tell
