@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs the build into a scratch prefix and checks that a desktop would
-# find the programs, the desktop entry, the .mpo type, the icon and the texts.
+# find the programs, the desktop entry, the .mpo type, the icon and the texts,
+# and that no program, built or installed, looks for libraries in the folder
+# it is started from (an empty run path entry).
 # usage: install_test.sh BUILD_FOLDER
 set -eu
 prefix=$(mktemp -d)
@@ -20,4 +22,12 @@ if command -v update-mime-database >/dev/null; then
     update-mime-database "$prefix/share/mime"
     grep -q 'image/x-mpo:\*\.mpo' "$prefix/share/mime/globs"
 fi
+for program in mpoview mposplit mpojoin mpostereo; do
+    for built in "$1/$program" "$1/app/$program" "$prefix/bin/$program"; do
+        [ -f "$built" ] || continue
+        if readelf -d "$built" | grep -E 'R(UN)?PATH' | grep -qE '\[:|::|:\]|\[\]'; then
+            echo "empty run path entry: $built"; exit 1
+        fi
+    done
+done
 echo "installed and found"
