@@ -1,12 +1,8 @@
 #include "jpeg_layout.h"
 
-#include "file_window.h"
-
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
 #include <cstring>
+
+#include "file_window.h"
 
 namespace {
 
@@ -53,22 +49,16 @@ std::string readHeader(FileWindow &file, JpegLayout &layout)
     }
 }
 
-// Just past the last FF D9 at or after `from`, searched block by block from
-// the end (blocks overlap by a byte, for a pair across two); 0 if none.
-std::uint64_t lastEoiEnd(int fd, std::uint64_t size, std::uint64_t from)
+// Just past the last FF D9 at or after `from`, searched from the end (the
+// window reads backwards a block at a time); 0 if none.
+std::uint64_t lastEoiEnd(FileWindow &file, std::uint64_t from)
 {
-    std::vector<unsigned char> block(1 << 16);
-    for (std::uint64_t end = size; end >= from + 2;) {
-        const std::uint64_t begin = std::max(from, end - std::min<std::uint64_t>(end, block.size()));
-        const std::size_t count = std::size_t(end - begin);
-        if (!readExactly(fd, begin, block.data(), count))
+    for (std::uint64_t end = file.size(); end >= from + 2; --end) {
+        const int last = file.byteAt(end - 1), before = file.byteAt(end - 2);
+        if (last < 0 || before < 0)
             return 0;
-        for (std::size_t i = count; i >= 2; --i)
-            if (block[i - 2] == 0xFF && block[i - 1] == markerEOI)
-                return begin + i;
-        if (begin == from)
-            break;
-        end = begin + 1;
+        if (before == 0xFF && last == markerEOI)
+            return end;
     }
     return 0;
 }
@@ -119,7 +109,7 @@ std::string readJpegLayout(int fd, std::uint64_t size, bool firstPictureOnly, Jp
     if (std::string problem = readHeader(file, layout); !problem.empty())
         return problem;
     layout.dataEnd = firstPictureOnly && layout.multiPicture ? firstPictureEnd(file, layout.dataAt)
-                                                             : lastEoiEnd(fd, size, layout.dataAt + 2);
+                                                             : lastEoiEnd(file, layout.dataAt + 2);
     if (layout.dataEnd == 0)
         return "is cut short (no EOI after its picture data)";
     return "";
