@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "mp_attributes.h"
 #include "mpo.h"
 #include "mpo_joiner.h"
 
@@ -95,6 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     static const Sandbox sandbox;
     std::ofstream(sandbox.input, std::ios::binary).write(reinterpret_cast<const char *>(data), std::streamsize(size));
+    (void)readMPAttributes(data, size);  // the sanitizers watch its reads
     for (int mode : {MPO_LOAD_ONE, MPO_SAVE_ONE, MPO_SAVE_ALL}) {
         int count = 0, representative = 0, pictureSize = -1;
         unsigned char *picture = nullptr;

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "engine_test_support.h"
+#include "mp_attributes.h"
 
 namespace {
 
@@ -155,4 +156,34 @@ TEST(IndexRefusal, PathsThatCannotBeReadOrNamedAndOddButValidIndexes)
         EXPECT_TRUE(hasLines(run.trace, c.lines));
     }
     EXPECT_EQ(linesOf(runEngineOn(pair.bytes, 0, 0, "x.jpeg").trace)[3], "x.");  // the base name drops four characters
+}
+
+TEST(MPAttributes, ReadBehindTheIndexInBothByteOrdersAndNoneWhereTheBytesDoNotHoldThem)
+{
+    for (ByteOrder order : {ByteOrder::Big, ByteOrder::Little}) {
+        MPOBuilder builder = stereoLike(2, order);
+        builder.attributeTags = {{0xB000, 7, 4, 0x30313030}, {0xB101, 4, 1, 2}, {0xB204, 4, 1, 1},
+                                 {0xB205, 10, 1, std::uint32_t(-15), 10}, {0xB206, 5, 1, 77, 1000}};
+        const Bytes file = builder.build().bytes;
+        const MPAttributes read = readMPAttributes(file.data(), file.size());
+        EXPECT_EQ(read.individualNumber, 2u);
+        EXPECT_EQ(read.baseViewpoint, 1u);
+        EXPECT_EQ(read.convergenceAngle, -1.5);
+        EXPECT_EQ(read.baselineLength, 0.077);
+
+        builder.attributeTags = {{0xB101, 4, 1, 2}, {0xB205, 10, 1, 3, 0}, {0xB206, 5, 2, 1, 1}};
+        const Bytes odd = builder.build().bytes;
+        const MPAttributes partial = readMPAttributes(odd.data(), odd.size());
+        EXPECT_EQ(partial.individualNumber, 2u) << "a zero denominator or a count of 2 spoils only its own tag";
+        EXPECT_FALSE(partial.convergenceAngle || partial.baselineLength);
+    }
+    const BuiltMPO plain = stereoLike(2).build();
+    EXPECT_FALSE(readMPAttributes(plain.bytes.data(), plain.bytes.size()).any()) << "no attribute IFD";
+    MPOBuilder builder = stereoLike(2);
+    builder.attributeTags = {{0xB101, 4, 1, 2}};
+    const BuiltMPO built = builder.build();
+    for (std::size_t cut : {built.entriesAt + 40, built.app2At + 12, std::size_t(3)})
+        EXPECT_FALSE(readMPAttributes(built.bytes.data(), cut).any()) << "cut at " << cut;
+    const Bytes pointingOut = patched(built, built.entriesAt - 4, big32(0xFFFFFFF0));
+    EXPECT_FALSE(readMPAttributes(pointingOut.data(), pointingOut.size()).any());
 }

@@ -53,7 +53,8 @@ struct BuiltPicture {
 
 struct IfdTag {
     std::uint16_t tag, type;
-    std::uint32_t count, value;
+    std::uint32_t count, value;  // for a rational (types 5 and 10), the numerator
+    std::uint32_t denominator = 1;
 };
 
 struct BuiltMPO {
@@ -69,6 +70,7 @@ public:
     ByteOrder order = ByteOrder::Big;
     std::vector<BuiltPicture> pictures;
     std::vector<IfdTag> extraTags;  // written after the standard three
+    std::vector<IfdTag> attributeTags;  // an MP Attribute IFD behind the MP Entries, when given
     std::size_t ifdGap = 0;         // bytes between the MP header and the IFD
     Bytes trailing;                 // bytes after the last picture
     std::vector<Bytes> beforeMP = {exifSegment};  // picture 1's segments between SOI and the MP segment
@@ -87,7 +89,9 @@ public:
         tags.insert(tags.end(), extraTags.begin(), extraTags.end());
         const auto entriesOffset = std::uint32_t(8 + ifdGap + 2 + 12 * tags.size() + 4);
         tags[2].value = entriesOffset;
-        const std::size_t segmentLength = 2 + 4 + entriesOffset + 16 * count;
+        const auto attributesOffset = std::uint32_t(entriesOffset + 16 * count);
+        const std::size_t attributeBytes = attributeTags.empty() ? 0 : 2 + 20 * attributeTags.size() + 4;
+        const std::size_t segmentLength = 2 + 4 + attributesOffset + attributeBytes;
         Bytes before, behind;
         for (const Bytes &segment : beforeMP)
             before = before + segment;
@@ -122,10 +126,23 @@ public:
             else
                 put(t.value, 4);
         }
-        put(0, 4);
+        put(attributeTags.empty() ? 0 : attributesOffset, 4);
         for (std::size_t i = 0; i < pictures.size(); ++i) {
             put(pictures[i].attribute, 4), put(pictures[i].recordedSize.value_or(sizes[i]), 4);
             put(i == 0 ? 0 : std::uint32_t(built.starts[i] - built.baseOffset), 4), put(pictures[i].entry1, 2), put(0, 2);
+        }
+        if (!attributeTags.empty()) {
+            // Each tag's rational, if it is one, follows the IFD: 8 bytes a tag.
+            const auto rationals = std::uint32_t(attributesOffset + 2 + 12 * attributeTags.size() + 4);
+            put(std::uint32_t(attributeTags.size()), 2);
+            for (std::size_t i = 0; i < attributeTags.size(); ++i) {
+                const IfdTag &t = attributeTags[i];
+                const bool rational = t.type == 5 || t.type == 10;
+                put(t.tag, 2), put(t.type, 2), put(t.count, 4), put(rational ? rationals + 8 * std::uint32_t(i) : t.value, 4);
+            }
+            put(0, 4);
+            for (const IfdTag &t : attributeTags)
+                put(t.value, 4), put(t.denominator, 4);
         }
 
         Bytes &file = built.bytes;
