@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+#include "FolderFiles.h"
+
 class Panels;
 class QAction;
 class QLabel;
@@ -60,6 +62,8 @@ public:
     int totalCount() const { return totalCount_; }
     const QString &mpFileName() const { return mpFileName_; }
     const QString &mpSaveFolder() const { return mpSaveFolder_; }
+    // The file whose picture is on show (or whose loading failed last).
+    const QString &shownFile() const { return shownFile_; }
     std::optional<qint64> lastUpdate() const { return lastUpdate_; }
 
     // A setting as stored, else its registered default.
@@ -97,10 +101,22 @@ public slots:
     void splitSettingsCancelAction();
     void exportStereoViewAction();
     void makeMpoAction();
+    // The other picture files of the folder, and the recent files.
+    void nextFileAction() { openFolderFile(FolderFiles::Step::Next); }
+    void previousFileAction() { openFolderFile(FolderFiles::Step::Previous); }
+    void firstFileAction() { openFolderFile(FolderFiles::Step::First); }
+    void lastFileAction() { openFolderFile(FolderFiles::Step::Last); }
+    void openRecentFile(const QString &path);
+    void copyPictureAction();
 
 signals:
     // A short note for the status bar.
     void statusMessage(const QString &text);
+    // A file begins to show; a picture of it is put on show.
+    void fileStarted(const QString &path);
+    void pictureShown(const QString &path, const QByteArray &picture, int number);
+    // A recent file that is gone.
+    void recentFileMissing(const QString &path);
 
 private:
     QWidget *mainWindow() const;
@@ -112,6 +128,7 @@ private:
     void startFile();
     void showSinglePicture(const QString &path);
     void split(int mode, int selectNum);
+    void openFolderFile(FolderFiles::Step step);
 
     // What one engine call reports; `picture` is the caller's to free.
     struct EngineCall {
@@ -141,6 +158,7 @@ private:
     std::optional<qint64> lastUpdate_;  // when the current redraw interval began
     QString mpFileName_;
     QString mpSaveFolder_;
+    QString shownFile_;
 };
 
 // The engine's progress callback: forwards to the controller in `context`.

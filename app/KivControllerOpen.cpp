@@ -64,6 +64,8 @@ void KivController::showEnginePicture(unsigned char *buffer, int size)
 
 void KivController::showPicture(const QByteArray &bytes, int number, int count)
 {
+    mainWindow()->setWindowTitle(QStringLiteral("%1 — %2 / %3").arg(QFileInfo(shownFile_).fileName()).arg(number).arg(count));
+    emit pictureShown(shownFile_, bytes, number);
     if (stereo_ == nullptr)
         return outlets_.image->setPicture(bytes);
     stereo_->showPicture(bytes, number, count, [path = mpFileName_](int n) { return pictureOfFile(path, n); });
@@ -71,6 +73,7 @@ void KivController::showPicture(const QByteArray &bytes, int number, int count)
 
 void KivController::startFile()
 {
+    emit fileStarted(shownFile_);
     if (stereo_ != nullptr)
         stereo_->startFile();
 }
@@ -126,6 +129,7 @@ int KivController::loadMpoFile(const QString &path, bool makeCurrent)
 int KivController::getPicturefromFile(const QString &path)
 {
     qInfo("Multi Picture");
+    shownFile_ = path;
     if (hasExtension(path, "mpo")) {
         const int result = loadMpoFile(path, false);
         if (result != 0)
@@ -146,6 +150,7 @@ void KivController::selectAction()
 
 void KivController::openChosenFile(const QString &path)
 {
+    shownFile_ = path;
     outlets_.fileNameTextField->setText(QFileInfo(path).fileName());
     if (!hasExtension(path, "mpo"))
         return showSinglePicture(path);

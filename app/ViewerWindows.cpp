@@ -44,6 +44,8 @@ ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
     }
     connectCommands();
     connectStereo();
+    browseMenus_ = new BrowseMenus(mainWindow_, settings, controller_, *ui_.image,
+                                   {ui_.menuFile, ui_.actionOpen, viewMenu_->menu(), ui_.menuGo});
 }
 
 ViewerWindows::~ViewerWindows()

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "BrowseMenus.h"
 #include "FullScreen.h"
 #include "KivController.h"
 #include "MakeMpoDialog.h"
@@ -34,6 +35,7 @@ public:
     FullScreen &fullScreen() { return fullScreen_; }
     MakeMpoDialog &makeMpoDialog() { return makeMpoDialog_; }
     ViewMenu &viewMenu() { return *viewMenu_; }
+    BrowseMenus &browseMenus() { return *browseMenus_; }
     QLabel &stereoStatus() { return *stereoStatus_; }
     const Ui::MainWindow &ui() const { return ui_; }
     const Ui::SplitSettings &settingsUi() const { return settingsUi_; }
@@ -52,6 +54,7 @@ private:
     FullScreen fullScreen_;
     MakeMpoDialog makeMpoDialog_;
     ViewMenu *viewMenu_ = nullptr;     // owned by the main window
+    BrowseMenus *browseMenus_ = nullptr;  // owned by the main window
     QLabel *stereoStatus_ = nullptr;  // owned by the status bar
     std::unique_ptr<QObject> closeWatcher_;
 };

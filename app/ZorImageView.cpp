@@ -57,6 +57,7 @@ void ZorImageView::setPreparedPicture(const QByteArray &encoded, const QImage &d
     image_ = decoded;
     fullSize_ = fullSize;
     pending_ = false;
+    decodeIfTooCoarse();
     update();
 }
 
@@ -89,7 +90,7 @@ QSize ZorImageView::shownSize(QSize picture) const
 
 void ZorImageView::decode()
 {
-    const auto shown = [this](QSize full) { return shownSize(full); };
+    const auto shown = [this](QSize full) { return decodedSize(full); };
     image_ = decodeJpegScaled(encoded_, shown, fullSize_);
     if (!image_.isNull() || encoded_.isEmpty())
         return;
@@ -98,8 +99,8 @@ void ZorImageView::decode()
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     fullSize_ = reader.size();
-    if (fullSize_.isValid() && shownSize(fullSize_) != fullSize_)
-        reader.setScaledSize(shownSize(fullSize_));
+    if (fullSize_.isValid() && decodedSize(fullSize_) != fullSize_)
+        reader.setScaledSize(decodedSize(fullSize_));
     image_ = reader.read();
 }
 
@@ -114,9 +115,9 @@ void ZorImageView::showEvent(QShowEvent *)
 void ZorImageView::resizeEvent(QResizeEvent *)
 {
     // Growing past the decoded size asks for more pixels from the bytes.
-    const QSize shown = shownSize(fullSize_);
-    if (!pending_ && !encoded_.isEmpty() && (shown.width() > image_.width() || shown.height() > image_.height()))
-        decode();
+    if (!pending_)
+        decodeIfTooCoarse();
+    keepPictureInView();
     emit resized();
 }
 
@@ -165,11 +166,10 @@ void ZorImageView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     if (image_.isNull())
         return painter.fillRect(rect(), background_);
-    const QSize shown = shownSize(image_.size());
-    const QRect area(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+    const QRect area = pictureArea().toAlignedRect();
     // Only the margins around the picture take the background colour.
     for (const QRect &margin : QRegion(rect()).subtracted(area))
         painter.fillRect(margin, background_);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, shown != image_.size());
-    painter.drawImage(area, image_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, area.size() != image_.size());
+    painter.drawImage(pictureArea(), image_);
 }

@@ -1,9 +1,11 @@
-// The picture view: shows one picture, scaled down to fit and centred, and
-// takes files dropped on it. It keeps the picture's JPEG bytes and decodes
-// them at the size it shows (libjpeg scales while decoding), again when it
-// grows, so a large photo never sits in memory at full size. A drag is accepted only when every file in it
-// is named .mpo, .jpg or .jpeg; a drop keeps the list of paths and sends the
-// view's action to its target, which reads the list back.
+// The picture view: shows one picture, scaled down to fit and centred, or
+// zoomed and panned, and takes files dropped on it. It keeps the picture's
+// JPEG bytes and decodes them at the size it shows (libjpeg scales while
+// decoding), again when it grows or zooms in, so a large photo sits in memory
+// at full size only while it is shown at 100 % or more. A drag is accepted
+// only when every file in it is named .mpo, .jpg or .jpeg; a drop keeps the
+// list of paths and sends the view's action to its target, which reads the
+// list back.
 #pragma once
 
 #include <QByteArray>
@@ -11,6 +13,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
 class ZorImageView : public QWidget {
     Q_OBJECT
@@ -38,6 +41,23 @@ public:
     // scaled proportionally down: the largest that fits, never enlarged.
     static QSize fittedSize(QSize picture, QSize view);
 
+    // Zoom: the picture fits the view (the default), or is shown at a
+    // scale of its own size, anchored at a point of the view that keeps
+    // showing the same spot of the picture.
+    bool isFitted() const { return !zoom_; }
+    double zoom() const;  // the scale the picture is shown at now
+    void fitToWindow();
+    void setZoom(double zoom);  // anchored at the view's centre
+    void setZoom(double zoom, QPointF anchor);
+    void zoomIn() { setZoom(zoom() * zoomStep); }
+    void zoomOut() { setZoom(zoom() / zoomStep); }
+    static constexpr double zoomStep = 1.25, smallestZoom = 0.02, largestZoom = 16.0;
+    // The most pixels a zoom decodes (4 bytes each): a larger picture is
+    // refused at that scale, with a message.
+    static constexpr qint64 largestDecodedPixels = 100'000'000;
+    // The picture at its own size, as far as the limit above allows; else as shown.
+    QImage fullPicture() const;
+
     // The target receives `action`, a slot taking the view, on each drop.
     void setTarget(QObject *target, const char *action);
     // The paths of the last drop passed on to the target; empty before one.
@@ -45,6 +65,8 @@ public:
 
 signals:
     void resized();
+    void zoomChanged();
+    void message(const QString &text);  // a zoom refused
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -52,9 +74,17 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QSize shownSize(QSize picture) const;
+    QSize decodedSize(QSize full) const;
+    QRectF pictureArea() const;
+    void keepPictureInView();
+    void decodeIfTooCoarse();
     void decode();
 
     QByteArray encoded_;
@@ -63,6 +93,9 @@ private:
     bool pending_ = false;  // bytes kept, to be decoded once the view is shown
     ImageScaling scaling_ = ImageScaling::None;
     QColor background_ = defaultBackground();
+    std::optional<double> zoom_;  // none while the picture fits the view
+    QPointF zoomedCorner_;        // where the zoomed picture's top left corner is in the view
+    std::optional<QPointF> dragFrom_;
     QPointer<QObject> target_;
     QByteArray action_;
     QStringList dropedFileName_;

@@ -79,4 +79,17 @@ void plainCmykRow(const unsigned char *cmyk, std::uint32_t *row, int width, bool
     }
 }
 
+std::string profileDescription(const std::vector<unsigned char> &iccProfile)
+{
+    if (iccProfile.empty())
+        return {};
+    cmsHPROFILE profile = cmsOpenProfileFromMem(iccProfile.data(), cmsUInt32Number(iccProfile.size()));
+    if (profile == nullptr)
+        return {};
+    char text[256] = {};
+    const cmsUInt32Number length = cmsGetProfileInfoASCII(profile, cmsInfoDescription, "en", "US", text, sizeof text);
+    cmsCloseProfile(profile);
+    return length > 0 ? std::string(text) : std::string();
+}
+
 }  // namespace imaging

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "picture.h"
@@ -33,5 +34,9 @@ private:
 // CMYK without a profile: each channel takes away its share of light. Adobe
 // applications store the samples inverted (255 means no ink).
 void plainCmykRow(const unsigned char *cmyk, std::uint32_t *row, int width, bool invertedCmyk);
+
+// The description an ICC profile gives of itself ("Display P3"); empty for
+// none or a damaged profile.
+std::string profileDescription(const std::vector<unsigned char> &iccProfile);
 
 }  // namespace imaging

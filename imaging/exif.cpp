@@ -71,4 +71,28 @@ std::vector<unsigned char> exifForNewPicture(const std::vector<unsigned char> &a
     }
 }
 
+ExifBasics exifBasics(const unsigned char *app1Payload, std::size_t size)
+{
+    ExifBasics basics;
+    if (!isExifPayload(app1Payload, size))
+        return basics;
+    muteExiv2();
+    basics.state = ExifBasics::State::Damaged;
+    try {
+        Exiv2::ExifData exif;
+        if (Exiv2::ExifParser::decode(exif, app1Payload + sizeof exifHeader,
+                                      static_cast<uint32_t>(size - sizeof exifHeader)) == Exiv2::invalidByteOrder)
+            return basics;
+        for (const char *key : exifBasicKeys) {
+            const auto tag = exif.findKey(Exiv2::ExifKey(key));
+            if (tag != exif.end() && tag->count() > 0)
+                basics.facts.emplace_back(key, tag->print(&exif));
+        }
+        basics.state = ExifBasics::State::Read;
+    } catch (...) {  // Exiv2 throws on blocks it cannot read
+        basics.facts.clear();
+    }
+    return basics;
+}
+
 }  // namespace imaging

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "picture.h"
@@ -21,5 +23,18 @@ int exifOrientation(const unsigned char *app1Payload, std::size_t size);
 // upright pixels: orientation 1 and the new pixel size. Empty when the
 // block cannot be read or would not fit in one APP1 segment.
 std::vector<unsigned char> exifForNewPicture(const std::vector<unsigned char> &app1Payload, PixelSize size);
+
+// The Exif facts a viewer shows of a picture, as Exiv2 prints them ("1/250 s",
+// "F2.8"), each under its Exiv2 key (such as "Exif.Photo.ExposureTime").
+struct ExifBasics {
+    enum class State { Absent, Damaged, Read } state = State::Absent;
+    std::vector<std::pair<std::string, std::string>> facts;  // in the order of exifBasicKeys
+};
+inline constexpr const char *exifBasicKeys[] = {
+    "Exif.Image.Make",        "Exif.Image.Model",          "Exif.Photo.DateTimeOriginal",
+    "Exif.Photo.ExposureTime", "Exif.Photo.FNumber",       "Exif.Photo.ISOSpeedRatings",
+    "Exif.Photo.FocalLength", "Exif.Image.Orientation",
+};
+ExifBasics exifBasics(const unsigned char *app1Payload, std::size_t size);
 
 }  // namespace imaging

@@ -118,6 +118,29 @@ bool readRows(jpeg_decompress_struct &info, const ErrorManager &errors, DecodeSt
     return decoded == picture.pixels.size();
 }
 
+// Reads the header segments and returns the upright picture's size. A
+// libjpeg error jumps back to the caller's setjmp.
+PixelSize readHeader(jpeg_decompress_struct &info, const unsigned char *jpeg, std::size_t size, DecodeState &state)
+{
+    info.mem->max_memory_to_use = largestDecoderMemory;
+    jpeg_mem_src(&info, jpeg, static_cast<unsigned long>(size));
+    jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
+    jpeg_save_markers(&info, JPEG_APP0 + 2, 0xFFFF);
+    jpeg_read_header(&info, TRUE);
+    readHeaderFacts(info, state);
+    return swapsSides(state.orientation) ? PixelSize{int(info.image_height), int(info.image_width)}
+                                         : PixelSize{int(info.image_width), int(info.image_height)};
+}
+
+bool readHeaderOnly(jpeg_decompress_struct &info, ErrorManager &errors, const unsigned char *jpeg, std::size_t size,
+                    DecodeState &state, JpegHeader &header)
+{
+    if (setjmp(errors.jump) != 0)
+        return false;
+    header.fullSize = readHeader(info, jpeg, size, state);
+    return true;
+}
+
 // The decoding proper, apart from decodeJpeg so that nothing with a
 // destructor lives in the frame that longjmp returns to.
 bool decodeInto(jpeg_decompress_struct &info, ErrorManager &errors, const unsigned char *jpeg, std::size_t size,
@@ -125,15 +148,8 @@ bool decodeInto(jpeg_decompress_struct &info, ErrorManager &errors, const unsign
 {
     if (setjmp(errors.jump) != 0)
         return false;
-    info.mem->max_memory_to_use = largestDecoderMemory;
-    jpeg_mem_src(&info, jpeg, static_cast<unsigned long>(size));
-    jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
-    jpeg_save_markers(&info, JPEG_APP0 + 2, 0xFFFF);
-    jpeg_read_header(&info, TRUE);
-    readHeaderFacts(info, state);
+    result.fullSize = readHeader(info, jpeg, size, state);
     const bool swapped = swapsSides(state.orientation);
-    result.fullSize = swapped ? PixelSize{int(info.image_height), int(info.image_width)}
-                              : PixelSize{int(info.image_width), int(info.image_height)};
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     result.grayscale = info.jpeg_color_space == JCS_GRAYSCALE;
     info.out_color_space = cmyk ? JCS_CMYK : pixelSpace;
@@ -157,15 +173,39 @@ bool decodeInto(jpeg_decompress_struct &info, ErrorManager &errors, const unsign
 
 }  // namespace
 
+namespace {
+
+void createDecompress(jpeg_decompress_struct &info, ErrorManager &errors)
+{
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = jumpBack;
+    errors.base.emit_message = noteWarning;
+    jpeg_create_decompress(&info);
+}
+
+}  // namespace
+
+JpegHeader readJpegHeader(const unsigned char *jpeg, std::size_t size)
+{
+    jpeg_decompress_struct info{};
+    ErrorManager errors{};
+    createDecompress(info, errors);
+    JpegHeader header;
+    DecodeState state;
+    header.read = readHeaderOnly(info, errors, jpeg, size, state, header);
+    jpeg_destroy_decompress(&info);
+    header.orientation = state.orientation;
+    header.exif = std::move(state.exif);
+    header.iccProfile = std::move(state.iccProfile);
+    return header;
+}
+
 DecodedJpeg decodeJpeg(const unsigned char *jpeg, std::size_t size,
                        const std::function<PixelSize(PixelSize)> &shownSize)
 {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = jumpBack;
-    errors.base.emit_message = noteWarning;
-    jpeg_create_decompress(&info);
+    createDecompress(info, errors);
     DecodedJpeg result;
     DecodeState state;
     result.decoded = decodeInto(info, errors, jpeg, size, shownSize, state, result);

@@ -22,6 +22,16 @@ struct DecodedJpeg {
     std::vector<unsigned char> exif;  // the first APP1 Exif payload ("Exif\0\0" and its TIFF data), if any
 };
 
+// What the header segments of a JPEG picture say, read without decoding.
+struct JpegHeader {
+    bool read = false;    // false for bytes whose header libjpeg cannot read
+    PixelSize fullSize;   // upright
+    int orientation = 1;  // the Exif orientation
+    std::vector<unsigned char> exif;        // as in DecodedJpeg
+    std::vector<unsigned char> iccProfile;  // the embedded colour profile, if any
+};
+JpegHeader readJpegHeader(const unsigned char *jpeg, std::size_t size);
+
 // Decodes `jpeg` at the smallest k/8 scale whose upright size covers
 // `shownSize(fullSize)`.
 DecodedJpeg decodeJpeg(const unsigned char *jpeg, std::size_t size,

@@ -36,4 +36,241 @@
         <translation>The picture cannot be read from the file.</translation>
     </message>
 </context>
+<context>
+    <name>Viewer</name>
+    <message id="MenuOpenRecent">
+        <source>Open &amp;Recent</source>
+        <translation>Open &amp;Recent</translation>
+    </message>
+    <message id="MenuEdit">
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message id="MenuCopyPicture">
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copy Picture</translation>
+    </message>
+    <message id="MenuNextFile">
+        <source>Next &amp;File</source>
+        <translation>Next &amp;File</translation>
+    </message>
+    <message id="MenuPreviousFile">
+        <source>Previous F&amp;ile</source>
+        <translation>Previous F&amp;ile</translation>
+    </message>
+    <message id="MenuFirstFile">
+        <source>F&amp;irst File</source>
+        <translation>F&amp;irst File</translation>
+    </message>
+    <message id="MenuLastFile">
+        <source>&amp;Last File</source>
+        <translation>&amp;Last File</translation>
+    </message>
+    <message id="MenuZoomIn">
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message id="MenuZoomOut">
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message id="MenuActualSize">
+        <source>&amp;Actual Size (100 %)</source>
+        <translation>&amp;Actual Size (100 %)</translation>
+    </message>
+    <message id="MenuFitToWindow">
+        <source>Fit to &amp;Window</source>
+        <translation>Fit to &amp;Window</translation>
+    </message>
+    <message id="MenuInformation">
+        <source>&amp;Information</source>
+        <translation>&amp;Information</translation>
+    </message>
+    <message id="StatusZoomFit">
+        <source>Fit</source>
+        <translation>Fit</translation>
+    </message>
+    <message id="ZoomTooLarge">
+        <source>The picture is too large to show at %1 %</source>
+        <translation>The picture is too large to show at %1 %</translation>
+    </message>
+    <message id="StatusSkippedUnreadable">
+        <source>Skipped, cannot be read: %1</source>
+        <translation>Skipped, cannot be read: %1</translation>
+    </message>
+    <message id="StatusLastFile">
+        <source>This is the last picture file in the folder</source>
+        <translation>This is the last picture file in the folder</translation>
+    </message>
+    <message id="StatusFirstFile">
+        <source>This is the first picture file in the folder</source>
+        <translation>This is the first picture file in the folder</translation>
+    </message>
+    <message id="StatusRecentMissing">
+        <source>The file is gone and was removed from the recent files: %1</source>
+        <translation>The file is gone and was removed from the recent files: %1</translation>
+    </message>
+    <message id="StatusNothingToCopy">
+        <source>No picture to copy</source>
+        <translation>No picture to copy</translation>
+    </message>
+    <message id="StatusPictureCopied">
+        <source>Picture copied (%1 × %2)</source>
+        <translation>Picture copied (%1 × %2)</translation>
+    </message>
+    <message id="InfoPanelTitle">
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message id="InfoMPIndex">
+        <source>MP index</source>
+        <translation>MP index</translation>
+    </message>
+    <message id="InfoNone">
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message id="InfoNoMPIndex">
+        <source>None: not an MPO file, or its index cannot be read</source>
+        <translation>None: not an MPO file, or its index cannot be read</translation>
+    </message>
+    <message id="InfoEntry">
+        <source>Entry %1</source>
+        <translation>Entry %1</translation>
+    </message>
+    <message id="InfoEntryShown">
+        <source> (shown)</source>
+        <translation> (shown)</translation>
+    </message>
+    <message id="InfoEntryValue">
+        <source>%1 · %2
+%3 bytes at %4</source>
+        <translation>%1 · %2
+%3 bytes at %4</translation>
+    </message>
+    <message id="InfoFlagParent">
+        <source>dependent parent</source>
+        <translation>dependent parent</translation>
+    </message>
+    <message id="InfoFlagChild">
+        <source>dependent child</source>
+        <translation>dependent child</translation>
+    </message>
+    <message id="InfoFlagRepresentative">
+        <source>representative</source>
+        <translation>representative</translation>
+    </message>
+    <message id="InfoMPAttributes">
+        <source>MP attributes</source>
+        <translation>MP attributes</translation>
+    </message>
+    <message id="InfoIndividualNumber">
+        <source>Individual picture number</source>
+        <translation>Individual picture number</translation>
+    </message>
+    <message id="InfoBaseViewpoint">
+        <source>Base viewpoint</source>
+        <translation>Base viewpoint</translation>
+    </message>
+    <message id="InfoConvergenceAngle">
+        <source>Convergence angle</source>
+        <translation>Convergence angle</translation>
+    </message>
+    <message id="InfoBaselineLength">
+        <source>Baseline length</source>
+        <translation>Baseline length</translation>
+    </message>
+    <message id="InfoExif">
+        <source>Exif</source>
+        <translation>Exif</translation>
+    </message>
+    <message id="InfoPictureUnreadable">
+        <source>The picture cannot be read</source>
+        <translation>The picture cannot be read</translation>
+    </message>
+    <message id="InfoPixelSize">
+        <source>Pixel size</source>
+        <translation>Pixel size</translation>
+    </message>
+    <message id="InfoNoExif">
+        <source>No Exif data</source>
+        <translation>No Exif data</translation>
+    </message>
+    <message id="InfoExifDamaged">
+        <source>The Exif data is damaged</source>
+        <translation>The Exif data is damaged</translation>
+    </message>
+    <message id="InfoMaker">
+        <source>Maker</source>
+        <translation>Maker</translation>
+    </message>
+    <message id="InfoModel">
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message id="InfoDateTaken">
+        <source>Date taken</source>
+        <translation>Date taken</translation>
+    </message>
+    <message id="InfoExposureTime">
+        <source>Exposure time</source>
+        <translation>Exposure time</translation>
+    </message>
+    <message id="InfoAperture">
+        <source>Aperture</source>
+        <translation>Aperture</translation>
+    </message>
+    <message id="InfoIso">
+        <source>ISO</source>
+        <translation>ISO</translation>
+    </message>
+    <message id="InfoFocalLength">
+        <source>Focal length</source>
+        <translation>Focal length</translation>
+    </message>
+    <message id="InfoOrientation">
+        <source>Orientation</source>
+        <translation>Orientation</translation>
+    </message>
+    <message id="InfoColourProfile">
+        <source>Colour profile</source>
+        <translation>Colour profile</translation>
+    </message>
+    <message id="InfoProfileDescription">
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message id="InfoNoProfile">
+        <source>None (sRGB assumed)</source>
+        <translation>None (sRGB assumed)</translation>
+    </message>
+    <message id="InfoProfileDamaged">
+        <source>The profile is damaged</source>
+        <translation>The profile is damaged</translation>
+    </message>
+    <message id="MPType undefined">
+        <source>undefined</source>
+        <translation>undefined</translation>
+    </message>
+    <message id="MPType large thumbnail">
+        <source>large thumbnail</source>
+        <translation>large thumbnail</translation>
+    </message>
+    <message id="MPType multi-frame panorama">
+        <source>multi-frame panorama</source>
+        <translation>multi-frame panorama</translation>
+    </message>
+    <message id="MPType disparity">
+        <source>disparity</source>
+        <translation>disparity</translation>
+    </message>
+    <message id="MPType multi-angle">
+        <source>multi-angle</source>
+        <translation>multi-angle</translation>
+    </message>
+    <message id="MPType baseline primary">
+        <source>baseline primary</source>
+        <translation>baseline primary</translation>
+    </message>
+</context>
 </TS>

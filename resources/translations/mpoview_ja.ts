@@ -36,4 +36,241 @@
         <translation>ファイルから画像を読み込めません。</translation>
     </message>
 </context>
+<context>
+    <name>Viewer</name>
+    <message id="MenuOpenRecent">
+        <source>Open &amp;Recent</source>
+        <translation>最近使ったファイル(&amp;R)</translation>
+    </message>
+    <message id="MenuEdit">
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message id="MenuCopyPicture">
+        <source>&amp;Copy Picture</source>
+        <translation>画像をコピー(&amp;C)</translation>
+    </message>
+    <message id="MenuNextFile">
+        <source>Next &amp;File</source>
+        <translation>次のファイル(&amp;F)</translation>
+    </message>
+    <message id="MenuPreviousFile">
+        <source>Previous F&amp;ile</source>
+        <translation>前のファイル(&amp;I)</translation>
+    </message>
+    <message id="MenuFirstFile">
+        <source>F&amp;irst File</source>
+        <translation>最初のファイル</translation>
+    </message>
+    <message id="MenuLastFile">
+        <source>&amp;Last File</source>
+        <translation>最後のファイル(&amp;L)</translation>
+    </message>
+    <message id="MenuZoomIn">
+        <source>Zoom &amp;In</source>
+        <translation>拡大(&amp;I)</translation>
+    </message>
+    <message id="MenuZoomOut">
+        <source>Zoom &amp;Out</source>
+        <translation>縮小(&amp;O)</translation>
+    </message>
+    <message id="MenuActualSize">
+        <source>&amp;Actual Size (100 %)</source>
+        <translation>実際のサイズ (100 %)(&amp;A)</translation>
+    </message>
+    <message id="MenuFitToWindow">
+        <source>Fit to &amp;Window</source>
+        <translation>ウィンドウに合わせる(&amp;W)</translation>
+    </message>
+    <message id="MenuInformation">
+        <source>&amp;Information</source>
+        <translation>情報(&amp;I)</translation>
+    </message>
+    <message id="StatusZoomFit">
+        <source>Fit</source>
+        <translation>全体表示</translation>
+    </message>
+    <message id="ZoomTooLarge">
+        <source>The picture is too large to show at %1 %</source>
+        <translation>この画像は大きすぎて %1 % では表示できません</translation>
+    </message>
+    <message id="StatusSkippedUnreadable">
+        <source>Skipped, cannot be read: %1</source>
+        <translation>読み込めないためスキップしました: %1</translation>
+    </message>
+    <message id="StatusLastFile">
+        <source>This is the last picture file in the folder</source>
+        <translation>フォルダ内の最後の画像ファイルです</translation>
+    </message>
+    <message id="StatusFirstFile">
+        <source>This is the first picture file in the folder</source>
+        <translation>フォルダ内の最初の画像ファイルです</translation>
+    </message>
+    <message id="StatusRecentMissing">
+        <source>The file is gone and was removed from the recent files: %1</source>
+        <translation>ファイルが見つからないため、最近使ったファイルから削除しました: %1</translation>
+    </message>
+    <message id="StatusNothingToCopy">
+        <source>No picture to copy</source>
+        <translation>コピーする画像がありません</translation>
+    </message>
+    <message id="StatusPictureCopied">
+        <source>Picture copied (%1 × %2)</source>
+        <translation>画像をコピーしました (%1 × %2)</translation>
+    </message>
+    <message id="InfoPanelTitle">
+        <source>Information</source>
+        <translation>情報</translation>
+    </message>
+    <message id="InfoMPIndex">
+        <source>MP index</source>
+        <translation>MPインデックス</translation>
+    </message>
+    <message id="InfoNone">
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message id="InfoNoMPIndex">
+        <source>None: not an MPO file, or its index cannot be read</source>
+        <translation>なし: MPOファイルではないか、インデックスを読み込めません</translation>
+    </message>
+    <message id="InfoEntry">
+        <source>Entry %1</source>
+        <translation>エントリ %1</translation>
+    </message>
+    <message id="InfoEntryShown">
+        <source> (shown)</source>
+        <translation> (表示中)</translation>
+    </message>
+    <message id="InfoEntryValue">
+        <source>%1 · %2
+%3 bytes at %4</source>
+        <translation>%1 · %2
+%3 バイト、位置 %4</translation>
+    </message>
+    <message id="InfoFlagParent">
+        <source>dependent parent</source>
+        <translation>従属親画像</translation>
+    </message>
+    <message id="InfoFlagChild">
+        <source>dependent child</source>
+        <translation>従属子画像</translation>
+    </message>
+    <message id="InfoFlagRepresentative">
+        <source>representative</source>
+        <translation>代表画像</translation>
+    </message>
+    <message id="InfoMPAttributes">
+        <source>MP attributes</source>
+        <translation>MP属性</translation>
+    </message>
+    <message id="InfoIndividualNumber">
+        <source>Individual picture number</source>
+        <translation>個別画像番号</translation>
+    </message>
+    <message id="InfoBaseViewpoint">
+        <source>Base viewpoint</source>
+        <translation>基準視点番号</translation>
+    </message>
+    <message id="InfoConvergenceAngle">
+        <source>Convergence angle</source>
+        <translation>輻輳角</translation>
+    </message>
+    <message id="InfoBaselineLength">
+        <source>Baseline length</source>
+        <translation>基線長</translation>
+    </message>
+    <message id="InfoExif">
+        <source>Exif</source>
+        <translation>Exif</translation>
+    </message>
+    <message id="InfoPictureUnreadable">
+        <source>The picture cannot be read</source>
+        <translation>画像を読み込めません</translation>
+    </message>
+    <message id="InfoPixelSize">
+        <source>Pixel size</source>
+        <translation>ピクセルサイズ</translation>
+    </message>
+    <message id="InfoNoExif">
+        <source>No Exif data</source>
+        <translation>Exifデータがありません</translation>
+    </message>
+    <message id="InfoExifDamaged">
+        <source>The Exif data is damaged</source>
+        <translation>Exifデータが壊れています</translation>
+    </message>
+    <message id="InfoMaker">
+        <source>Maker</source>
+        <translation>メーカー</translation>
+    </message>
+    <message id="InfoModel">
+        <source>Model</source>
+        <translation>機種</translation>
+    </message>
+    <message id="InfoDateTaken">
+        <source>Date taken</source>
+        <translation>撮影日時</translation>
+    </message>
+    <message id="InfoExposureTime">
+        <source>Exposure time</source>
+        <translation>露出時間</translation>
+    </message>
+    <message id="InfoAperture">
+        <source>Aperture</source>
+        <translation>絞り値</translation>
+    </message>
+    <message id="InfoIso">
+        <source>ISO</source>
+        <translation>ISO感度</translation>
+    </message>
+    <message id="InfoFocalLength">
+        <source>Focal length</source>
+        <translation>焦点距離</translation>
+    </message>
+    <message id="InfoOrientation">
+        <source>Orientation</source>
+        <translation>向き</translation>
+    </message>
+    <message id="InfoColourProfile">
+        <source>Colour profile</source>
+        <translation>カラープロファイル</translation>
+    </message>
+    <message id="InfoProfileDescription">
+        <source>Description</source>
+        <translation>説明</translation>
+    </message>
+    <message id="InfoNoProfile">
+        <source>None (sRGB assumed)</source>
+        <translation>なし (sRGBとして表示)</translation>
+    </message>
+    <message id="InfoProfileDamaged">
+        <source>The profile is damaged</source>
+        <translation>プロファイルが壊れています</translation>
+    </message>
+    <message id="MPType undefined">
+        <source>undefined</source>
+        <translation>未定義</translation>
+    </message>
+    <message id="MPType large thumbnail">
+        <source>large thumbnail</source>
+        <translation>大サムネイル</translation>
+    </message>
+    <message id="MPType multi-frame panorama">
+        <source>multi-frame panorama</source>
+        <translation>パノラマ</translation>
+    </message>
+    <message id="MPType disparity">
+        <source>disparity</source>
+        <translation>立体視</translation>
+    </message>
+    <message id="MPType multi-angle">
+        <source>multi-angle</source>
+        <translation>マルチアングル</translation>
+    </message>
+    <message id="MPType baseline primary">
+        <source>baseline primary</source>
+        <translation>ベースライン主画像</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,100 @@
+#include "BrowseMenus.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <cmath>
+
+#include "InfoPanel.h"
+#include "KivController.h"
+#include "RecentFiles.h"
+#include "ZorImageView.h"
+
+BrowseMenus::BrowseMenus(QMainWindow &window, QSettings &settings, KivController &controller, ZorImageView &view,
+                         const BrowseMenuPlaces &places)
+    : QObject(&window), window_(window), settings_(settings), controller_(controller), view_(view)
+{
+    addRecentMenu(places);
+    addEditMenu();
+    addFileSteps(places.go);
+    addZoomItems(places.view);
+    connect(&controller_, &KivController::fileStarted, &view_, &ZorImageView::fitToWindow);
+    connect(&controller_, &KivController::fileStarted, recent_, &RecentFiles::add);
+    connect(&controller_, &KivController::pictureShown, infoPanel_, &InfoPanel::showPicture);
+}
+
+QAction *BrowseMenus::addItem(QMenu *menu, const char *textId, const QList<QKeySequence> &keys, QAction *before)
+{
+    auto *item = new QAction(qtTrId(textId), menu);
+    menu->insertAction(before, item);  // appended when there is nothing to go before
+    item->setShortcuts(keys);
+    window_.addAction(item);
+    return item;
+}
+
+void BrowseMenus::addRecentMenu(const BrowseMenuPlaces &places)
+{
+    auto *menu = new QMenu(qtTrId("MenuOpenRecent"), &window_);
+    const QList<QAction *> items = places.file->actions();
+    places.file->insertMenu(items.value(items.indexOf(places.openItem) + 1), menu);
+    recent_ = new RecentFiles(settings_, *menu, this);
+    connect(recent_, &RecentFiles::chosen, &controller_, &KivController::openRecentFile);
+    connect(&controller_, &KivController::recentFileMissing, recent_, &RecentFiles::remove);
+}
+
+void BrowseMenus::addEditMenu()
+{
+    auto *edit = new QMenu(qtTrId("MenuEdit"), &window_);
+    window_.menuBar()->insertMenu(window_.menuBar()->actions().value(1), edit);
+    QAction *copy = addItem(edit, "MenuCopyPicture", {QKeySequence::Copy});
+    connect(copy, &QAction::triggered, &controller_, &KivController::copyPictureAction);
+}
+
+void BrowseMenus::addFileSteps(QMenu *go)
+{
+    go->addSeparator();
+    const auto add = [&](const char *textId, const QList<QKeySequence> &keys, void (KivController::*command)()) {
+        connect(addItem(go, textId, keys), &QAction::triggered, &controller_, command);
+    };
+    add("MenuNextFile", {Qt::Key_PageDown, Qt::Key_Space}, &KivController::nextFileAction);
+    add("MenuPreviousFile", {Qt::Key_PageUp, Qt::Key_Backspace}, &KivController::previousFileAction);
+    add("MenuFirstFile", {Qt::Key_Home}, &KivController::firstFileAction);
+    add("MenuLastFile", {Qt::Key_End}, &KivController::lastFileAction);
+}
+
+void BrowseMenus::addZoomItems(QMenu *view)
+{
+    // Behind the stereo items, before Full Screen.
+    QAction *fullScreen = view->actions().constLast();
+    const auto add = [&](const char *textId, const QList<QKeySequence> &keys, auto command) {
+        connect(addItem(view, textId, keys, fullScreen), &QAction::triggered, &view_, command);
+    };
+    add("MenuZoomIn", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}, &ZorImageView::zoomIn);
+    add("MenuZoomOut", {QKeySequence::ZoomOut}, &ZorImageView::zoomOut);
+    add("MenuActualSize", {QKeySequence("1")}, [this] { view_.setZoom(1.0); });
+    add("MenuFitToWindow", {QKeySequence("0")}, &ZorImageView::fitToWindow);
+
+    infoPanel_ = new InfoPanel(&window_);
+    window_.addDockWidget(Qt::RightDockWidgetArea, infoPanel_);
+    infoPanel_->hide();
+    information_ = infoPanel_->toggleViewAction();
+    information_->setText(qtTrId("MenuInformation"));
+    information_->setShortcut(QKeySequence("Ctrl+I"));
+    view->insertAction(fullScreen, information_);
+    view->insertSeparator(fullScreen);
+    window_.addAction(information_);
+
+    zoomStatus_ = new QLabel(window_.statusBar());
+    window_.statusBar()->addPermanentWidget(zoomStatus_);
+    connect(&view_, &ZorImageView::zoomChanged, this, &BrowseMenus::showZoom);
+    connect(&view_, &ZorImageView::message, window_.statusBar(),
+            [this](const QString &text) { window_.statusBar()->showMessage(text, 8000); });
+    showZoom();
+}
+
+void BrowseMenus::showZoom()
+{
+    zoomStatus_->setText(view_.isFitted() ? qtTrId("StatusZoomFit")
+                                          : QStringLiteral("%1 %").arg(std::lround(view_.zoom() * 100)));
+}

@@ -1,0 +1,21 @@
+// The MPO and JPEG files of a folder in the order a file manager lists them
+// (numbers compared as numbers: IMG_2 before IMG_10), and the step from one
+// file to the next, the previous, the first or the last.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace FolderFiles {
+
+enum class Step { Next, Previous, First, Last };
+
+// The picture files in `folder`, sorted.
+QStringList picturesIn(const QString &folder);
+
+// The file `step` leads to from `current` (which may be gone by now) among
+// the picture files of its folder; files that cannot be read are passed over
+// and named in `skipped`. Empty when there is none to go to.
+QString step(const QString &current, Step step, QStringList &skipped);
+
+}  // namespace FolderFiles

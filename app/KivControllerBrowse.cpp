@@ -1,0 +1,42 @@
+// Going from file to file (the folder's other pictures, the recent files)
+// and copying the picture on show.
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include "KivController.h"
+#include "ZorImageView.h"
+
+void KivController::openFolderFile(FolderFiles::Step step)
+{
+    if (shownFile_.isEmpty() || isLocked_)
+        return;
+    QStringList skipped;
+    const QString path = FolderFiles::step(shownFile_, step, skipped);
+    if (!skipped.isEmpty())
+        emit statusMessage(qtTrId("StatusSkippedUnreadable").arg(skipped.join(", ")));
+    else if (path.isEmpty())
+        emit statusMessage(qtTrId(step == FolderFiles::Step::Next || step == FolderFiles::Step::Last ? "StatusLastFile"
+                                                                                                      : "StatusFirstFile"));
+    if (!path.isEmpty())
+        openChosenFile(path);
+}
+
+void KivController::openRecentFile(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        emit recentFileMissing(path);
+        emit statusMessage(qtTrId("StatusRecentMissing").arg(path));
+        return;
+    }
+    openChosenFile(path);
+}
+
+void KivController::copyPictureAction()
+{
+    const QImage picture = outlets_.image->fullPicture();
+    if (picture.isNull())
+        return emit statusMessage(qtTrId("StatusNothingToCopy"));
+    QGuiApplication::clipboard()->setImage(picture);
+    emit statusMessage(qtTrId("StatusPictureCopied").arg(picture.width()).arg(picture.height()));
+}

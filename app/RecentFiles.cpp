@@ -1,0 +1,56 @@
+#include "RecentFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+
+RecentFiles::RecentFiles(QSettings &settings, QMenu &menu, QObject *parent)
+    : QObject(parent), settings_(settings), menu_(menu)
+{
+    connect(&menu_, &QMenu::aboutToShow, this, &RecentFiles::fillMenu);
+    fillMenu();
+}
+
+QStringList RecentFiles::files() const
+{
+    return settings_.value(settingsKey).toStringList();
+}
+
+void RecentFiles::add(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList list = files();
+    list.removeAll(absolute);
+    list.prepend(absolute);
+    store(list.mid(0, kept));
+}
+
+void RecentFiles::remove(const QString &path)
+{
+    QStringList list = files();
+    list.removeAll(path);
+    store(list);
+}
+
+void RecentFiles::store(const QStringList &list)
+{
+    settings_.setValue(settingsKey, list);
+    fillMenu();
+}
+
+void RecentFiles::fillMenu()
+{
+    menu_.clear();
+    const QStringList list = files();
+    menu_.setEnabled(!list.isEmpty());
+    for (int i = 0; i < list.size(); ++i) {
+        const QString &path = list[i];
+        // The number is the item's mnemonic; the folder tells equal names apart.
+        const QString number = i + 1 < 10 ? "&" + QString::number(i + 1) : QStringLiteral("1&0");
+        const QFileInfo file(path);
+        const QString label = QStringLiteral("%1 %2  (%3)").arg(number, file.fileName().replace('&', "&&"),
+                                                                QDir::toNativeSeparators(file.path()).replace('&', "&&"));
+        connect(menu_.addAction(label), &QAction::triggered, this, [this, path] { emit chosen(path); });
+    }
+}

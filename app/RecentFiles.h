@@ -1,0 +1,34 @@
+// File ▸ Open Recent: the last ten files opened, newest first, kept in the
+// settings. A file gone from disk is dropped from the list when chosen.
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QMenu;
+class QSettings;
+
+class RecentFiles : public QObject {
+    Q_OBJECT
+public:
+    RecentFiles(QSettings &settings, QMenu &menu, QObject *parent = nullptr);
+
+    static constexpr const char *settingsKey = "RecentFiles";
+    static constexpr int kept = 10;
+
+    QStringList files() const;
+
+public slots:
+    void add(const QString &path);
+    void remove(const QString &path);
+
+signals:
+    void chosen(const QString &path);
+
+private:
+    void store(const QStringList &files);
+    void fillMenu();
+
+    QSettings &settings_;
+    QMenu &menu_;
+};
