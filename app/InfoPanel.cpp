@@ -7,7 +7,7 @@
 
 InfoPanel::InfoPanel(QWidget *parent) : QDockWidget(qtTrId("InfoPanelTitle"), parent), tree_(new QTreeWidget(this))
 {
-    setObjectName("InfoPanel");
+    setObjectName("information");
     tree_->setColumnCount(2);
     tree_->setHeaderHidden(true);
     tree_->setRootIsDecorated(false);

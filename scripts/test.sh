@@ -5,7 +5,7 @@
 # then the engine's and the decoder's fuzzers for 120 s each.
 . "$(dirname "$0")/common.sh"
 
-install_missing $build_packages python3-pil libimage-exiftool-perl desktop-file-utils shared-mime-info valgrind
+install_missing $build_packages python3-pil libimage-exiftool-perl desktop-file-utils shared-mime-info valgrind xvfb xauth
 
 build_project build
 ctest --test-dir "$project_root/build" --output-on-failure -j "$(nproc)"

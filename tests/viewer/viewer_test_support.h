@@ -76,17 +76,24 @@ inline bool near(QRgb pixel, QColor colour)
 // which one is shown; picture `representative` (from 1; 0: none) is flagged.
 // By default the MP segment stands behind other header segments, as phones
 // write it.
-inline BuiltMPO jpegMPO(int count, int representative = 1,
-                        const std::vector<Bytes> &beforeMP = {exifSegment, photoshopSegment, iccSegment(Bytes(40, 7)),
-                                                              xmpSegment},
-                        ByteOrder order = ByteOrder::Big)
+inline MPOBuilder jpegMPOBuilder(int count, int representative = 1,
+                                 const std::vector<Bytes> &beforeMP = {exifSegment, photoshopSegment,
+                                                                       iccSegment(Bytes(40, 7)), xmpSegment},
+                                 ByteOrder order = ByteOrder::Big)
 {
     MPOBuilder builder;
     builder.order = order;
     builder.beforeMP = beforeMP;
     for (int n = 1; n <= count; ++n)
         builder.add(jpegOf(QSize(56 + 8 * n, 48)), n == representative ? representativeFlag : 0u);
-    return builder.build();
+    return builder;
+}
+inline BuiltMPO jpegMPO(int count, int representative = 1,
+                        const std::vector<Bytes> &beforeMP = {exifSegment, photoshopSegment, iccSegment(Bytes(40, 7)),
+                                                              xmpSegment},
+                        ByteOrder order = ByteOrder::Big)
+{
+    return jpegMPOBuilder(count, representative, beforeMP, order).build();
 }
 
 enum class Way { OpenPanel, Drop, Desktop };

@@ -1,0 +1,18 @@
+#!/bin/sh
+# Every text the viewer looks up by id (menu items, status messages, the
+# information panel) has an English and a Japanese translation.
+# usage: translations_test.sh SOURCE_FOLDER
+set -eu
+cd "$1"
+ids=$(grep -ohE '"(Error(Title|Msg)[0-9]{4}|Menu|Info|Status|Zoom)[A-Z][A-Za-z]*"' app/*.cpp | tr -d '"' | sort -u)
+missing=0
+for id in $ids; do
+    for language in en ja; do
+        if ! grep -A3 "<message id=\"$id\">" "resources/translations/mpoview_$language.ts" \
+                | grep -qE '<translation>[^<]+'; then
+            echo "no $language translation: $id"
+            missing=1
+        fi
+    done
+done
+[ "$missing" -eq 0 ] && echo "$(echo "$ids" | wc -l) texts translated"

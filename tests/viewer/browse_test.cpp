@@ -1,0 +1,166 @@
+// Getting around: the folder's picture files in natural order with Page Down
+// and its companions, zoom to 100 % and back, the zoom anchored at the
+// pointer, a zoom refused for a huge picture, the information panel with a
+// file's MP entries and attributes, and the recent files.
+#include <QMainWindow>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTest>
+#include <QTranslator>
+#include <QTreeWidget>
+
+#include "InfoPanel.h"
+#include "RecentFiles.h"
+#include "viewer_test_support.h"
+
+namespace {
+
+// Three files whose natural order differs from their plain order.
+struct Folder {
+    QString one, two, ten;
+};
+
+// The picture with its size fields made `width` x `height`: libjpeg decodes
+// what data there is and leaves the rest black.
+Bytes claimingSize(Bytes jpeg, int width, int height)
+{
+    for (std::size_t i = 0; i + 8 < jpeg.size(); ++i)
+        if (jpeg[i] == 0xFF && (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2)) {
+            jpeg[i + 5] = std::uint8_t(height >> 8), jpeg[i + 6] = std::uint8_t(height);
+            jpeg[i + 7] = std::uint8_t(width >> 8), jpeg[i + 8] = std::uint8_t(width);
+            break;
+        }
+    return jpeg;
+}
+
+// Rows of the information panel as "label = value".
+QStringList panelRows(InfoPanel &panel)
+{
+    QStringList rows;
+    for (int i = 0; i < panel.tree().topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *item = panel.tree().topLevelItem(i);
+        rows << (item->text(1).isEmpty() ? item->text(0) : item->text(0) + " = " + item->text(1));
+    }
+    return rows;
+}
+
+}  // namespace
+
+struct BrowseTest : ViewerTest {
+    Folder folder()
+    {
+        MPOBuilder withAttributes = jpegMPOBuilder(3, 1, {});
+        withAttributes.attributeTags = {{0xB101, 4, 1, 1}, {0xB205, 10, 1, 25, 10}, {0xB206, 5, 1, 65, 1000}};
+        return {write("Shot1.jpg", jpegOf(QSize(40, 30))), write("shot2.mpo", jpegMPO(2).bytes),
+                write("shot10.MPO", withAttributes.build().bytes)};
+    }
+    // A key pressed in the window, where the picture view has the focus.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QApplication::setActiveWindow(&windows->mainWindow());
+        o().image->setFocus();
+        QTest::keyClick(o().image, key, modifiers);
+    }
+    QString title() { return windows->mainWindow().windowTitle(); }
+    QString statusText() { return windows->mainWindow().statusBar()->currentMessage(); }
+};
+
+TEST_F(BrowseTest, PageKeysStepThroughTheFolderInNaturalOrderAndArrowsStayInTheFile)
+{
+    const Folder files = folder();
+    write("notes.txt", Bytes(10, 'x'));
+    open(Way::OpenPanel, files.one);
+    EXPECT_EQ(title(), "Shot1.jpg — 1 / 1");
+    press(Qt::Key_PageDown);
+    EXPECT_EQ(title(), "shot2.mpo — 1 / 2") << "2 before 10, as numbers";
+    press(Qt::Key_Right);
+    EXPECT_EQ(title(), "shot2.mpo — 2 / 2");
+    press(Qt::Key_Space);
+    EXPECT_EQ(title(), "shot10.MPO — 1 / 3");
+    press(Qt::Key_PageDown);
+    EXPECT_EQ(title(), "shot10.MPO — 1 / 3");
+    EXPECT_EQ(statusText(), "StatusLastFile");
+    press(Qt::Key_Home);
+    EXPECT_EQ(o().fileNameTextField->text(), "Shot1.jpg");
+    press(Qt::Key_End);
+    press(Qt::Key_Backspace);
+    EXPECT_EQ(o().fileNameTextField->text(), "shot2.mpo");
+    QFile::remove(files.two);  // deleted while shown: its place in the order still counts
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(o().fileNameTextField->text(), "Shot1.jpg");
+
+    // The recent files, newest first; one that is gone is dropped when chosen.
+    RecentFiles &recent = windows->browseMenus().recentFiles();
+    EXPECT_EQ(recent.files().mid(0, 3), (QStringList{files.one, files.two, files.ten}));
+    emit recent.chosen(files.two);
+    EXPECT_EQ(recent.files(), (QStringList{files.one, files.ten}));
+    EXPECT_EQ(stored(RecentFiles::settingsKey).toStringList(), recent.files());
+}
+
+TEST_F(BrowseTest, ZoomDecodesAtTheScaleShownKeepsThePointerSpotAndRefusesAHugePicture)
+{
+    // Left half red, right half blue.
+    QImage halves(1600, 1200, QImage::Format_RGB32);
+    halves.fill(Qt::red);
+    QPainter(&halves).fillRect(800, 0, 800, 1200, Qt::blue);
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    halves.save(&buffer, "JPEG", 95);
+    open(Way::OpenPanel, write("halves.jpg", Bytes(encoded.begin(), encoded.end())));
+    ZorImageView &view = *o().image;
+    const QSize fitted = view.image().size();
+    ASSERT_LT(fitted.width(), 1600);
+
+    press(Qt::Key_1);
+    EXPECT_FALSE(view.isFitted());
+    EXPECT_EQ(view.image().size(), QSize(1600, 1200)) << "decoded whole at 100 %";
+    press(Qt::Key_0);
+    EXPECT_TRUE(view.isFitted());
+    EXPECT_EQ(view.image().size(), fitted) << "the whole decode let go";
+
+    // Ctrl+wheel just left of the border: the border stays where it was.
+    const double scale = view.zoom();
+    const QPointF anchor((view.width() - 1600 * scale) / 2 + 800 * scale - 3, view.height() / 2.0);
+    QWheelEvent wheel(anchor, view.mapToGlobal(anchor), {}, QPoint(0, 3 * 120), Qt::NoButton, Qt::ControlModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&view, &wheel);
+    EXPECT_NEAR(view.zoom(), scale * std::pow(ZorImageView::zoomStep, 3), 1e-9);
+    const QImage shown = view.grab().toImage();
+    EXPECT_TRUE(near(shown.pixel(anchor.toPoint() - QPoint(1, 0)), Qt::red));
+    EXPECT_TRUE(near(shown.pixel(anchor.toPoint() + QPoint(8, 0)), Qt::blue));
+
+    // A picture claiming 20000 x 20000 pixels shows fitted, but not at 100 %.
+    open(Way::OpenPanel, write("huge.jpg", claimingSize(jpegOf(QSize(64, 48)), 20000, 20000)));
+    EXPECT_TRUE(view.isFitted()) << "a new file starts fitted";
+    press(Qt::Key_1);
+    EXPECT_TRUE(view.isFitted());
+    EXPECT_EQ(statusText(), "ZoomTooLarge");
+    EXPECT_LE(qint64(view.image().width()) * view.image().height(), 20000LL * 20000 / 64);
+}
+
+TEST_F(BrowseTest, TheInformationPanelListsTheMpEntriesAttributesAndWhatTheExifLacks)
+{
+    QTranslator english;
+    ASSERT_TRUE(english.load(":/i18n/mpoview_en.qm"));
+    QCoreApplication::installTranslator(&english);
+    const Folder files = folder();
+    open(Way::OpenPanel, files.ten);
+    InfoPanel &panel = windows->browseMenus().infoPanel();
+    EXPECT_FALSE(panel.isVisible());
+    press(Qt::Key_I, Qt::ControlModifier);
+    EXPECT_TRUE(panel.isVisible());
+    const QStringList rows = panelRows(panel);
+    EXPECT_EQ(rows.filter(QRegularExpression("^Entry 1 \\(shown\\) = undefined · representative\n[0-9,]+ bytes at 0$")).size(), 1)
+        << rows.join("\n").toStdString();
+    EXPECT_EQ(rows.filter(QRegularExpression("^Entry [23] = undefined · —\n[0-9,]+ bytes at [0-9,]+$")).size(), 2);
+    for (const char *row : {"MP index", "Individual picture number = 1", "Convergence angle = 2.5°",
+                            "Baseline length = 65 mm", "Pixel size = 64 × 48", "— = No Exif data", "— = None (sRGB assumed)"})
+        EXPECT_TRUE(rows.contains(row)) << row;
+
+    press(Qt::Key_PageUp);
+    press(Qt::Key_PageUp);
+    EXPECT_TRUE(panelRows(panel).contains("— = None: not an MPO file, or its index cannot be read"));
+    QCoreApplication::removeTranslator(&english);
+}
