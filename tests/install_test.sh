@@ -10,7 +10,8 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$1" --prefix "$prefix" >/dev/null
 id=io.github.mpoview.MpoView
 for file in bin/mpoview bin/mposplit bin/mpojoin bin/mpostereo share/applications/$id.desktop share/mime/packages/$id.xml \
-            share/icons/hicolor/scalable/apps/$id.svg share/mpoview/translations/mpoview_ja.qm; do
+            share/icons/hicolor/scalable/apps/$id.svg share/mpoview/translations/mpoview_ja.qm \
+            share/metainfo/$id.metainfo.xml share/man/man1/mpoview.1.gz share/bash-completion/completions/mposplit; do
     [ -s "$prefix/$file" ] || { echo "missing: $file"; exit 1; }
 done
 [ -x "$prefix/bin/mpoview" ] && [ -x "$prefix/bin/mposplit" ] && [ -x "$prefix/bin/mpojoin" ] && [ -x "$prefix/bin/mpostereo" ]

@@ -1,0 +1,45 @@
+# Bash completion for mpoview, mposplit, mpojoin and mpostereo: their options,
+# the values some options take, and the files they read.
+
+_mpoview_tools_files()
+{
+    # MPO files for the programs that read them; pictures for the joiner.
+    local pattern='@(mpo|MPO|Mpo)'
+    [[ $1 == mpojoin || $1 == mpoview ]] && pattern='@(mpo|MPO|Mpo|jpg|JPG|jpeg|JPEG)'
+    COMPREPLY=($(compgen -f -X "!*.$pattern" -- "$cur") $(compgen -d -- "$cur"))
+}
+
+_mpoview_tools()
+{
+    local cur prev
+    cur=${COMP_WORDS[COMP_CWORD]}
+    prev=${COMP_WORDS[COMP_CWORD - 1]}
+    compopt -o filenames 2>/dev/null
+    case $1 in
+    mposplit)
+        case $prev in
+        -o) COMPREPLY=($(compgen -d -- "$cur")); return ;;
+        -p) return ;;
+        esac
+        [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '-o -p --list --trace --help --version' -- "$cur")); return; } ;;
+    mpojoin)
+        case $prev in
+        -t) COMPREPLY=($(compgen -W 'disparity multi-angle panorama' -- "$cur")); return ;;
+        -o) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        esac
+        [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '-t --little-endian --first -o --help --version' -- "$cur")); return; } ;;
+    mpostereo)
+        case $prev in
+        -m) COMPREPLY=($(compgen -W 'parallel cross over-under mirror rows columns anaglyph-dubois anaglyph-color
+                anaglyph-half anaglyph-gray green-magenta-dubois green-magenta-color green-magenta-half
+                green-magenta-gray amber-blue-dubois amber-blue-color amber-blue-half amber-blue-gray' -- "$cur"))
+            return ;;
+        -o) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        --dx | --dy | -q) return ;;
+        esac
+        [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '-m --swap --dx --dy -q -o --help --version' -- "$cur")); return; } ;;
+    esac
+    _mpoview_tools_files "$1"
+}
+
+complete -F _mpoview_tools mpoview mposplit mpojoin mpostereo
