@@ -1,8 +1,10 @@
 // Decoding pictures upright and in sRGB: the Exif orientation, embedded ICC
 // profiles and CMYK pictures, on JPEGs encoded here with libjpeg.
+#include <exiv2/exiv2.hpp>
 #include <gtest/gtest.h>
 
-
+#include "colour.h"
+#include "exif.h"
 #include "jpeg_decoder.h"
 #include "test_jpegs.h"
 
@@ -126,4 +128,37 @@ TEST(Cmyk, CmykAndYcckPicturesAreShownInRgbThroughTheirProfileWhereTheyHaveOne)
     EXPECT_TRUE(shown.colourConverted);
     EXPECT_TRUE(near(rgbAt(shown, 8, 8), {expected[0], expected[1], expected[2]}, 2));
     EXPECT_FALSE(near(rgbAt(decode(jpeg), 8, 8), {expected[0], expected[1], expected[2]}, 12));  // not the plain way
+}
+
+TEST(PictureFacts, TheHeaderGivesTheUprightSizeExifBasicsAsExiv2PrintsThemAndTheProfileName)
+{
+    Exiv2::ExifData exif;
+    exif["Exif.Image.Make"] = "Nintendo";
+    exif["Exif.Photo.ExposureTime"] = Exiv2::URational(1, 250);
+    exif["Exif.Photo.FNumber"] = Exiv2::URational(28, 10);
+    exif["Exif.Image.Orientation"] = std::uint16_t(6);
+    Exiv2::Blob blob;
+    Exiv2::ExifParser::encode(blob, Exiv2::bigEndian, exif);
+    Bytes payload = {'E', 'x', 'i', 'f', 0, 0};
+    payload.insert(payload.end(), blob.begin(), blob.end());
+    const Bytes jpeg = withSegments(solidRgb({1, 2, 3}), {jpegSegment(0xE1, payload), iccSegment(displayP3Profile())});
+
+    const imaging::JpegHeader header = imaging::readJpegHeader(jpeg.data(), jpeg.size());
+    ASSERT_TRUE(header.read);
+    EXPECT_EQ(header.fullSize, (PixelSize{16, 16}));
+    EXPECT_EQ(header.orientation, 6);
+    const imaging::ExifBasics basics = imaging::exifBasics(header.exif.data(), header.exif.size());
+    EXPECT_EQ(basics.state, imaging::ExifBasics::State::Read);
+    using Fact = std::pair<std::string, std::string>;
+    EXPECT_EQ(basics.facts, (std::vector<Fact>{{"Exif.Image.Make", "Nintendo"}, {"Exif.Photo.ExposureTime", "1/250 s"},
+                                               {"Exif.Photo.FNumber", "F2.8"}, {"Exif.Image.Orientation", "right, top"}}));
+    EXPECT_FALSE(imaging::profileDescription(header.iccProfile).empty());
+
+    const Bytes garbage = {'E', 'x', 'i', 'f', 0, 0, 'X', 'Y', 1, 2, 3, 4, 5, 6};
+    EXPECT_EQ(imaging::exifBasics(garbage.data(), garbage.size()).state, imaging::ExifBasics::State::Damaged);
+    EXPECT_EQ(imaging::exifBasics(nullptr, 0).state, imaging::ExifBasics::State::Absent);
+    Bytes cut = displayP3Profile();
+    cut.resize(cut.size() / 2);
+    EXPECT_EQ(imaging::profileDescription(cut), "");
+    EXPECT_FALSE(imaging::readJpegHeader(payload.data(), payload.size()).read);
 }
