@@ -1,5 +1,6 @@
 #include "FullScreen.h"
 
+#include <QDockWidget>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -25,6 +26,8 @@ void FullScreen::hideChrome()
 {
     QList<QWidget *> chrome = {window_.menuBar(), window_.statusBar()};
     chrome += window_.centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QDockWidget *panel : window_.findChildren<QDockWidget *>(Qt::FindDirectChildrenOnly))
+        chrome += panel;
     for (QWidget *widget : chrome) {
         if (widget == &view_)
             continue;

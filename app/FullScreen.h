@@ -1,5 +1,6 @@
 // Full screen: the window fills the screen and shows the picture alone on
-// black; the menus, the controls and the status bar come back on leaving.
+// black; the menus, the controls, the status bar and any docked panel come
+// back on leaving.
 // The commands' shortcuts keep working, as the window holds every action.
 #pragma once
 

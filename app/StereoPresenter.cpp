@@ -20,6 +20,16 @@ imaging::PixelSize fittedPictureSize(imaging::PixelSize full, stereo::Layout lay
     return {std::max(1, int(std::lround(full.width * scale))), std::max(1, int(std::lround(full.height * scale)))};
 }
 
+// The size each picture of a pair is decoded and composed at: fitted to the
+// view, or, while the view is zoomed, the zoom's share of the full size.
+imaging::PixelSize pictureSizeFor(imaging::PixelSize full, stereo::Layout layout, QSize view, std::optional<double> zoom)
+{
+    if (!zoom)
+        return fittedPictureSize(full, layout, view);
+    const double scale = std::min(1.0, *zoom);
+    return {std::max(1, int(std::ceil(full.width * scale))), std::max(1, int(std::ceil(full.height * scale)))};
+}
+
 // Interlaced rows and columns only work when each one lands on one row or
 // column of the screen: their pictures are brought to the size shown first,
 // so that the view shows the result without scaling it.
@@ -51,6 +61,7 @@ StereoPresenter::StereoPresenter(StereoMode &mode, ZorImageView &view, QObject *
     connect(&mode_, &StereoMode::optionsChanged, this, &StereoPresenter::compose);
     connect(&decoder_, &PairDecoder::decoded, this, &StereoPresenter::pairDecoded);
     connect(&view_, &ZorImageView::resized, this, &StereoPresenter::viewResized);
+    connect(&view_, &ZorImageView::zoomChanged, this, &StereoPresenter::viewResized);
     connect(&wiggle_, &QTimer::timeout, this, &StereoPresenter::nextWiggleFrame);
     connect(&prefetcher_, &PicturePrefetcher::prepared, this, &StereoPresenter::backgroundPictureReady);
 }
@@ -139,9 +150,10 @@ PairDecoder::Request StereoPresenter::pairRequest(const QByteArray &left, const 
 {
     const stereo::Layout layout = stereo::layoutOf(*mode_.view());
     const QSize viewSize = view_.size();
+    const std::optional<double> zoom = view_.zoomFactor();
     return {left, right,
-            [layout, viewSize](imaging::PixelSize full) { return fittedPictureSize(full, layout, viewSize); },
-            qHashMulti(0, viewSize, layout.across, layout.down)};
+            [layout, viewSize, zoom](imaging::PixelSize full) { return pictureSizeFor(full, layout, viewSize, zoom); },
+            qHashMulti(0, viewSize, layout.across, layout.down, zoom.value_or(0.0))};
 }
 
 // In a series, the pair a step the same way would show, decoded meanwhile.
@@ -185,7 +197,8 @@ void StereoPresenter::compose()
     const imaging::RgbPicture *left = &pair_->left.picture, *right = &pair_->right.picture;
     imaging::RgbPicture leftShown, rightShown;
     const stereo::View view = *mode_.view();
-    const imaging::PixelSize fitted = fittedPictureSize(pair_->left.fullSize, stereo::layoutOf(view), view_.size());
+    const imaging::PixelSize fitted =
+        pictureSizeFor(pair_->left.fullSize, stereo::layoutOf(view), view_.size(), view_.zoomFactor());
     if (isInterlaced(view) && fitted != left->size) {
         leftShown = resampled(*left, fitted), rightShown = resampled(*right, fitted);
         left = &leftShown, right = &rightShown;
@@ -202,7 +215,9 @@ void StereoPresenter::compose()
         wiggleFrames_[frame] = imageOf(std::move(composed));
     }
     wiggleFrame_ = 0;
-    view_.setComposedPicture(wiggleFrames_[0]);
+    // What the view would be at full resolution, so that its zoom counts in full-size pixels.
+    fullComposedSize_ = (QSizeF(wiggleFrames_[0].size()) / scale).toSize();
+    view_.setComposedPicture(wiggleFrames_[0], fullComposedSize_);
     if (wiggles)
         wiggle_.start(mode_.wiggleIntervalMs());
     else
@@ -212,7 +227,7 @@ void StereoPresenter::compose()
 void StereoPresenter::nextWiggleFrame()
 {
     wiggleFrame_ = 1 - wiggleFrame_;
-    view_.setComposedPicture(wiggleFrames_[wiggleFrame_]);
+    view_.setComposedPicture(wiggleFrames_[wiggleFrame_], fullComposedSize_);
 }
 
 void StereoPresenter::viewResized()
@@ -220,9 +235,15 @@ void StereoPresenter::viewResized()
     if (!pair_)
         return;
     const stereo::View view = *mode_.view();
-    const imaging::PixelSize wanted = fittedPictureSize(pair_->left.fullSize, stereo::layoutOf(view), view_.size());
+    const imaging::PixelSize wanted =
+        pictureSizeFor(pair_->left.fullSize, stereo::layoutOf(view), view_.size(), view_.zoomFactor());
     const imaging::PixelSize decoded = pair_->left.picture.size;
-    if (wanted.width > decoded.width || wanted.height > decoded.height)
+    // A pair decoded for a zoom is let go once the view fits again. (A decode
+    // for the fitted size is under twice that size, or at the smallest
+    // scale, an eighth.)
+    const int eighth = (pair_->left.fullSize.width + 7) / 8;
+    const bool tooFine = view_.isFitted() && decoded.width > 2 * wanted.width && decoded.width > eighth;
+    if (wanted.width > decoded.width || wanted.height > decoded.height || tooFine)
         requestDecode();
     else if (isInterlaced(view))
         compose();

@@ -73,5 +73,6 @@ private:
     PictureSource source_;
     std::shared_ptr<stereo::DecodedPair> pair_;  // decoded for the view
     QImage wiggleFrames_[2];
+    QSize fullComposedSize_;  // the view on show at the pictures' full size
     int wiggleFrame_ = 0;
 };

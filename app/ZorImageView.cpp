@@ -61,11 +61,11 @@ void ZorImageView::setPreparedPicture(const QByteArray &encoded, const QImage &d
     update();
 }
 
-void ZorImageView::setComposedPicture(const QImage &picture)
+void ZorImageView::setComposedPicture(const QImage &picture, QSize fullSize)
 {
     encoded_.clear();
     image_ = picture;
-    fullSize_ = picture.size();
+    fullSize_ = fullSize.isValid() ? fullSize : picture.size();
     pending_ = false;
     update();
 }

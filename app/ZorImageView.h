@@ -29,8 +29,9 @@ public:
     // brought to the size shown); `fullSize` is the picture's own size.
     void setPreparedPicture(const QByteArray &encoded, const QImage &decoded, QSize fullSize);
     // Shows a picture made for the view (such as a stereo view); it is not
-    // decoded again when the view grows.
-    void setComposedPicture(const QImage &picture);
+    // decoded again when the view grows. `fullSize`, where given, is its
+    // size at full resolution, which zooming counts in.
+    void setComposedPicture(const QImage &picture, QSize fullSize = {});
     // The colour around the picture; pictures look best on dark grey.
     static QColor defaultBackground() { return QColor(0x33, 0x33, 0x33); }
     void setBackground(const QColor &colour);
@@ -45,6 +46,7 @@ public:
     // scale of its own size, anchored at a point of the view that keeps
     // showing the same spot of the picture.
     bool isFitted() const { return !zoom_; }
+    std::optional<double> zoomFactor() const { return zoom_; }
     double zoom() const;  // the scale the picture is shown at now
     void fitToWindow();
     void setZoom(double zoom);  // anchored at the view's centre

@@ -67,7 +67,7 @@ void ZorImageView::setZoom(double zoom, QPointF anchor)
     if (image_.isNull())
         return;
     zoom = std::clamp(zoom, smallestZoom, largestZoom);
-    if (!encoded_.isEmpty() && fullSize_.isValid() && decodedPixels(fullSize_, zoom) > largestDecodedPixels) {
+    if (fullSize_.isValid() && decodedPixels(fullSize_, zoom) > largestDecodedPixels) {
         emit message(qtTrId("ZoomTooLarge").arg(std::lround(zoom * 100)));
         return;
     }

@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "InfoPanel.h"
 #include "viewer_test_support.h"
 
 namespace {
@@ -77,6 +78,11 @@ TEST_F(StereoViewTest, AChosenViewShowsThePairComposedAndIsRememberedWithTheSwap
     EXPECT_TRUE(near(shownPixel(10, 0), blue));  // swapped: the right picture on the even rows
     EXPECT_TRUE(near(shownPixel(10, 1), red));
     choose(stereo::View::RedCyanColour);
+    // At 100 % the pair is composed from its full-size pictures, let go again once it fits.
+    o().image->setZoom(1.0);
+    QTRY_COMPARE_WITH_TIMEOUT(o().image->image().size(), QSize(1600, 1200), 5000);
+    o().image->fitToWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(o().image->image().width() < 800, 5000);
 
     EXPECT_EQ(stored(StereoMode::viewKey), "anaglyph-color");
     EXPECT_EQ(stored(StereoMode::swapKey).toBool(), true);
@@ -185,9 +191,12 @@ TEST_F(StereoViewTest, FullScreenShowsThePictureAloneOnBlackAndEscapeLeavesIt)
 {
     QMainWindow &window = windows->mainWindow();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QDockWidget &panel = windows->browseMenus().infoPanel();
+    windows->browseMenus().informationItem()->trigger();
     windows->viewMenu().fullScreenItem()->trigger();
     EXPECT_TRUE(window.isFullScreen());
     EXPECT_FALSE(window.menuBar()->isVisible());
+    EXPECT_FALSE(panel.isVisible());
     EXPECT_FALSE(o().nextButton->isVisible());
     EXPECT_EQ(o().image->grab().toImage().pixel(0, 0), qRgb(0, 0, 0));
     ASSERT_NE(itemWithKeys("Ctrl+1"), nullptr);  // the window holds the items while the menus are hidden
@@ -195,5 +204,6 @@ TEST_F(StereoViewTest, FullScreenShowsThePictureAloneOnBlackAndEscapeLeavesIt)
     EXPECT_FALSE(window.isFullScreen());
     EXPECT_TRUE(window.menuBar()->isVisible());
     EXPECT_TRUE(o().nextButton->isVisible());
+    EXPECT_TRUE(panel.isVisible());
     EXPECT_FALSE(windows->viewMenu().fullScreenItem()->isChecked());
 }
