@@ -3,6 +3,7 @@
 // pointer, a zoom refused for a huge picture, the information panel with a
 // file's MP entries and attributes, and the recent files.
 #include <QMainWindow>
+#include <unistd.h>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -96,6 +97,13 @@ TEST_F(BrowseTest, PageKeysStepThroughTheFolderInNaturalOrderAndArrowsStayInTheF
     emit recent.chosen(files.two);
     EXPECT_EQ(recent.files(), (QStringList{files.one, files.ten}));
     EXPECT_EQ(stored(RecentFiles::settingsKey).toStringList(), recent.files());
+    if (geteuid() != 0) {  // the superuser reads every file
+        write("shot2.mpo", jpegMPO(2).bytes);
+        QFile(files.two).setPermissions(QFileDevice::WriteOwner);
+        press(Qt::Key_PageDown);
+        EXPECT_EQ(o().fileNameTextField->text(), "shot10.MPO");
+        EXPECT_EQ(statusText(), "StatusSkippedUnreadable") << "passed over with a message";
+    }
 }
 
 TEST_F(BrowseTest, ZoomDecodesAtTheScaleShownKeepsThePointerSpotAndRefusesAHugePicture)
@@ -119,6 +127,11 @@ TEST_F(BrowseTest, ZoomDecodesAtTheScaleShownKeepsThePointerSpotAndRefusesAHugeP
     press(Qt::Key_0);
     EXPECT_TRUE(view.isFitted());
     EXPECT_EQ(view.image().size(), fitted) << "the whole decode let go";
+    o().currentTextField->setEnabled(true);
+    o().currentTextField->clear();
+    QTest::keyClicks(o().currentTextField, "10");
+    EXPECT_EQ(o().currentTextField->text(), "10") << "digits typed in the number field are no zoom keys";
+    EXPECT_TRUE(view.isFitted());
 
     // Ctrl+wheel just left of the border: the border stays where it was.
     const double scale = view.zoom();
