@@ -13,7 +13,11 @@ InfoPanel::InfoPanel(QWidget *parent) : QDockWidget(qtTrId("InfoPanelTitle"), pa
     tree_->setRootIsDecorated(false);
     tree_->setWordWrap(true);
     tree_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    // Long values wrap in the room the panel has rather than scroll sideways.
     tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tree_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    tree_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tree_->setMinimumWidth(340);
     setWidget(tree_);
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (visible && stale_)
@@ -43,6 +47,7 @@ void InfoPanel::refresh()
         heading->setFont(0, bold);
         for (const InfoRow &row : section.rows) {
             auto *item = new QTreeWidgetItem(tree_, {row.label, row.value});
+            item->setTextAlignment(0, Qt::AlignLeft | Qt::AlignTop);
             item->setToolTip(1, row.value);
         }
     }

@@ -143,9 +143,11 @@
         <translation> (shown)</translation>
     </message>
     <message id="InfoEntryValue">
-        <source>%1 · %2
+        <source>%1
+%2
 %3 bytes at %4</source>
-        <translation>%1 · %2
+        <translation>%1
+%2
 %3 bytes at %4</translation>
     </message>
     <message id="InfoFlagParent">

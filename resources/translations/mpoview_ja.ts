@@ -143,9 +143,11 @@
         <translation> (表示中)</translation>
     </message>
     <message id="InfoEntryValue">
-        <source>%1 · %2
+        <source>%1
+%2
 %3 bytes at %4</source>
-        <translation>%1 · %2
+        <translation>%1
+%2
 %3 バイト、位置 %4</translation>
     </message>
     <message id="InfoFlagParent">
