@@ -18,7 +18,10 @@ BrowseMenus::BrowseMenus(QMainWindow &window, QSettings &settings, KivController
     addRecentMenu(places);
     addEditMenu();
     addFileSteps(places.go);
-    addZoomItems(places.view);
+    // Behind the stereo items, before Full Screen.
+    QAction *fullScreen = places.view->actions().constLast();
+    addZoomItems(places.view, fullScreen);
+    addInformationPanel(places.view, fullScreen);
     connect(&controller_, &KivController::fileStarted, &view_, &ZorImageView::fitToWindow);
     connect(&controller_, &KivController::fileStarted, recent_, &RecentFiles::add);
     connect(&controller_, &KivController::pictureShown, infoPanel_, &InfoPanel::showPicture);
@@ -63,34 +66,34 @@ void BrowseMenus::addFileSteps(QMenu *go)
     add("MenuLastFile", {Qt::Key_End}, &KivController::lastFileAction);
 }
 
-void BrowseMenus::addZoomItems(QMenu *view)
+void BrowseMenus::addZoomItems(QMenu *view, QAction *before)
 {
-    // Behind the stereo items, before Full Screen.
-    QAction *fullScreen = view->actions().constLast();
     const auto add = [&](const char *textId, const QList<QKeySequence> &keys, auto command) {
-        connect(addItem(view, textId, keys, fullScreen), &QAction::triggered, &view_, command);
+        connect(addItem(view, textId, keys, before), &QAction::triggered, &view_, command);
     };
     add("MenuZoomIn", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}, &ZorImageView::zoomIn);
     add("MenuZoomOut", {QKeySequence::ZoomOut}, &ZorImageView::zoomOut);
     add("MenuActualSize", {QKeySequence("1")}, [this] { view_.setZoom(1.0); });
     add("MenuFitToWindow", {QKeySequence("0")}, &ZorImageView::fitToWindow);
-
-    infoPanel_ = new InfoPanel(&window_);
-    window_.addDockWidget(Qt::RightDockWidgetArea, infoPanel_);
-    infoPanel_->hide();
-    information_ = infoPanel_->toggleViewAction();
-    information_->setText(qtTrId("MenuInformation"));
-    information_->setShortcut(QKeySequence("Ctrl+I"));
-    view->insertAction(fullScreen, information_);
-    view->insertSeparator(fullScreen);
-    window_.addAction(information_);
-
     zoomStatus_ = new QLabel(window_.statusBar());
     window_.statusBar()->addPermanentWidget(zoomStatus_);
     connect(&view_, &ZorImageView::zoomChanged, this, &BrowseMenus::showZoom);
     connect(&view_, &ZorImageView::message, window_.statusBar(),
             [this](const QString &text) { window_.statusBar()->showMessage(text, 8000); });
     showZoom();
+}
+
+void BrowseMenus::addInformationPanel(QMenu *view, QAction *before)
+{
+    infoPanel_ = new InfoPanel(&window_);
+    window_.addDockWidget(Qt::RightDockWidgetArea, infoPanel_);
+    infoPanel_->hide();
+    information_ = infoPanel_->toggleViewAction();
+    information_->setText(qtTrId("MenuInformation"));
+    information_->setShortcut(QKeySequence("Ctrl+I"));
+    view->insertAction(before, information_);
+    view->insertSeparator(before);
+    window_.addAction(information_);
 }
 
 void BrowseMenus::showZoom()

@@ -39,7 +39,8 @@ private:
     void addRecentMenu(const BrowseMenuPlaces &places);
     void addEditMenu();
     void addFileSteps(QMenu *go);
-    void addZoomItems(QMenu *view);
+    void addZoomItems(QMenu *view, QAction *before);
+    void addInformationPanel(QMenu *view, QAction *before);
     void showZoom();
 
     QMainWindow &window_;

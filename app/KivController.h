@@ -62,8 +62,6 @@ public:
     int totalCount() const { return totalCount_; }
     const QString &mpFileName() const { return mpFileName_; }
     const QString &mpSaveFolder() const { return mpSaveFolder_; }
-    // The file whose picture is on show (or whose loading failed last).
-    const QString &shownFile() const { return shownFile_; }
     std::optional<qint64> lastUpdate() const { return lastUpdate_; }
 
     // A setting as stored, else its registered default.
@@ -158,7 +156,7 @@ private:
     std::optional<qint64> lastUpdate_;  // when the current redraw interval began
     QString mpFileName_;
     QString mpSaveFolder_;
-    QString shownFile_;
+    QString shownFile_;  // the file on show, or whose loading failed last
 };
 
 // The engine's progress callback: forwards to the controller in `context`.

@@ -64,7 +64,8 @@ void KivController::showEnginePicture(unsigned char *buffer, int size)
 
 void KivController::showPicture(const QByteArray &bytes, int number, int count)
 {
-    mainWindow()->setWindowTitle(QStringLiteral("%1 — %2 / %3").arg(QFileInfo(shownFile_).fileName()).arg(number).arg(count));
+    const QString name = QFileInfo(shownFile_).fileName();
+    mainWindow()->setWindowTitle(QStringLiteral("%1 — %2 / %3").arg(name).arg(number).arg(count));
     emit pictureShown(shownFile_, bytes, number);
     if (stereo_ == nullptr)
         return outlets_.image->setPicture(bytes);
