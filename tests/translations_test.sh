@@ -8,8 +8,9 @@ ids=$(grep -ohE '"(Error(Title|Msg)[0-9]{4}|Menu|Info|Status|Zoom)[A-Z][A-Za-z]*
 missing=0
 for id in $ids; do
     for language in en ja; do
-        if ! grep -A3 "<message id=\"$id\">" "resources/translations/mpoview_$language.ts" \
-                | grep -qE '<translation>[^<]+'; then
+        # The message's lines up to its end, where a translation must have text.
+        if ! awk -v start="<message id=\"$id\">" 'index($0, start) { on = 1 } on { print } on && /<\/message>/ { exit }' \
+                "resources/translations/mpoview_$language.ts" | grep -qE '<translation>[^<]'; then
             echo "no $language translation: $id"
             missing=1
         fi
