@@ -3,7 +3,8 @@
 # MIME type, icon, AppStream metainfo, man pages, bash completion,
 # translations), validates the metainfo, the desktop entry and the man
 # pages, then installs it with apt-get, checks the installed programs and
-# removes it again, checking that nothing is left behind.
+# removes it again, checking that nothing is left behind: on this machine,
+# or with --fresh in a minimal Debian 12 made for the check.
 # Installing needs root (or sudo).
 . "$(dirname "$0")/common.sh"
 
@@ -46,20 +47,38 @@ echo "metainfo, desktop entry and man pages are valid"
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo=sudo
-$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --reinstall "$deb" >/dev/null
+# With --fresh, the package goes into a minimal Debian 12 made for the
+# check (debootstrap) instead of this machine.
+in=""
+if [ "${1:-}" = "--fresh" ]; then
+    install_missing debootstrap
+    fresh=$(mktemp -d)
+    trap '$sudo umount "$fresh/proc" 2>/dev/null; $sudo rm -rf "$fresh" "$contents"' EXIT
+    echo "Making a fresh Debian 12 in $fresh"
+    $sudo debootstrap --variant=minbase bookworm "$fresh" http://deb.debian.org/debian >/dev/null
+    $sudo mount --bind /proc "$fresh/proc"
+    $sudo cp "$deb" "$fresh/root/"
+    deb=/root/$(basename "$deb")
+    in="chroot $fresh"
+    $sudo $in apt-get update -q >/dev/null
+fi
+
+$sudo $in env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --reinstall "$deb" >/dev/null
 for file in $expected; do
-    [ -s "/$file" ] || { echo "not installed: /$file"; exit 1; }
+    $sudo $in test -s "/$file" || { echo "not installed: /$file"; exit 1; }
 done
-mposplit --version && mpojoin --version && mpostereo --version
-ldd /usr/bin/mpoview | grep -q 'not found' && { echo "mpoview misses a library"; exit 1; }
-man -w mposplit | grep -q /usr/share/man/man1/mposplit.1.gz
-grep -q 'image/x-mpo' /usr/share/mime/globs2 || { echo "the MIME type is not registered"; exit 1; }
+$sudo $in mposplit --version && $sudo $in mpojoin --version && $sudo $in mpostereo --version
+$sudo $in ldd /usr/bin/mpoview | grep -q 'not found' && { echo "mpoview misses a library"; exit 1; }
+if $sudo $in sh -c 'command -v man' >/dev/null; then
+    $sudo $in man -w mposplit | grep -q /usr/share/man/man1/mposplit.1.gz
+fi
+$sudo $in grep -q 'image/x-mpo' /usr/share/mime/globs2 || { echo "the MIME type is not registered"; exit 1; }
 echo "installed"
 
-$sudo env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q --purge mpoview >/dev/null
+$sudo $in env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q --purge mpoview >/dev/null
 for file in $expected; do
-    [ ! -e "/$file" ] || { echo "left behind: /$file"; exit 1; }
+    ! $sudo $in test -e "/$file" || { echo "left behind: /$file"; exit 1; }
 done
-grep -q 'image/x-mpo' /usr/share/mime/globs2 && { echo "the MIME type is still registered"; exit 1; }
+$sudo $in grep -q 'image/x-mpo' /usr/share/mime/globs2 && { echo "the MIME type is still registered"; exit 1; }
 echo "removed cleanly"
-echo "The package is good: $deb"
+echo "The package is good: $(basename "$deb")"
