@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "anaglyph.h"
+#include "correction.h"
 
 namespace stereo {
 
@@ -72,7 +73,8 @@ void fill(const Source &a, const Source &b, View view, int wiggleFrame, RgbPictu
 
 imaging::PixelSize composedSize(imaging::PixelSize picture, const Options &options)
 {
-    const imaging::PixelSize covered = overlapOf(picture, options.dx, options.dy).size;
+    const Inset inset = uncoveredBy(picture, options);
+    const imaging::PixelSize covered = overlapOf(picture, options.dx, options.dy, inset.x, inset.y).size;
     const Layout layout = layoutOf(options.view);
     return {covered.width * layout.across, covered.height * layout.down};
 }
@@ -82,9 +84,13 @@ bool compose(const RgbPicture &left, const RgbPicture &right, const Options &opt
 {
     if (left.size != right.size || left.size.width <= 0 || left.size.height <= 0)
         return false;
-    const Overlap overlap = overlapOf(left.size, options.dx, options.dy);
+    RgbPicture corrected;
+    if (options.corrects())
+        correctPicture(right, options, corrected);
+    const Inset inset = uncoveredBy(left.size, options);
+    const Overlap overlap = overlapOf(left.size, options.dx, options.dy, inset.x, inset.y);
     Source a{&left, overlap.leftX, overlap.leftY};
-    Source b{&right, overlap.rightX, overlap.rightY};
+    Source b{options.corrects() ? &corrected : &right, overlap.rightX, overlap.rightY};
     if (options.swap)
         std::swap(a.picture, b.picture);
     // The pixels of `out` are written over where they have the right size:

@@ -41,6 +41,12 @@ struct Options {
     bool swap = false;  // exchange left and right first
     int dx = 0;         // pixels the right picture moves right: the scene goes behind the screen
     int dy = 0;         // pixels the right picture moves down
+    // A correction of the right picture applied first (an alignment): turned
+    // by `degrees` (clockwise as seen) and scaled by `scale` about its
+    // centre, then moved `shiftY` pixels down. What it leaves uncovered is
+    // cropped from both pictures alike.
+    double degrees = 0, scale = 1, shiftY = 0;
+    bool corrects() const { return degrees != 0 || scale != 1 || shiftY != 0; }
 };
 
 // How a view lays out two pictures: the composed picture is `across` times
@@ -57,6 +63,8 @@ struct Overlap {
     int leftX = 0, leftY = 0, rightX = 0, rightY = 0;
     imaging::PixelSize size;
 };
-Overlap overlapOf(imaging::PixelSize picture, int dx, int dy);
+// `insetX` and `insetY` leave out as many columns and rows on each side of
+// the right picture (what a correction does not cover).
+Overlap overlapOf(imaging::PixelSize picture, int dx, int dy, int insetX = 0, int insetY = 0);
 
 }  // namespace stereo

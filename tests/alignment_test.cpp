@@ -7,6 +7,7 @@
 #include <opencv2/imgproc.hpp>
 
 #include "alignment.h"
+#include "composition.h"
 
 namespace {
 
@@ -60,6 +61,18 @@ imaging::RgbPicture halfSized(const cv::Mat &picture)
     return out;
 }
 
+// Mean difference per channel between the two halves of a side-by-side view.
+double halvesDiffer(const imaging::RgbPicture &parallel)
+{
+    const int width = parallel.size.width / 2;
+    double sum = 0;
+    for (int y = 0; y < parallel.size.height; ++y)
+        for (int x = 0; x < width; ++x)
+            for (int shift : {0, 8, 16})
+                sum += std::abs(int(parallel.row(y)[x] >> shift & 0xFF) - int(parallel.row(y)[x + width] >> shift & 0xFF));
+    return sum / (3.0 * width * parallel.size.height);
+}
+
 }  // namespace
 
 TEST(Alignment, RecoversKnownShiftsTurnsAndScalesAndIsUnsureOfUnrelatedPictures)
@@ -85,6 +98,17 @@ TEST(Alignment, RecoversKnownShiftsTurnsAndScalesAndIsUnsureOfUnrelatedPictures)
         EXPECT_NEAR(found.windowDx, row.sideways, 3.0);  // columns are found less precisely than rows
         EXPECT_LT(found.disparityRange, 5.0);
         EXPECT_EQ(found.needed(), row.dy != 0 || row.degrees != 0 || row.scalePercent != 0);
+
+        // The correction applied by the composition lines the pictures up.
+        const imaging::RgbPicture l = halfSized(left), r = halfSized(right);
+        stereo::Options options{stereo::View::Parallel, false, int(std::lround(found.windowDx / 2)), 0};
+        imaging::RgbPicture before, after;
+        stereo::compose(l, r, options, before);
+        options.degrees = found.degrees, options.scale = found.scale, options.shiftY = found.dy / 2;
+        stereo::compose(l, r, options, after);
+        EXPECT_LT(halvesDiffer(after), 5.0) << "what is left is the blur of resampling twice";
+        if (found.needed())
+            EXPECT_LT(halvesDiffer(after) * 2, halvesDiffer(before));
     }
     const stereo::Alignment unrelated = stereo::estimateAlignment(halfSized(left), halfSized(scene(8)), full);
     EXPECT_FALSE(unrelated.sure);
