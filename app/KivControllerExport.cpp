@@ -38,7 +38,7 @@ void KivController::exportStereoViewAction()
     outlets_.statusTextField->setText(tr("Writing the stereo view…"));
     setProgressDisplayVisible(true);
     const std::string problem = stereo::writeStereoView(
-        bytesOf(stereo_->leftBytes()), bytesOf(stereo_->rightBytes()), stereo_->mode().options(), exportQuality,
+        bytesOf(stereo_->leftBytes()), bytesOf(stereo_->rightBytes()), stereo_->shownOptions(), exportQuality,
         path.toStdString(), [bar](int percent) {
             bar->setValue(percent);
             bar->repaint();

@@ -8,6 +8,7 @@ StereoMode::StereoMode(QSettings &settings, QObject *parent) : QObject(parent), 
 {
     view_ = stereo::viewNamed(settings_.value(viewKey, "flat").toString().toStdString());
     options_.swap = settings_.value(swapKey, false).toBool();
+    autoAlign_ = settings_.value(autoAlignKey, true).toBool();
     if (view_)
         options_.view = *view_;
 }
@@ -48,6 +49,15 @@ void StereoMode::setSwapped(bool swapped)
         return;
     options_.swap = swapped;
     settings_.setValue(swapKey, swapped);
+    emit optionsChanged();
+}
+
+void StereoMode::setAutoAlign(bool on)
+{
+    if (on == autoAlign_)
+        return;
+    autoAlign_ = on;
+    settings_.setValue(autoAlignKey, on);
     emit optionsChanged();
 }
 

@@ -18,6 +18,7 @@ public:
     static constexpr const char *viewKey = "StereoView";  // "flat" or a view's name
     static constexpr const char *swapKey = "StereoSwap";
     static constexpr const char *wiggleRateKey = "WiggleRate";  // pictures a second
+    static constexpr const char *autoAlignKey = "AutoAlign";
     static constexpr double defaultWiggleRate = 7.0;
 
     explicit StereoMode(QSettings &settings, QObject *parent = nullptr);
@@ -25,6 +26,8 @@ public:
     bool isStereo() const { return view_.has_value(); }
     std::optional<stereo::View> view() const { return view_; }
     bool swapped() const { return options_.swap; }
+    // Whether pairs are aligned automatically (the hand offsets add to it).
+    bool autoAligns() const { return autoAlign_; }
     // The composition settings; offsets in pixels of the full-size pictures.
     const stereo::Options &options() const { return options_; }
     int wiggleIntervalMs() const;
@@ -34,6 +37,7 @@ public:
 public slots:
     void setView(std::optional<stereo::View> view);
     void setSwapped(bool swapped);
+    void setAutoAlign(bool on);
     void setOffsets(int dx, int dy);
     void resetOffsets();
 
@@ -45,4 +49,5 @@ private:
     QSettings &settings_;
     std::optional<stereo::View> view_;
     stereo::Options options_;
+    bool autoAlign_ = true;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QLocale>
 
 #include "JpegDecoder.h"
 #include "StereoMode.h"
@@ -28,6 +29,29 @@ imaging::PixelSize pictureSizeFor(imaging::PixelSize full, stereo::Layout layout
         return fittedPictureSize(full, layout, view);
     const double scale = std::min(1.0, *zoom);
     return {std::max(1, int(std::ceil(full.width * scale))), std::max(1, int(std::ceil(full.height * scale)))};
+}
+
+// What an alignment did, for the status bar: "aligned: 3 px up, 0.4° turned,
+// 0.6 % larger", or why it did nothing.
+QString alignmentText(const stereo::Alignment &alignment)
+{
+    static const char *const doubts[] = {"", "AlignSizesDiffer", "AlignTooFewMatches", "AlignFitDisagrees",
+                                         "AlignTurnTooLarge", "AlignScaleTooFar"};
+    if (!alignment.sure)
+        return qtTrId("AlignUnsure").arg(qtTrId(doubts[int(alignment.doubt)]));
+    const QLocale locale;
+    QStringList done;
+    if (std::abs(alignment.dy) >= 0.5)
+        done << qtTrId(alignment.dy < 0 ? "AlignUp" : "AlignDown").arg(std::lround(std::abs(alignment.dy)));
+    if (std::abs(alignment.degrees) >= 0.05)
+        done << qtTrId("AlignTurned").arg(locale.toString(std::abs(alignment.degrees), 'f', 1));
+    if (std::abs(alignment.scale - 1) >= 0.001)
+        done << qtTrId(alignment.scale > 1 ? "AlignLarger" : "AlignSmaller")
+                    .arg(locale.toString(std::abs(alignment.scale - 1) * 100, 'f', 1));
+    QString text = done.isEmpty() ? qtTrId("AlignNotNeeded") : qtTrId("AlignApplied").arg(done.join(", "));
+    if (alignment.exceedsDepthBudget)
+        text += qtTrId("AlignTooDeep").arg(std::lround(alignment.disparityRange));
+    return text;
 }
 
 // Interlaced rows and columns only work when each one lands on one row or
@@ -64,6 +88,7 @@ StereoPresenter::StereoPresenter(StereoMode &mode, ZorImageView &view, QObject *
     connect(&view_, &ZorImageView::zoomChanged, this, &StereoPresenter::viewResized);
     connect(&wiggle_, &QTimer::timeout, this, &StereoPresenter::nextWiggleFrame);
     connect(&prefetcher_, &PicturePrefetcher::prepared, this, &StereoPresenter::backgroundPictureReady);
+    connect(&aligner_, &PairAligner::estimated, this, &StereoPresenter::alignmentEstimated);
 }
 
 void StereoPresenter::startFile()
@@ -185,6 +210,9 @@ void StereoPresenter::pairDecoded(std::shared_ptr<stereo::DecodedPair> pair)
     }
     pair_ = std::move(pair);
     compose();
+    if (mode_.autoAligns())
+        aligner_.request(left_, right_, pair_);
+    tellAlignment();
     emit pairShown();
     readPairAhead();
     viewResized();  // the view may have grown while the pair decoded, as on start-up
@@ -203,11 +231,12 @@ void StereoPresenter::compose()
         leftShown = resampled(*left, fitted), rightShown = resampled(*right, fitted);
         left = &leftShown, right = &rightShown;
     }
-    // The offsets are in pixels of the full-size pictures.
-    stereo::Options options = mode_.options();
+    // The offsets and the alignment are in pixels of the full-size pictures.
+    stereo::Options options = shownOptions();
     const double scale = double(left->size.width) / pair_->left.fullSize.width;
     options.dx = int(std::lround(options.dx * scale));
     options.dy = int(std::lround(options.dy * scale));
+    options.shiftY *= scale;
     const bool wiggles = options.view == stereo::View::Wiggle;
     for (int frame = 0; frame < (wiggles ? 2 : 1); ++frame) {
         imaging::RgbPicture composed;
@@ -222,6 +251,36 @@ void StereoPresenter::compose()
         wiggle_.start(mode_.wiggleIntervalMs());
     else
         wiggle_.stop();
+}
+
+stereo::Options StereoPresenter::shownOptions() const
+{
+    stereo::Options options = mode_.options();
+    const std::optional<stereo::Alignment> alignment =
+        mode_.autoAligns() ? aligner_.find(left_, right_) : std::nullopt;
+    if (!alignment || !alignment->sure)
+        return options;
+    options.dx += int(std::lround(alignment->windowDx));
+    if (alignment->needed())
+        options.degrees = alignment->degrees, options.scale = alignment->scale, options.shiftY = alignment->dy;
+    return options;
+}
+
+// Says what the alignment of the pair on show did, or why it did nothing.
+void StereoPresenter::tellAlignment()
+{
+    const std::optional<stereo::Alignment> alignment =
+        mode_.autoAligns() && pair_ ? aligner_.find(left_, right_) : std::nullopt;
+    if (alignment)
+        emit message(alignmentText(*alignment));
+}
+
+void StereoPresenter::alignmentEstimated()
+{
+    if (!pair_ || !mode_.autoAligns() || !aligner_.find(left_, right_))
+        return;
+    compose();
+    tellAlignment();
 }
 
 void StereoPresenter::nextWiggleFrame()

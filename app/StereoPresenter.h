@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "PairAligner.h"
 #include "PairDecoder.h"
 #include "PicturePrefetcher.h"
 
@@ -37,6 +38,9 @@ public:
     bool showsPair() const { return pair_ != nullptr; }
     const QByteArray &leftBytes() const { return left_; }
     const QByteArray &rightBytes() const { return right_; }
+    // The composition of the view on show, the alignment included, in
+    // pixels of the full-size pictures.
+    stereo::Options shownOptions() const;
     // The full size of the pictures of the pair on show.
     imaging::PixelSize pictureSize() const;
 
@@ -60,11 +64,14 @@ private:
     void compose();
     void viewResized();
     void nextWiggleFrame();
+    void alignmentEstimated();
+    void tellAlignment();
 
     StereoMode &mode_;
     ZorImageView &view_;
     PairDecoder decoder_;
     PicturePrefetcher prefetcher_;
+    PairAligner aligner_;
     QTimer wiggle_;
     QByteArray shown_, left_, right_;
     int number_ = 0, count_ = 0;

@@ -45,6 +45,11 @@ ViewMenu::ViewMenu(QMainWindow &window, StereoMode &mode, StereoPresenter &prese
     swap_->setCheckable(true);
     swap_->setShortcut(QKeySequence("S"));
     connect(swap_, &QAction::toggled, &mode_, &StereoMode::setSwapped);
+    autoAlign_ = menu_->addAction(qtTrId("MenuAutoAlign"));
+    autoAlign_->setCheckable(true);
+    autoAlign_->setChecked(mode_.autoAligns());
+    autoAlign_->setShortcut(QKeySequence("A"));
+    connect(autoAlign_, &QAction::toggled, &mode_, &StereoMode::setAutoAlign);
     addOffsetItems();
     menu_->addSeparator();
     fullScreen_ = menu_->addAction(tr("&Full Screen"));

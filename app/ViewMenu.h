@@ -1,5 +1,5 @@
 // The View menu: Flat and each stereo view as a checkable item with its
-// shortcut, Swap Left and Right, the offset keys that move the right
+// shortcut, Swap Left and Right, Auto Align, the offset keys that move the right
 // picture, and Full Screen.
 #pragma once
 
@@ -25,6 +25,7 @@ public:
     // The item of a view; std::nullopt for Flat.
     QAction *itemFor(std::optional<stereo::View> view) const;
     QAction *swapItem() const { return swap_; }
+    QAction *autoAlignItem() const { return autoAlign_; }
     QAction *fullScreenItem() const { return fullScreen_; }
 
 private:
@@ -37,5 +38,6 @@ private:
     QMenu *menu_;
     QActionGroup *views_;
     QAction *swap_ = nullptr;
+    QAction *autoAlign_ = nullptr;
     QAction *fullScreen_ = nullptr;
 };

@@ -102,15 +102,28 @@ double percentile(std::vector<double> values, double share)
     return *at;
 }
 
-Alignment unsure(const std::string &why, int inliers = 0)
+Alignment unsure(Doubt why, int inliers = 0)
 {
     Alignment alignment;
-    alignment.unsure = why;
+    alignment.doubt = why;
     alignment.inliers = inliers;
     return alignment;
 }
 
 }  // namespace
+
+const char *doubtText(Doubt doubt)
+{
+    switch (doubt) {
+    case Doubt::None: return "";
+    case Doubt::SizesDiffer: return "the pictures differ in size";
+    case Doubt::TooFewMatches: return "too few matching points";
+    case Doubt::FitDisagrees: return "the fit disagrees with itself";
+    case Doubt::TurnTooLarge: return "a turn of more than 5°";
+    case Doubt::ScaleTooFar: return "a scale off by more than 10 %";
+    }
+    return "";
+}
 
 bool Alignment::needed() const
 {
@@ -121,20 +134,20 @@ Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbP
                             imaging::PixelSize fullSize)
 {
     if (left.size != right.size || left.size.width < 16 || left.size.height < 16)
-        return unsure("the pictures differ in size");
+        return unsure(Doubt::SizesDiffer);
     std::future<Features> rightFeatures = std::async(std::launch::async, featuresOf, std::cref(right));
     const Features leftFeatures = featuresOf(left);
     std::vector<cv::Point2f> inLeft, inRight;
     std::vector<bool> finest;  // both points found at the full scale of the pictures
     matchedPoints(leftFeatures, rightFeatures.get(), inLeft, inRight, finest);
     if (int(inLeft.size()) < fewestInliers)
-        return unsure("too few matching points", int(inLeft.size()));
+        return unsure(Doubt::TooFewMatches, int(inLeft.size()));
 
     // A first robust fit of the whole similarity finds the points that agree.
     std::vector<unsigned char> agree;
     const cv::Mat similarity = cv::estimateAffinePartial2D(inRight, inLeft, agree, cv::RANSAC, 3.0, 4000, 0.999, 10);
     if (similarity.empty())
-        return unsure("too few matching points");
+        return unsure(Doubt::TooFewMatches);
     std::vector<bool> use(agree.begin(), agree.end());
     RowFit fit{similarity.at<double>(0, 0), similarity.at<double>(1, 0), similarity.at<double>(1, 2)};
     // Then the rows alone: every point whose row the fit explains counts,
@@ -143,11 +156,11 @@ Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbP
         for (std::size_t i = 0; i < inLeft.size(); ++i)
             use[i] = std::abs(fit.rowOf(inRight[i]) - inLeft[i].y) < 1.5;
         if (!fitRows(inLeft, inRight, use, fit))
-            return unsure("too few matching points");
+            return unsure(Doubt::TooFewMatches);
     }
     const int inliers = int(std::count(use.begin(), use.end(), true));
     if (inliers < fewestInliers || inliers * 4 < int(inLeft.size()))
-        return unsure("too few matching points", inliers);
+        return unsure(Doubt::TooFewMatches, inliers);
 
     Alignment alignment;
     alignment.inliers = inliers;
@@ -156,11 +169,11 @@ Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbP
     const double ransacScale = std::hypot(similarity.at<double>(0, 0), similarity.at<double>(1, 0));
     const double ransacDegrees = std::atan2(similarity.at<double>(1, 0), similarity.at<double>(0, 0)) * 180.0 / pi;
     if (std::abs(ransacDegrees - alignment.degrees) > 0.5 || std::abs(ransacScale / alignment.scale - 1) > 0.01)
-        return unsure("the fit disagrees with itself", inliers);
+        return unsure(Doubt::FitDisagrees, inliers);
     if (std::abs(alignment.degrees) > largestDegrees)
-        return unsure("a turn of more than 5°", inliers);
+        return unsure(Doubt::TurnTooLarge, inliers);
     if (std::abs(alignment.scale - 1) > largestScaleChange)
-        return unsure("a scale off by more than 10 %", inliers);
+        return unsure(Doubt::ScaleTooFar, inliers);
 
     // The move about the centre: the centre goes to the row b cx + a cy + ty.
     const double toFull = double(fullSize.width) / left.size.width;

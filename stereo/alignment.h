@@ -5,15 +5,18 @@
 // alone, as the columns differ by the depth of each point).
 #pragma once
 
-#include <string>
-
 #include "picture.h"
 
 namespace stereo {
 
+// Why an estimate is unsure, when it is.
+enum class Doubt { None, SizesDiffer, TooFewMatches, FitDisagrees, TurnTooLarge, ScaleTooFar };
+// The reason in words, as the command line says it ("too few matching points").
+const char *doubtText(Doubt doubt);
+
 struct Alignment {
     bool sure = false;
-    std::string unsure;  // why nothing should be applied, when not sure
+    Doubt doubt = Doubt::None;  // why nothing should be applied, when not sure
     // The correction of the right picture, in pixels of the full-size
     // pictures: turned by `degrees` (clockwise as seen, rows counting
     // downwards) and scaled by `scale` about its centre, then moved `dy` down.

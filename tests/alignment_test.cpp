@@ -89,7 +89,7 @@ TEST(Alignment, RecoversKnownShiftsTurnsAndScalesAndIsUnsureOfUnrelatedPictures)
         SCOPED_TRACE(testing::Message() << "dy " << row.dy << ", " << row.degrees << "°, " << row.scalePercent << " %");
         const cv::Mat right = rightFor(left, row.dy, row.degrees, 1 + row.scalePercent / 100, row.sideways);
         const stereo::Alignment found = stereo::estimateAlignment(halfSized(left), halfSized(right), full);
-        ASSERT_TRUE(found.sure) << found.unsure;
+        ASSERT_TRUE(found.sure) << stereo::doubtText(found.doubt);
         EXPECT_NEAR(found.dy, row.dy, 0.5);
         EXPECT_NEAR(found.degrees, row.degrees, 0.05);
         EXPECT_NEAR((found.scale - 1) * 100, row.scalePercent, 0.1);
@@ -112,5 +112,5 @@ TEST(Alignment, RecoversKnownShiftsTurnsAndScalesAndIsUnsureOfUnrelatedPictures)
     }
     const stereo::Alignment unrelated = stereo::estimateAlignment(halfSized(left), halfSized(scene(8)), full);
     EXPECT_FALSE(unrelated.sure);
-    EXPECT_EQ(unrelated.unsure, "too few matching points");
+    EXPECT_EQ(unrelated.doubt, stereo::Doubt::TooFewMatches);
 }

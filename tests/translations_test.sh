@@ -4,7 +4,7 @@
 # usage: translations_test.sh SOURCE_FOLDER
 set -eu
 cd "$1"
-ids=$(grep -ohE '"(Error(Title|Msg)[0-9]{4}|Menu|Info|Status|Zoom)[A-Z][A-Za-z]*"' app/*.cpp | tr -d '"' | sort -u)
+ids=$(grep -ohE '"(Error(Title|Msg)[0-9]{4}|Menu|Info|Status|Zoom|Align)[A-Z][A-Za-z]*"' app/*.cpp | tr -d '"' | sort -u)
 missing=0
 for id in $ids; do
     for language in en ja; do

@@ -274,5 +274,65 @@
         <source>baseline primary</source>
         <translation>baseline primary</translation>
     </message>
+    <message id="MenuAutoAlign">
+        <source>&amp;Auto Align</source>
+        <translation>&amp;Auto Align</translation>
+    </message>
+    <message id="AlignApplied">
+        <source>aligned: %1</source>
+        <translation>aligned: %1</translation>
+    </message>
+    <message id="AlignUp">
+        <source>%1 px up</source>
+        <translation>%1 px up</translation>
+    </message>
+    <message id="AlignDown">
+        <source>%1 px down</source>
+        <translation>%1 px down</translation>
+    </message>
+    <message id="AlignTurned">
+        <source>%1° turned</source>
+        <translation>%1° turned</translation>
+    </message>
+    <message id="AlignLarger">
+        <source>%1 % larger</source>
+        <translation>%1 % larger</translation>
+    </message>
+    <message id="AlignSmaller">
+        <source>%1 % smaller</source>
+        <translation>%1 % smaller</translation>
+    </message>
+    <message id="AlignNotNeeded">
+        <source>already aligned</source>
+        <translation>already aligned</translation>
+    </message>
+    <message id="AlignTooDeep">
+        <source> · deeper than is comfortable (%1 px of disparity)</source>
+        <translation> · deeper than is comfortable (%1 px of disparity)</translation>
+    </message>
+    <message id="AlignUnsure">
+        <source>not aligned: %1</source>
+        <translation>not aligned: %1</translation>
+    </message>
+    <message id="AlignSizesDiffer">
+        <source>the pictures differ in size</source>
+        <translation>the pictures differ in size</translation>
+    </message>
+    <message id="AlignTooFewMatches">
+        <source>too few matching points</source>
+        <translation>too few matching points</translation>
+    </message>
+    <message id="AlignFitDisagrees">
+        <source>the fit disagrees with itself</source>
+        <translation>the fit disagrees with itself</translation>
+    </message>
+    <message id="AlignTurnTooLarge">
+        <source>a turn of more than 5°</source>
+        <translation>a turn of more than 5°</translation>
+    </message>
+    <message id="AlignScaleTooFar">
+        <source>a scale off by more than 10 %</source>
+        <translation>a scale off by more than 10 %</translation>
+    </message>
 </context>
 </TS>

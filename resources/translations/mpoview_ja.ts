@@ -274,5 +274,65 @@
         <source>baseline primary</source>
         <translation>ベースライン主画像</translation>
     </message>
+    <message id="MenuAutoAlign">
+        <source>&amp;Auto Align</source>
+        <translation>自動位置合わせ(&amp;A)</translation>
+    </message>
+    <message id="AlignApplied">
+        <source>aligned: %1</source>
+        <translation>位置合わせ: %1</translation>
+    </message>
+    <message id="AlignUp">
+        <source>%1 px up</source>
+        <translation>%1 px 上へ</translation>
+    </message>
+    <message id="AlignDown">
+        <source>%1 px down</source>
+        <translation>%1 px 下へ</translation>
+    </message>
+    <message id="AlignTurned">
+        <source>%1° turned</source>
+        <translation>%1° 回転</translation>
+    </message>
+    <message id="AlignLarger">
+        <source>%1 % larger</source>
+        <translation>%1 % 拡大</translation>
+    </message>
+    <message id="AlignSmaller">
+        <source>%1 % smaller</source>
+        <translation>%1 % 縮小</translation>
+    </message>
+    <message id="AlignNotNeeded">
+        <source>already aligned</source>
+        <translation>位置合わせは不要です</translation>
+    </message>
+    <message id="AlignTooDeep">
+        <source> · deeper than is comfortable (%1 px of disparity)</source>
+        <translation> · 奥行きが大きすぎます (視差 %1 px)</translation>
+    </message>
+    <message id="AlignUnsure">
+        <source>not aligned: %1</source>
+        <translation>位置合わせしません: %1</translation>
+    </message>
+    <message id="AlignSizesDiffer">
+        <source>the pictures differ in size</source>
+        <translation>画像のサイズが異なります</translation>
+    </message>
+    <message id="AlignTooFewMatches">
+        <source>too few matching points</source>
+        <translation>対応点が少なすぎます</translation>
+    </message>
+    <message id="AlignFitDisagrees">
+        <source>the fit disagrees with itself</source>
+        <translation>推定結果が一致しません</translation>
+    </message>
+    <message id="AlignTurnTooLarge">
+        <source>a turn of more than 5°</source>
+        <translation>回転が5°を超えています</translation>
+    </message>
+    <message id="AlignScaleTooFar">
+        <source>a scale off by more than 10 %</source>
+        <translation>倍率の差が10 %を超えています</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,8 @@
 // swap remembered, offsets per file, the flat view when there is no pair,
 // one waiting pair at most while stepping, the export, and full screen.
 #include <QMenuBar>
+#include <QPainter>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -207,4 +209,44 @@ TEST_F(StereoViewTest, FullScreenShowsThePictureAloneOnBlackAndEscapeLeavesIt)
     EXPECT_TRUE(o().nextButton->isVisible());
     EXPECT_TRUE(panel.isVisible());
     EXPECT_FALSE(windows->viewMenu().fullScreenItem()->isChecked());
+}
+
+TEST_F(StereoViewTest, AutoAlignCorrectsAPairWhoseRightPictureSitsLowerAndCanBeTurnedOff)
+{
+    // A scene of many shapes; the right picture shows it 8 pixels lower and 6 to the left.
+    QImage left(960, 720, QImage::Format_RGB32);
+    left.fill(QColor(90, 120, 150));
+    QPainter painter(&left);
+    QRandomGenerator random(3);
+    for (int i = 0; i < 500; ++i) {
+        painter.setBrush(QColor::fromRgb(random.generate() | 0xFF000000u));
+        painter.drawRect(random.bounded(960), random.bounded(720), 4 + random.bounded(50), 4 + random.bounded(50));
+    }
+    painter.end();
+    QImage right(left.size(), QImage::Format_RGB32);
+    right.fill(Qt::black);
+    QPainter(&right).drawImage(-6, 8, left);
+    const auto jpeg = [](const QImage &picture) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "JPEG", 95);
+        return Bytes(bytes.begin(), bytes.end());
+    };
+    MPOBuilder builder;
+    builder.add(jpeg(left), representativeFlag).add(jpeg(right));
+    choose(stereo::View::RedCyanDubois);
+    QSignalSpy told(&presenter(), &StereoPresenter::message);
+    ASSERT_TRUE(openPair(write("shifted.MPO", builder.build().bytes)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 10000));
+    EXPECT_EQ(told.last().at(0).toString(), "AlignApplied") << "no translator: the text's id";
+    const stereo::Options aligned = presenter().shownOptions();
+    EXPECT_NEAR(aligned.shiftY, -8, 0.5);
+    EXPECT_NEAR(aligned.degrees, 0, 0.05);
+    EXPECT_NEAR(aligned.dx, 6, 2) << "the nearest points (here all of them, seen 6 px in front) at the screen plane";
+
+    windows->viewMenu().autoAlignItem()->trigger();
+    EXPECT_EQ(presenter().shownOptions().shiftY, 0);
+    EXPECT_EQ(presenter().shownOptions().dx, 0);
+    EXPECT_FALSE(stored(StereoMode::autoAlignKey).toBool());
 }

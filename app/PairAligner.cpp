@@ -1,0 +1,50 @@
+#include "PairAligner.h"
+
+#include <QtConcurrent>
+
+PairAligner::PairAligner(QObject *parent) : QObject(parent)
+{
+    pool_.setMaxThreadCount(1);
+    connect(&watcher_, &QFutureWatcher<stereo::Alignment>::finished, this, [this] {
+        kept_.insert(running_, watcher_.result());
+        running_ = 0;
+        emit estimated();
+        if (waiting_) {
+            const auto [left, right] = *std::exchange(waiting_, std::nullopt);
+            request(left, right, std::exchange(waitingPair_, nullptr));
+        }
+    });
+}
+
+PairAligner::~PairAligner()
+{
+    watcher_.waitForFinished();
+}
+
+std::size_t PairAligner::keyOf(const QByteArray &left, const QByteArray &right)
+{
+    return qHashMulti(0, left, right) | 1;  // never 0, which stands for none
+}
+
+std::optional<stereo::Alignment> PairAligner::find(const QByteArray &left, const QByteArray &right) const
+{
+    const auto kept = kept_.constFind(keyOf(left, right));
+    return kept == kept_.cend() ? std::nullopt : std::optional(*kept);
+}
+
+void PairAligner::request(const QByteArray &left, const QByteArray &right,
+                          std::shared_ptr<const stereo::DecodedPair> pair)
+{
+    const std::size_t key = keyOf(left, right);
+    if (kept_.contains(key) || key == running_)
+        return;
+    if (running_ != 0) {
+        waiting_ = std::pair(left, right);
+        waitingPair_ = std::move(pair);
+        return;
+    }
+    running_ = key;
+    watcher_.setFuture(QtConcurrent::run(&pool_, [pair = std::move(pair)] {
+        return stereo::estimateAlignment(pair->left.picture, pair->right.picture, pair->left.fullSize);
+    }));
+}

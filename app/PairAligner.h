@@ -1,0 +1,42 @@
+// Estimates the alignment of each pair shown in a stereo view, off the main
+// thread, from the pictures as decoded for the view, and keeps every estimate
+// of the session, found again by the bytes of both pictures, so that
+// stepping back and forth does not repeat it.
+#pragma once
+
+#include <QByteArray>
+#include <QFutureWatcher>
+#include <QHash>
+#include <QObject>
+#include <QThreadPool>
+#include <memory>
+#include <optional>
+
+#include "alignment.h"
+#include "stereo_file.h"
+
+class PairAligner : public QObject {
+    Q_OBJECT
+public:
+    explicit PairAligner(QObject *parent = nullptr);
+    ~PairAligner() override;
+
+    // The estimate for the pair of these bytes, once there is one.
+    std::optional<stereo::Alignment> find(const QByteArray &left, const QByteArray &right) const;
+    // Starts the estimate for this pair unless it is kept or under way;
+    // estimated() says when it is kept.
+    void request(const QByteArray &left, const QByteArray &right, std::shared_ptr<const stereo::DecodedPair> pair);
+
+signals:
+    void estimated();
+
+private:
+    static std::size_t keyOf(const QByteArray &left, const QByteArray &right);
+
+    QThreadPool pool_;
+    QFutureWatcher<stereo::Alignment> watcher_;
+    std::size_t running_ = 0;  // the key under way, 0 for none
+    std::optional<std::pair<QByteArray, QByteArray>> waiting_;  // the latest request while one runs
+    std::shared_ptr<const stereo::DecodedPair> waitingPair_;
+    QHash<std::size_t, stereo::Alignment> kept_;
+};
