@@ -255,15 +255,9 @@ void StereoPresenter::compose()
 
 stereo::Options StereoPresenter::shownOptions() const
 {
-    stereo::Options options = mode_.options();
     const std::optional<stereo::Alignment> alignment =
         mode_.autoAligns() ? aligner_.find(left_, right_) : std::nullopt;
-    if (!alignment || !alignment->sure)
-        return options;
-    options.dx += int(std::lround(alignment->windowDx));
-    if (alignment->needed())
-        options.degrees = alignment->degrees, options.scale = alignment->scale, options.shiftY = alignment->dy;
-    return options;
+    return alignment ? stereo::withAlignment(mode_.options(), *alignment) : mode_.options();
 }
 
 // Says what the alignment of the pair on show did, or why it did nothing.

@@ -11,6 +11,7 @@
 
 #include "mpo.h"
 #include "quiet_stdout.h"
+#include "alignment.h"
 #include "stereo_file.h"
 
 namespace fs = std::filesystem;
@@ -18,7 +19,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const char *usageText =
-    "usage: mpostereo [-m VIEW] [--swap] [--dx N] [--dy N] [-q QUALITY] [-o OUT] FILE...\n"
+    "usage: mpostereo [-m VIEW] [--swap] [--dx N] [--dy N] [--align] [-q QUALITY] [-o OUT] FILE...\n"
+    "       mpostereo --align-only [-q QUALITY] [-o PAIR.MPO] FILE\n"
     "Writes a stereo view of the pair of pictures in each MPO FILE (pictures 1 and 2)\n"
     "as a JPEG file, named NAME_stereo.jpg next to FILE; an existing file is never\n"
     "overwritten.\n"
@@ -31,6 +33,12 @@ const char *usageText =
     "  --dx N      move the right picture N pixels right (the scene goes behind\n"
     "              the screen; negative: in front of it)\n"
     "  --dy N      move the right picture N pixels down\n"
+    "  --align     align the pair first: the right picture moved up or down, turned\n"
+    "              and scaled onto the left one, the nearest points at the screen\n"
+    "              plane (--dx and --dy add to it); an unsure estimate is not used\n"
+    "  --align-only  write the pair aligned and cropped as a new MPO file,\n"
+    "              NAME_aligned.MPO next to FILE or PAIR.MPO (both pictures are\n"
+    "              encoded anew)\n"
     "  -q QUALITY  JPEG quality, 1 to 100 (default 90)\n"
     "  -o OUT      the output file for one FILE, or a folder for one or more\n"
     "  --help      show this help\n"
@@ -38,6 +46,8 @@ const char *usageText =
 
 struct Options {
     stereo::Options view;
+    bool align = false;
+    bool alignOnly = false;
     int quality = 90;
     std::string out;
     std::vector<std::string> files;
@@ -73,7 +83,7 @@ std::string readPicture(const std::string &file, int number, int &count, std::ve
 std::string outputFor(const std::string &file, const Options &options)
 {
     const fs::path input(file);
-    const std::string name = input.stem().string() + "_stereo.jpg";
+    const std::string name = input.stem().string() + (options.alignOnly ? "_aligned.MPO" : "_stereo.jpg");
     if (options.out.empty())
         return (input.parent_path() / name).string();
     std::error_code error;
@@ -92,7 +102,25 @@ std::string makeStereoView(const std::string &file, const Options &options, std:
     if (std::string problem = readPicture(file, 2, count, rightBytes); !problem.empty())
         return problem;
     written = outputFor(file, options);
-    if (std::string problem = stereo::writeStereoView(leftBytes, rightBytes, options.view, options.quality, written);
+    stereo::Options view = options.view;
+    if (options.align || options.alignOnly) {
+        const stereo::Alignment alignment = stereo::estimatePairAlignment(leftBytes, rightBytes);
+        if (!alignment.sure && options.alignOnly)
+            return std::string("cannot be aligned: ") + stereo::doubtText(alignment.doubt);
+        if (!alignment.sure)
+            std::fprintf(stderr, "mpostereo: %s: not aligned: %s\n", file.c_str(), stereo::doubtText(alignment.doubt));
+        if (options.alignOnly) {
+            std::fprintf(stderr, "mpostereo: %s: both pictures are encoded anew (quality %d)\n", file.c_str(),
+                         options.quality);
+            if (std::string problem =
+                    stereo::writeAlignedPair(leftBytes, rightBytes, alignment, options.quality, written);
+                !problem.empty())
+                return "is not aligned: " + problem;
+            return "";
+        }
+        view = stereo::withAlignment(view, alignment);
+    }
+    if (std::string problem = stereo::writeStereoView(leftBytes, rightBytes, view, options.quality, written);
         !problem.empty())
         return "is not shown in stereo: " + problem;
     return "";
@@ -119,8 +147,10 @@ bool readNumber(const char *text, long low, long high, int &number)
 
 int main(int argc, char **argv)
 {
-    enum { swapOption = 256, dxOption, dyOption, helpOption, versionOption };
+    enum { swapOption = 256, dxOption, dyOption, alignOption, alignOnlyOption, helpOption, versionOption };
     static const option longOptions[] = {{"swap", no_argument, nullptr, swapOption},
+                                         {"align", no_argument, nullptr, alignOption},
+                                         {"align-only", no_argument, nullptr, alignOnlyOption},
                                          {"dx", required_argument, nullptr, dxOption},
                                          {"dy", required_argument, nullptr, dyOption},
                                          {"help", no_argument, nullptr, helpOption},
@@ -144,6 +174,8 @@ int main(int argc, char **argv)
             break;
         case 'o': options.out = optarg; break;
         case swapOption: options.view.swap = true; break;
+        case alignOption: options.align = true; break;
+        case alignOnlyOption: options.alignOnly = true; break;
         case dxOption:
             if (!readNumber(optarg, -largestOffset, largestOffset, options.view.dx))
                 return usageError("--dx takes a number of pixels");

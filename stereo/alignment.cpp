@@ -125,6 +125,16 @@ const char *doubtText(Doubt doubt)
     return "";
 }
 
+Options withAlignment(Options options, const Alignment &alignment)
+{
+    if (!alignment.sure)
+        return options;
+    options.dx += int(std::lround(alignment.windowDx));
+    if (alignment.needed())
+        options.degrees = alignment.degrees, options.scale = alignment.scale, options.shiftY = alignment.dy;
+    return options;
+}
+
 bool Alignment::needed() const
 {
     return sure && (std::abs(dy) >= 0.5 || std::abs(degrees) >= 0.05 || std::abs(scale - 1) >= 0.001);

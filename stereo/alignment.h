@@ -6,6 +6,7 @@
 #pragma once
 
 #include "picture.h"
+#include "stereo_view.h"
 
 namespace stereo {
 
@@ -43,5 +44,9 @@ inline constexpr int fewestInliers = 12;
 // reduced scale from pictures of `fullSize`.
 Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbPicture &right,
                             imaging::PixelSize fullSize);
+
+// `options` with the alignment added: the stereo window's move always, the
+// correction where one is needed; nothing when the estimate is unsure.
+Options withAlignment(Options options, const Alignment &alignment);
 
 }  // namespace stereo

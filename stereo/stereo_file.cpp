@@ -1,12 +1,16 @@
 #include "stereo_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <thread>
+#include <unistd.h>
 
 #include "composition.h"
 #include "exif.h"
 #include "jpeg_encoder.h"
+#include "mpo_joiner.h"
 #include "new_file.h"
 #include "pair.h"
 
@@ -48,6 +52,89 @@ std::string writeStereoView(std::span<const unsigned char> left, std::span<const
         return error == EEXIST ? path + " exists, and an existing file is never replaced"
                                : "cannot write " + path + ": " + std::strerror(error);
     report(100);
+    return "";
+}
+
+Alignment estimatePairAlignment(std::span<const unsigned char> left, std::span<const unsigned char> right)
+{
+    // About 1200 pixels across (a quarter of a 12 MP picture) are enough to
+    // place the rows within a fraction of a full-size pixel.
+    const DecodedPair pair = decodePair(left, right, [](imaging::PixelSize full) {
+        const double scale = std::min(1.0, 1200.0 / std::max(full.width, 1));
+        return imaging::PixelSize{int(full.width * scale), int(full.height * scale)};
+    });
+    if (!pairProblem(pair.left, pair.right).empty()) {
+        Alignment unsure;
+        unsure.doubt = Doubt::SizesDiffer;
+        return unsure;
+    }
+    return estimateAlignment(pair.left.picture, pair.right.picture, pair.left.fullSize);
+}
+
+namespace {
+
+// Columns [from, from + width) of `picture`.
+imaging::RgbPicture columns(const imaging::RgbPicture &picture, int from, int width)
+{
+    imaging::RgbPicture part;
+    part.size = {width, picture.size.height};
+    part.pixels.resize(std::size_t(width) * std::size_t(picture.size.height));
+    for (int y = 0; y < picture.size.height; ++y)
+        std::copy(picture.row(y) + from, picture.row(y) + from + width, part.row(y));
+    return part;
+}
+
+// A file of `bytes` in `folder`, hidden and removed with this object.
+struct ScratchPicture {
+    std::string path;
+    explicit ScratchPicture(const std::filesystem::path &folder, const std::vector<unsigned char> &bytes)
+    {
+        std::string name = (folder / ".mpostereo-XXXXXX").string();
+        const int fd = mkstemp(name.data());
+        if (fd < 0)
+            return;
+        const bool written = ::write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size());
+        ::close(fd);
+        if (written)
+            path = name;
+        else
+            std::remove(name.c_str());
+    }
+    ~ScratchPicture()
+    {
+        if (!path.empty())
+            std::remove(path.c_str());
+    }
+};
+
+}  // namespace
+
+std::string writeAlignedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                             const Alignment &alignment, int quality, const std::string &path)
+{
+    DecodedPair pair = decodePair(left, right, [](imaging::PixelSize full) { return full; });
+    if (std::string problem = pairProblem(pair.left, pair.right); !problem.empty())
+        return problem;
+    // Side by side, both pictures are cropped alike; the halves are the new pair.
+    imaging::RgbPicture both;
+    compose(pair.left.picture, pair.right.picture, withAlignment({View::Parallel}, alignment), both);
+    const int width = both.size.width / 2;
+    std::vector<unsigned char> jpegs[2];
+    for (int side = 0; side < 2; ++side) {
+        const imaging::RgbPicture half = columns(both, side * width, width);
+        const std::vector<unsigned char> &exif = side == 0 ? pair.left.exif : pair.right.exif;
+        if (!imaging::encodeJpeg(half, {quality, imaging::exifForNewPicture(exif, half.size)}, jpegs[side]))
+            return "the pictures cannot be encoded (not enough memory)";
+    }
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path().empty()
+                                             ? std::filesystem::path(".")
+                                             : std::filesystem::path(path).parent_path();
+    const ScratchPicture first(folder, jpegs[0]), second(folder, jpegs[1]);
+    if (first.path.empty() || second.path.empty())
+        return "cannot write into " + folder.string() + ": " + std::strerror(errno);
+    MPOJoinProblem problem;
+    if (joinMPO({first.path, second.path}, path, {}, problem) != MPO_JOIN_DONE)
+        return problem.reason;
     return "";
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "alignment.h"
 #include "jpeg_decoder.h"
 #include "stereo_view.h"
 
@@ -28,5 +29,15 @@ DecodedPair decodePair(std::span<const unsigned char> left, std::span<const unsi
 std::string writeStereoView(std::span<const unsigned char> left, std::span<const unsigned char> right,
                             const Options &options, int quality, const std::string &path,
                             const std::function<void(int)> &progress = {});
+
+// The alignment of the pair, estimated from both pictures decoded at about
+// 1200 pixels across.
+Alignment estimatePairAlignment(std::span<const unsigned char> left, std::span<const unsigned char> right);
+
+// Writes the pair aligned and cropped as a new MPO file `path` (never
+// replacing one): both pictures are encoded anew, each with its own Exif.
+// Returns "" when written, else why nothing was.
+std::string writeAlignedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                             const Alignment &alignment, int quality, const std::string &path);
 
 }  // namespace stereo

@@ -53,6 +53,15 @@ double psnr(const imaging::RgbPicture &whole, int x0, const imaging::RgbPicture 
     return squares == 0 ? 99 : 10 * std::log10(255.0 * 255.0 / (squares / double(samples)));
 }
 
+imaging::RgbPicture columnsOf(const imaging::RgbPicture &picture, int from, int width)
+{
+    imaging::RgbPicture part;
+    part.size = {width, picture.size.height};
+    for (int y = 0; y < picture.size.height; ++y)
+        part.pixels.insert(part.pixels.end(), picture.row(y) + from, picture.row(y) + from + width);
+    return part;
+}
+
 struct Mpostereo : testing::Test {
     ScratchFolder scratch;
     ProgramRun mpostereo(const std::vector<std::string> &args) { return runProgram(scratch, MPOSTEREO, args); }
@@ -150,4 +159,40 @@ TEST_F(Mpostereo, AFullDiskLeavesNoPartOfTheView)
         GTEST_SKIP() << "SKIPPED: cannot mount a small file system here: " << run.err;
     EXPECT_EQ(run.out, "status 1\n");
     EXPECT_NE(run.err.find("No space left on device"), std::string::npos) << run.err;
+}
+
+TEST_F(Mpostereo, AlignOnlyWritesTheAlignedPairAsANewMpoFileAndAnUnsurePairIsLeftAsItIs)
+{
+    // Blocks of hashed colours, the right picture showing them 6 rows lower.
+    const auto blocks = [](int shiftDown) {
+        return encodeJpeg(640, 480, JCS_RGB, JCS_YCbCr, [=](int x, int y, unsigned char *p) {
+            const unsigned cell = unsigned(x / 12) * 7919u + unsigned((y - shiftDown) / 12 + 100) * 104729u;
+            for (int c = 0; c < 3; ++c)
+                p[c] = std::uint8_t((cell * (2654435761u + 40503u * unsigned(c))) >> 24);
+        });
+    };
+    const std::string pair = scratch.write("pair.MPO", pairOf(blocks(0), blocks(6)).bytes);
+    const ProgramRun aligned = mpostereo({"--align-only", "-o", scratch.path() + "/aligned.MPO", pair});
+    EXPECT_EQ(aligned.status, 0) << aligned.err;
+    EXPECT_NE(aligned.err.find("both pictures are encoded anew"), std::string::npos);
+    const EngineRun read = runEngine(scratch.path() + "/aligned.MPO");
+    ASSERT_EQ(read.count, 2);
+    const EngineRun second = runEngine(scratch.path() + "/aligned.MPO", MPO_LOAD_ONE, 2);
+    const imaging::DecodedJpeg left = decodedFull(read.picture), right = decodedFull(second.picture);
+    ASSERT_EQ(left.picture.size, right.picture.size);
+    EXPECT_LE(left.picture.size.height, 480 - 6) << "cropped to what both cover";
+    // The rows line up; the columns may be a pixel or two apart, as the
+    // stereo window is placed from the nearest few points.
+    const imaging::RgbPicture core = columnsOf(right.picture, 4, right.picture.size.width - 8);
+    double best = 0;
+    for (int x0 = 0; x0 <= 8; ++x0)
+        best = std::max(best, psnr(left.picture, x0, core));
+    EXPECT_GT(best, 30) << aligned.err;
+    EXPECT_LT(psnr(decodedFull(blocks(0)).picture, 0, decodedFull(blocks(6)).picture), 20) << "as given";
+    EXPECT_EQ(mpostereo({"--align-only", "-o", scratch.path() + "/aligned.MPO", pair}).status, 1) << "never replaced";
+
+    const std::string unrelated = scratch.write("unrelated.MPO", pairOf(blocks(0), scene(0, 640, 480)).bytes);
+    const ProgramRun unsure = mpostereo({"--align", "-o", scratch.path() + "/view.jpg", unrelated});
+    EXPECT_EQ(unsure.status, 0);
+    EXPECT_NE(unsure.err.find("not aligned: too few matching points"), std::string::npos) << unsure.err;
 }
