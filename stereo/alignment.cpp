@@ -37,7 +37,7 @@ struct Features {
 Features featuresOf(const imaging::RgbPicture &picture)
 {
     Features found;
-    cv::Ptr<cv::ORB> orb = cv::ORB::create(3000);
+    cv::Ptr<cv::ORB> orb = cv::ORB::create(1500);
     orb->detectAndCompute(grayOf(picture), cv::noArray(), found.points, found.descriptors);
     return found;
 }
