@@ -37,7 +37,7 @@ _mpoview_tools()
         -o) COMPREPLY=($(compgen -f -- "$cur")); return ;;
         --dx | --dy | -q) return ;;
         esac
-        [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '-m --swap --dx --dy -q -o --help --version' -- "$cur")); return; } ;;
+        [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '-m --swap --dx --dy --align --align-only -q -o --help --version' -- "$cur")); return; } ;;
     esac
     _mpoview_tools_files "$1"
 }
