@@ -127,11 +127,10 @@ const char *doubtText(Doubt doubt)
 
 Options withAlignment(Options options, const Alignment &alignment)
 {
-    if (!alignment.sure)
+    if (!alignment.needed())
         return options;
     options.dx += int(std::lround(alignment.windowDx));
-    if (alignment.needed())
-        options.degrees = alignment.degrees, options.scale = alignment.scale, options.shiftY = alignment.dy;
+    options.degrees = alignment.degrees, options.scale = alignment.scale, options.shiftY = alignment.dy;
     return options;
 }
 

@@ -45,8 +45,9 @@ inline constexpr int fewestInliers = 12;
 Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbPicture &right,
                             imaging::PixelSize fullSize);
 
-// `options` with the alignment added: the stereo window's move always, the
-// correction where one is needed; nothing when the estimate is unsure.
+// `options` with the alignment added (the correction and the stereo window's
+// move) where a correction is needed; a pair that is aligned already, or an
+// unsure estimate, leaves them as they are.
 Options withAlignment(Options options, const Alignment &alignment);
 
 }  // namespace stereo
