@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <functional>
-#include <thread>
 #include <vector>
 #include <utility>
 
 #include "anaglyph.h"
+#include "bands.h"
 #include "correction.h"
 
 namespace stereo {
@@ -52,21 +52,12 @@ void fillRows(const Source &a, const Source &b, View view, int wiggleFrame, RgbP
     }
 }
 
-// A large picture is composed in bands of rows, one per processor core, as
-// the work is bound by memory and arithmetic, not by anything shared.
+// A large picture is composed in bands of rows, one per processor core.
 void fill(const Source &a, const Source &b, View view, int wiggleFrame, RgbPicture &out, int width, int height)
 {
     constexpr long pixelsWorthAThread = 1L << 18;
-    const long pixels = long(width) * height;
-    const int bands = int(std::clamp<long>(pixels / pixelsWorthAThread, 1,
-                                           std::clamp(long(std::thread::hardware_concurrency()), 1L, 8L)));
-    std::vector<std::thread> helpers;
-    for (int band = 1; band < bands; ++band)
-        helpers.emplace_back(fillRows, std::cref(a), std::cref(b), view, wiggleFrame, std::ref(out), width, height,
-                             height * band / bands, height * (band + 1) / bands);
-    fillRows(a, b, view, wiggleFrame, out, width, height, 0, height / bands);
-    for (std::thread &helper : helpers)
-        helper.join();
+    const int bands = int(std::clamp<long>(long(width) * height / pixelsWorthAThread, 1, coresForBands()));
+    inBands(height, bands, [&](int first, int last) { fillRows(a, b, view, wiggleFrame, out, width, height, first, last); });
 }
 
 }  // namespace

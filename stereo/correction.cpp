@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <thread>
-#include <vector>
+
+#include "bands.h"
 
 namespace stereo {
 
@@ -74,15 +74,7 @@ void correctPicture(const imaging::RgbPicture &from, const Options &options, ima
     const double turn = options.degrees * pi / 180;
     const Inverse inverse{std::cos(turn) / options.scale, std::sin(turn) / options.scale, from.size.width / 2.0,
                           from.size.height / 2.0, options.shiftY};
-    const int height = from.size.height;
-    const int bands = std::clamp(int(std::thread::hardware_concurrency()), 1, 8);
-    std::vector<std::thread> helpers;
-    for (int band = 1; band < bands; ++band)
-        helpers.emplace_back(correctRows, std::cref(from), std::cref(inverse), std::ref(to), height * band / bands,
-                             height * (band + 1) / bands);
-    correctRows(from, inverse, to, 0, height / bands);
-    for (std::thread &helper : helpers)
-        helper.join();
+    inBands(from.size.height, coresForBands(), [&](int first, int last) { correctRows(from, inverse, to, first, last); });
 }
 
 }  // namespace stereo
