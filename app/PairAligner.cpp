@@ -9,10 +9,8 @@ PairAligner::PairAligner(QObject *parent) : QObject(parent)
         kept_.insert(running_, watcher_.result());
         running_ = 0;
         emit estimated();
-        if (waiting_) {
-            const auto [left, right] = *std::exchange(waiting_, std::nullopt);
-            request(left, right, std::exchange(waitingPair_, nullptr));
-        }
+        if (waiting_ != 0)
+            request(std::exchange(waiting_, 0), std::exchange(waitingPair_, nullptr));
     });
 }
 
@@ -26,20 +24,18 @@ std::size_t PairAligner::keyOf(const QByteArray &left, const QByteArray &right)
     return qHashMulti(0, left, right) | 1;  // never 0, which stands for none
 }
 
-std::optional<stereo::Alignment> PairAligner::find(const QByteArray &left, const QByteArray &right) const
+std::optional<stereo::Alignment> PairAligner::find(std::size_t key) const
 {
-    const auto kept = kept_.constFind(keyOf(left, right));
+    const auto kept = kept_.constFind(key);
     return kept == kept_.cend() ? std::nullopt : std::optional(*kept);
 }
 
-void PairAligner::request(const QByteArray &left, const QByteArray &right,
-                          std::shared_ptr<const stereo::DecodedPair> pair)
+void PairAligner::request(std::size_t key, std::shared_ptr<const stereo::DecodedPair> pair)
 {
-    const std::size_t key = keyOf(left, right);
     if (kept_.contains(key) || key == running_)
         return;
     if (running_ != 0) {
-        waiting_ = std::pair(left, right);
+        waiting_ = key;
         waitingPair_ = std::move(pair);
         return;
     }

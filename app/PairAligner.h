@@ -21,22 +21,23 @@ public:
     explicit PairAligner(QObject *parent = nullptr);
     ~PairAligner() override;
 
-    // The estimate for the pair of these bytes, once there is one.
-    std::optional<stereo::Alignment> find(const QByteArray &left, const QByteArray &right) const;
+    // A pair is known by a key made from the bytes of both pictures, worked
+    // out once per pair (hashing megabytes is not free).
+    static std::size_t keyOf(const QByteArray &left, const QByteArray &right);
+    // The estimate for the pair of this key, once there is one.
+    std::optional<stereo::Alignment> find(std::size_t key) const;
     // Starts the estimate for this pair unless it is kept or under way;
     // estimated() says when it is kept.
-    void request(const QByteArray &left, const QByteArray &right, std::shared_ptr<const stereo::DecodedPair> pair);
+    void request(std::size_t key, std::shared_ptr<const stereo::DecodedPair> pair);
 
 signals:
     void estimated();
 
 private:
-    static std::size_t keyOf(const QByteArray &left, const QByteArray &right);
-
     QThreadPool pool_;
     QFutureWatcher<stereo::Alignment> watcher_;
     std::size_t running_ = 0;  // the key under way, 0 for none
-    std::optional<std::pair<QByteArray, QByteArray>> waiting_;  // the latest request while one runs
+    std::size_t waiting_ = 0;  // the latest request while one runs, 0 for none
     std::shared_ptr<const stereo::DecodedPair> waitingPair_;
     QHash<std::size_t, stereo::Alignment> kept_;
 };

@@ -118,6 +118,7 @@ void StereoPresenter::showPicture(const QByteArray &shown, int number, int count
     const auto pictureBytes = [&](int n) { return n == number ? shown : source ? source(n) : QByteArray(); };
     left_ = pictureBytes(pair.left);
     right_ = pictureBytes(pair.right);
+    pairKey_ = PairAligner::keyOf(left_, right_);
     if (left_.isEmpty() || right_.isEmpty())
         return showFlat(tr("A picture of the pair cannot be read"));
     requestDecode();
@@ -211,7 +212,7 @@ void StereoPresenter::pairDecoded(std::shared_ptr<stereo::DecodedPair> pair)
     pair_ = std::move(pair);
     compose();
     if (mode_.autoAligns())
-        aligner_.request(left_, right_, pair_);
+        aligner_.request(pairKey_, pair_);
     tellAlignment();
     emit pairShown();
     readPairAhead();
@@ -256,7 +257,7 @@ void StereoPresenter::compose()
 stereo::Options StereoPresenter::shownOptions() const
 {
     const std::optional<stereo::Alignment> alignment =
-        mode_.autoAligns() ? aligner_.find(left_, right_) : std::nullopt;
+        mode_.autoAligns() ? aligner_.find(pairKey_) : std::nullopt;
     return alignment ? stereo::withAlignment(mode_.options(), *alignment) : mode_.options();
 }
 
@@ -264,14 +265,14 @@ stereo::Options StereoPresenter::shownOptions() const
 void StereoPresenter::tellAlignment()
 {
     const std::optional<stereo::Alignment> alignment =
-        mode_.autoAligns() && pair_ ? aligner_.find(left_, right_) : std::nullopt;
+        mode_.autoAligns() && pair_ ? aligner_.find(pairKey_) : std::nullopt;
     if (alignment)
         emit message(alignmentText(*alignment));
 }
 
 void StereoPresenter::alignmentEstimated()
 {
-    if (!pair_ || !mode_.autoAligns() || !aligner_.find(left_, right_))
+    if (!pair_ || !mode_.autoAligns() || !aligner_.find(pairKey_))
         return;
     compose();
     tellAlignment();

@@ -74,6 +74,7 @@ private:
     PairAligner aligner_;
     QTimer wiggle_;
     QByteArray shown_, left_, right_;
+    std::size_t pairKey_ = 0;  // the pair's key for its alignment
     int number_ = 0, count_ = 0;
     bool forwards_ = true;          // the way the user last stepped
     bool awaitingPicture_ = false;  // the flat picture is decoding in the background
