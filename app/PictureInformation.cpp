@@ -56,7 +56,9 @@ InfoSection mpIndex(const QString &path, int number)
         if (listed.pictureNumber != 0 && listed.pictureNumber == number)
             label += qtTrId("InfoEntryShown");
         const QString value = qtTrId("InfoEntryValue")
-                                  .arg(typeInWords(listed.entry.attribute), flagsInWords(listed.entry.attribute),
+                                  .arg(typeInWords(listed.entry.attribute) +
+                                           (listed.gainMap ? qtTrId("InfoGainMap") : QString()),
+                                       flagsInWords(listed.entry.attribute),
                                        locale.toString(qulonglong(listed.entry.Size)),
                                        locale.toString(qulonglong(listed.start)));
         section.rows << InfoRow{label, value};

@@ -130,7 +130,8 @@ bool list(const std::string &file, const Options &options)
                     listed.pictureNumber > 0 ? ("picture " + std::to_string(listed.pictureNumber)).c_str()
                                              : "(not numbered)",
                     attribute & MP_DEPENDENT_PARENT ? 'p' : '-', attribute & MP_DEPENDENT_CHILD ? 'c' : '-',
-                    attribute & MP_REPRESENTATIVE ? 'r' : '-', mpTypeName(attribute).c_str(), listed.entry.Size,
+                    attribute & MP_REPRESENTATIVE ? 'r' : '-',
+                    (mpTypeName(attribute) + (listed.gainMap ? ", gain map" : "")).c_str(), listed.entry.Size,
                     listed.entry.DataOffset, static_cast<unsigned long long>(listed.start));
     }
     return true;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "byte_reader.h"
+#include "header_segments.h"
 
 namespace {
 
@@ -16,24 +17,13 @@ constexpr std::uint16_t TYPE_LONG = 4, TYPE_RATIONAL = 5, TYPE_SRATIONAL = 10;
 // that identifier; false when the header segments hold none.
 bool findMPPayload(const unsigned char *jpeg, std::size_t size, std::size_t &start, std::size_t &length)
 {
-    ByteReader reader(jpeg, size, false);
-    if (size < 2 || std::memcmp(jpeg, SOI, 2) != 0)
-        return false;
-    for (std::size_t at = 2; reader.has(at, 4) && jpeg[at] == 0xFF;) {
-        const unsigned char marker = jpeg[at + 1];
-        if (marker == SOS[1] || marker == EOI[1])
+    return forEachHeaderSegment(jpeg, size, [&](unsigned char marker, const unsigned char *payload, std::size_t bytes) {
+        if (marker != APP2[1] || bytes < 4 || std::memcmp(payload, MPOIdCode, 4) != 0)
             return false;
-        const std::uint16_t segmentLength = reader.u16be(at + 2);
-        if (segmentLength < 2 || !reader.has(at + 2, segmentLength))
-            return false;
-        if (marker == APP2[1] && segmentLength >= 6 && std::memcmp(jpeg + at + 4, MPOIdCode, 4) == 0) {
-            start = at + 8;
-            length = segmentLength - 6u;
-            return true;
-        }
-        at += 2u + segmentLength;
-    }
-    return false;
+        start = std::size_t(payload - jpeg) + 4;
+        length = bytes - 4;
+        return true;
+    });
 }
 
 // A RATIONAL or SRATIONAL value at `offset` of the MP data; none for a zero

@@ -1,8 +1,41 @@
 // chkMPOandSaved, the engine's one entry point, and the name test it uses.
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 
+#include "gain_map.h"
 #include "picture_output.h"
+
+namespace {
+
+// The first bytes of the picture at `start`: enough for its header
+// segments (Exif, XMP and the MP segment each hold at most 64 KiB).
+std::vector<unsigned char> pictureHead(std::FILE *file, std::uint64_t start, std::uint64_t fileSize)
+{
+    constexpr std::uint64_t headBytes = 4 * 65536;
+    if (start >= fileSize)
+        return {};
+    std::vector<unsigned char> head(std::min(headBytes, fileSize - start));
+    if (std::fseek(file, static_cast<long>(start), SEEK_SET) != 0)
+        return {};
+    head.resize(std::fread(head.data(), 1, head.size(), file));
+    return head;
+}
+
+// Marks the entry that is the first picture's HDR gain map, if any.
+void markGainMap(MPIndex &index, std::vector<MPOListedEntry> &entries)
+{
+    if (entries.size() < 2)
+        return;
+    const std::vector<unsigned char> first = pictureHead(index.input.get(), entries[0].start, index.fileSize);
+    const int listed = listedGainMapItem(first.data(), first.size());
+    for (std::size_t i = 1; i < entries.size(); ++i) {
+        const std::vector<unsigned char> head = pictureHead(index.input.get(), entries[i].start, index.fileSize);
+        entries[i].gainMap = int(i) == listed || marksGainMap(head.data(), head.size());
+    }
+}
+
+}  // namespace
 
 int isMPO(const char *name, const char *suffix)
 {
@@ -49,5 +82,6 @@ int listMPOEntries(const char *path, std::vector<MPOListedEntry> &entries, int *
         const bool numbered = !index.parentOnly || (entry.attribute & MP_DEPENDENT_PARENT);
         entries.push_back({entry, pictureStart(entry, index.baseOffset), numbered ? ++number : 0});
     }
+    markGainMap(index, entries);
     return 0;
 }

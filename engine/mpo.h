@@ -72,6 +72,7 @@ struct MPOListedEntry {
     MPEntry entry;
     std::uint64_t start;  // file position of the picture's first byte
     int pictureNumber;    // as pictures are numbered for selection; 0 when not numbered
+    bool gainMap = false; // the entry is the first picture's HDR gain map
 };
 
 // Reads the MP index of `path` (printing the trace) and lists its entries.

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "gain_map.h"
 #include "mp_attributes.h"
 #include "mpo.h"
 #include "mpo_joiner.h"
@@ -96,7 +97,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     static const Sandbox sandbox;
     std::ofstream(sandbox.input, std::ios::binary).write(reinterpret_cast<const char *>(data), std::streamsize(size));
-    (void)readMPAttributes(data, size);  // the sanitizers watch its reads
+    // The sanitizers watch the reads of the header readers.
+    (void)readMPAttributes(data, size);
+    (void)isPhotoAndGainMap(data, size, data, size, 1);
     for (int mode : {MPO_LOAD_ONE, MPO_SAVE_ONE, MPO_SAVE_ALL}) {
         int count = 0, representative = 0, pictureSize = -1;
         unsigned char *picture = nullptr;

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "engine_test_support.h"
+#include "gain_map.h"
 #include "mp_attributes.h"
 
 namespace {
@@ -186,4 +187,50 @@ TEST(MPAttributes, ReadBehindTheIndexInBothByteOrdersAndNoneWhereTheBytesDoNotHo
         EXPECT_FALSE(readMPAttributes(built.bytes.data(), cut).any()) << "cut at " << cut;
     const Bytes pointingOut = patched(built, built.entriesAt - 4, big32(0xFFFFFFF0));
     EXPECT_FALSE(readMPAttributes(pointingOut.data(), pointingOut.size()).any());
+}
+
+// A phone's photo and its HDR gain map share the layout of a stereo pair; the
+// marks that tell them apart: the gain map's own XMP ("hdrgm" or Apple's
+// namespace), an ISO 21496-1 segment, or the photo's container directory.
+TEST(GainMaps, AreToldFromStereoPairsInEachFormTheyTake)
+{
+    const auto xmp = [](const std::string &packet) {
+        return jpegSegment(0xE1, bytesOf(std::string("http://ns.adobe.com/xap/1.0/\0", 29) + packet));
+    };
+    const auto withSegment = [](const Bytes &segment) { return withSegments(fakeJpeg(2), {segment}); };
+    const Bytes iso = jpegSegment(0xE2, bytesOf(std::string("urn:iso:std:iso:ts:21496:-1\0\0\0", 30)));
+    const std::string hdrgm = R"(<rdf:Description xmlns:hdrgm="http://ns.adobe.com/hdr-gain-map/1.0/" hdrgm:Version="1.0"/>)";
+    const std::string directory =
+        R"(<Container:Directory><rdf:Seq><rdf:li><Container:Item Item:Semantic="Primary" Item:Mime="image/jpeg"/></rdf:li>)"
+        R"(<rdf:li><Container:Item Item:Semantic="GainMap" Item:Mime="image/jpeg"/></rdf:li></rdf:Seq></Container:Directory>)";
+    const std::string camera = R"(<rdf:Description xmlns:xmp="http://ns.adobe.com/xap/1.0/" xmp:Rating="3"/>)";
+    const struct {
+        const char *form;
+        std::vector<Bytes> firstSegments;
+        Bytes second;
+        bool gainMap;
+    } table[] = {
+        {"Ultra HDR", {exifSegment, xmp(hdrgm + directory)}, withSegment(xmp(hdrgm)), true},
+        {"container directory only", {exifSegment, xmp(directory)}, fakeJpeg(2), true},
+        {"ISO 21496-1", {exifSegment, iso}, withSegment(iso), true},
+        {"Apple", {exifSegment}, withSegment(xmp(R"(<x xmlns:HDRGainMap="http://ns.apple.com/HDRGainMap/1.0/"/>)")), true},
+        {"stereo pair with XMP", {exifSegment, xmp(camera)}, withSegment(xmp(camera)), false},
+    };
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.form);
+        MPOBuilder builder;
+        builder.beforeMP = row.firstSegments;
+        const BuiltMPO mpo = builder.add(fakeJpeg(1), representativeFlag).add(row.second).build();
+        ScratchFolder folder;
+        std::vector<MPOListedEntry> entries;
+        int count = 0, representative = 0;
+        testing::internal::CaptureStdout();
+        ASSERT_EQ(listMPOEntries(folder.write("photo.MPO", mpo.bytes).c_str(), entries, &count, &representative), 0);
+        testing::internal::GetCapturedStdout();
+        ASSERT_EQ(entries.size(), 2u);
+        EXPECT_FALSE(entries[0].gainMap);
+        EXPECT_EQ(entries[1].gainMap, row.gainMap);
+        const Bytes first = pictureBytes(mpo, 0), second = pictureBytes(mpo, 1);
+        EXPECT_EQ(isPhotoAndGainMap(first.data(), first.size(), second.data(), second.size(), 1), row.gainMap);
+    }
 }
