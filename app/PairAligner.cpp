@@ -10,7 +10,7 @@ PairAligner::PairAligner(QObject *parent) : QObject(parent)
         running_ = 0;
         emit estimated();
         if (waiting_ != 0)
-            request(std::exchange(waiting_, 0), std::exchange(waitingPair_, nullptr));
+            request(std::exchange(waiting_, 0), std::exchange(waitingLeft_, {}), std::exchange(waitingRight_, {}));
     });
 }
 
@@ -30,17 +30,20 @@ std::optional<stereo::Alignment> PairAligner::find(std::size_t key) const
     return kept == kept_.cend() ? std::nullopt : std::optional(*kept);
 }
 
-void PairAligner::request(std::size_t key, std::shared_ptr<const stereo::DecodedPair> pair)
+void PairAligner::request(std::size_t key, const QByteArray &left, const QByteArray &right)
 {
     if (kept_.contains(key) || key == running_)
         return;
     if (running_ != 0) {
         waiting_ = key;
-        waitingPair_ = std::move(pair);
+        waitingLeft_ = left, waitingRight_ = right;
         return;
     }
     running_ = key;
-    watcher_.setFuture(QtConcurrent::run(&pool_, [pair = std::move(pair)] {
-        return stereo::estimateAlignment(pair->left.picture, pair->right.picture, pair->left.fullSize);
+    watcher_.setFuture(QtConcurrent::run(&pool_, [left, right] {
+        const auto bytes = [](const QByteArray &jpeg) {
+            return std::span(reinterpret_cast<const unsigned char *>(jpeg.constData()), std::size_t(jpeg.size()));
+        };
+        return stereo::estimatePairAlignment(bytes(left), bytes(right));
     }));
 }

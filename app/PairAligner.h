@@ -1,5 +1,6 @@
 // Estimates the alignment of each pair shown in a stereo view, off the main
-// thread, from the pictures as decoded for the view, and keeps every estimate
+// thread, from both pictures decoded at the analysis size (as mpostereo
+// does, so the estimate does not depend on the window), and keeps every estimate
 // of the session, found again by the bytes of both pictures, so that
 // stepping back and forth does not repeat it.
 #pragma once
@@ -9,7 +10,6 @@
 #include <QHash>
 #include <QObject>
 #include <QThreadPool>
-#include <memory>
 #include <optional>
 
 #include "alignment.h"
@@ -28,7 +28,7 @@ public:
     std::optional<stereo::Alignment> find(std::size_t key) const;
     // Starts the estimate for this pair unless it is kept or under way;
     // estimated() says when it is kept.
-    void request(std::size_t key, std::shared_ptr<const stereo::DecodedPair> pair);
+    void request(std::size_t key, const QByteArray &left, const QByteArray &right);
 
 signals:
     void estimated();
@@ -38,6 +38,6 @@ private:
     QFutureWatcher<stereo::Alignment> watcher_;
     std::size_t running_ = 0;  // the key under way, 0 for none
     std::size_t waiting_ = 0;  // the latest request while one runs, 0 for none
-    std::shared_ptr<const stereo::DecodedPair> waitingPair_;
+    QByteArray waitingLeft_, waitingRight_;
     QHash<std::size_t, stereo::Alignment> kept_;
 };

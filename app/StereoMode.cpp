@@ -29,6 +29,7 @@ QString StereoMode::statusText() const
     text += tr(" · offset %1, %2 px").arg(options_.dx).arg(options_.dy);
     if (options_.swap)
         text += tr(" · swapped");
+    text += autoAlign_ ? tr(" · Auto Align") : tr(" · Auto Align off");
     return text;
 }
 
@@ -59,6 +60,7 @@ void StereoMode::setAutoAlign(bool on)
     autoAlign_ = on;
     settings_.setValue(autoAlignKey, on);
     emit optionsChanged();
+    emit autoAlignChanged();
 }
 
 void StereoMode::setOffsets(int dx, int dy)

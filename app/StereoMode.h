@@ -31,7 +31,8 @@ public:
     // The composition settings; offsets in pixels of the full-size pictures.
     const stereo::Options &options() const { return options_; }
     int wiggleIntervalMs() const;
-    // What the status bar shows: the view, the offsets and the swap.
+    // What the status bar shows: the view, the offsets, the swap and
+    // whether Auto Align is on.
     QString statusText() const;
 
 public slots:
@@ -44,6 +45,7 @@ public slots:
 signals:
     void viewChanged();     // the pictures must be shown anew
     void optionsChanged();  // the same pictures, composed anew
+    void autoAlignChanged();  // after optionsChanged
 
 private:
     QSettings &settings_;

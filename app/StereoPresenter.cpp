@@ -8,6 +8,7 @@
 #include "StereoMode.h"
 #include "ZorImageView.h"
 #include "composition.h"
+#include "gain_map.h"
 #include "pair.h"
 
 namespace {
@@ -31,23 +32,26 @@ imaging::PixelSize pictureSizeFor(imaging::PixelSize full, stereo::Layout layout
     return {std::max(1, int(std::ceil(full.width * scale))), std::max(1, int(std::ceil(full.height * scale)))};
 }
 
-// What an alignment did, for the status bar: "aligned: 3 px up, 0.4° turned,
-// 0.6 % larger", or why it did nothing.
+// What Auto Align did, for the status bar: "Auto Align: 3 px up, 0.4°
+// turned, the nearest points at the screen", or why it did nothing.
 QString alignmentText(const stereo::Alignment &alignment)
 {
-    static const char *const doubts[] = {"", "AlignSizesDiffer", "AlignTooFewMatches", "AlignFitDisagrees",
-                                         "AlignTurnTooLarge", "AlignScaleTooFar"};
+    static const char *const doubts[] = {"", "AlignSizesDiffer", "AlignTooFewMatches"};
     if (!alignment.sure)
         return qtTrId("AlignUnsure").arg(qtTrId(doubts[int(alignment.doubt)]));
     const QLocale locale;
     QStringList done;
-    if (std::abs(alignment.dy) >= 0.5)
-        done << qtTrId(alignment.dy < 0 ? "AlignUp" : "AlignDown").arg(std::lround(std::abs(alignment.dy)));
-    if (std::abs(alignment.degrees) >= 0.05)
-        done << qtTrId("AlignTurned").arg(locale.toString(std::abs(alignment.degrees), 'f', 1));
-    if (std::abs(alignment.scale - 1) >= 0.001)
-        done << qtTrId(alignment.scale > 1 ? "AlignLarger" : "AlignSmaller")
-                    .arg(locale.toString(std::abs(alignment.scale - 1) * 100, 'f', 1));
+    if (alignment.needed()) {
+        if (std::abs(alignment.dy) >= 0.5)
+            done << qtTrId(alignment.dy < 0 ? "AlignUp" : "AlignDown").arg(std::lround(std::abs(alignment.dy)));
+        if (std::abs(alignment.degrees) >= 0.05)
+            done << qtTrId("AlignTurned").arg(locale.toString(std::abs(alignment.degrees), 'f', 1));
+        if (std::abs(alignment.scale - 1) >= 0.001)
+            done << qtTrId(alignment.scale > 1 ? "AlignLarger" : "AlignSmaller")
+                        .arg(locale.toString(std::abs(alignment.scale - 1) * 100, 'f', 1));
+        if (alignment.keystoneRows() >= 0.5)
+            done << qtTrId("AlignKeystone");
+    }
     QString text = done.isEmpty() ? qtTrId("AlignNotNeeded") : qtTrId("AlignApplied").arg(done.join(", "));
     if (alignment.exceedsDepthBudget)
         text += qtTrId("AlignTooDeep").arg(std::lround(alignment.disparityRange));
@@ -89,6 +93,7 @@ StereoPresenter::StereoPresenter(StereoMode &mode, ZorImageView &view, QObject *
     connect(&wiggle_, &QTimer::timeout, this, &StereoPresenter::nextWiggleFrame);
     connect(&prefetcher_, &PicturePrefetcher::prepared, this, &StereoPresenter::backgroundPictureReady);
     connect(&aligner_, &PairAligner::estimated, this, &StereoPresenter::alignmentEstimated);
+    connect(&mode_, &StereoMode::autoAlignChanged, this, &StereoPresenter::autoAlignChanged);
 }
 
 void StereoPresenter::startFile()
@@ -121,6 +126,10 @@ void StereoPresenter::showPicture(const QByteArray &shown, int number, int count
     pairKey_ = PairAligner::keyOf(left_, right_);
     if (left_.isEmpty() || right_.isEmpty())
         return showFlat(tr("A picture of the pair cannot be read"));
+    const auto bytes = [](const QByteArray &jpeg) { return reinterpret_cast<const unsigned char *>(jpeg.constData()); };
+    if (isPhotoAndGainMap(bytes(left_), std::size_t(left_.size()), bytes(right_), std::size_t(right_.size()),
+                          pair.right - 1))
+        return showFlat(qtTrId("StereoGainMap"));
     requestDecode();
 }
 
@@ -212,7 +221,7 @@ void StereoPresenter::pairDecoded(std::shared_ptr<stereo::DecodedPair> pair)
     pair_ = std::move(pair);
     compose();
     if (mode_.autoAligns())
-        aligner_.request(pairKey_, pair_);
+        aligner_.request(pairKey_, left_, right_);
     tellAlignment();
     emit pairShown();
     readPairAhead();
@@ -233,11 +242,8 @@ void StereoPresenter::compose()
         left = &leftShown, right = &rightShown;
     }
     // The offsets and the alignment are in pixels of the full-size pictures.
-    stereo::Options options = shownOptions();
     const double scale = double(left->size.width) / pair_->left.fullSize.width;
-    options.dx = int(std::lround(options.dx * scale));
-    options.dy = int(std::lround(options.dy * scale));
-    options.shiftY *= scale;
+    const stereo::Options options = stereo::scaledOptions(shownOptions(), scale);
     const bool wiggles = options.view == stereo::View::Wiggle;
     for (int frame = 0; frame < (wiggles ? 2 : 1); ++frame) {
         imaging::RgbPicture composed;
@@ -276,6 +282,20 @@ void StereoPresenter::alignmentEstimated()
         return;
     compose();
     tellAlignment();
+}
+
+// Auto Align turned on or off: the view is composed anew (optionsChanged);
+// the status bar says what now holds.
+void StereoPresenter::autoAlignChanged()
+{
+    if (!pair_)
+        return;
+    if (!mode_.autoAligns())
+        return emit message(qtTrId("AlignOff"));
+    if (aligner_.find(pairKey_))
+        return tellAlignment();
+    aligner_.request(pairKey_, left_, right_);
+    emit message(qtTrId("AlignWorking"));
 }
 
 void StereoPresenter::nextWiggleFrame()

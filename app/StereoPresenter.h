@@ -65,6 +65,7 @@ private:
     void viewResized();
     void nextWiggleFrame();
     void alignmentEstimated();
+    void autoAlignChanged();
     void tellAlignment();
 
     StereoMode &mode_;

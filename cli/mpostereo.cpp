@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "gain_map.h"
 #include "mpo.h"
 #include "quiet_stdout.h"
 #include "alignment.h"
@@ -33,9 +34,10 @@ const char *usageText =
     "  --dx N      move the right picture N pixels right (the scene goes behind\n"
     "              the screen; negative: in front of it)\n"
     "  --dy N      move the right picture N pixels down\n"
-    "  --align     align the pair first: the right picture moved up or down, turned\n"
-    "              and scaled onto the left one, the nearest points at the screen\n"
-    "              plane (--dx and --dy add to it); an unsure estimate is not used\n"
+    "  --align     align the pair first: the right picture moved up or down, turned,\n"
+    "              scaled and its keystone straightened onto the left one, the\n"
+    "              nearest points at the screen plane (--dx and --dy add to it);\n"
+    "              pictures too unlike to match are left as they are\n"
     "  --align-only  write the pair aligned and cropped as a new MPO file,\n"
     "              NAME_aligned.MPO next to FILE or PAIR.MPO (both pictures are\n"
     "              encoded anew)\n"
@@ -101,14 +103,15 @@ std::string makeStereoView(const std::string &file, const Options &options, std:
         return "holds a single picture, no stereo pair";
     if (std::string problem = readPicture(file, 2, count, rightBytes); !problem.empty())
         return problem;
+    if (isPhotoAndGainMap(leftBytes.data(), leftBytes.size(), rightBytes.data(), rightBytes.size(), 1))
+        return "holds a photo and its HDR gain map (picture 2), not a stereo pair";
     written = outputFor(file, options);
     stereo::Options view = options.view;
     if (options.align || options.alignOnly) {
         const stereo::Alignment alignment = stereo::estimatePairAlignment(leftBytes, rightBytes);
         if (!alignment.sure && options.alignOnly)
             return std::string("cannot be aligned: ") + stereo::doubtText(alignment.doubt);
-        if (!alignment.sure)
-            std::fprintf(stderr, "mpostereo: %s: not aligned: %s\n", file.c_str(), stereo::doubtText(alignment.doubt));
+        std::fprintf(stderr, "mpostereo: %s: %s\n", file.c_str(), stereo::describeAlignment(alignment).c_str());
         if (options.alignOnly) {
             std::fprintf(stderr, "mpostereo: %s: both pictures are encoded anew (quality %d)\n", file.c_str(),
                          options.quality);

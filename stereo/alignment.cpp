@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <future>
 #include <vector>
 
-#include <opencv2/calib3d.hpp>
 #include <opencv2/features2d.hpp>
 #include <opencv2/imgproc.hpp>
+
+#include "row_fit.h"
 
 namespace stereo {
 
@@ -30,6 +32,7 @@ cv::Mat grayOf(const imaging::RgbPicture &picture)
 }
 
 struct Features {
+    cv::Mat gray;
     std::vector<cv::KeyPoint> points;
     cv::Mat descriptors;
 };
@@ -37,18 +40,19 @@ struct Features {
 Features featuresOf(const imaging::RgbPicture &picture)
 {
     Features found;
+    found.gray = grayOf(picture);
     cv::Ptr<cv::ORB> orb = cv::ORB::create(1500);
-    orb->detectAndCompute(grayOf(picture), cv::noArray(), found.points, found.descriptors);
+    orb->detectAndCompute(found.gray, cv::noArray(), found.points, found.descriptors);
     return found;
 }
 
 // Pairs of points that match one way and the other, each clearly better
 // than its second best.
-void matchedPoints(const Features &left, const Features &right, std::vector<cv::Point2f> &inLeft,
-                   std::vector<cv::Point2f> &inRight, std::vector<bool> &finest)
+std::vector<Match> matchedPoints(const Features &left, const Features &right)
 {
+    std::vector<Match> matches;
     if (left.descriptors.empty() || right.descriptors.empty())
-        return;
+        return matches;
     cv::BFMatcher matcher(cv::NORM_HAMMING);
     std::vector<std::vector<cv::DMatch>> forth, back;
     matcher.knnMatch(right.descriptors, left.descriptors, forth, 2);
@@ -59,40 +63,53 @@ void matchedPoints(const Features &left, const Features &right, std::vector<cv::
         const cv::DMatch &m = best[0];
         if (back[std::size_t(m.trainIdx)].empty() || back[std::size_t(m.trainIdx)][0].trainIdx != m.queryIdx)
             continue;
-        const cv::KeyPoint &r = right.points[std::size_t(m.queryIdx)], &l = left.points[std::size_t(m.trainIdx)];
-        inRight.push_back(r.pt);
-        inLeft.push_back(l.pt);
-        finest.push_back(r.octave == 0 && l.octave == 0);
+        const cv::Point2f r = right.points[std::size_t(m.queryIdx)].pt, l = left.points[std::size_t(m.trainIdx)].pt;
+        matches.push_back({l.x, l.y, r.x, r.y});
     }
+    return matches;
 }
 
-// A similarity without its horizontal move: left y = b x + a y + ty of the right point.
-struct RowFit {
-    double a = 1, b = 0, ty = 0;
-    double rowOf(cv::Point2f p) const { return b * p.x + a * p.y + ty; }
-    double columnOf(cv::Point2f p) const { return a * p.x - b * p.y; }
-};
-
-// Least squares over the rows of the points marked in `use`.
-bool fitRows(const std::vector<cv::Point2f> &inLeft, const std::vector<cv::Point2f> &inRight,
-             const std::vector<bool> &use, RowFit &fit)
+// Features are found at whole pixels of their pyramid level. Each match is
+// placed again to a fraction of a pixel: the patch about the left point is
+// sought near the right point by normalised correlation, and the peak found
+// between pixels by a parabola through its neighbours. A match whose patch
+// is flat, or which correlates poorly or at the edge of the search, is left
+// out.
+std::vector<Match> refined(const std::vector<Match> &matches, const cv::Mat &left, const cv::Mat &right)
 {
-    cv::Matx33d normal = cv::Matx33d::zeros();
-    cv::Vec3d right = cv::Vec3d::all(0);
-    int count = 0;
-    for (std::size_t i = 0; i < inLeft.size(); ++i) {
-        if (!use[i])
+    constexpr int radius = 5, reach = 2;
+    const auto peakOffset = [](float before, float at, float after) {
+        const float curve = before - 2 * at + after;
+        return curve < 0 ? 0.5 * (before - after) / curve : 0.0;
+    };
+    std::vector<Match> placed;
+    cv::Mat scores;
+    const cv::Rect leftInside(radius, radius, left.cols - 2 * radius, left.rows - 2 * radius);
+    const cv::Rect rightInside(radius + reach, radius + reach, right.cols - 2 * (radius + reach),
+                               right.rows - 2 * (radius + reach));
+    for (const Match &m : matches) {
+        const cv::Point l(int(std::lround(m.leftX)), int(std::lround(m.leftY)));
+        const cv::Point r(int(std::lround(m.rightX)), int(std::lround(m.rightY)));
+        if (!leftInside.contains(l) || !rightInside.contains(r))
             continue;
-        const cv::Vec3d row(inRight[i].x, inRight[i].y, 1.0);
-        normal += row * row.t();
-        right += row * double(inLeft[i].y);
-        ++count;
+        const cv::Mat patch = left(cv::Rect(l.x - radius, l.y - radius, 2 * radius + 1, 2 * radius + 1));
+        cv::Scalar mean, spread;
+        cv::meanStdDev(patch, mean, spread);
+        if (spread[0] < 2)
+            continue;
+        const int span = 2 * (radius + reach) + 1;
+        cv::matchTemplate(right(cv::Rect(r.x - radius - reach, r.y - radius - reach, span, span)), patch, scores,
+                          cv::TM_CCOEFF_NORMED);
+        double best;
+        cv::Point at;
+        cv::minMaxLoc(scores, nullptr, &best, nullptr, &at);
+        if (best < 0.8 || at.x == 0 || at.y == 0 || at.x == 2 * reach || at.y == 2 * reach)
+            continue;
+        const double dx = peakOffset(scores.at<float>(at.y, at.x - 1), float(best), scores.at<float>(at.y, at.x + 1));
+        const double dy = peakOffset(scores.at<float>(at.y - 1, at.x), float(best), scores.at<float>(at.y + 1, at.x));
+        placed.push_back({double(l.x), double(l.y), r.x - reach + at.x + dx, r.y - reach + at.y + dy});
     }
-    cv::Vec3d solved;
-    if (count < 3 || !cv::solve(normal, right, solved, cv::DECOMP_CHOLESKY))
-        return false;
-    fit = {solved[1], solved[0], solved[2]};
-    return true;
+    return placed;
 }
 
 double percentile(std::vector<double> values, double share)
@@ -117,26 +134,72 @@ const char *doubtText(Doubt doubt)
     switch (doubt) {
     case Doubt::None: return "";
     case Doubt::SizesDiffer: return "the pictures differ in size";
-    case Doubt::TooFewMatches: return "too few matching points";
-    case Doubt::FitDisagrees: return "the fit disagrees with itself";
-    case Doubt::TurnTooLarge: return "a turn of more than 5°";
-    case Doubt::ScaleTooFar: return "a scale off by more than 10 %";
+    case Doubt::TooFewMatches: return "too few points match (the pictures may show different scenes)";
     }
     return "";
 }
 
+std::string describeAlignment(const Alignment &alignment)
+{
+    if (!alignment.sure)
+        return std::string("not aligned: ") + doubtText(alignment.doubt);
+    std::vector<std::string> done;
+    char text[128];
+    if (alignment.needed()) {
+        if (std::abs(alignment.dy) >= 0.5)
+            std::snprintf(text, sizeof text, "%.0f px %s", std::abs(alignment.dy), alignment.dy < 0 ? "up" : "down"),
+                done.push_back(text);
+        if (std::abs(alignment.degrees) >= 0.05)
+            std::snprintf(text, sizeof text, "%.1f° turned", std::abs(alignment.degrees)), done.push_back(text);
+        if (std::abs(alignment.scale - 1) >= 0.001)
+            std::snprintf(text, sizeof text, "%.1f %% %s", std::abs(alignment.scale - 1) * 100,
+                          alignment.scale > 1 ? "larger" : "smaller"),
+                done.push_back(text);
+        if (alignment.keystoneRows() >= 0.5)
+            done.push_back("keystone straightened");
+    }
+    std::string said = done.empty() ? "rows already level" : "aligned: ";
+    for (std::size_t i = 0; i < done.size(); ++i)
+        said += (i == 0 ? "" : ", ") + done[i];
+    const long move = std::lround(alignment.windowDx);
+    std::snprintf(text, sizeof text, "; the nearest points at the screen (the right picture %ld px %s)", std::abs(move),
+                  move < 0 ? "left" : "right");
+    said += text;
+    if (alignment.exceedsDepthBudget)
+        std::snprintf(text, sizeof text, "; deeper than is comfortable (%ld px of disparity)",
+                      std::lround(alignment.disparityRange)),
+            said += text;
+    return said;
+}
+
+imaging::PixelSize analysisSize(imaging::PixelSize full)
+{
+    const double scale = std::min(1.0, 1200.0 / std::max(full.width, 1));
+    return {std::max(1, int(full.width * scale)), std::max(1, int(full.height * scale))};
+}
+
 Options withAlignment(Options options, const Alignment &alignment)
 {
-    if (!alignment.needed())
+    if (!alignment.sure)
         return options;
     options.dx += int(std::lround(alignment.windowDx));
-    options.degrees = alignment.degrees, options.scale = alignment.scale, options.shiftY = alignment.dy;
+    if (alignment.needed()) {
+        options.degrees = alignment.degrees, options.scale = alignment.scale, options.shiftY = alignment.dy;
+        options.keystoneX = alignment.keystoneX, options.keystoneY = alignment.keystoneY;
+    }
     return options;
+}
+
+double Alignment::keystoneRows() const
+{
+    const double halfW = fullSize.width / 2.0, halfH = fullSize.height / 2.0;
+    return (std::abs(keystoneX) * halfW + std::abs(keystoneY) * halfH) * halfH;
 }
 
 bool Alignment::needed() const
 {
-    return sure && (std::abs(dy) >= 0.5 || std::abs(degrees) >= 0.05 || std::abs(scale - 1) >= 0.001);
+    return sure && (std::abs(dy) >= 0.5 || std::abs(degrees) >= 0.05 || std::abs(scale - 1) >= 0.001 ||
+                    keystoneRows() >= 0.5);
 }
 
 Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbPicture &right,
@@ -146,66 +209,37 @@ Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbP
         return unsure(Doubt::SizesDiffer);
     std::future<Features> rightFeatures = std::async(std::launch::async, featuresOf, std::cref(right));
     const Features leftFeatures = featuresOf(left);
-    std::vector<cv::Point2f> inLeft, inRight;
-    std::vector<bool> finest;  // both points found at the full scale of the pictures
-    matchedPoints(leftFeatures, rightFeatures.get(), inLeft, inRight, finest);
-    if (int(inLeft.size()) < fewestInliers)
-        return unsure(Doubt::TooFewMatches, int(inLeft.size()));
+    const Features rightFound = rightFeatures.get();
+    const std::vector<Match> found = matchedPoints(leftFeatures, rightFound);
+    std::vector<Match> matches = refined(found, leftFeatures.gray, rightFound.gray);
+    if (int(matches.size()) < fewestInliers)
+        matches = found;  // too little texture to place them finer
+    if (int(matches.size()) < fewestInliers)
+        return unsure(Doubt::TooFewMatches, int(matches.size()));
 
-    // A first robust fit of the whole similarity finds the points that agree.
-    std::vector<unsigned char> agree;
-    const cv::Mat similarity = cv::estimateAffinePartial2D(inRight, inLeft, agree, cv::RANSAC, 3.0, 4000, 0.999, 10);
-    if (similarity.empty())
-        return unsure(Doubt::TooFewMatches);
-    std::vector<bool> use(agree.begin(), agree.end());
-    RowFit fit{similarity.at<double>(0, 0), similarity.at<double>(1, 0), similarity.at<double>(1, 2)};
-    // Then the rows alone: every point whose row the fit explains counts,
-    // whatever its depth.
-    for (int round = 0; round < 3; ++round) {
-        for (std::size_t i = 0; i < inLeft.size(); ++i)
-            use[i] = std::abs(fit.rowOf(inRight[i]) - inLeft[i].y) < 1.5;
-        if (!fitRows(inLeft, inRight, use, fit))
-            return unsure(Doubt::TooFewMatches);
-    }
-    const int inliers = int(std::count(use.begin(), use.end(), true));
-    if (inliers < fewestInliers || inliers * 4 < int(inLeft.size()))
+    const double cx = left.size.width / 2.0, cy = left.size.height / 2.0;
+    const RowFit fit = fitRows(matches, cx, cy);
+    const int inliers = int(fit.agreeing.size());
+    if (!fit.found || inliers < fewestInliers || inliers * 4 < int(matches.size()))
         return unsure(Doubt::TooFewMatches, inliers);
 
     Alignment alignment;
     alignment.inliers = inliers;
+    alignment.fullSize = fullSize;
+    const double toFull = double(fullSize.width) / left.size.width;
     alignment.scale = std::hypot(fit.a, fit.b);
     alignment.degrees = std::atan2(fit.b, fit.a) * 180.0 / pi;
-    const double ransacScale = std::hypot(similarity.at<double>(0, 0), similarity.at<double>(1, 0));
-    const double ransacDegrees = std::atan2(similarity.at<double>(1, 0), similarity.at<double>(0, 0)) * 180.0 / pi;
-    if (std::abs(ransacDegrees - alignment.degrees) > 0.5 || std::abs(ransacScale / alignment.scale - 1) > 0.01)
-        return unsure(Doubt::FitDisagrees, inliers);
-    if (std::abs(alignment.degrees) > largestDegrees)
-        return unsure(Doubt::TurnTooLarge, inliers);
-    if (std::abs(alignment.scale - 1) > largestScaleChange)
-        return unsure(Doubt::ScaleTooFar, inliers);
-
-    // The move about the centre: the centre goes to the row b cx + a cy + ty.
-    const double toFull = double(fullSize.width) / left.size.width;
-    const cv::Point2f centre(float(left.size.width) / 2, float(left.size.height) / 2);
-    alignment.dy = (fit.rowOf(centre) - centre.y) * toFull;
+    alignment.dy = fit.t * toFull;
+    alignment.keystoneX = fit.gx / toFull, alignment.keystoneY = fit.gy / toFull;
+    alignment.rowsLeft = fit.medianResidual * toFull;
 
     // Horizontal disparities of the agreeing points once corrected (right
     // minus left: positive lies behind the screen); the nearest few and the
     // farthest few are left out as possible mismatches.
-    // Points found at coarser scales place their columns less precisely:
-    // they count only when too few were found at the finest.
-    std::vector<double> disparities, finestDisparities;
-    const double shiftX = centre.x - fit.columnOf(centre);  // the column move that keeps the centre
-    for (std::size_t i = 0; i < inLeft.size(); ++i) {
-        if (!use[i])
-            continue;
-        disparities.push_back((fit.columnOf(inRight[i]) + shiftX - inLeft[i].x) * toFull);
-        if (finest[i])
-            finestDisparities.push_back(disparities.back());
-    }
-    if (int(finestDisparities.size()) >= fewestInliers)
-        disparities.swap(finestDisparities);
-    const double nearest = percentile(disparities, 0.02), farthest = percentile(disparities, 0.98);
+    std::vector<double> disparities;
+    for (const std::size_t i : fit.agreeing)
+        disparities.push_back((fit.columnOf(matches[i], cx, cy) - matches[i].leftX) * toFull);
+    const double nearest = percentile(disparities, 0.01), farthest = percentile(disparities, 0.98);
     alignment.windowDx = -nearest;
     alignment.disparityRange = farthest - nearest;
     alignment.exceedsDepthBudget = alignment.disparityRange > fullSize.width / 30.0;

@@ -1,53 +1,72 @@
 // Automatic alignment of a stereo pair: how the right picture must be moved
-// up or down, turned and scaled about its centre to lie on the left one row
-// for row, and where the stereo window lies. Found from matched features of
-// both pictures (ORB, with a robust similarity fit, then refined on the rows
-// alone, as the columns differ by the depth of each point).
+// up or down, turned, scaled and, for toed-in cameras, straightened (a
+// keystone) to lie on the left one row for row, and where the stereo window
+// lies. Found from matched features of both pictures, placed to a fraction
+// of a pixel, by a robust fit of the rows alone: the columns differ with the
+// depth of each point, the rows do not.
 #pragma once
+
+#include <string>
 
 #include "picture.h"
 #include "stereo_view.h"
 
 namespace stereo {
 
-// Why an estimate is unsure, when it is.
-enum class Doubt { None, SizesDiffer, TooFewMatches, FitDisagrees, TurnTooLarge, ScaleTooFar };
-// The reason in words, as the command line says it ("too few matching points").
+// Why nothing is applied, when an estimate is unsure.
+enum class Doubt { None, SizesDiffer, TooFewMatches };
+// The reason in words, as the command line says it.
 const char *doubtText(Doubt doubt);
 
 struct Alignment {
     bool sure = false;
     Doubt doubt = Doubt::None;  // why nothing should be applied, when not sure
     // The correction of the right picture, in pixels of the full-size
-    // pictures: turned by `degrees` (clockwise as seen, rows counting
-    // downwards) and scaled by `scale` about its centre, then moved `dy` down.
+    // pictures, as `Options` takes it: turned by `degrees` (clockwise as
+    // seen, rows counting downwards) and scaled by `scale` about its centre,
+    // moved `dy` down, then the keystone.
     double dy = 0;
     double degrees = 0;
     double scale = 1;
+    double keystoneX = 0, keystoneY = 0;
     // After the correction: the horizontal move of the right picture that
     // puts the nearest matched points at the screen plane, and the spread of
     // the horizontal disparities (near to far), in full-size pixels.
     double windowDx = 0;
     double disparityRange = 0;
     bool exceedsDepthBudget = false;  // the spread is over 1/30 of the width
+    double rowsLeft = 0;              // the median row difference the correction leaves, full-size pixels
     int inliers = 0;                  // matched points the fit agrees with
+    imaging::PixelSize fullSize;      // of the pictures estimated
 
-    // Whether the correction changes the pictures at all.
+    // Whether the pictures need the correction (a sure estimate always
+    // places the stereo window).
     bool needed() const;
+    // The largest row move the keystone makes at a corner, in full-size pixels.
+    double keystoneRows() const;
 };
 
-// Limits beyond which an estimate is taken as unsure.
-inline constexpr double largestDegrees = 5.0, largestScaleChange = 0.10;
+// Limits of a plausible pair: a fit beyond them explains no stereo pair.
+inline constexpr double largestDegrees = 5.0, largestScaleChange = 0.10, largestKeystone = 0.05;
 inline constexpr int fewestInliers = 12;
+
+// The size pictures are decoded at for an estimate, whatever they are shown
+// at: about 1200 pixels across, never more than the full size.
+imaging::PixelSize analysisSize(imaging::PixelSize full);
 
 // Estimates the alignment of `right` onto `left`, decoded at the same
 // reduced scale from pictures of `fullSize`.
 Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbPicture &right,
                             imaging::PixelSize fullSize);
 
-// `options` with the alignment added (the correction and the stereo window's
-// move) where a correction is needed; a pair that is aligned already, or an
-// unsure estimate, leaves them as they are.
+// What an estimate does, in words, as the command line says it: "aligned:
+// 3 px up, 0.4° turned; the nearest points at the screen (the right picture
+// 12 px left)", or "not aligned: " and why.
+std::string describeAlignment(const Alignment &alignment);
+
+// `options` with a sure alignment added: the stereo window's move always,
+// the correction where one is needed. An unsure estimate leaves them as
+// they are.
 Options withAlignment(Options options, const Alignment &alignment);
 
 }  // namespace stereo

@@ -11,17 +11,37 @@ namespace {
 
 constexpr double pi = 3.14159265358979323846;
 
-// Where the pixel at (x, y) of the corrected picture comes from:
-// source = c + R(-turn) (p - c - shift) / scale.
-struct Inverse {
-    double cos, sin, cx, cy, shiftY;
-    void map(double x, double y, double &sx, double &sy) const
+// The correction as a projective map of points measured from the picture's
+// centre: forward (x, y, 1) -> M (x, y, 1), then divided by the third row.
+struct Homography {
+    double m[3][3];
+
+    void map(double x, double y, double &outX, double &outY) const
     {
-        const double px = x - cx, py = y - cy - shiftY;
-        sx = cx + cos * px + sin * py;
-        sy = cy - sin * px + cos * py;
+        const double w = m[2][0] * x + m[2][1] * y + m[2][2];
+        outX = (m[0][0] * x + m[0][1] * y + m[0][2]) / w;
+        outY = (m[1][0] * x + m[1][1] * y + m[1][2]) / w;
+    }
+
+    Homography inverse() const
+    {
+        // The adjugate: the inverse up to a factor, which the division removes.
+        Homography inv{};
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c) {
+                const int r1 = (c + 1) % 3, r2 = (c + 2) % 3, c1 = (r + 1) % 3, c2 = (r + 2) % 3;
+                inv.m[r][c] = m[r1][c1] * m[r2][c2] - m[r1][c2] * m[r2][c1];
+            }
+        return inv;
     }
 };
+
+Homography forwardOf(const Options &options)
+{
+    const double turn = options.degrees * pi / 180;
+    const double a = options.scale * std::cos(turn), b = options.scale * std::sin(turn);
+    return {{{a, -b, 0}, {b, a, options.shiftY}, {options.keystoneX, options.keystoneY, 1}}};
+}
 
 std::uint32_t mix(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d, int fx, int fy)
 {
@@ -35,14 +55,17 @@ std::uint32_t mix(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32
     return out;
 }
 
-void correctRows(const imaging::RgbPicture &from, const Inverse &inverse, imaging::RgbPicture &to, int first, int last)
+void correctRows(const imaging::RgbPicture &from, const Homography &inverse, imaging::RgbPicture &to, int first,
+                 int last)
 {
     const int width = from.size.width, height = from.size.height;
+    const double cx = width / 2.0, cy = height / 2.0;
     for (int y = first; y < last; ++y) {
         std::uint32_t *row = to.row(y);
         for (int x = 0; x < width; ++x) {
             double sx, sy;
-            inverse.map(x, y, sx, sy);
+            inverse.map(x - cx, y - cy, sx, sy);
+            sx += cx, sy += cy;
             // Outside the source: the nearest edge pixel (cropped away later).
             sx = std::clamp(sx, 0.0, width - 1.0), sy = std::clamp(sy, 0.0, height - 1.0);
             const int x0 = std::min(int(sx), std::max(width - 2, 0)), y0 = std::min(int(sy), std::max(height - 2, 0));
@@ -53,27 +76,47 @@ void correctRows(const imaging::RgbPicture &from, const Inverse &inverse, imagin
     }
 }
 
+// Whether the corrected picture covers the centred rectangle with these
+// insets: the corners of a rectangle lie inside the corrected picture (a
+// convex shape) when they come from inside the source.
+bool covers(const Homography &inverse, double w, double h, double insetX, double insetY)
+{
+    // Pixels run from -w/2 to w/2 - 1 about the centre, as in correctRows.
+    for (const double x : {insetX - w / 2, w / 2 - 1 - insetX})
+        for (const double y : {insetY - h / 2, h / 2 - 1 - insetY}) {
+            double sx, sy;
+            inverse.map(x, y, sx, sy);
+            if (!(sx >= -w / 2 && sx <= w / 2 - 1 && sy >= -h / 2 && sy <= h / 2 - 1))
+                return false;
+        }
+    return true;
+}
+
 }  // namespace
 
 Inset uncoveredBy(imaging::PixelSize picture, const Options &options)
 {
     if (!options.corrects())
         return {};
-    // The largest centred rectangle of the picture's shape that the turned
-    // and scaled picture covers, less the vertical move.
-    const double turn = std::abs(options.degrees) * pi / 180, c = std::cos(turn), s = std::sin(turn);
-    const double w = picture.width, h = picture.height;
-    const double k = std::min({1.0, options.scale * w / (c * w + s * h), options.scale * h / (s * w + c * h)});
-    return {int(std::ceil((1 - k) * w / 2)), int(std::ceil((1 - k) * h / 2 + std::abs(options.shiftY)))};
+    // The largest rectangle of the picture's shape about its centre that the
+    // corrected picture covers, less the vertical move; found by halving.
+    const Homography inverse = forwardOf(options).inverse();
+    const double w = picture.width, h = picture.height, shift = std::abs(options.shiftY);
+    const auto insetsFor = [&](double k) { return Inset{int(std::ceil((1 - k) * w / 2)), int(std::ceil((1 - k) * h / 2 + shift))}; };
+    double low = 0, high = 1;
+    for (int step = 0; step < 30; ++step) {
+        const double k = (low + high) / 2;
+        const Inset inset = insetsFor(k);
+        (covers(inverse, w, h, inset.x, inset.y) ? low : high) = k;
+    }
+    return insetsFor(low);
 }
 
 void correctPicture(const imaging::RgbPicture &from, const Options &options, imaging::RgbPicture &to)
 {
     to.size = from.size;
     to.pixels.resize(from.pixels.size());
-    const double turn = options.degrees * pi / 180;
-    const Inverse inverse{std::cos(turn) / options.scale, std::sin(turn) / options.scale, from.size.width / 2.0,
-                          from.size.height / 2.0, options.shiftY};
+    const Homography inverse = forwardOf(options).inverse();
     inBands(from.size.height, coresForBands(), [&](int first, int last) { correctRows(from, inverse, to, first, last); });
 }
 

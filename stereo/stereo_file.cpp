@@ -57,12 +57,7 @@ std::string writeStereoView(std::span<const unsigned char> left, std::span<const
 
 Alignment estimatePairAlignment(std::span<const unsigned char> left, std::span<const unsigned char> right)
 {
-    // About 1200 pixels across (a quarter of a 12 MP picture) are enough to
-    // place the rows within a fraction of a full-size pixel.
-    const DecodedPair pair = decodePair(left, right, [](imaging::PixelSize full) {
-        const double scale = std::min(1.0, 1200.0 / std::max(full.width, 1));
-        return imaging::PixelSize{int(full.width * scale), int(full.height * scale)};
-    });
+    const DecodedPair pair = decodePair(left, right, analysisSize);
     if (!pairProblem(pair.left, pair.right).empty()) {
         Alignment unsure;
         unsure.doubt = Doubt::SizesDiffer;

@@ -30,8 +30,8 @@ std::string writeStereoView(std::span<const unsigned char> left, std::span<const
                             const Options &options, int quality, const std::string &path,
                             const std::function<void(int)> &progress = {});
 
-// The alignment of the pair, estimated from both pictures decoded at about
-// 1200 pixels across.
+// The alignment of the pair, estimated from both pictures decoded at the
+// analysis size (the same estimate whatever a pair is shown at).
 Alignment estimatePairAlignment(std::span<const unsigned char> left, std::span<const unsigned char> right);
 
 // Writes the pair aligned and cropped as a new MPO file `path` (never

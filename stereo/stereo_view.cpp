@@ -1,6 +1,7 @@
 #include "stereo_view.h"
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <cstdlib>
 
@@ -70,6 +71,15 @@ Overlap overlapOf(imaging::PixelSize picture, int dx, int dy, int insetX, int in
     if ((insetX != 0 || insetY != 0) && (x1 <= x0 || y1 <= y0))
         return overlapOf(picture, dx, dy);  // insets beyond what the offsets leave: keep one pixel at least
     return {x0, y0, x0 - dx, y0 - dy, {x1 - x0, y1 - y0}};
+}
+
+Options scaledOptions(Options options, double factor)
+{
+    options.dx = int(std::lround(options.dx * factor));
+    options.dy = int(std::lround(options.dy * factor));
+    options.shiftY *= factor;
+    options.keystoneX /= factor, options.keystoneY /= factor;
+    return options;
 }
 
 }  // namespace stereo

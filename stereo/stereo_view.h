@@ -43,11 +43,17 @@ struct Options {
     int dy = 0;         // pixels the right picture moves down
     // A correction of the right picture applied first (an alignment): turned
     // by `degrees` (clockwise as seen) and scaled by `scale` about its
-    // centre, then moved `shiftY` pixels down. What it leaves uncovered is
-    // cropped from both pictures alike.
+    // centre, then moved `shiftY` pixels down; with a keystone, a point x, y
+    // pixels from the centre is then divided by 1 + keystoneX x + keystoneY y
+    // (a perspective that straightens pictures of toed-in cameras). What the
+    // correction leaves uncovered is cropped from both pictures alike.
     double degrees = 0, scale = 1, shiftY = 0;
-    bool corrects() const { return degrees != 0 || scale != 1 || shiftY != 0; }
+    double keystoneX = 0, keystoneY = 0;
+    bool corrects() const { return degrees != 0 || scale != 1 || shiftY != 0 || keystoneX != 0 || keystoneY != 0; }
 };
+
+// The same settings for pictures `factor` times the size they are given for.
+Options scaledOptions(Options options, double factor);
 
 // How a view lays out two pictures: the composed picture is `across` times
 // as wide and `down` times as high as one (cropped) picture.

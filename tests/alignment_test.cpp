@@ -1,7 +1,8 @@
 // Automatic alignment: pairs made from one rendered scene, the right picture
-// moved, turned and scaled by known amounts (and shifted sideways, as depth
-// would), are recovered within half a pixel, 0.05° and 0.1 %, at half the
-// size of the pictures; a pair of unrelated pictures is unsure.
+// moved, turned, scaled and keystoned by known amounts (and shifted sideways,
+// as depth would, with a near object over a far background in some), are
+// recovered within half a pixel, 0.05° and 0.1 %, at half the size of the
+// pictures; a pair of unrelated pictures is unsure.
 #include <gtest/gtest.h>
 
 #include <opencv2/imgproc.hpp>
@@ -31,18 +32,44 @@ cv::Mat scene(unsigned seed)
     return picture;
 }
 
+// How the right picture of a test pair is made from the left one.
+struct Distortion {
+    double dy = 0, degrees = 0, scalePercent = 0, sideways = 0;
+    double keystoneX = 0;  // per pixel from the centre, as the correction takes it
+    double nearSideways = 0;  // a near object in the middle, seen this far to the side; 0 for none
+};
+
 // The picture that the correction (about the centre) maps onto `left`,
 // seen from `sideways` pixels further right.
-cv::Mat rightFor(const cv::Mat &left, double dy, double degrees, double scale, double sideways)
+cv::Mat rightFor(const cv::Mat &left, const Distortion &d, double sideways)
 {
-    const double turn = degrees * pi / 180;
+    const double turn = d.degrees * pi / 180, scale = 1 + d.scalePercent / 100;
     const double a = scale * std::cos(turn), b = scale * std::sin(turn);
     const double cx = sceneSize.width / 2.0, cy = sceneSize.height / 2.0;
-    // right(p) = left(correction(p)), correction(p) = c + sR(p - c) + (sideways, dy)
-    const cv::Matx23d correction(a, -b, cx - a * cx + b * cy + sideways, b, a, cy - b * cx - a * cy + dy);
+    // right(p) = left(c + H(p - c) + (sideways, 0)), H the correction with its keystone
+    const cv::Matx33d centred(a, -b, 0, b, a, d.dy, d.keystoneX, 0, 1);
+    const cv::Matx33d correction = cv::Matx33d(1, 0, cx + sideways, 0, 1, cy, 0, 0, 1) * centred *
+                                   cv::Matx33d(1, 0, -cx, 0, 1, -cy, 0, 0, 1);
     cv::Mat right;
-    cv::warpAffine(left, right, correction, sceneSize, cv::INTER_LINEAR | cv::WARP_INVERSE_MAP, cv::BORDER_REFLECT);
+    cv::warpPerspective(left, right, correction, sceneSize, cv::INTER_LINEAR | cv::WARP_INVERSE_MAP,
+                        cv::BORDER_REFLECT);
     return right;
+}
+
+// A pair of the scene, with a near object (another scene in a rectangle in
+// the middle) where asked: far and near points differ in their columns.
+std::pair<cv::Mat, cv::Mat> pairFor(const Distortion &d)
+{
+    cv::Mat left = scene(7), right = rightFor(left, d, d.sideways);
+    if (d.nearSideways == 0)
+        return {left, right};
+    const cv::Rect middle(300, 200, 600, 500);
+    cv::Mat nearLeft = left.clone(), mask = cv::Mat::zeros(sceneSize, CV_8UC3);
+    scene(9)(middle).copyTo(nearLeft(middle));
+    mask(middle).setTo(cv::Scalar::all(255));
+    nearLeft.copyTo(left);
+    rightFor(nearLeft, d, d.nearSideways).copyTo(right, rightFor(mask, d, d.nearSideways));
+    return {left, right};
 }
 
 // At half size, as the viewer decodes it.
@@ -75,42 +102,53 @@ double halvesDiffer(const imaging::RgbPicture &parallel)
 
 }  // namespace
 
-TEST(Alignment, RecoversKnownShiftsTurnsAndScalesAndIsUnsureOfUnrelatedPictures)
+TEST(Alignment, RecoversKnownShiftsTurnsScalesAndKeystonesWhateverTheDepthAndIsUnsureOfUnrelatedPictures)
 {
-    const cv::Mat left = scene(7);
     const imaging::PixelSize full{sceneSize.width, sceneSize.height};
-    const struct {
-        double dy, degrees, scalePercent, sideways;
-    } table[] = {
+    const Distortion table[] = {
         {0, 0, 0, 0}, {20, 0, 0, 12}, {-7.5, 0.5, 0, 0}, {3, -2, 1.5, -20}, {12, 1.2, -3, 5}, {0, 0, 3, 0},
         {-20, 2, 3, 30}, {0.5, -0.3, -1, 0},
+        {0, 0, 0, -15},                  // aligned already: only the stereo window moves
+        {6, 0.8, 1, 0, 0, 40},           // a near object over a far background
+        {-4, 0, 0, 10, 0, -30},          // ... behind a window
+        {2, 0.3, 0, 0, 2e-5, 0},         // a keystone, as toed-in cameras make
+        {-3, 0, 1, 0, -3e-5, 25},        // both
     };
-    for (const auto &row : table) {
-        SCOPED_TRACE(testing::Message() << "dy " << row.dy << ", " << row.degrees << "°, " << row.scalePercent << " %");
-        const cv::Mat right = rightFor(left, row.dy, row.degrees, 1 + row.scalePercent / 100, row.sideways);
-        const stereo::Alignment found = stereo::estimateAlignment(halfSized(left), halfSized(right), full);
+    for (const Distortion &row : table) {
+        SCOPED_TRACE(testing::Message() << "dy " << row.dy << ", " << row.degrees << "°, " << row.scalePercent
+                                        << " %, keystone " << row.keystoneX << ", near " << row.nearSideways);
+        const auto [left, right] = pairFor(row);
+        const imaging::RgbPicture l = halfSized(left), r = halfSized(right);
+        const stereo::Alignment found = stereo::estimateAlignment(l, r, full);
         ASSERT_TRUE(found.sure) << stereo::doubtText(found.doubt);
         EXPECT_NEAR(found.dy, row.dy, 0.5);
         EXPECT_NEAR(found.degrees, row.degrees, 0.05);
         EXPECT_NEAR((found.scale - 1) * 100, row.scalePercent, 0.1);
-        // A flat scene lies at one depth: seen from further right it lies in
-        // front of the screen, and moving the right picture right puts it there.
-        EXPECT_NEAR(found.windowDx, row.sideways, 3.0);  // columns are found less precisely than rows
-        EXPECT_LT(found.disparityRange, 5.0);
-        EXPECT_EQ(found.needed(), row.dy != 0 || row.degrees != 0 || row.scalePercent != 0);
+        EXPECT_NEAR(found.keystoneX, row.keystoneX, 0.3e-5);
+        // Seen from further right, a point lies in front of the screen;
+        // moving the right picture right by the nearest one's amount puts it there.
+        const double nearest = std::max(row.sideways, row.nearSideways == 0 ? row.sideways : row.nearSideways);
+        EXPECT_NEAR(found.windowDx, nearest, 3.0);  // columns are found less precisely than rows
+        EXPECT_NEAR(found.disparityRange, std::abs(row.nearSideways == 0 ? 0 : row.nearSideways - row.sideways), 5.0);
+        const bool distorted = row.dy != 0 || row.degrees != 0 || row.scalePercent != 0 || row.keystoneX != 0;
+        EXPECT_EQ(found.needed(), distorted);
 
-        // The correction applied by the composition lines the pictures up.
-        const imaging::RgbPicture l = halfSized(left), r = halfSized(right);
-        stereo::Options options{stereo::View::Parallel, false, int(std::lround(found.windowDx / 2)), 0};
+        // Applied by the composition, the correction lines the pictures up;
+        // the stereo window moves whether or not a correction is needed.
+        const stereo::Options options = stereo::withAlignment({stereo::View::Parallel}, found);
+        EXPECT_EQ(options.dx, std::lround(found.windowDx));
+        EXPECT_EQ(options.corrects(), distorted);
+        if (row.nearSideways != 0)
+            continue;  // the halves of a scene in depth differ by their disparities
         imaging::RgbPicture before, after;
-        stereo::compose(l, r, options, before);
-        options.degrees = found.degrees, options.scale = found.scale, options.shiftY = found.dy / 2;
-        stereo::compose(l, r, options, after);
+        stereo::compose(l, r, stereo::scaledOptions({stereo::View::Parallel, false, options.dx}, 0.5), before);
+        stereo::compose(l, r, stereo::scaledOptions(options, 0.5), after);
         EXPECT_LT(halvesDiffer(after), 5.0) << "what is left is the blur of resampling twice";
-        if (found.needed())
+        if (distorted)
             EXPECT_LT(halvesDiffer(after) * 2, halvesDiffer(before));
     }
-    const stereo::Alignment unrelated = stereo::estimateAlignment(halfSized(left), halfSized(scene(8)), full);
+    const stereo::Alignment unrelated = stereo::estimateAlignment(halfSized(scene(7)), halfSized(scene(8)), full);
     EXPECT_FALSE(unrelated.sure);
     EXPECT_EQ(unrelated.doubt, stereo::Doubt::TooFewMatches);
+    EXPECT_EQ(stereo::withAlignment({stereo::View::Parallel}, unrelated).dx, 0);
 }

@@ -250,6 +250,10 @@
         <source>The profile is damaged</source>
         <translation>The profile is damaged</translation>
     </message>
+    <message id="InfoGainMap">
+        <source>, HDR gain map</source>
+        <translation>, HDR gain map</translation>
+    </message>
     <message id="MPType undefined">
         <source>undefined</source>
         <translation>undefined</translation>
@@ -279,8 +283,8 @@
         <translation>&amp;Auto Align</translation>
     </message>
     <message id="AlignApplied">
-        <source>aligned: %1</source>
-        <translation>aligned: %1</translation>
+        <source>Auto Align: %1; the nearest points at the screen</source>
+        <translation>Auto Align: %1; the nearest points at the screen</translation>
     </message>
     <message id="AlignUp">
         <source>%1 px up</source>
@@ -303,36 +307,40 @@
         <translation>%1 % smaller</translation>
     </message>
     <message id="AlignNotNeeded">
-        <source>already aligned</source>
-        <translation>already aligned</translation>
+        <source>Auto Align: rows already level; the nearest points at the screen</source>
+        <translation>Auto Align: rows already level; the nearest points at the screen</translation>
     </message>
     <message id="AlignTooDeep">
         <source> · deeper than is comfortable (%1 px of disparity)</source>
         <translation> · deeper than is comfortable (%1 px of disparity)</translation>
     </message>
+    <message id="AlignKeystone">
+        <source>keystone straightened</source>
+        <translation>keystone straightened</translation>
+    </message>
+    <message id="AlignOff">
+        <source>Auto Align off: the pair is shown as stored</source>
+        <translation>Auto Align off: the pair is shown as stored</translation>
+    </message>
+    <message id="AlignWorking">
+        <source>Auto Align: measuring the pair…</source>
+        <translation>Auto Align: measuring the pair…</translation>
+    </message>
+    <message id="StereoGainMap">
+        <source>The second picture is an HDR gain map, not the other half of a stereo pair</source>
+        <translation>The second picture is an HDR gain map, not the other half of a stereo pair</translation>
+    </message>
     <message id="AlignUnsure">
-        <source>not aligned: %1</source>
-        <translation>not aligned: %1</translation>
+        <source>Auto Align: not aligned, %1</source>
+        <translation>Auto Align: not aligned, %1</translation>
     </message>
     <message id="AlignSizesDiffer">
         <source>the pictures differ in size</source>
         <translation>the pictures differ in size</translation>
     </message>
     <message id="AlignTooFewMatches">
-        <source>too few matching points</source>
-        <translation>too few matching points</translation>
-    </message>
-    <message id="AlignFitDisagrees">
-        <source>the fit disagrees with itself</source>
-        <translation>the fit disagrees with itself</translation>
-    </message>
-    <message id="AlignTurnTooLarge">
-        <source>a turn of more than 5°</source>
-        <translation>a turn of more than 5°</translation>
-    </message>
-    <message id="AlignScaleTooFar">
-        <source>a scale off by more than 10 %</source>
-        <translation>a scale off by more than 10 %</translation>
+        <source>too few points match (the pictures may show different scenes)</source>
+        <translation>too few points match (the pictures may show different scenes)</translation>
     </message>
 </context>
 </TS>

@@ -250,6 +250,10 @@
         <source>The profile is damaged</source>
         <translation>プロファイルが壊れています</translation>
     </message>
+    <message id="InfoGainMap">
+        <source>, HDR gain map</source>
+        <translation>、HDR ゲインマップ</translation>
+    </message>
     <message id="MPType undefined">
         <source>undefined</source>
         <translation>未定義</translation>
@@ -279,8 +283,8 @@
         <translation>自動位置合わせ(&amp;A)</translation>
     </message>
     <message id="AlignApplied">
-        <source>aligned: %1</source>
-        <translation>位置合わせ: %1</translation>
+        <source>Auto Align: %1; the nearest points at the screen</source>
+        <translation>自動位置合わせ: %1、最も近い点をスクリーン面へ</translation>
     </message>
     <message id="AlignUp">
         <source>%1 px up</source>
@@ -303,36 +307,40 @@
         <translation>%1 % 縮小</translation>
     </message>
     <message id="AlignNotNeeded">
-        <source>already aligned</source>
-        <translation>位置合わせは不要です</translation>
+        <source>Auto Align: rows already level; the nearest points at the screen</source>
+        <translation>自動位置合わせ: 行は揃っています、最も近い点をスクリーン面へ</translation>
     </message>
     <message id="AlignTooDeep">
         <source> · deeper than is comfortable (%1 px of disparity)</source>
         <translation> · 奥行きが大きすぎます (視差 %1 px)</translation>
     </message>
+    <message id="AlignKeystone">
+        <source>keystone straightened</source>
+        <translation>台形のゆがみを補正</translation>
+    </message>
+    <message id="AlignOff">
+        <source>Auto Align off: the pair is shown as stored</source>
+        <translation>自動位置合わせオフ: 保存されたとおりに表示します</translation>
+    </message>
+    <message id="AlignWorking">
+        <source>Auto Align: measuring the pair…</source>
+        <translation>自動位置合わせ: ペアを測定中…</translation>
+    </message>
+    <message id="StereoGainMap">
+        <source>The second picture is an HDR gain map, not the other half of a stereo pair</source>
+        <translation>2 枚目の画像は HDR ゲインマップで、ステレオペアの片側ではありません</translation>
+    </message>
     <message id="AlignUnsure">
-        <source>not aligned: %1</source>
-        <translation>位置合わせしません: %1</translation>
+        <source>Auto Align: not aligned, %1</source>
+        <translation>自動位置合わせ: 位置合わせしません、%1</translation>
     </message>
     <message id="AlignSizesDiffer">
         <source>the pictures differ in size</source>
         <translation>画像のサイズが異なります</translation>
     </message>
     <message id="AlignTooFewMatches">
-        <source>too few matching points</source>
-        <translation>対応点が少なすぎます</translation>
-    </message>
-    <message id="AlignFitDisagrees">
-        <source>the fit disagrees with itself</source>
-        <translation>推定結果が一致しません</translation>
-    </message>
-    <message id="AlignTurnTooLarge">
-        <source>a turn of more than 5°</source>
-        <translation>回転が5°を超えています</translation>
-    </message>
-    <message id="AlignScaleTooFar">
-        <source>a scale off by more than 10 %</source>
-        <translation>倍率の差が10 %を超えています</translation>
+        <source>too few points match (the pictures may show different scenes)</source>
+        <translation>対応する点が少なすぎます (別の場面の画像かもしれません)</translation>
     </message>
 </context>
 </TS>

@@ -57,11 +57,11 @@ TEST_F(StereoViewTest, AChosenViewShowsThePairComposedAndIsRememberedWithTheSwap
     EXPECT_EQ(o().image->image().size(), QSize(128, 48));
     EXPECT_TRUE(near(shownPixel(10, 10), red));
     EXPECT_TRUE(near(shownPixel(100, 10), blue));
-    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 0, 0 px");
+    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 0, 0 px · Auto Align");
 
     windows->viewMenu().swapItem()->trigger();
     EXPECT_TRUE(near(shownPixel(10, 10), blue));
-    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 0, 0 px · swapped");
+    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 0, 0 px · swapped · Auto Align");
 
     QSignalSpy shown(&presenter(), &StereoPresenter::pairShown);
     choose(stereo::View::RedCyanColour);  // red from the left picture (now blue), green and blue from the right
@@ -117,13 +117,13 @@ TEST_F(StereoViewTest, OffsetKeysMoveTheRightPictureAndEachFileStartsAtZero)
     ASSERT_TRUE(openPair(pair));
     itemWithKeys("Alt+Right")->trigger();
     itemWithKeys("Alt+Shift+Up")->trigger();
-    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 1, -10 px");
+    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 1, -10 px · Auto Align");
     EXPECT_EQ(o().image->image().size(), QSize(2 * 63, 38));  // what both cover
     for (int i = 0; i < 10; ++i)
         itemWithKeys("Alt+Shift+Left")->trigger();
-    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset -63, -10 px");  // clamped
+    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset -63, -10 px · Auto Align");  // clamped
     ASSERT_TRUE(openPair(pair));
-    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 0, 0 px");
+    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 0, 0 px · Auto Align");
 }
 
 TEST_F(StereoViewTest, SteppingWhileAPairDecodesKeepsOnePairWaitingAndShowsTheLast)
@@ -249,4 +249,9 @@ TEST_F(StereoViewTest, AutoAlignCorrectsAPairWhoseRightPictureSitsLowerAndCanBeT
     EXPECT_EQ(presenter().shownOptions().shiftY, 0);
     EXPECT_EQ(presenter().shownOptions().dx, 0);
     EXPECT_FALSE(stored(StereoMode::autoAlignKey).toBool());
+    EXPECT_EQ(told.last().at(0).toString(), "AlignOff") << "the old text does not stay";
+    EXPECT_TRUE(windows->stereoStatus().text().endsWith(" · Auto Align off"));
+    windows->viewMenu().autoAlignItem()->trigger();
+    EXPECT_EQ(told.last().at(0).toString(), "AlignApplied") << "the kept estimate";
+    EXPECT_NEAR(presenter().shownOptions().shiftY, -8, 0.5);
 }
