@@ -51,7 +51,7 @@ inline constexpr double largestDegrees = 5.0, largestScaleChange = 0.10, largest
 inline constexpr int fewestInliers = 12;
 
 // The size pictures are decoded at for an estimate, whatever they are shown
-// at: about 1200 pixels across, never more than the full size.
+// at: up to 1600 pixels wide their full size, else about 1000 pixels across.
 imaging::PixelSize analysisSize(imaging::PixelSize full);
 
 // Estimates the alignment of `right` onto `left`, decoded at the same

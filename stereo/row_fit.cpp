@@ -95,7 +95,10 @@ RowFit sampled(const std::vector<Match> &matches, double cx, double cy)
     std::mt19937 random(20261208);  // a fixed seed: the same pair always gives the same estimate
     std::uniform_int_distribution<std::size_t> pick(0, matches.size() - 1);
     RowFit best;
-    for (int round = 0; round < 600; ++round) {
+    // Enough rounds to draw three agreeing matches at least once with a
+    // chance of 99.9 %, given the share that agrees with the best fit so far.
+    int rounds = 600;
+    for (int round = 0; round < rounds; ++round) {
         const std::size_t i = pick(random), j = pick(random), k = pick(random);
         if (i == j || j == k || i == k)
             continue;
@@ -103,8 +106,11 @@ RowFit sampled(const std::vector<Match> &matches, double cx, double cy)
         if (!solveRows(matches, {i, j, k}, cx, cy, false, trial) || !plausible(trial))
             continue;
         trial.agreeing = agreeingWith(trial, matches, cx, cy);
-        if (trial.agreeing.size() > best.agreeing.size())
-            best = std::move(trial), best.found = true;
+        if (trial.agreeing.size() <= best.agreeing.size())
+            continue;
+        best = std::move(trial), best.found = true;
+        const double share = double(best.agreeing.size()) / double(matches.size());
+        rounds = std::min(rounds, 20 + int(std::ceil(std::log(0.001) / std::log(1 - std::pow(share, 3)))));
     }
     return best;
 }
