@@ -265,7 +265,6 @@ Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbP
     alignment.degrees = std::atan2(fit.b, fit.a) * 180.0 / pi;
     alignment.dy = fit.t * toFull;
     alignment.keystoneX = fit.gx / toFull, alignment.keystoneY = fit.gy / toFull;
-    alignment.rowsLeft = fit.medianResidual * toFull;
 
     // Horizontal disparities of the agreeing points once corrected (right
     // minus left: positive lies behind the screen); the nearest few and the

@@ -35,7 +35,6 @@ struct Alignment {
     double windowDx = 0;
     double disparityRange = 0;
     bool exceedsDepthBudget = false;  // the spread is over 1/30 of the width
-    double rowsLeft = 0;              // the median row difference the correction leaves, full-size pixels
     int inliers = 0;                  // matched points the fit agrees with
     imaging::PixelSize fullSize;      // of the pictures estimated
 

@@ -137,16 +137,11 @@ RowFit fitRows(const std::vector<Match> &matches, double cx, double cy)
     // The keystone where it explains the rows clearly better, within a
     // plausible perspective.
     RowFit keystone = fit;
-    const double halfW = cx, halfH = cy;
+    // (cx, cy is half the picture: the denominator stays within 1 ± largestKeystone.)
     if (refine(matches, cx, cy, true, keystone) &&
-        std::abs(keystone.gx) * halfW + std::abs(keystone.gy) * halfH <= largestKeystone &&
+        std::abs(keystone.gx) * cx + std::abs(keystone.gy) * cy <= largestKeystone &&
         rms(keystone, matches, fit.agreeing, cx, cy) < 0.95 * rms(fit, matches, fit.agreeing, cx, cy))
         fit = std::move(keystone);
-    std::vector<double> residuals;
-    for (const std::size_t i : fit.agreeing)
-        residuals.push_back(residual(fit, matches[i], cx, cy));
-    std::nth_element(residuals.begin(), residuals.begin() + long(residuals.size() / 2), residuals.end());
-    fit.medianResidual = residuals.empty() ? 0 : residuals[residuals.size() / 2];
     return fit;
 }
 

@@ -21,7 +21,6 @@ struct RowFit {
     bool found = false;
     double a = 1, b = 0, t = 0, gx = 0, gy = 0;
     std::vector<std::size_t> agreeing;  // the matches whose row it explains
-    double medianResidual = 0;          // over those, in pixels
 
     double rowOf(const Match &m, double cx, double cy) const;
     double columnOf(const Match &m, double cx, double cy) const;

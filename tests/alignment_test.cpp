@@ -144,8 +144,9 @@ TEST(Alignment, RecoversKnownShiftsTurnsScalesAndKeystonesWhateverTheDepthAndIsU
         stereo::compose(l, r, stereo::scaledOptions({stereo::View::Parallel, false, options.dx}, 0.5), before);
         stereo::compose(l, r, stereo::scaledOptions(options, 0.5), after);
         EXPECT_LT(halvesDiffer(after), 5.0) << "what is left is the blur of resampling twice";
-        if (distorted)
+        if (distorted) {
             EXPECT_LT(halvesDiffer(after) * 2, halvesDiffer(before));
+        }
     }
     const stereo::Alignment unrelated = stereo::estimateAlignment(halfSized(scene(7)), halfSized(scene(8)), full);
     EXPECT_FALSE(unrelated.sure);
