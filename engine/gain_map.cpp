@@ -43,9 +43,9 @@ std::string_view propertyValue(std::string_view xmp, std::size_t at)
 
 }  // namespace
 
-bool marksGainMap(const unsigned char *picture, std::size_t size)
+bool marksGainMap(const unsigned char *picture, std::size_t size, bool *ranOut)
 {
-    return forEachHeaderSegment(picture, size, [](unsigned char marker, const unsigned char *payload, std::size_t length) {
+    const auto marks = [](unsigned char marker, const unsigned char *payload, std::size_t length) {
         const std::string_view bytes(reinterpret_cast<const char *>(payload), length);
         if (marker == APP2[1] && bytes.starts_with(isoGainMapId))
             return true;
@@ -54,7 +54,8 @@ bool marksGainMap(const unsigned char *picture, std::size_t size)
             if (xmp.find(mark) != std::string_view::npos)
                 return true;
         return false;
-    });
+    };
+    return forEachHeaderSegment(picture, size, marks, ranOut);
 }
 
 int listedGainMapItem(const unsigned char *first, std::size_t size)

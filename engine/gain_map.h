@@ -9,8 +9,9 @@
 // Whether `picture`, a picture other than the first of a file, marks itself
 // as an HDR gain map: an XMP packet in the Adobe/Google "hdrgm" namespace or
 // Apple's gain map namespace or auxiliary type, or an ISO 21496-1 APP2
-// segment.
-bool marksGainMap(const unsigned char *picture, std::size_t size);
+// segment. `ranOut`, when given, tells whether the picture's header
+// segments go on past the `size` bytes given.
+bool marksGainMap(const unsigned char *picture, std::size_t size, bool *ranOut = nullptr);
 
 // The position among the file's pictures (0 for the first) of the gain map
 // that the first picture's XMP container directory lists (an item whose

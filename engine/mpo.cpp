@@ -8,18 +8,33 @@
 
 namespace {
 
-// The first bytes of the picture at `start`: enough for its header
-// segments (Exif, XMP and the MP segment each hold at most 64 KiB).
-std::vector<unsigned char> pictureHead(std::FILE *file, std::uint64_t start, std::uint64_t fileSize)
+// The first `bytes` of the picture at `start`.
+std::vector<unsigned char> pictureHead(std::FILE *file, std::uint64_t start, std::uint64_t fileSize,
+                                       std::uint64_t bytes)
 {
-    constexpr std::uint64_t headBytes = 4 * 65536;
     if (start >= fileSize)
         return {};
-    std::vector<unsigned char> head(std::min(headBytes, fileSize - start));
+    std::vector<unsigned char> head(std::min(bytes, fileSize - start));
     if (std::fseek(file, static_cast<long>(start), SEEK_SET) != 0)
         return {};
     head.resize(std::fread(head.data(), 1, head.size(), file));
     return head;
+}
+
+// Header segments hold at most 64 KiB each; a gain map's few come first
+// and are small, so a short read is tried before a longer one.
+constexpr std::uint64_t shortHead = 16384, longHead = 4 * 65536;
+
+bool isGainMapAt(std::FILE *file, std::uint64_t start, std::uint64_t fileSize)
+{
+    bool ranOut = false;
+    const std::vector<unsigned char> head = pictureHead(file, start, fileSize, shortHead);
+    if (marksGainMap(head.data(), head.size(), &ranOut))
+        return true;
+    if (!ranOut)
+        return false;
+    const std::vector<unsigned char> longer = pictureHead(file, start, fileSize, longHead);
+    return marksGainMap(longer.data(), longer.size());
 }
 
 // Marks the entry that is the first picture's HDR gain map, if any.
@@ -27,12 +42,10 @@ void markGainMap(MPIndex &index, std::vector<MPOListedEntry> &entries)
 {
     if (entries.size() < 2)
         return;
-    const std::vector<unsigned char> first = pictureHead(index.input.get(), entries[0].start, index.fileSize);
+    const std::vector<unsigned char> first = pictureHead(index.input.get(), entries[0].start, index.fileSize, longHead);
     const int listed = listedGainMapItem(first.data(), first.size());
-    for (std::size_t i = 1; i < entries.size(); ++i) {
-        const std::vector<unsigned char> head = pictureHead(index.input.get(), entries[i].start, index.fileSize);
-        entries[i].gainMap = int(i) == listed || marksGainMap(head.data(), head.size());
-    }
+    for (std::size_t i = 1; i < entries.size(); ++i)
+        entries[i].gainMap = int(i) == listed || isGainMapAt(index.input.get(), entries[i].start, index.fileSize);
 }
 
 }  // namespace

@@ -212,6 +212,8 @@ TEST(GainMaps, AreToldFromStereoPairsInEachFormTheyTake)
     } table[] = {
         {"Ultra HDR", {exifSegment, xmp(hdrgm + directory)}, withSegment(xmp(hdrgm)), true},
         {"container directory only", {exifSegment, xmp(directory)}, fakeJpeg(2), true},
+        {"Ultra HDR behind a large Exif block", {exifSegment},
+         withSegments(fakeJpeg(2), {jpegSegment(0xE1, bytesOf("Exif\0\0") + Bytes(30000, 0)), xmp(hdrgm)}), true},
         {"ISO 21496-1", {exifSegment, iso}, withSegment(iso), true},
         {"Apple", {exifSegment}, withSegment(xmp(R"(<x xmlns:HDRGainMap="http://ns.apple.com/HDRGainMap/1.0/"/>)")), true},
         {"stereo pair with XMP", {exifSegment, xmp(camera)}, withSegment(xmp(camera)), false},

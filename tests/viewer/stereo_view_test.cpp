@@ -254,4 +254,14 @@ TEST_F(StereoViewTest, AutoAlignCorrectsAPairWhoseRightPictureSitsLowerAndCanBeT
     windows->viewMenu().autoAlignItem()->trigger();
     EXPECT_EQ(told.last().at(0).toString(), "AlignApplied") << "the kept estimate";
     EXPECT_NEAR(presenter().shownOptions().shiftY, -8, 0.5);
+
+    // A pair shown while Auto Align is off is estimated once it is turned on.
+    windows->viewMenu().autoAlignItem()->trigger();
+    MPOBuilder swapped;
+    swapped.add(jpeg(right), representativeFlag).add(jpeg(left));
+    ASSERT_TRUE(openPair(write("swapped.MPO", swapped.build().bytes)));
+    windows->viewMenu().autoAlignItem()->trigger();
+    EXPECT_EQ(told.last().at(0).toString(), "AlignWorking");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return told.last().at(0).toString() == "AlignApplied"; }, 10000));
+    EXPECT_NEAR(presenter().shownOptions().shiftY, 8, 0.5);
 }
