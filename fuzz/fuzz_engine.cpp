@@ -100,6 +100,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The sanitizers watch the reads of the header readers.
     (void)readMPAttributes(data, size);
     (void)isPhotoAndGainMap(data, size, data, size, 1);
+    std::vector<MPOListedEntry> entries;  // the listing reads each entry's head for gain map marks
+    int listedCount = 0, listedRepresentative = 0;
+    if (listMPOEntries(sandbox.input.c_str(), entries, &listedCount, &listedRepresentative) == 0 &&
+        !entries.empty() && entries[0].gainMap)
+        fail("the first picture was taken for a gain map");
     for (int mode : {MPO_LOAD_ONE, MPO_SAVE_ONE, MPO_SAVE_ALL}) {
         int count = 0, representative = 0, pictureSize = -1;
         unsigned char *picture = nullptr;
