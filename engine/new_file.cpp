@@ -20,7 +20,7 @@ std::string folderOf(const std::string &path)
 
 }  // namespace
 
-NewFile::NewFile(const std::string &path, Way way) : path_(path)
+NewFile::NewFile(const std::string &path, Way way, Flush flush) : path_(path), flushed_(flush == Flush::No)
 {
     // A taken name (a dangling link too) is said before anything is
     // written; the link at the end checks again.
@@ -94,14 +94,15 @@ bool NewFile::copyFrom(int from, std::uint64_t offset, std::uint64_t length)
 // that the flush at the end waits for little more than the last piece.
 void NewFile::startWriteback()
 {
-    if (fd_ >= 0 && error_ == 0)
+    if (fd_ >= 0 && error_ == 0 && !flushed_)
         sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
 int NewFile::commit()
 {
-    if (error_ == 0 && fsync(fd_) != 0)
+    if (error_ == 0 && !flushed_ && fsync(fd_) != 0)
         fail(errno);
+    flushed_ = true;
     if (error_ != 0)
         return error_;
     const std::string self = "/proc/self/fd/" + std::to_string(fd_);
@@ -110,6 +111,14 @@ int NewFile::commit()
     if (linked != 0)
         fail(errno);
     return error_;
+}
+
+int NewFile::commitAs(const std::string &path)
+{
+    if (error_ == EEXIST && fd_ >= 0)
+        error_ = 0;  // the old name was taken; the file itself is whole
+    path_ = path;
+    return commit();
 }
 
 int writeNewFile(const std::string &path, const unsigned char *bytes, std::size_t size, NewFile::Way way)

@@ -14,6 +14,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <optional>
+
+#include "new_file.h"
 #include "picture_copy.h"
 #include "picture_output.h"
 #include "trace_output.h"
@@ -112,40 +115,47 @@ struct Walk {
     }
 };
 
-// Creates the output file, never replacing or following what stands at
-// the name: a file that appears after the probe moves on to the next suffix.
-// Returns its descriptor, or -1.
-int createOutput(char (&name)[MPO_NAME_CAPACITY], const Walk &walk, int number, int suffix)
+// Moves `name` on to the next free suffix and traces it; false when there
+// is none.
+bool nextName(char (&name)[MPO_NAME_CAPACITY], const Walk &walk, int number, int &suffix)
 {
-    for (;;) {
-        const int fd = open(name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST || suffix == INT_MAX)
-            return fd;
-        ++suffix;
-        if (!findFreeName(name, walk.saveFolder, walk.index.baseName, number, suffix))
-            return -1;
-        traceLine(name);
-    }
+    if (suffix == INT_MAX)
+        return false;
+    ++suffix;
+    if (!findFreeName(name, walk.saveFolder, walk.index.baseName, number, suffix))
+        return false;
+    traceLine(name);
+    return true;
 }
 
 // Writes the picture of `count` bytes at `start` of the MPO file without its
-// APP2 segment; a failed picture leaves no file.
+// APP2 segment. The bytes go to a file without a name, which is named only
+// once every byte is written, never in place of another file: a name taken
+// meanwhile moves on to the next suffix. A failed or killed split leaves no
+// file under a picture's name. No flush to the disk: the MPO file still
+// holds the picture.
 int savePicture(const Walk &walk, std::uint64_t start, std::size_t count, char (&name)[MPO_NAME_CAPACITY],
                 int number, int suffix)
 {
     // An unknown free space is all bits set, which no picture reaches.
     if (static_cast<std::uint64_t>(count) >= getfreespace(walk.saveFolder))
         return cannotStore;
-    const int out = createOutput(name, walk, number, suffix);
-    if (out < 0)
+    std::optional<NewFile> out;
+    for (out.emplace(name, NewFile::Way::Unnamed, NewFile::Flush::No); out->error() == EEXIST;
+         out.emplace(name, NewFile::Way::Unnamed, NewFile::Flush::No))
+        if (!nextName(name, walk, number, suffix))
+            return cannotStore;
+    if (out->error() != 0)
         return cannotStore;
-    const int written = copywoAPP2(fileno(walk.index.input.get()), start, static_cast<int>(count), out);
-    const bool closed = close(out) == 0;
-    if (written < 0 || !closed) {
-        unlink(name);
+    if (copywoAPP2(fileno(walk.index.input.get()), start, static_cast<int>(count), out->fd()) < 0)
         return writeFailed;
+    int error = out->commit();
+    while (error == EEXIST) {
+        if (!nextName(name, walk, number, suffix))
+            return cannotStore;
+        error = out->commitAs(name);
     }
-    return 0;
+    return error == 0 ? 0 : writeFailed;
 }
 
 // The bytes of an entry the file holds now: a file cut short keeps only

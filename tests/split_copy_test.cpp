@@ -3,18 +3,23 @@
 // it writes is byte for byte what the in-memory writer makes of the same
 // picture, whether the kernel copies, refuses the copy (as between two file
 // systems) or copies nothing (as some file systems do).
+#include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 
 #include "engine_test_support.h"
 
 namespace {
 
-enum class KernelCopy { Copies, Refuses, CopiesNothing };
+enum class KernelCopy { Copies, Refuses, CopiesNothing, HangsPastFirstPicture };
 KernelCopy kernelCopy = KernelCopy::Copies;
 int bytesCopiedByKernel = 0;
+ino_t firstOutput = 0;  // for a hang: the file the first picture is copied into
+int hangSaid = -1;     // where a hang says that it is hanging
 
 }  // namespace
 
@@ -28,6 +33,16 @@ extern "C" ssize_t copy_file_range(int from, off64_t *fromAt, int to, off64_t *t
     }
     if (kernelCopy == KernelCopy::CopiesNothing)
         return 0;
+    struct stat output {};
+    if (kernelCopy == KernelCopy::HangsPastFirstPicture && fstat(to, &output) == 0 && firstOutput == 0)
+        firstOutput = output.st_ino;
+    if (kernelCopy == KernelCopy::HangsPastFirstPicture && output.st_ino != firstOutput) {
+        // Half of what is asked is copied, then the copy is held up until the process is killed.
+        syscall(SYS_copy_file_range, from, fromAt, to, toAt, length / 2, flags);
+        (void)!::write(hangSaid, "h", 1);
+        for (;;)
+            pause();
+    }
     const auto copied = ssize_t(syscall(SYS_copy_file_range, from, fromAt, to, toAt, length, flags));
     bytesCopiedByKernel += int(std::max<ssize_t>(copied, 0));
     return copied;
@@ -104,4 +119,32 @@ TEST(SplitCopy, WritesWhatTheInMemoryWriterWritesHoweverTheKernelAnswers)
             EXPECT_EQ(bytesCopiedByKernel > 100'000, way == KernelCopy::Copies);
         }
     }
+}
+
+TEST(SplitCopy, AKilledSplitLeavesNoPictureUnderItsNameAndTheEarlierOnesWhole)
+{
+    const SplitCase large = splitCases()[0];
+    ScratchFolder folder;
+    const std::string path = folder.write("IMG_0001.MPO", large.builder.build().bytes);
+    const Bytes first = writtenFromMemory(path, 1);
+    int said[2];
+    ASSERT_EQ(pipe(said), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {  // splits until the copy of picture 2 is held up
+        kernelCopy = KernelCopy::HangsPastFirstPicture;
+        hangSaid = said[1];
+        std::freopen("/dev/null", "w", stdout);
+        runEngine(path, MPO_SAVE_ALL);
+        _exit(0);
+    }
+    char got = 0;
+    ASSERT_EQ(read(said[0], &got, 1), 1) << "the split never reached picture 2";
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(readFile(folder.path() + "/IMG_0001_001.JPG"), first);
+    EXPECT_EQ(folder.files(), (std::vector<std::string>{"IMG_0001.MPO", "IMG_0001_001.JPG"}))
+        << "no file, hidden or not, for the picture whose copy was cut";
 }
