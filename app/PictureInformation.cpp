@@ -40,13 +40,14 @@ InfoSection mpIndex(const QString &path, int number)
     InfoSection section{qtTrId("InfoMPIndex"), {}};
     std::vector<MPOListedEntry> entries;
     int count = 0, representative = 0;
-    int result = -11;
+    MPOCause cause = MPOCause::None;
+    int result = MPO_CANNOT_OPEN;
     {
         QuietTrace quiet;  // the trace shows what the user asked for, not the panel's reads
-        result = listMPOEntries(path.toUtf8().constData(), entries, &count, &representative);
+        result = listMPOEntries(path.toUtf8().constData(), entries, &count, &representative, nullptr, &cause);
     }
-    if (result != 0) {
-        section.rows << InfoRow{qtTrId("InfoNone"), qtTrId("InfoNoMPIndex")};
+    if (result != MPO_DONE) {
+        section.rows << InfoRow{qtTrId("InfoNone"), qtTrId("InfoNoMPIndex").arg(qtTrId(mpoProblemText(result, cause).id))};
         return section;
     }
     const QLocale locale;

@@ -76,7 +76,10 @@ int main(int argc, char **argv)
     if (inputs.size() < 2 || inputs.size() > std::size_t(MPO_JOIN_MOST_PICTURES))
         return usageError("give 2 to 1000 pictures");
     MPOJoinProblem problem;
-    if (joinMPO(inputs, output, settings, problem) != MPO_JOIN_DONE) {
+    if (const int result = joinMPO(inputs, output, settings, problem); result != MPO_JOIN_DONE) {
+        // The joiner names the input and its fault; the code's text stands in where it did not.
+        if (problem.reason.empty())
+            problem.reason = mpoResultText(result).text;
         if (problem.input >= 0)
             std::fprintf(stderr, "mpojoin: %s %s; nothing was written\n", inputs[std::size_t(problem.input)].c_str(),
                          problem.reason.c_str());

@@ -37,20 +37,16 @@ struct Options {
     std::vector<std::string> files;
 };
 
-std::string describe(int result, const Options &options, const std::string &folder)
+std::string describe(int result, MPOCause cause, const Options &options, const std::string &folder)
 {
-    switch (result) {
-    case -10: return "cannot be found or examined";
-    case -11: return "cannot be opened";
-    case -12: return "is not an MPO file this program can read";
-    case -13:
+    if (result == MPO_NO_SUCH_PICTURE)
         return options.picture == 0 ? "has no representative picture"
                                     : "has no picture " + std::to_string(options.picture);
-    case -14: return "cannot be written into " + folder + " (the folder cannot be used, or a write failed)";
-    case -15: return "cannot be written into " + folder + " (not enough free space, or no file can be created)";
-    case -20: return "has a picture that cannot be read";
-    default: return "failed with result " + std::to_string(result);
-    }
+    std::string text = mpoProblemText(result, cause).text;
+    const bool aboutTheFolder = (result == MPO_WRITE_FAILED || result == MPO_NO_ROOM) && cause != MPOCause::NotAPicture;
+    if (aboutTheFolder)
+        text += " (" + folder + ")";
+    return text;
 }
 
 void ignoreProgress(void *, int, int) {}
@@ -85,11 +81,12 @@ bool split(const std::string &file, const Options &options)
     int count = 0;
     int representative = 0;
     int result;
+    MPOCause cause = MPOCause::None;
     {
         QuietStdout quiet(!options.trace);
-        result = chkMPOandSaved(file.c_str(), &count, &representative, one ? MPO_SAVE_ONE : MPO_SAVE_ALL,
-                                one ? options.picture : 0, nullptr, nullptr, folder.c_str(),
-                                ignoreProgress, nullptr);
+        result = chkMPOandSavedExplained(file.c_str(), &count, &representative, one ? MPO_SAVE_ONE : MPO_SAVE_ALL,
+                                         one ? options.picture : 0, nullptr, nullptr, folder.c_str(),
+                                         ignoreProgress, nullptr, &cause);
     }
     std::vector<std::string> written;
     for (const std::string &name : jpegFilesIn(folder))
@@ -99,9 +96,9 @@ bool split(const std::string &file, const Options &options)
         for (const std::string &name : written)
             std::printf("%s\n", name.c_str());
     if (result == 0 && one && written.empty())
-        result = -13;  // no picture had the number asked for
+        result = MPO_NO_SUCH_PICTURE;  // no picture had the number asked for
     if (result != 0)
-        std::fprintf(stderr, "mposplit: %s %s\n", file.c_str(), describe(result, options, folder).c_str());
+        std::fprintf(stderr, "mposplit: %s %s\n", file.c_str(), describe(result, cause, options, folder).c_str());
     return result == 0;
 }
 
@@ -111,13 +108,14 @@ bool list(const std::string &file, const Options &options)
     int count = 0;
     int representative = 0;
     bool behindOtherSegments = false;
+    MPOCause cause = MPOCause::None;
     int result;
     {
         QuietStdout quiet(!options.trace);
-        result = listMPOEntries(file.c_str(), entries, &count, &representative, &behindOtherSegments);
+        result = listMPOEntries(file.c_str(), entries, &count, &representative, &behindOtherSegments, &cause);
     }
     if (result != 0) {
-        std::fprintf(stderr, "mposplit: %s %s\n", file.c_str(), describe(result, options, "").c_str());
+        std::fprintf(stderr, "mposplit: %s %s\n", file.c_str(), describe(result, cause, options, "").c_str());
         return false;
     }
     std::printf("%s: %d picture%s, representative picture %d\n", file.c_str(), count,

@@ -63,23 +63,21 @@ std::string readPicture(const std::string &file, int number, int &count, std::ve
     int representative = 0;
     int size = 0;
     unsigned char *buffer = nullptr;
+    MPOCause cause = MPOCause::None;
     int result;
     {
         QuietStdout quiet(true);
-        result = chkMPOandSaved(file.c_str(), &count, &representative, MPO_LOAD_ONE, number, &buffer, &size, "",
-                                ignoreProgress, nullptr);
+        result = chkMPOandSavedExplained(file.c_str(), &count, &representative, MPO_LOAD_ONE, number, &buffer,
+                                         &size, "", ignoreProgress, nullptr, &cause);
     }
     if (result == 0 && buffer != nullptr)
         bytes.assign(buffer, buffer + size);
     std::free(buffer);
-    switch (result) {
-    case 0: return buffer != nullptr ? "" : "has no picture " + std::to_string(number);
-    case -10: return "cannot be found or examined";
-    case -11: return "cannot be opened";
-    case -12: return "is not an MPO file this program can read (a single JPEG picture holds no pair)";
-    case -20: return "has a picture that cannot be read";
-    default: return "cannot be read (result " + std::to_string(result) + ")";
-    }
+    if (result == MPO_DONE)
+        return buffer != nullptr ? "" : "has no picture " + std::to_string(number);
+    if (result == MPO_REFUSED && cause == MPOCause::None)
+        return mpoResultText(result).text + std::string(" (a single JPEG picture holds no pair)");
+    return mpoProblemText(result, cause).text;
 }
 
 std::string outputFor(const std::string &file, const Options &options)

@@ -20,8 +20,8 @@
 
 namespace {
 
-constexpr int refused = -12;
-constexpr int cannotOpen = -11;
+constexpr int refused = MPO_REFUSED;
+constexpr int cannotOpen = MPO_CANNOT_OPEN;
 // Not a result code: the strict place behind APP1 holds no MP segment, so
 // the header segments are searched before the file is refused.
 constexpr int noMPSegmentThere = 1;
@@ -91,14 +91,15 @@ int checkPathAndFolder(const char *path, int mode, const char *saveFolder, MPInd
     const int statResult = lstat(path, &status);
     if (statResult != 0 && isMPO(path, "MPO") != 0) {
         tracef("Error = %d\n", statResult);
-        return -10;
+        return MPO_PATH_UNEXAMINED;
     }
     if (mode != MPO_LOAD_ONE) {
         struct statvfs folder {};
         const int folderResult = saveFolder != nullptr ? statvfs(saveFolder, &folder) : -1;
         if (folderResult != 0) {
             tracef("Error = %d\n", folderResult);
-            return -14;
+            index.cause = MPOCause::FolderUnusable;
+            return MPO_WRITE_FAILED;
         }
         printFileSystemStats(saveFolder, folder);
     }
@@ -296,7 +297,7 @@ int walkIfd(ByteReader &reader, int needConvEndian, IndexLayout &layout)
 
 // The MP Entry array must lie in the bytes read, and the pictures must
 // start inside the file, each no earlier than the one before.
-int checkEntryBounds(ByteReader &reader, const IndexLayout &layout, const MPIndex &index)
+int checkEntryBounds(ByteReader &reader, const IndexLayout &layout, MPIndex &index)
 {
     const int count = layout.numberOfImages;
     if (count < 0 || !reader.has(layout.entriesAt, std::uint64_t{sizeof(MPEntry)} * count))
@@ -309,10 +310,12 @@ int checkEntryBounds(ByteReader &reader, const IndexLayout &layout, const MPInde
         const std::uint64_t start = pictureStart(entry, index.baseOffset);
         if (start > index.fileSize) {
             tracef("File[%d] Data Offset Beyond File End.\n", i);
+            index.cause = MPOCause::IndexOutsideFile;
             return refused;
         }
         if (start < previousStart) {
             tracef("File[%d] Data Offset Goes Backwards.\n", i);
+            index.cause = MPOCause::IndexOutsideFile;
             return refused;
         }
         previousStart = start;
@@ -346,7 +349,7 @@ int decodeEntries(ByteReader &reader, const IndexLayout &layout, int mode, int s
             flags.representative = flags.parents != 0 ? flags.parents : i + 1;
         dumpMPEntry(&entry);
         if (mode == MPO_SAVE_ONE && selectNum > count)
-            return -13;
+            return MPO_NO_SUCH_PICTURE;
     }
     return 0;
 }

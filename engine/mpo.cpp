@@ -69,24 +69,42 @@ int chkMPOandSaved(const char *path, int *outCount, int *outIndex, int mode, int
                    unsigned char **outBuffer, int *outSize, const char *saveFolder,
                    MPOStatusCallback callback, void *context)
 {
+    return chkMPOandSavedExplained(path, outCount, outIndex, mode, selectNum, outBuffer, outSize, saveFolder,
+                                   callback, context, nullptr);
+}
+
+int chkMPOandSavedExplained(const char *path, int *outCount, int *outIndex, int mode, int selectNum,
+                            unsigned char **outBuffer, int *outSize, const char *saveFolder,
+                            MPOStatusCallback callback, void *context, MPOCause *cause)
+{
+    if (cause != nullptr)
+        *cause = MPOCause::None;
     if (path == nullptr)
-        return -10;
+        return MPO_PATH_UNEXAMINED;
     // Holds the open file and the APP2 segment; both end with this call.
     MPIndex index;
-    if (int result = readMPIndex(path, outCount, outIndex, mode, selectNum, saveFolder, index); result != 0)
-        return result;
-    return outputPictures(index, mode, selectNum, outBuffer, outSize, saveFolder, callback, context);
+    int result = readMPIndex(path, outCount, outIndex, mode, selectNum, saveFolder, index);
+    if (result == MPO_DONE)
+        result = outputPictures(index, mode, selectNum, outBuffer, outSize, saveFolder, callback, context);
+    if (cause != nullptr && result != MPO_DONE)
+        *cause = index.cause;
+    return result;
 }
 
 int listMPOEntries(const char *path, std::vector<MPOListedEntry> &entries, int *outCount, int *outIndex,
-                   bool *behindOtherSegments)
+                   bool *behindOtherSegments, MPOCause *cause)
 {
     entries.clear();
+    if (cause != nullptr)
+        *cause = MPOCause::None;
     if (path == nullptr)
-        return -10;
+        return MPO_PATH_UNEXAMINED;
     MPIndex index;
-    if (int result = readMPIndex(path, outCount, outIndex, MPO_LOAD_ONE, 0, nullptr, index); result != 0)
+    if (int result = readMPIndex(path, outCount, outIndex, MPO_LOAD_ONE, 0, nullptr, index); result != 0) {
+        if (cause != nullptr)
+            *cause = index.cause;
         return result;
+    }
     if (behindOtherSegments != nullptr)
         *behindOtherSegments = index.foundBehindOtherSegments;
     int number = 0;

@@ -15,18 +15,59 @@
 // the number of entries.
 typedef void (*MPOStatusCallback)(void *context, int num, int total);
 
+// Result codes of chkMPOandSaved and listMPOEntries, and of joinMPO
+// (engine/mpo_joiner.h). The values are part of the interface.
+enum : int {
+    MPO_DONE = 0,
+    MPO_PATH_UNEXAMINED = -10,    // the path cannot be examined
+    MPO_CANNOT_OPEN = -11,        // the file cannot be opened
+    MPO_REFUSED = -12,            // the file's structure is refused
+    MPO_NO_SUCH_PICTURE = -13,    // `selectNum` beyond the pictures in run mode 1
+    MPO_WRITE_FAILED = -14,       // the save folder cannot be queried, or a write failed
+    MPO_NO_ROOM = -15,            // not enough free space, or no output file
+    MPO_UNREACHABLE = -20,        // a picture cannot be reached or held in memory
+    MPO_JOIN_DONE = 0,
+    MPO_JOIN_INPUT_REFUSED = -30,  // an input cannot be read or is no complete JPEG picture
+    MPO_JOIN_TOO_LARGE = -31,      // more than the MP index's 32-bit offsets reach, or too many pictures
+    MPO_JOIN_WRITE_FAILED = -32,   // the output cannot be written (its name is taken, the disk is full...)
+};
+
+// What lies behind a result code that covers several causes, for a message
+// that names the right one; None where the code says it all.
+enum class MPOCause : int {
+    None,
+    IndexOutsideFile,  // -12: an entry starts beyond the file's end, or before the one listed before it
+    FolderUnusable,    // -14: the save folder does not exist or cannot be queried
+    NotAPicture,       // -14: an entry's data does not begin a JPEG picture, or has no end
+    CopyFailed,        // -14: reading the picture or writing its file failed
+    DiskFull,          // -14: the disk filled up while a picture was written
+    NotEnoughRoom,     // -15: the free space is less than the picture
+    NoOutputFile,      // -15: no file can be created in the save folder
+};
+
 // Checks the file at `path`, reads its MP index and corrects the entries'
 // sizes; then, by `mode`, hands one picture back (0), saves one picture (1)
-// or saves every picture (2) into `saveFolder`.
-//
-// Result codes: 0 done; -10 the path cannot be examined; -11 the file cannot
-// be opened; -12 the file's structure is refused; -13 `selectNum` beyond the
-// pictures in run mode 1; -14 the save folder cannot be queried or a write
-// failed; -15 no room or no output file; -20 a picture cannot be reached or
-// held in memory.
+// or saves every picture (2) into `saveFolder`. Returns MPO_DONE or one of
+// the result codes above, from -10 to -20.
 int chkMPOandSaved(const char *path, int *outCount, int *outIndex, int mode, int selectNum,
                    unsigned char **outBuffer, int *outSize, const char *saveFolder,
                    MPOStatusCallback callback, void *context);
+
+// The same, and `cause` (when given) gets what lies behind a failure.
+int chkMPOandSavedExplained(const char *path, int *outCount, int *outIndex, int mode, int selectNum,
+                            unsigned char **outBuffer, int *outSize, const char *saveFolder,
+                            MPOStatusCallback callback, void *context, MPOCause *cause);
+
+// A short English text that follows a file's name and says what is wrong
+// ("cannot be opened"), and the id the viewer translates it by.
+struct MPOText {
+    const char *id;
+    const char *text;
+};
+// For a result code (an unknown one gets a general text).
+MPOText mpoResultText(int result);
+// For a cause; the result code's text for MPOCause::None.
+MPOText mpoProblemText(int result, MPOCause cause);
 
 // Run modes of chkMPOandSaved.
 enum : int { MPO_LOAD_ONE = 0, MPO_SAVE_ONE = 1, MPO_SAVE_ALL = 2 };
@@ -80,8 +121,9 @@ struct MPOListedEntry {
 // get the picture count and the representative picture number.
 // `behindOtherSegments`, when given, tells whether the MP segment was found
 // behind other header segments rather than right behind APP1.
+// `cause`, when given, gets what lies behind a failure.
 int listMPOEntries(const char *path, std::vector<MPOListedEntry> &entries, int *outCount, int *outIndex,
-                   bool *behindOtherSegments = nullptr);
+                   bool *behindOtherSegments = nullptr, MPOCause *cause = nullptr);
 
 // The MP type code of an entry's attribute (its low 24 bits) in words, such
 // as "disparity"; "type 0x%06x" for a code the format does not define.

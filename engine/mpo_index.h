@@ -75,6 +75,7 @@ struct MPIndex {
     MPEntryTable entries;
     bool parentOnly = false;  // only Dependent Parent entries are numbered
     int representative = 0;   // number of the representative picture, 0 for none
+    MPOCause cause = MPOCause::None;  // what lies behind a failure, where its code covers several
 };
 
 // File position of an entry's first byte: data offsets count from the MP

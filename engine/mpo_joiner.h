@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "mpo.h"
+
 // MP types a joined file can have (the low 24 bits of an entry's attribute).
 inline constexpr std::uint32_t MP_TYPE_PANORAMA = 0x020001;
 inline constexpr std::uint32_t MP_TYPE_DISPARITY = 0x020002;
@@ -29,13 +31,6 @@ struct MPOJoinProblem {
     std::string reason;
 };
 
-// Result codes of joinMPO.
-enum : int {
-    MPO_JOIN_DONE = 0,
-    MPO_JOIN_INPUT_REFUSED = -30,  // an input cannot be read or is no complete JPEG picture
-    MPO_JOIN_TOO_LARGE = -31,      // more than the MP index's 32-bit offsets reach, or too many pictures
-    MPO_JOIN_WRITE_FAILED = -32,   // the output cannot be written (its name is taken, the disk is full...)
-};
-
+// Returns MPO_JOIN_DONE or a result code MPO_JOIN_... of engine/mpo.h.
 int joinMPO(const std::vector<std::string> &inputs, const std::string &output, const MPOJoinSettings &settings,
             MPOJoinProblem &problem);

@@ -10,6 +10,8 @@
 // Writes the picture of `size` bytes at file position `start` of `in` to
 // `out`, trimmed at its last EOI and without its first APP2 "MPF" segment,
 // exactly as writewoAPP2 writes the same bytes held in memory (trace
-// included). Returns the count of the last piece written, or -1 when the
-// picture cannot be walked, read or written.
+// included). Returns the count of the last piece written, or one of the
+// failures below (errno tells why a copy failed).
 int copywoAPP2(int in, std::uint64_t start, int size, int out);
+inline constexpr int COPY_NOT_A_PICTURE = -1;  // the bytes do not begin a JPEG picture, or have no end
+inline constexpr int COPY_FAILED = -2;         // reading the picture or writing the copy failed

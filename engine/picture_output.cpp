@@ -23,9 +23,9 @@
 
 namespace {
 
-constexpr int cannotReach = -20;
-constexpr int cannotStore = -15;
-constexpr int writeFailed = -14;
+constexpr int cannotReach = MPO_UNREACHABLE;
+constexpr int cannotStore = MPO_NO_ROOM;
+constexpr int writeFailed = MPO_WRITE_FAILED;
 
 // Asks the kernel to back a large buffer with huge pages where it can: a
 // fresh multi-megabyte buffer otherwise costs a page fault per 4 KiB as the
@@ -113,6 +113,15 @@ struct Walk {
         if (callback != nullptr)
             callback(context, num, index.entries.size());
     }
+    int fail(int result, MPOCause cause) const
+    {
+        index.cause = cause;
+        return result;
+    }
+    int failedWrite(int error) const
+    {
+        return fail(writeFailed, error == ENOSPC || error == EDQUOT ? MPOCause::DiskFull : MPOCause::CopyFailed);
+    }
 };
 
 // Moves `name` on to the next free suffix and traces it; false when there
@@ -139,23 +148,26 @@ int savePicture(const Walk &walk, std::uint64_t start, std::size_t count, char (
 {
     // An unknown free space is all bits set, which no picture reaches.
     if (static_cast<std::uint64_t>(count) >= getfreespace(walk.saveFolder))
-        return cannotStore;
+        return walk.fail(cannotStore, MPOCause::NotEnoughRoom);
     std::optional<NewFile> out;
     for (out.emplace(name, NewFile::Way::Unnamed, NewFile::Flush::No); out->error() == EEXIST;
          out.emplace(name, NewFile::Way::Unnamed, NewFile::Flush::No))
         if (!nextName(name, walk, number, suffix))
-            return cannotStore;
+            return walk.fail(cannotStore, MPOCause::NoOutputFile);
     if (out->error() != 0)
-        return cannotStore;
-    if (copywoAPP2(fileno(walk.index.input.get()), start, static_cast<int>(count), out->fd()) < 0)
-        return writeFailed;
+        return walk.fail(cannotStore, MPOCause::NoOutputFile);
+    const int copied = copywoAPP2(fileno(walk.index.input.get()), start, static_cast<int>(count), out->fd());
+    if (copied == COPY_NOT_A_PICTURE)
+        return walk.fail(writeFailed, MPOCause::NotAPicture);
+    if (copied < 0)
+        return walk.failedWrite(errno);
     int error = out->commit();
     while (error == EEXIST) {
         if (!nextName(name, walk, number, suffix))
-            return cannotStore;
+            return walk.fail(cannotStore, MPOCause::NoOutputFile);
         error = out->commitAs(name);
     }
-    return error == 0 ? 0 : writeFailed;
+    return error == 0 ? 0 : walk.failedWrite(error);
 }
 
 // The bytes of an entry the file holds now: a file cut short keeps only
@@ -209,7 +221,7 @@ int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **
         return 0;
     }
     if (!named)
-        return cannotStore;
+        return walk.fail(cannotStore, MPOCause::NoOutputFile);
     return savePicture(walk, start, got, name, number, suffix);
 }
 

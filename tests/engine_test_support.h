@@ -81,6 +81,7 @@ private:
 
 struct EngineRun {
     int result = 0, count = -99, index = -99;  // -99: not written by the engine
+    MPOCause cause = MPOCause::None;            // what lies behind a failure
     std::string trace;                          // standard output
     bool handedBack = false;                    // run mode 0 handed a picture back ...
     Bytes picture;                              // ... with these bytes
@@ -94,7 +95,7 @@ struct EngineRun {
     }
 };
 
-// Calls chkMPOandSaved on `path`; the save folder defaults to the file's own.
+// Calls the engine on `path`; the save folder defaults to the file's own.
 inline EngineRun runEngine(const std::string &path, int mode = MPO_LOAD_ONE, int selectNum = 0,
                            const std::string &saveFolder = "", std::function<void(int)> onReport = {})
 {
@@ -110,8 +111,8 @@ inline EngineRun runEngine(const std::string &path, int mode = MPO_LOAD_ONE, int
     unsigned char *buffer = nullptr;
     int size = -1;
     testing::internal::CaptureStdout();
-    run.result = chkMPOandSaved(path.c_str(), &run.count, &run.index, mode, selectNum, &buffer, &size, folder.c_str(),
-                                report, &run);
+    run.result = chkMPOandSavedExplained(path.c_str(), &run.count, &run.index, mode, selectNum, &buffer, &size,
+                                         folder.c_str(), report, &run, &run.cause);
     run.trace = testing::internal::GetCapturedStdout();
     run.handedBack = buffer != nullptr;
     if (buffer != nullptr)
@@ -126,6 +127,12 @@ inline EngineRun runEngineOn(const Bytes &file, int mode = MPO_LOAD_ONE, int sel
 {
     ScratchFolder folder;
     return runEngine(folder.write(name, file), mode, selectNum);
+}
+
+// A 32-bit number in big-endian bytes, to patch a field.
+inline Bytes big32(std::uint32_t v)
+{
+    return {std::uint8_t(v >> 24), std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v)};
 }
 
 // `mpo` with `with` written over its bytes at `at`.

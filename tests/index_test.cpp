@@ -9,11 +9,6 @@
 
 namespace {
 
-Bytes big32(std::uint32_t v)
-{
-    return {std::uint8_t(v >> 24), std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v)};
-}
-
 // The lines that show the decoded MP Index IFD and MP Entry table.
 std::vector<std::string> tableLines(const std::string &trace)
 {
@@ -119,6 +114,8 @@ TEST(IndexRefusal, EachBrokenFieldIsRefusedWithItsReason)
         EXPECT_EQ(run.result, -12) << c.line << "\n" << run.trace;
         EXPECT_EQ(run.lastLine(), c.line);
         EXPECT_EQ(run.count, -99) << c.line;  // nothing is stored for a refused file
+        EXPECT_EQ(run.cause, std::string(c.line).find("Data Offset") != std::string::npos ? MPOCause::IndexOutsideFile
+                                                                                         : MPOCause::None);
     }
     // Entries one byte longer than the segment, in a file that ends where the segment says.
     Bytes cut = patched(mpo, mpo.app2At + 3, {std::uint8_t(mpo.bytes[mpo.app2At + 3] - 1)});

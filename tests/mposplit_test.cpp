@@ -32,11 +32,19 @@ TEST_F(Mposplit, ReportsEachFailureByNameAndGoesOn)
 {
     const std::string good = scratch.write("good.MPO", stereoLike(2).build().bytes);
     const std::string bad = scratch.write("bad.MPO", fakeJpeg(1)), missing = scratch.path() + "/missing.MPO";
-    const Run mixed = mposplit({bad, good, missing});
+    // An index that points four bytes into its second picture is the file's fault, not the folder's.
+    const BuiltMPO pair = stereoLike(2).build();
+    const std::string shifted = scratch.write(
+        "shifted.MPO", patched(pair, pair.entriesAt + 24, big32(std::uint32_t(pair.starts[1] - pair.baseOffset + 4))));
+    const Run mixed = mposplit({bad, good, missing, shifted});
     EXPECT_EQ(mixed.status, 1);
     EXPECT_EQ(mixed.err, "mposplit: " + bad + " is not an MPO file this program can read\nmposplit: " + missing +
-                             " cannot be opened\n");
-    EXPECT_EQ(linesOf(mixed.out).size(), 2u);
+                             " cannot be opened\nmposplit: " + shifted +
+                             " has an MP index entry whose data is not a whole JPEG picture\n");
+    EXPECT_EQ(linesOf(mixed.out).size(), 3u);
+    const Run nowhere = mposplit({"-o", scratch.path() + "/nowhere", good});
+    EXPECT_EQ(nowhere.err, "mposplit: " + good + " cannot be split: the save folder does not exist or cannot be used (" +
+                               scratch.path() + "/nowhere)\n");
     const Run beyond = mposplit({"-p", "5", good});
     EXPECT_EQ(beyond.status, 1);
     EXPECT_EQ(beyond.err, "mposplit: " + good + " has no picture 5\n");
@@ -88,5 +96,7 @@ TEST_F(Mposplit, AFullDiskKeepsEarlierPicturesAndLeavesNoPartOfTheRest)
     if (run.status == 99 || run.out.empty())
         GTEST_SKIP() << "SKIPPED: cannot mount a small file system here: " << run.err;
     EXPECT_EQ(run.out, disk + "/big_001.JPG\n" + disk + "/big_002.JPG\nstatus 1\nbig_001.JPG\nbig_002.JPG\nsame\n");
-    EXPECT_NE(run.err.find("big.MPO cannot be written into"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("big.MPO cannot be split: not enough free space for a picture (" + disk + ")"),
+              std::string::npos)
+        << run.err;
 }

@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <set>
+
 #include "engine_test_support.h"
 
 using Names = std::vector<std::string>;
@@ -81,20 +83,72 @@ TEST(SaveAll, NeverReplacesAFileOrFollowsALinkAtTheName)
     EXPECT_FALSE(std::filesystem::exists(dangling));
 }
 
-TEST(SaveAll, AFailedPictureLeavesNoFileAndKeepsEarlierOnes)
+TEST(SaveAll, AFailedPictureLeavesNoFileKeepsEarlierOnesAndNamesItsCause)
 {
     MPOBuilder builder = stereoLike(3);
     builder.pictures[1].jpeg.resize(builder.pictures[1].jpeg.size() - 2);  // no EOI
     ScratchFolder folder;
     const std::string path = folder.write("a.MPO", builder.build().bytes);
-    EXPECT_EQ(runEngine(path, MPO_SAVE_ALL).result, -14);
+    const EngineRun noEnd = runEngine(path, MPO_SAVE_ALL);
+    EXPECT_EQ(noEnd.result, -14);
+    EXPECT_EQ(noEnd.cause, MPOCause::NotAPicture);
     EXPECT_EQ(folder.files(), (Names{"a.MPO", "a_001.JPG"}));
-    EXPECT_EQ(runEngine(path, MPO_SAVE_ALL, 0, path).result, -15);  // a save folder that is a file
+
+    // The second entry points four bytes past its picture's start.
+    const BuiltMPO pair = stereoLike(2).build();
+    const Bytes shifted = patched(pair, pair.entriesAt + 24, big32(std::uint32_t(pair.starts[1] - pair.baseOffset + 4)));
+    EXPECT_EQ(runEngineOn(shifted, MPO_SAVE_ALL).cause, MPOCause::NotAPicture);
+
+    const EngineRun intoFile = runEngine(path, MPO_SAVE_ALL, 0, path);  // a save folder that is a file
+    EXPECT_EQ(intoFile.result, -15);
+    EXPECT_EQ(intoFile.cause, MPOCause::NoOutputFile);
+    const EngineRun nowhere = runEngine(path, MPO_SAVE_ALL, 0, folder.path() + "/missing");
+    EXPECT_EQ(nowhere.result, -14);
+    EXPECT_EQ(nowhere.cause, MPOCause::FolderUnusable);
     std::string longFolder = folder.path() + "/" + std::string(200, 'd');
     ASSERT_EQ(mkdir(longFolder.c_str(), 0755), 0);
     while (longFolder.size() < 1020)
         longFolder += "/.";
     EXPECT_EQ(runEngine(path, MPO_SAVE_ALL, 0, longFolder).result, -15);  // names too long for a path
+    EXPECT_EQ(runEngine(path, MPO_LOAD_ONE, 2).cause, MPOCause::None);    // no failure, no cause
+}
+
+TEST(FailureTexts, EachResultCodeAndCauseHasATextOfItsOwn)
+{
+    const std::vector<std::pair<int, std::string>> codes = {
+        {-10, "cannot be found or examined"},
+        {-11, "cannot be opened"},
+        {-12, "is not an MPO file this program can read"},
+        {-13, "has no picture with the number asked for"},
+        {-14, "cannot be split: the save folder cannot be used, or writing a picture failed"},
+        {-15, "cannot be split: not enough free space, or no file can be created in the save folder"},
+        {-20, "has a picture that cannot be read"},
+        {-30, "cannot be read, or is no complete JPEG picture"},
+        {-31, "cannot be joined: the pictures are too many or too large for an MP index"},
+        {-32, "cannot be written: its name is taken, its folder cannot be used, or the disk is full"},
+        {-99, "cannot be read (an unknown failure)"},
+    };
+    for (const auto &[code, text] : codes) {
+        EXPECT_EQ(mpoResultText(code).text, text) << code;
+        EXPECT_EQ(std::string(mpoProblemText(code, MPOCause::None).id), mpoResultText(code).id) << code;
+    }
+    const std::vector<std::pair<MPOCause, std::string>> causes = {
+        {MPOCause::IndexOutsideFile, "has an MP index that points outside the file, or lists its pictures out of order"},
+        {MPOCause::FolderUnusable, "cannot be split: the save folder does not exist or cannot be used"},
+        {MPOCause::NotAPicture, "has an MP index entry whose data is not a whole JPEG picture"},
+        {MPOCause::CopyFailed, "cannot be split: reading or writing a picture failed"},
+        {MPOCause::DiskFull, "cannot be split: the disk is full"},
+        {MPOCause::NotEnoughRoom, "cannot be split: not enough free space for a picture"},
+        {MPOCause::NoOutputFile, "cannot be split: no file can be created in the save folder"},
+    };
+    std::set<std::string> ids;
+    for (const auto &[cause, text] : causes) {
+        EXPECT_EQ(mpoProblemText(-14, cause).text, text);
+        ids.insert(mpoProblemText(-14, cause).id);
+    }
+    for (const auto &[code, text] : codes)
+        ids.insert(mpoResultText(code).id);
+    EXPECT_EQ(ids.size(), causes.size() + codes.size());
 }
 
 TEST(OutputRace, ARivalCreatingTheSameNamesClobbersNothing)

@@ -1,10 +1,11 @@
 #!/bin/sh
 # Every text the viewer looks up by id (menu items, status messages, the
-# information panel) has an English and a Japanese translation.
+# information panel, the result texts the engine names) has an English and a
+# Japanese translation.
 # usage: translations_test.sh SOURCE_FOLDER
 set -eu
 cd "$1"
-ids=$(grep -ohE '"(Error(Title|Msg)[0-9]{4}|Menu|Info|Status|Zoom|Align)[A-Z][A-Za-z]*"' app/*.cpp | tr -d '"' | sort -u)
+ids=$( (grep -ohE '"(Error(Title|Msg)[0-9]{4}|Menu|Info|Status|Zoom|Align)[A-Z][A-Za-z]*"' app/*.cpp; grep -ohE '"(Result|Cause)[A-Z][A-Za-z]*"' engine/result_texts.cpp) | tr -d '"' | sort -u)
 missing=0
 for id in $ids; do
     for language in en ja; do

@@ -130,9 +130,81 @@
         <source>—</source>
         <translation>—</translation>
     </message>
+    <message id="ResultPathUnexamined">
+        <source>cannot be found or examined</source>
+        <translation>cannot be found or examined</translation>
+    </message>
+    <message id="ResultCannotOpen">
+        <source>cannot be opened</source>
+        <translation>cannot be opened</translation>
+    </message>
+    <message id="ResultRefused">
+        <source>is not an MPO file this program can read</source>
+        <translation>is not an MPO file this program can read</translation>
+    </message>
+    <message id="ResultNoSuchPicture">
+        <source>has no picture with the number asked for</source>
+        <translation>has no picture with the number asked for</translation>
+    </message>
+    <message id="ResultWriteFailed">
+        <source>cannot be split: the save folder cannot be used, or writing a picture failed</source>
+        <translation>cannot be split: the save folder cannot be used, or writing a picture failed</translation>
+    </message>
+    <message id="ResultNoRoom">
+        <source>cannot be split: not enough free space, or no file can be created in the save folder</source>
+        <translation>cannot be split: not enough free space, or no file can be created in the save folder</translation>
+    </message>
+    <message id="ResultUnreachable">
+        <source>has a picture that cannot be read</source>
+        <translation>has a picture that cannot be read</translation>
+    </message>
+    <message id="ResultJoinInputRefused">
+        <source>cannot be read, or is no complete JPEG picture</source>
+        <translation>cannot be read, or is no complete JPEG picture</translation>
+    </message>
+    <message id="ResultJoinTooLarge">
+        <source>cannot be joined: the pictures are too many or too large for an MP index</source>
+        <translation>cannot be joined: the pictures are too many or too large for an MP index</translation>
+    </message>
+    <message id="ResultJoinWriteFailed">
+        <source>cannot be written: its name is taken, its folder cannot be used, or the disk is full</source>
+        <translation>cannot be written: its name is taken, its folder cannot be used, or the disk is full</translation>
+    </message>
+    <message id="ResultUnknown">
+        <source>cannot be read (an unknown failure)</source>
+        <translation>cannot be read (an unknown failure)</translation>
+    </message>
+    <message id="CauseIndexOutsideFile">
+        <source>has an MP index that points outside the file, or lists its pictures out of order</source>
+        <translation>has an MP index that points outside the file, or lists its pictures out of order</translation>
+    </message>
+    <message id="CauseFolderUnusable">
+        <source>cannot be split: the save folder does not exist or cannot be used</source>
+        <translation>cannot be split: the save folder does not exist or cannot be used</translation>
+    </message>
+    <message id="CauseNotAPicture">
+        <source>has an MP index entry whose data is not a whole JPEG picture</source>
+        <translation>has an MP index entry whose data is not a whole JPEG picture</translation>
+    </message>
+    <message id="CauseCopyFailed">
+        <source>cannot be split: reading or writing a picture failed</source>
+        <translation>cannot be split: reading or writing a picture failed</translation>
+    </message>
+    <message id="CauseDiskFull">
+        <source>cannot be split: the disk is full</source>
+        <translation>cannot be split: the disk is full</translation>
+    </message>
+    <message id="CauseNotEnoughRoom">
+        <source>cannot be split: not enough free space for a picture</source>
+        <translation>cannot be split: not enough free space for a picture</translation>
+    </message>
+    <message id="CauseNoOutputFile">
+        <source>cannot be split: no file can be created in the save folder</source>
+        <translation>cannot be split: no file can be created in the save folder</translation>
+    </message>
     <message id="InfoNoMPIndex">
-        <source>None: not an MPO file, or its index cannot be read</source>
-        <translation>None: not an MPO file, or its index cannot be read</translation>
+        <source>None: the file %1</source>
+        <translation>None: the file %1</translation>
     </message>
     <message id="InfoEntry">
         <source>Entry %1</source>

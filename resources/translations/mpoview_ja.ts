@@ -130,9 +130,81 @@
         <source>—</source>
         <translation>—</translation>
     </message>
+    <message id="ResultPathUnexamined">
+        <source>cannot be found or examined</source>
+        <translation>見つからないか、調べられません</translation>
+    </message>
+    <message id="ResultCannotOpen">
+        <source>cannot be opened</source>
+        <translation>開けません</translation>
+    </message>
+    <message id="ResultRefused">
+        <source>is not an MPO file this program can read</source>
+        <translation>このプログラムで読めるMPOファイルではありません</translation>
+    </message>
+    <message id="ResultNoSuchPicture">
+        <source>has no picture with the number asked for</source>
+        <translation>指定された番号の画像がありません</translation>
+    </message>
+    <message id="ResultWriteFailed">
+        <source>cannot be split: the save folder cannot be used, or writing a picture failed</source>
+        <translation>分割できません: 保存先フォルダーが使えないか、画像の書き込みに失敗しました</translation>
+    </message>
+    <message id="ResultNoRoom">
+        <source>cannot be split: not enough free space, or no file can be created in the save folder</source>
+        <translation>分割できません: 空き容量が足りないか、保存先フォルダーにファイルを作成できません</translation>
+    </message>
+    <message id="ResultUnreachable">
+        <source>has a picture that cannot be read</source>
+        <translation>読み込めない画像があります</translation>
+    </message>
+    <message id="ResultJoinInputRefused">
+        <source>cannot be read, or is no complete JPEG picture</source>
+        <translation>読み込めないか、完全なJPEG画像ではありません</translation>
+    </message>
+    <message id="ResultJoinTooLarge">
+        <source>cannot be joined: the pictures are too many or too large for an MP index</source>
+        <translation>結合できません: 画像が多すぎるか、MPインデックスには大きすぎます</translation>
+    </message>
+    <message id="ResultJoinWriteFailed">
+        <source>cannot be written: its name is taken, its folder cannot be used, or the disk is full</source>
+        <translation>書き込めません: 名前が使用済みか、フォルダーが使えないか、ディスクがいっぱいです</translation>
+    </message>
+    <message id="ResultUnknown">
+        <source>cannot be read (an unknown failure)</source>
+        <translation>読み込めません (不明なエラー)</translation>
+    </message>
+    <message id="CauseIndexOutsideFile">
+        <source>has an MP index that points outside the file, or lists its pictures out of order</source>
+        <translation>MPインデックスがファイルの外を指しているか、画像の順序が正しくありません</translation>
+    </message>
+    <message id="CauseFolderUnusable">
+        <source>cannot be split: the save folder does not exist or cannot be used</source>
+        <translation>分割できません: 保存先フォルダーが存在しないか、使えません</translation>
+    </message>
+    <message id="CauseNotAPicture">
+        <source>has an MP index entry whose data is not a whole JPEG picture</source>
+        <translation>データが完全なJPEG画像ではないMPインデックスのエントリがあります</translation>
+    </message>
+    <message id="CauseCopyFailed">
+        <source>cannot be split: reading or writing a picture failed</source>
+        <translation>分割できません: 画像の読み込みまたは書き込みに失敗しました</translation>
+    </message>
+    <message id="CauseDiskFull">
+        <source>cannot be split: the disk is full</source>
+        <translation>分割できません: ディスクがいっぱいです</translation>
+    </message>
+    <message id="CauseNotEnoughRoom">
+        <source>cannot be split: not enough free space for a picture</source>
+        <translation>分割できません: 画像を保存する空き容量が足りません</translation>
+    </message>
+    <message id="CauseNoOutputFile">
+        <source>cannot be split: no file can be created in the save folder</source>
+        <translation>分割できません: 保存先フォルダーにファイルを作成できません</translation>
+    </message>
     <message id="InfoNoMPIndex">
-        <source>None: not an MPO file, or its index cannot be read</source>
-        <translation>なし: MPOファイルではないか、インデックスを読み込めません</translation>
+        <source>None: the file %1</source>
+        <translation>なし: %1</translation>
     </message>
     <message id="InfoEntry">
         <source>Entry %1</source>

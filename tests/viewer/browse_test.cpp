@@ -180,6 +180,6 @@ TEST_F(BrowseTest, TheInformationPanelListsTheMpEntriesAttributesAndWhatTheExifL
 
     press(Qt::Key_PageUp);
     press(Qt::Key_PageUp);
-    EXPECT_TRUE(panelRows(panel).contains("— = None: not an MPO file, or its index cannot be read"));
+    EXPECT_TRUE(panelRows(panel).contains("— = None: the file is not an MPO file this program can read"));
     QCoreApplication::removeTranslator(&english);
 }
