@@ -11,9 +11,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     using imaging::PixelSize;
+    bool small = false;
     for (bool full : {false, true}) {
-        const imaging::DecodedJpeg decoded = imaging::decodeJpeg(data, size, [full](PixelSize whole) {
-            return full && std::int64_t{whole.width} * whole.height <= 1 << 16 ? whole : PixelSize{1, 1};
+        if (full && !small)
+            break;  // a picture too large for full size would only be decoded at the smallest scale again
+        const imaging::DecodedJpeg decoded = imaging::decodeJpeg(data, size, [full, &small](PixelSize whole) {
+            small = std::int64_t{whole.width} * whole.height <= 1 << 16;
+            return full && small ? whole : PixelSize{1, 1};
         });
         const PixelSize shown = decoded.picture.size;
         if (decoded.decoded && decoded.picture.pixels.size() != std::size_t(shown.width) * std::size_t(shown.height))
