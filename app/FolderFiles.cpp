@@ -1,9 +1,10 @@
 #include "FolderFiles.h"
 
 #include <QCollator>
-#include <QDir>
-#include <QFileInfo>
 #include <algorithm>
+#include <cstring>
+
+#include "FilePaths.h"
 
 namespace FolderFiles {
 
@@ -28,11 +29,20 @@ bool listedBefore(const QCollator &collator, const QString &a, const QString &b)
     return order != 0 ? order < 0 : a < b;
 }
 
+bool isPictureName(const QString &name)
+{
+    for (const char *extension : {".mpo", ".jpg", ".jpeg"})
+        if (name.endsWith(QLatin1String(extension), Qt::CaseInsensitive) && name.size() > int(std::strlen(extension)))
+            return true;
+    return false;
+}
+
 }  // namespace
 
 QStringList picturesIn(const QString &folder)
 {
-    QStringList names = QDir(folder).entryList({"*.mpo", "*.jpg", "*.jpeg"}, QDir::Files, QDir::Unsorted);
+    QStringList names = FilePaths::fileNamesIn(folder);
+    names.removeIf([](const QString &name) { return !isPictureName(name); });
     const QCollator collator = naturalOrder();
     std::sort(names.begin(), names.end(), [&](const QString &a, const QString &b) { return listedBefore(collator, a, b); });
     return names;
@@ -40,12 +50,12 @@ QStringList picturesIn(const QString &folder)
 
 QString step(const QString &current, Step step, QStringList &skipped)
 {
-    const QFileInfo currentFile(current);
-    const QDir folder = currentFile.dir();
-    const QStringList names = picturesIn(folder.path());
+    // The folder with its closing slash ("" for a bare name), and the name.
+    const QString folder = current.left(current.lastIndexOf('/') + 1);
+    const QStringList names = picturesIn(folder);
     const QCollator collator = naturalOrder();
     // Where the current file stands, or would stand if it is gone.
-    const QString name = currentFile.fileName();
+    const QString name = current.mid(folder.size());
     const qsizetype at = std::lower_bound(names.begin(), names.end(), name, [&](const QString &a, const QString &b) {
                              return listedBefore(collator, a, b);
                          }) - names.begin();
@@ -62,10 +72,10 @@ QString step(const QString &current, Step step, QStringList &skipped)
     for (const QString &candidate : candidates) {
         if (candidate == name)
             return {};  // the file on show is already the first or the last
-        const QFileInfo file(folder.filePath(candidate));
-        if (file.isReadable())
-            return file.filePath();
-        skipped << candidate;
+        const QString path = folder + candidate;
+        if (FilePaths::isReadableFile(path))
+            return path;
+        skipped << FilePaths::shown(candidate);
     }
     return {};
 }

@@ -1,9 +1,9 @@
 // Going from file to file (the folder's other pictures, the recent files)
 // and copying the picture on show.
 #include <QClipboard>
-#include <QFileInfo>
 #include <QGuiApplication>
 
+#include "FilePaths.h"
 #include "KivController.h"
 #include "ZorImageView.h"
 
@@ -24,9 +24,9 @@ void KivController::openFolderFile(FolderFiles::Step step)
 
 void KivController::openRecentFile(const QString &path)
 {
-    if (!QFileInfo::exists(path)) {
+    if (!FilePaths::exists(path)) {
         emit recentFileMissing(path);
-        emit statusMessage(qtTrId("StatusRecentMissing").arg(path));
+        emit statusMessage(qtTrId("StatusRecentMissing").arg(FilePaths::shown(path)));
         return;
     }
     openChosenFile(path);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include "FilePaths.h"
 #include "KivController.h"
 #include "Panels.h"
 #include "StereoMode.h"
@@ -39,7 +40,7 @@ void KivController::exportStereoViewAction()
     setProgressDisplayVisible(true);
     const std::string problem = stereo::writeStereoView(
         bytesOf(stereo_->leftBytes()), bytesOf(stereo_->rightBytes()), stereo_->shownOptions(), exportQuality,
-        path.toStdString(), [bar](int percent) {
+        FilePaths::toBytes(path).toStdString(), [bar](int percent) {
             bar->setValue(percent);
             bar->repaint();
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -51,5 +52,5 @@ void KivController::exportStereoViewAction()
         panels_.alert(mainWindow(), tr("Cannot Export the Stereo View"), QString::fromStdString(problem));
         return;
     }
-    emit statusMessage(tr("Stereo view written to %1").arg(path));
+    emit statusMessage(tr("Stereo view written to %1").arg(FilePaths::shown(path)));
 }

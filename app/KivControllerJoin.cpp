@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "FilePaths.h"
 #include "KivController.h"
 #include "MakeMpoDialog.h"
 #include "Panels.h"
@@ -25,17 +26,17 @@ void KivController::makeMpoAction()
         return;
     std::vector<std::string> inputs;
     for (const QString &picture : pictures)
-        inputs.push_back(picture.toStdString());
+        inputs.push_back(FilePaths::toBytes(picture).toStdString());
     MPOJoinSettings settings;
     settings.type = makeMpo_->type();
     settings.firstOfMultiPicture = makeMpo_->takesFirstPicture();
     MPOJoinProblem problem;
-    if (joinMPO(inputs, path.toStdString(), settings, problem) != MPO_JOIN_DONE) {
+    if (joinMPO(inputs, FilePaths::toBytes(path).toStdString(), settings, problem) != MPO_JOIN_DONE) {
         const QString reason = QString::fromStdString(problem.reason);
         panels_.alert(mainWindow(), tr("Cannot Make the MPO File"),
-                      problem.input >= 0 ? pictures.value(problem.input) + " " + reason : reason);
+                      problem.input >= 0 ? FilePaths::shown(pictures.value(problem.input)) + " " + reason : reason);
         return;
     }
-    emit statusMessage(tr("%1 pictures joined into %2").arg(pictures.size()).arg(path));
+    emit statusMessage(tr("%1 pictures joined into %2").arg(pictures.size()).arg(FilePaths::shown(path)));
     openChosenFile(path);
 }

@@ -1,7 +1,5 @@
 // Opening a file (open panel, drop, desktop) and showing its pictures.
 #include <QAction>
-#include <QFileInfo>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -9,6 +7,7 @@
 
 #include <cstdlib>
 
+#include "FilePaths.h"
 #include "KivController.h"
 #include "Panels.h"
 #include "StereoPresenter.h"
@@ -19,7 +18,9 @@ namespace {
 
 bool hasExtension(const QString &path, const char *extension)
 {
-    return QFileInfo(path).suffix().compare(QLatin1String(extension), Qt::CaseInsensitive) == 0;
+    const QString name = path.mid(path.lastIndexOf('/') + 1);
+    const qsizetype dot = name.lastIndexOf('.');
+    return dot >= 0 && name.mid(dot + 1).compare(QLatin1String(extension), Qt::CaseInsensitive) == 0;
 }
 
 // The bytes of picture `number` of `path`, read quietly: a failure here
@@ -28,7 +29,7 @@ QByteArray pictureOfFile(const QString &path, int number)
 {
     int count = 0, representative = 0, size = 0;
     unsigned char *buffer = nullptr;
-    const int result = chkMPOandSaved(path.toUtf8().constData(), &count, &representative, MPO_LOAD_ONE, number,
+    const int result = chkMPOandSaved(FilePaths::toBytes(path).constData(), &count, &representative, MPO_LOAD_ONE, number,
                                       &buffer, &size, "", [](void *, int, int) {}, nullptr);
     const QByteArray bytes = result == 0 && buffer != nullptr ? QByteArray(reinterpret_cast<const char *>(buffer), size)
                                                               : QByteArray();
@@ -41,8 +42,8 @@ QByteArray pictureOfFile(const QString &path, int number)
 int KivController::callEngine(const QString &path, const QString &folder, int mode, int selectNum,
                               EngineCall &call)
 {
-    const QByteArray file = path.toUtf8();
-    const QByteArray saveFolder = folder.toUtf8();
+    const QByteArray file = FilePaths::toBytes(path);
+    const QByteArray saveFolder = FilePaths::toBytes(folder);
     const int result = chkMPOandSaved(file.constData(), &call.count, &call.representative, mode, selectNum,
                                       &call.picture, &call.size, saveFolder.constData(), mpoStatusCallBack, this);
     if (result != 0) {
@@ -64,7 +65,7 @@ void KivController::showEnginePicture(unsigned char *buffer, int size)
 
 void KivController::showPicture(const QByteArray &bytes, int number, int count)
 {
-    const QString name = QFileInfo(shownFile_).fileName();
+    const QString name = FilePaths::shownFileName(shownFile_);
     mainWindow()->setWindowTitle(QStringLiteral("%1 — %2 / %3").arg(name).arg(number).arg(count));
     emit pictureShown(shownFile_, bytes, number);
     if (stereo_ == nullptr)
@@ -82,8 +83,7 @@ void KivController::startFile()
 void KivController::showSinglePicture(const QString &path)
 {
     qInfo("Single Picture");
-    QFile file(path);
-    const QByteArray picture = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QByteArray picture = FilePaths::readFile(path);
     outlets_.totalTextField->setText("/ 1");
     outlets_.currentTextField->setText("1");
     outlets_.currentTextField->setEnabled(false);
@@ -145,14 +145,20 @@ int KivController::getPicturefromFile(const QString &path)
 void KivController::selectAction()
 {
     const QString path = panels_.openFile(mainWindow(), {"jpg", "jpeg", "mpo"});
-    if (!path.isEmpty())
-        openChosenFile(path);
+    if (path.isEmpty())
+        return;
+    if (FilePaths::lostInTransit(path) && !FilePaths::exists(path)) {
+        panels_.alert(mainWindow(), qtTrId("PanelNameLostTitle"),
+                      qtTrId("PanelNameLost").arg(FilePaths::shownFileName(path)));
+        return;
+    }
+    openChosenFile(path);
 }
 
 void KivController::openChosenFile(const QString &path)
 {
     shownFile_ = path;
-    outlets_.fileNameTextField->setText(QFileInfo(path).fileName());
+    outlets_.fileNameTextField->setText(FilePaths::shownFileName(path));
     if (!hasExtension(path, "mpo"))
         return showSinglePicture(path);
     qInfo("Multi Picture");
@@ -174,7 +180,7 @@ void KivController::updatePicture(int n)
 
 void KivController::showHandedOverDocument()
 {
-    outlets_.fileNameTextField->setText(QFileInfo(mpFileName_).fileName());
+    outlets_.fileNameTextField->setText(FilePaths::shownFileName(mpFileName_));
     if (const int result = getPicturefromFile(mpFileName_); result != 0)
         qInfo("getPicturefromFile Error %d", result);
 }
@@ -190,7 +196,7 @@ void KivController::mpofiledropedAction(ZorImageView *sender)
         outlets_.currentTextField->setEnabled(false);
         return;
     }
-    outlets_.fileNameTextField->setText(QFileInfo(mpFileName_).fileName());
+    outlets_.fileNameTextField->setText(FilePaths::shownFileName(mpFileName_));
     if (const int result = getPicturefromFile(mpFileName_); result != 0) {
         qInfo("getPicturefromFile Error %d", result);
         return;

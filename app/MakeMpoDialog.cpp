@@ -1,7 +1,6 @@
 #include "MakeMpoDialog.h"
 
-#include <QFileInfo>
-
+#include "FilePaths.h"
 #include "Panels.h"
 #include "mpo_joiner.h"
 
@@ -27,7 +26,7 @@ void MakeMpoDialog::setPictures(const QStringList &paths)
 {
     ui_.pictureList->clear();
     for (const QString &path : paths) {
-        auto *item = new QListWidgetItem(QFileInfo(path).fileName(), ui_.pictureList);
+        auto *item = new QListWidgetItem(FilePaths::shownFileName(path), ui_.pictureList);
         item->setData(Qt::UserRole, path);
         item->setToolTip(path);
     }

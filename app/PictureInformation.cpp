@@ -1,5 +1,7 @@
 #include "PictureInformation.h"
 
+#include "FilePaths.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <vector>
@@ -44,7 +46,7 @@ InfoSection mpIndex(const QString &path, int number)
     int result = MPO_CANNOT_OPEN;
     {
         QuietTrace quiet;  // the trace shows what the user asked for, not the panel's reads
-        result = listMPOEntries(path.toUtf8().constData(), entries, &count, &representative, nullptr, &cause);
+        result = listMPOEntries(FilePaths::toBytes(path).constData(), entries, &count, &representative, nullptr, &cause);
     }
     if (result != MPO_DONE) {
         section.rows << InfoRow{qtTrId("InfoNone"), qtTrId("InfoNoMPIndex").arg(qtTrId(mpoProblemText(result, cause).id))};

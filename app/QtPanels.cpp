@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "FilePaths.h"
+
 namespace {
 
 // The files of an open panel, one or several, among these extensions.
@@ -19,7 +21,11 @@ QStringList chooseFiles(QWidget *parent, const QStringList &extensions, QFileDia
     }
     QFileDialog dialog(parent, QString(), QString(), QObject::tr("Pictures (%1)").arg(patterns.join(' ')));
     dialog.setFileMode(mode);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+    QStringList files;
+    if (dialog.exec() == QDialog::Accepted)
+        for (const QString &file : dialog.selectedFiles())
+            files << FilePaths::recovered(file);
+    return files;
 }
 
 }  // namespace
@@ -36,7 +42,8 @@ QStringList QtPanels::openFiles(QWidget *parent, const QStringList &extensions)
 
 QString QtPanels::chooseFolder(QWidget *parent, const QString &start)
 {
-    return QFileDialog::getExistingDirectory(parent, QString(), start, QFileDialog::ShowDirsOnly);
+    return FilePaths::recovered(
+        QFileDialog::getExistingDirectory(parent, QString(), FilePaths::shown(start), QFileDialog::ShowDirsOnly));
 }
 
 QString QtPanels::saveFile(QWidget *parent, const QString &suggested, const QStringList &extensions)
@@ -44,14 +51,20 @@ QString QtPanels::saveFile(QWidget *parent, const QString &suggested, const QStr
     QStringList filters;
     for (const QString &extension : extensions)
         filters << QObject::tr("%1 files (*.%2)").arg(extension.toUpper(), extension);
-    QFileDialog dialog(parent, QString(), suggested, filters.join(";;"));
+    QFileDialog dialog(parent, QString(), FilePaths::shown(suggested), filters.join(";;"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(extensions.value(0));
     // The writer never replaces a file; asking the user whether to would mislead.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().first();
+    const QString chosen = FilePaths::recovered(dialog.selectedFiles().first());
+    // A suggested name the user kept keeps its bytes too.
+    const QString folder = chosen.left(chosen.lastIndexOf('/') + 1);
+    const QString suggestedName = suggested.mid(suggested.lastIndexOf('/') + 1);
+    if (chosen.mid(folder.size()) == FilePaths::shown(suggestedName))
+        return folder + suggestedName;
+    return chosen;
 }
 
 int QtPanels::alert(QWidget *parent, const QString &title, const QString &message)

@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QSettings>
 
+#include "FilePaths.h"
+
 RecentFiles::RecentFiles(QSettings &settings, QMenu &menu, QObject *parent)
     : QObject(parent), settings_(settings), menu_(menu)
 {
@@ -12,9 +14,14 @@ RecentFiles::RecentFiles(QSettings &settings, QMenu &menu, QObject *parent)
     fillMenu();
 }
 
+// Each path is kept as its bytes, which the settings file holds whatever
+// they are; a list kept as text (by an earlier version) is read as well.
 QStringList RecentFiles::files() const
 {
-    return settings_.value(settingsKey).toStringList();
+    QStringList list;
+    for (const QVariant &file : settings_.value(settingsKey).toList())
+        list << (file.typeId() == QMetaType::QByteArray ? FilePaths::fromBytes(file.toByteArray()) : file.toString());
+    return list;
 }
 
 void RecentFiles::add(const QString &path)
@@ -35,7 +42,10 @@ void RecentFiles::remove(const QString &path)
 
 void RecentFiles::store(const QStringList &list)
 {
-    settings_.setValue(settingsKey, list);
+    QVariantList bytes;
+    for (const QString &file : list)
+        bytes << FilePaths::toBytes(file);
+    settings_.setValue(settingsKey, bytes);
     fillMenu();
 }
 
@@ -49,8 +59,9 @@ void RecentFiles::fillMenu()
         // The number is the item's mnemonic; the folder tells equal names apart.
         const QString number = i + 1 < 10 ? "&" + QString::number(i + 1) : QStringLiteral("1&0");
         const QFileInfo file(path);
-        const QString label = QStringLiteral("%1 %2  (%3)").arg(number, file.fileName().replace('&', "&&"),
-                                                                QDir::toNativeSeparators(file.path()).replace('&', "&&"));
+        const QString label =
+            QStringLiteral("%1 %2  (%3)").arg(number, FilePaths::shown(file.fileName()).replace('&', "&&"),
+                                              FilePaths::shown(QDir::toNativeSeparators(file.path())).replace('&', "&&"));
         connect(menu_.addAction(label), &QAction::triggered, this, [this, path] { emit chosen(path); });
     }
 }

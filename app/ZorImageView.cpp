@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QPainter>
 
+#include "FilePaths.h"
 #include "JpegDecoder.h"
 
 namespace {
@@ -20,7 +21,7 @@ bool draggedPaths(const QMimeData *data, QStringList &paths)
         return false;
     paths.clear();
     for (const QUrl &url : urls)
-        paths << (url.isLocalFile() ? url.toLocalFile() : QString());
+        paths << FilePaths::fromUrl(url);
     return true;
 }
 

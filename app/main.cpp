@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QSettings>
 
+#include "FilePaths.h"
 #include "PictureMemory.h"
 #include "QtPanels.h"
 #include "Translations.h"
@@ -18,9 +19,10 @@ int main(int argc, char **argv)
     QSettings settings;
     QtPanels panels;
     ViewerWindows windows(settings, panels);
-    // Files handed over by the desktop (the .desktop entry's %f) come first.
-    for (const QString &path : QApplication::arguments().mid(1))
-        windows.controller().applicationOpenFile(path);
+    // Files handed over by the desktop (the .desktop entry's %f) come first,
+    // as the bytes they were given in (QApplication took its own options out).
+    for (int i = 1; i < argc; ++i)
+        windows.controller().applicationOpenFile(FilePaths::fromBytes(argv[i]));
     windows.controller().applicationDidFinishLaunching();
     return QApplication::exec();
 }

@@ -5,7 +5,7 @@
 # usage: translations_test.sh SOURCE_FOLDER
 set -eu
 cd "$1"
-ids=$( (grep -ohE '"(Error(Title|Msg)[0-9]{4}|Menu|Info|Status|Zoom|Align)[A-Z][A-Za-z]*"' app/*.cpp; grep -ohE '"(Result|Cause)[A-Z][A-Za-z]*"' engine/result_texts.cpp) | tr -d '"' | sort -u)
+ids=$( (grep -ohE '"(Error(Title|Msg)[0-9]{4}|Menu|Info|Status|Zoom|Align|Panel)[A-Z][A-Za-z]*"' app/*.cpp; grep -ohE '"(Result|Cause)[A-Z][A-Za-z]*"' engine/result_texts.cpp) | tr -d '"' | sort -u)
 missing=0
 for id in $ids; do
     for language in en ja; do

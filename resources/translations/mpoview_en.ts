@@ -202,6 +202,14 @@
         <source>cannot be split: no file can be created in the save folder</source>
         <translation>cannot be split: no file can be created in the save folder</translation>
     </message>
+    <message id="PanelNameLostTitle">
+        <source>The File Cannot Be Opened from the Panel</source>
+        <translation>The File Cannot Be Opened from the Panel</translation>
+    </message>
+    <message id="PanelNameLost">
+        <source>The open panel cannot hand over the name of “%1”, which is not written in UTF-8. Open the file from the command line or drag it onto the window.</source>
+        <translation>The open panel cannot hand over the name of “%1”, which is not written in UTF-8. Open the file from the command line or drag it onto the window.</translation>
+    </message>
     <message id="InfoNoMPIndex">
         <source>None: the file %1</source>
         <translation>None: the file %1</translation>

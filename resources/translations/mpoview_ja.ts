@@ -202,6 +202,14 @@
         <source>cannot be split: no file can be created in the save folder</source>
         <translation>分割できません: 保存先フォルダーにファイルを作成できません</translation>
     </message>
+    <message id="PanelNameLostTitle">
+        <source>The File Cannot Be Opened from the Panel</source>
+        <translation>パネルからファイルを開けません</translation>
+    </message>
+    <message id="PanelNameLost">
+        <source>The open panel cannot hand over the name of “%1”, which is not written in UTF-8. Open the file from the command line or drag it onto the window.</source>
+        <translation>「%1」の名前はUTF-8で書かれていないため、ファイルを開くパネルから渡せません。コマンドラインから開くか、ウインドウにドラッグしてください。</translation>
+    </message>
     <message id="InfoNoMPIndex">
         <source>None: the file %1</source>
         <translation>なし: %1</translation>

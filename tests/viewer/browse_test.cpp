@@ -3,6 +3,7 @@
 // pointer, a zoom refused for a huge picture, the information panel with a
 // file's MP entries and attributes, and the recent files.
 #include <QMainWindow>
+#include <filesystem>
 #include <unistd.h>
 #include <QPainter>
 #include <QRegularExpression>
@@ -11,6 +12,7 @@
 #include <QTranslator>
 #include <QTreeWidget>
 
+#include "FilePaths.h"
 #include "InfoPanel.h"
 #include "RecentFiles.h"
 #include "viewer_test_support.h"
@@ -182,4 +184,51 @@ TEST_F(BrowseTest, TheInformationPanelListsTheMpEntriesAttributesAndWhatTheExifL
     press(Qt::Key_PageUp);
     EXPECT_TRUE(panelRows(panel).contains("— = None: the file is not an MPO file this program can read"));
     QCoreApplication::removeTranslator(&english);
+}
+
+TEST_F(BrowseTest, AFileNamedInLatin1OpensStepsSplitsJoinsAndIsRemembered)
+{
+    const Folder files = folder();
+    const std::string latin1 = "caf\xe9";  // "café" as zip archives and old programs leave it: no UTF-8
+    const QString cafe = FilePaths::fromBytes(QByteArray::fromStdString(scratch.write(latin1 + ".MPO", jpegMPO(2).bytes)));
+    const QString shownName = QString::fromUtf8("caf\uFFFD.MPO");
+    const QString out = QString::fromStdString(scratch.path()) + "/out";
+    QDir().mkpath(out);
+    settings->setValue("SaveFolderPath", out);
+    start(cafe);  // named on the command line
+    EXPECT_EQ(title(), shownName + " — 1 / 2");
+    EXPECT_TRUE(panels.alerts.isEmpty()) << panels.alerts.join("\n").toStdString();
+    controller().splitAllFilesAction();
+    for (const char *number : {"_001.JPG", "_002.JPG"})
+        EXPECT_TRUE(std::filesystem::exists(out.toStdString() + "/" + latin1 + number)) << number;
+
+    open(Way::OpenPanel, files.one);  // "caf\xe9" comes first in the folder
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(title(), shownName + " — 1 / 2");
+    press(Qt::Key_Right);
+    EXPECT_EQ(title(), shownName + " — 2 / 2");
+    press(Qt::Key_PageDown);
+    EXPECT_EQ(title(), "Shot1.jpg — 1 / 1");
+    drag({QUrl::fromEncoded(QByteArray("file://") + FilePaths::toBytes(cafe).toPercentEncoding("/"))});
+    EXPECT_EQ(controller().mpFileName(), cafe);
+
+    // The recent files keep the bytes in the settings file.
+    settings->sync();
+    QFile ini(settingsFile);
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(ini.readAll().contains("\xEF\xBF\xBD")) << "no U+FFFD in place of the byte";
+    EXPECT_EQ(windows->browseMenus().recentFiles().files().value(0), cafe);
+
+    // A panel hands such a name over with U+FFFD: it is found again, or named in an alert.
+    EXPECT_EQ(FilePaths::recovered(FilePaths::shown(cafe)), cafe);
+    panels.files << FilePaths::shown(cafe).replace("caf", "cab");
+    controller().selectAction();
+    EXPECT_EQ(panels.alerts, QStringList{"PanelNameLostTitle | PanelNameLost"});
+
+    // Joined with another picture, it gives an MPO file named after it.
+    panels.fileLists << QStringList{cafe, files.one};
+    panels.savedNames << QString();  // only the suggestion is looked at
+    panels.whileModal = [](QDialog &) { return int(QDialog::Accepted); };
+    controller().makeMpoAction();
+    EXPECT_EQ(FilePaths::toBytes(panels.suggestedNames.value(0)).toStdString(), scratch.path() + "/" + latin1 + ".MPO");
 }
