@@ -188,18 +188,12 @@ QByteArray readFile(const QString &path)
 
 QStringList fileNamesIn(const QString &folder)
 {
-    QStringList names;
-    const QByteArray folderBytes = toBytes(folder.isEmpty() ? QStringLiteral(".") : folder);
-    DIR *listing = opendir(folderBytes.constData());
-    if (listing == nullptr)
-        return names;
-    while (const dirent *entry = readdir(listing)) {
-        const QByteArray name(entry->d_name);
+    const QString prefix = folder.isEmpty() || folder.endsWith('/') ? folder : folder + '/';
+    QStringList names = entriesIn(folder);
+    names.removeIf([&](const QString &name) {
         struct stat status {};
-        if (fstatat(dirfd(listing), entry->d_name, &status, 0) == 0 && S_ISREG(status.st_mode))
-            names << fromBytes(name);
-    }
-    closedir(listing);
+        return stat(toBytes(prefix + name).constData(), &status) != 0 || !S_ISREG(status.st_mode);
+    });
     return names;
 }
 
