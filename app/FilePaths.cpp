@@ -132,6 +132,21 @@ QStringList entriesIn(const QString &folder)
 
 }  // namespace
 
+bool hasExtension(const QString &path, const char *extension)
+{
+    const QString name = path.mid(path.lastIndexOf('/') + 1);
+    const qsizetype dot = name.lastIndexOf('.');
+    return dot >= 0 && name.mid(dot + 1).compare(QLatin1String(extension), Qt::CaseInsensitive) == 0;
+}
+
+bool isPictureName(const QString &path)
+{
+    for (const char *known : {"mpo", "jpg", "jpeg"})
+        if (hasExtension(path, known))
+            return true;
+    return false;
+}
+
 QString recovered(const QString &path)
 {
     if (!lostInTransit(path))

@@ -33,6 +33,11 @@ bool lostInTransit(const QString &path);
 // are (a new file's name, say); a path that lost nothing is returned as it is.
 QString recovered(const QString &path);
 
+// Whether the file name ends in "." and `extension`, in any case.
+bool hasExtension(const QString &path, const char *extension);
+// Whether it names an MPO or JPEG file (.mpo, .jpg, .jpeg).
+bool isPictureName(const QString &path);
+
 bool exists(const QString &path);
 bool isReadableFile(const QString &path);
 // The file's bytes, or empty when it cannot be read.

@@ -2,7 +2,6 @@
 
 #include <QCollator>
 #include <algorithm>
-#include <cstring>
 
 #include "FilePaths.h"
 
@@ -29,20 +28,12 @@ bool listedBefore(const QCollator &collator, const QString &a, const QString &b)
     return order != 0 ? order < 0 : a < b;
 }
 
-bool isPictureName(const QString &name)
-{
-    for (const char *extension : {".mpo", ".jpg", ".jpeg"})
-        if (name.endsWith(QLatin1String(extension), Qt::CaseInsensitive) && name.size() > int(std::strlen(extension)))
-            return true;
-    return false;
-}
-
 }  // namespace
 
 QStringList picturesIn(const QString &folder)
 {
     QStringList names = FilePaths::fileNamesIn(folder);
-    names.removeIf([](const QString &name) { return !isPictureName(name); });
+    names.removeIf([](const QString &name) { return !FilePaths::isPictureName(name); });
     const QCollator collator = naturalOrder();
     std::sort(names.begin(), names.end(), [&](const QString &a, const QString &b) { return listedBefore(collator, a, b); });
     return names;

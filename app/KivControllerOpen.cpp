@@ -16,12 +16,7 @@
 
 namespace {
 
-bool hasExtension(const QString &path, const char *extension)
-{
-    const QString name = path.mid(path.lastIndexOf('/') + 1);
-    const qsizetype dot = name.lastIndexOf('.');
-    return dot >= 0 && name.mid(dot + 1).compare(QLatin1String(extension), Qt::CaseInsensitive) == 0;
-}
+using FilePaths::hasExtension;
 
 // The bytes of picture `number` of `path`, read quietly: a failure here
 // shows the picture on show flat instead of an alert.

@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QMimeData>
 #include <QPainter>
@@ -23,17 +22,6 @@ bool draggedPaths(const QMimeData *data, QStringList &paths)
     for (const QUrl &url : urls)
         paths << FilePaths::fromUrl(url);
     return true;
-}
-
-bool isPictureName(const QString &path)
-{
-    if (path.isEmpty())
-        return false;
-    const QString extension = QFileInfo(path).suffix();
-    for (const char *known : {"mpo", "jpg", "jpeg"})
-        if (extension.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
 }
 
 }  // namespace
@@ -140,7 +128,7 @@ void ZorImageView::dragEnterEvent(QDragEnterEvent *event)
     if (!draggedPaths(event->mimeData(), paths))
         return event->ignore();
     for (const QString &path : paths)
-        if (!isPictureName(path))
+        if (!FilePaths::isPictureName(path))
             return event->ignore();
     event->setDropAction(Qt::CopyAction);
     event->accept();
