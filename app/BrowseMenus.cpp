@@ -50,7 +50,7 @@ void BrowseMenus::addEditMenu()
 {
     auto *edit = new QMenu(qtTrId("MenuEdit"), &window_);
     window_.menuBar()->insertMenu(window_.menuBar()->actions().value(1), edit);
-    QAction *copy = addItem(edit, "MenuCopyPicture", {QKeySequence::Copy});
+    QAction *copy = addItem(edit, QT_TRID_NOOP("MenuCopyPicture"), {QKeySequence::Copy});
     connect(copy, &QAction::triggered, &controller_, &KivController::copyPictureAction);
 }
 
@@ -60,10 +60,10 @@ void BrowseMenus::addFileSteps(QMenu *go)
     const auto add = [&](const char *textId, const QList<QKeySequence> &keys, void (KivController::*command)()) {
         connect(addItem(go, textId, keys), &QAction::triggered, &controller_, command);
     };
-    add("MenuNextFile", {Qt::Key_PageDown, Qt::Key_Space}, &KivController::nextFileAction);
-    add("MenuPreviousFile", {Qt::Key_PageUp, Qt::Key_Backspace}, &KivController::previousFileAction);
-    add("MenuFirstFile", {Qt::Key_Home}, &KivController::firstFileAction);
-    add("MenuLastFile", {Qt::Key_End}, &KivController::lastFileAction);
+    add(QT_TRID_NOOP("MenuNextFile"), {Qt::Key_PageDown, Qt::Key_Space}, &KivController::nextFileAction);
+    add(QT_TRID_NOOP("MenuPreviousFile"), {Qt::Key_PageUp, Qt::Key_Backspace}, &KivController::previousFileAction);
+    add(QT_TRID_NOOP("MenuFirstFile"), {Qt::Key_Home}, &KivController::firstFileAction);
+    add(QT_TRID_NOOP("MenuLastFile"), {Qt::Key_End}, &KivController::lastFileAction);
 }
 
 void BrowseMenus::addZoomItems(QMenu *view, QAction *before)
@@ -71,10 +71,10 @@ void BrowseMenus::addZoomItems(QMenu *view, QAction *before)
     const auto add = [&](const char *textId, const QList<QKeySequence> &keys, auto command) {
         connect(addItem(view, textId, keys, before), &QAction::triggered, &view_, command);
     };
-    add("MenuZoomIn", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}, &ZorImageView::zoomIn);
-    add("MenuZoomOut", {QKeySequence::ZoomOut}, &ZorImageView::zoomOut);
-    add("MenuActualSize", {QKeySequence("1")}, [this] { view_.setZoom(1.0); });
-    add("MenuFitToWindow", {QKeySequence("0")}, &ZorImageView::fitToWindow);
+    add(QT_TRID_NOOP("MenuZoomIn"), {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}, &ZorImageView::zoomIn);
+    add(QT_TRID_NOOP("MenuZoomOut"), {QKeySequence::ZoomOut}, &ZorImageView::zoomOut);
+    add(QT_TRID_NOOP("MenuActualSize"), {QKeySequence("1")}, [this] { view_.setZoom(1.0); });
+    add(QT_TRID_NOOP("MenuFitToWindow"), {QKeySequence("0")}, &ZorImageView::fitToWindow);
     zoomStatus_ = new QLabel(window_.statusBar());
     window_.statusBar()->addPermanentWidget(zoomStatus_);
     connect(&view_, &ZorImageView::zoomChanged, this, &BrowseMenus::showZoom);

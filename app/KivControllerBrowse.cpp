@@ -16,8 +16,9 @@ void KivController::openFolderFile(FolderFiles::Step step)
     if (!skipped.isEmpty())
         emit statusMessage(qtTrId("StatusSkippedUnreadable").arg(skipped.join(", ")));
     else if (path.isEmpty())
-        emit statusMessage(qtTrId(step == FolderFiles::Step::Next || step == FolderFiles::Step::Last ? "StatusLastFile"
-                                                                                                      : "StatusFirstFile"));
+        emit statusMessage(qtTrId(step == FolderFiles::Step::Next || step == FolderFiles::Step::Last
+                                      ? QT_TRID_NOOP("StatusLastFile")
+                                      : QT_TRID_NOOP("StatusFirstFile")));
     if (!path.isEmpty())
         openChosenFile(path);
 }

@@ -23,8 +23,8 @@ void KivController::exportStereoViewAction()
     if (isLocked_)
         return;
     if (stereo_ == nullptr || !stereo_->showsPair()) {
-        panels_.alert(mainWindow(), tr("No Stereo View on Show"),
-                      tr("Choose a stereo view in the View menu while a file with a pair of pictures is shown."));
+        panels_.alert(mainWindow(), qtTrId("ExportNoViewTitle"),
+                      qtTrId("ExportNoView"));
         return;
     }
     const QFileInfo file(mpFileName_);
@@ -36,7 +36,7 @@ void KivController::exportStereoViewAction()
     QProgressBar *bar = outlets_.statusProgressIndicator;
     bar->setRange(0, 100);
     const QString statusText = outlets_.statusTextField->text();
-    outlets_.statusTextField->setText(tr("Writing the stereo view…"));
+    outlets_.statusTextField->setText(qtTrId("StatusWritingStereoView"));
     setProgressDisplayVisible(true);
     const std::string problem = stereo::writeStereoView(
         bytesOf(stereo_->leftBytes()), bytesOf(stereo_->rightBytes()), stereo_->shownOptions(), exportQuality,
@@ -49,8 +49,8 @@ void KivController::exportStereoViewAction()
     outlets_.statusTextField->setText(statusText);
     isLocked_ = false;
     if (!problem.empty()) {
-        panels_.alert(mainWindow(), tr("Cannot Export the Stereo View"), QString::fromStdString(problem));
+        panels_.alert(mainWindow(), qtTrId("ExportFailedTitle"), QString::fromStdString(problem));
         return;
     }
-    emit statusMessage(tr("Stereo view written to %1").arg(FilePaths::shown(path)));
+    emit statusMessage(qtTrId("StatusStereoViewWritten").arg(FilePaths::shown(path)));
 }

@@ -33,10 +33,10 @@ void KivController::makeMpoAction()
     MPOJoinProblem problem;
     if (joinMPO(inputs, FilePaths::toBytes(path).toStdString(), settings, problem) != MPO_JOIN_DONE) {
         const QString reason = QString::fromStdString(problem.reason);
-        panels_.alert(mainWindow(), tr("Cannot Make the MPO File"),
+        panels_.alert(mainWindow(), qtTrId("JoinFailedTitle"),
                       problem.input >= 0 ? FilePaths::shown(pictures.value(problem.input)) + " " + reason : reason);
         return;
     }
-    emit statusMessage(tr("%1 pictures joined into %2").arg(pictures.size()).arg(FilePaths::shown(path)));
+    emit statusMessage(qtTrId("StatusPicturesJoined").arg(pictures.size()).arg(FilePaths::shown(path)));
     openChosenFile(path);
 }

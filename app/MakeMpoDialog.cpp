@@ -7,9 +7,9 @@
 MakeMpoDialog::MakeMpoDialog(Panels &panels, QWidget *parent) : QDialog(parent), panels_(panels)
 {
     ui_.setupUi(this);
-    ui_.typeBox->addItem(tr("Stereo pair or disparity series"), MP_TYPE_DISPARITY);
-    ui_.typeBox->addItem(tr("Multi-angle series"), MP_TYPE_MULTI_ANGLE);
-    ui_.typeBox->addItem(tr("Panorama"), MP_TYPE_PANORAMA);
+    ui_.typeBox->addItem(qtTrId("MakeTypeDisparity"), MP_TYPE_DISPARITY);
+    ui_.typeBox->addItem(qtTrId("MakeTypeMultiAngle"), MP_TYPE_MULTI_ANGLE);
+    ui_.typeBox->addItem(qtTrId("MakeTypePanorama"), MP_TYPE_PANORAMA);
     connect(ui_.addButton, &QPushButton::clicked, this, &MakeMpoDialog::addPictures);
     connect(ui_.removeButton, &QPushButton::clicked, this, [this] { delete ui_.pictureList->currentItem(); });
     connect(ui_.upButton, &QPushButton::clicked, this, [this] { moveCurrent(-1); });

@@ -89,10 +89,14 @@ InfoSection mpAttributes(const MPAttributes &attributes)
 QString exifLabel(const std::string &key)
 {
     static const std::pair<const char *, const char *> labels[] = {
-        {"Exif.Image.Make", "InfoMaker"},           {"Exif.Image.Model", "InfoModel"},
-        {"Exif.Photo.DateTimeOriginal", "InfoDateTaken"}, {"Exif.Photo.ExposureTime", "InfoExposureTime"},
-        {"Exif.Photo.FNumber", "InfoAperture"},     {"Exif.Photo.ISOSpeedRatings", "InfoIso"},
-        {"Exif.Photo.FocalLength", "InfoFocalLength"}, {"Exif.Image.Orientation", "InfoOrientation"},
+        {"Exif.Image.Make", QT_TRID_NOOP("InfoMaker")},
+        {"Exif.Image.Model", QT_TRID_NOOP("InfoModel")},
+        {"Exif.Photo.DateTimeOriginal", QT_TRID_NOOP("InfoDateTaken")},
+        {"Exif.Photo.ExposureTime", QT_TRID_NOOP("InfoExposureTime")},
+        {"Exif.Photo.FNumber", QT_TRID_NOOP("InfoAperture")},
+        {"Exif.Photo.ISOSpeedRatings", QT_TRID_NOOP("InfoIso")},
+        {"Exif.Photo.FocalLength", QT_TRID_NOOP("InfoFocalLength")},
+        {"Exif.Image.Orientation", QT_TRID_NOOP("InfoOrientation")},
     };
     for (const auto &[exifKey, id] : labels)
         if (key == exifKey)

@@ -19,7 +19,7 @@ QStringList chooseFiles(QWidget *parent, const QStringList &extensions, QFileDia
             pattern += QString("[%1%2]").arg(c.toLower(), c.toUpper());
         patterns << pattern;
     }
-    QFileDialog dialog(parent, QString(), QString(), QObject::tr("Pictures (%1)").arg(patterns.join(' ')));
+    QFileDialog dialog(parent, QString(), QString(), qtTrId("PanelPictureFilter").arg(patterns.join(' ')));
     dialog.setFileMode(mode);
     QStringList files;
     if (dialog.exec() == QDialog::Accepted)
@@ -50,7 +50,7 @@ QString QtPanels::saveFile(QWidget *parent, const QString &suggested, const QStr
 {
     QStringList filters;
     for (const QString &extension : extensions)
-        filters << QObject::tr("%1 files (*.%2)").arg(extension.toUpper(), extension);
+        filters << qtTrId("PanelFileFilter").arg(extension.toUpper(), extension);
     QFileDialog dialog(parent, QString(), FilePaths::shown(suggested), filters.join(";;"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(extensions.value(0));

@@ -24,12 +24,12 @@ int StereoMode::wiggleIntervalMs() const
 QString StereoMode::statusText() const
 {
     if (!view_)
-        return tr("Flat");
-    QString text = QString::fromUtf8(stereo::describe(*view_).label);
-    text += tr(" · offset %1, %2 px").arg(options_.dx).arg(options_.dy);
+        return qtTrId("StatusFlat");
+    QString text = qtTrId(stereo::describe(*view_).textId);
+    text += qtTrId("StatusOffsets").arg(options_.dx).arg(options_.dy);
     if (options_.swap)
-        text += tr(" · swapped");
-    text += autoAlign_ ? tr(" · Auto Align") : tr(" · Auto Align off");
+        text += qtTrId("StatusSwapped");
+    text += autoAlign_ ? qtTrId("StatusAutoAlignOn") : qtTrId("StatusAutoAlignOff");
     return text;
 }
 

@@ -36,18 +36,18 @@ imaging::PixelSize pictureSizeFor(imaging::PixelSize full, stereo::Layout layout
 // turned, the nearest points at the screen", or why it did nothing.
 QString alignmentText(const stereo::Alignment &alignment)
 {
-    static const char *const doubts[] = {"", "AlignSizesDiffer", "AlignTooFewMatches"};
+    static const char *const doubts[] = {"", QT_TRID_NOOP("AlignSizesDiffer"), QT_TRID_NOOP("AlignTooFewMatches")};
     if (!alignment.sure)
         return qtTrId("AlignUnsure").arg(qtTrId(doubts[int(alignment.doubt)]));
     const QLocale locale;
     QStringList done;
     if (alignment.needed()) {
         if (std::abs(alignment.dy) >= 0.5)
-            done << qtTrId(alignment.dy < 0 ? "AlignUp" : "AlignDown").arg(std::lround(std::abs(alignment.dy)));
+            done << qtTrId(alignment.dy < 0 ? QT_TRID_NOOP("AlignUp") : QT_TRID_NOOP("AlignDown")).arg(std::lround(std::abs(alignment.dy)));
         if (std::abs(alignment.degrees) >= 0.05)
             done << qtTrId("AlignTurned").arg(locale.toString(std::abs(alignment.degrees), 'f', 1));
         if (std::abs(alignment.scale - 1) >= 0.001)
-            done << qtTrId(alignment.scale > 1 ? "AlignLarger" : "AlignSmaller")
+            done << qtTrId(alignment.scale > 1 ? QT_TRID_NOOP("AlignLarger") : QT_TRID_NOOP("AlignSmaller"))
                         .arg(locale.toString(std::abs(alignment.scale - 1) * 100, 'f', 1));
         if (alignment.keystoneRows() >= 0.5)
             done << qtTrId("AlignKeystone");
@@ -119,13 +119,13 @@ void StereoPresenter::showPicture(const QByteArray &shown, int number, int count
         return showFlat({});
     const stereo::PairNumbers pair = stereo::pairFor(number, count);
     if (pair.left == 0)
-        return showFlat(tr("A single picture"));
+        return showFlat(qtTrId("StereoSinglePicture"));
     const auto pictureBytes = [&](int n) { return n == number ? shown : source ? source(n) : QByteArray(); };
     left_ = pictureBytes(pair.left);
     right_ = pictureBytes(pair.right);
     pairKey_ = PairAligner::keyOf(left_, right_);
     if (left_.isEmpty() || right_.isEmpty())
-        return showFlat(tr("A picture of the pair cannot be read"));
+        return showFlat(qtTrId("StereoPictureUnreadable"));
     const auto bytes = [](const QByteArray &jpeg) { return reinterpret_cast<const unsigned char *>(jpeg.constData()); };
     if (isPhotoAndGainMap(bytes(left_), std::size_t(left_.size()), bytes(right_), std::size_t(right_.size()),
                           pair.right - 1))
@@ -148,7 +148,7 @@ void StereoPresenter::showFlat(const QString &reason)
     right_.clear();
     showFlatPicture();
     if (!reason.isEmpty())
-        emit message(tr("%1: shown flat").arg(reason));
+        emit message(qtTrId("StereoShownFlat").arg(reason));
 }
 
 void StereoPresenter::showFlatPicture()

@@ -35,13 +35,13 @@ QKeySequence shortcutFor(stereo::View view)
 }  // namespace
 
 ViewMenu::ViewMenu(QMainWindow &window, StereoMode &mode, StereoPresenter &presenter, FullScreen &fullScreen)
-    : QObject(&window), mode_(mode), presenter_(presenter), menu_(new QMenu(tr("&View"), &window)),
+    : QObject(&window), mode_(mode), presenter_(presenter), menu_(new QMenu(qtTrId("MenuView"), &window)),
       views_(new QActionGroup(this))
 {
     window.menuBar()->insertMenu(window.menuBar()->actions().value(1), menu_);
     addViewItems();
     menu_->addSeparator();
-    swap_ = menu_->addAction(tr("S&wap Left and Right"));
+    swap_ = menu_->addAction(qtTrId("MenuSwap"));
     swap_->setCheckable(true);
     swap_->setShortcut(QKeySequence("S"));
     connect(swap_, &QAction::toggled, &mode_, &StereoMode::setSwapped);
@@ -52,7 +52,7 @@ ViewMenu::ViewMenu(QMainWindow &window, StereoMode &mode, StereoPresenter &prese
     connect(autoAlign_, &QAction::toggled, &mode_, &StereoMode::setAutoAlign);
     addOffsetItems();
     menu_->addSeparator();
-    fullScreen_ = menu_->addAction(tr("&Full Screen"));
+    fullScreen_ = menu_->addAction(qtTrId("MenuFullScreen"));
     fullScreen_->setCheckable(true);
     fullScreen_->setShortcut(QKeySequence(Qt::Key_F11));
     connect(fullScreen_, &QAction::toggled, &fullScreen, &FullScreen::setOn);
@@ -77,11 +77,11 @@ void ViewMenu::addViewItems()
         views_->addAction(item);
         connect(item, &QAction::triggered, &mode_, [this, view] { mode_.setView(view); });
     };
-    add(std::nullopt, tr("F&lat (One Picture)"), QKeySequence("Ctrl+0"));
+    add(std::nullopt, qtTrId("MenuFlat"), QKeySequence("Ctrl+0"));
     for (const stereo::ViewDescription &view : stereo::allViews()) {
         if (view.view == stereo::View::RedCyanDubois || view.view == stereo::View::Wiggle)
             menu_->addSeparator();
-        add(view.view, tr(view.label), shortcutFor(view.view));
+        add(view.view, qtTrId(view.textId), shortcutFor(view.view));
     }
 }
 
@@ -92,20 +92,20 @@ void ViewMenu::addOffsetItems()
         Qt::Key key;
         int columns, rows;
     };
-    static const Move moves[] = {{"Move Right Picture Left", Qt::Key_Left, -1, 0},
-                                 {"Move Right Picture Right", Qt::Key_Right, 1, 0},
-                                 {"Move Right Picture Up", Qt::Key_Up, 0, -1},
-                                 {"Move Right Picture Down", Qt::Key_Down, 0, 1}};
-    QMenu *offsets = menu_->addMenu(tr("&Offsets"));
+    static const Move moves[] = {{QT_TRID_NOOP("MenuMoveLeft"), Qt::Key_Left, -1, 0},
+                                 {QT_TRID_NOOP("MenuMoveRight"), Qt::Key_Right, 1, 0},
+                                 {QT_TRID_NOOP("MenuMoveUp"), Qt::Key_Up, 0, -1},
+                                 {QT_TRID_NOOP("MenuMoveDown"), Qt::Key_Down, 0, 1}};
+    QMenu *offsets = menu_->addMenu(qtTrId("MenuOffsets"));
     for (const Move &move : moves)
         for (int step : {1, 10}) {
-            QAction *item = offsets->addAction(step == 1 ? tr(move.label) : tr("%1 (Ten Steps)").arg(tr(move.label)));
+            QAction *item = offsets->addAction(step == 1 ? qtTrId(move.label) : qtTrId("MenuTenSteps").arg(qtTrId(move.label)));
             item->setShortcut(QKeySequence((step == 1 ? Qt::AltModifier : Qt::AltModifier | Qt::ShiftModifier) | move.key));
             item->setAutoRepeat(true);
             connect(item, &QAction::triggered, &presenter_,
                     [this, move, step] { presenter_.moveRightPicture(move.columns * step, move.rows * step); });
         }
-    QAction *reset = offsets->addAction(tr("&Reset Offsets"));
+    QAction *reset = offsets->addAction(qtTrId("MenuResetOffsets"));
     reset->setShortcut(QKeySequence("Alt+Home"));
     connect(reset, &QAction::triggered, &mode_, &StereoMode::resetOffsets);
     menu_->parentWidget()->addActions(offsets->actions());

@@ -26,7 +26,7 @@ enum class View {
 struct ViewDescription {
     View view;
     const char *name;   // as the command line and the settings spell it
-    const char *label;  // as a menu shows it
+    const char *textId;  // the viewer's text for it, looked up by this id
 };
 
 // Every view, in menu order.

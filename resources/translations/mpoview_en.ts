@@ -423,4 +423,343 @@
         <translation>too few points match (the pictures may show different scenes)</translation>
     </message>
 </context>
+<context>
+    <name>Window</name>
+    <message id="ExportNoViewTitle">
+        <source>No Stereo View on Show</source>
+        <translation>No Stereo View on Show</translation>
+    </message>
+    <message id="ExportNoView">
+        <source>Choose a stereo view in the View menu while a file with a pair of pictures is shown.</source>
+        <translation>Choose a stereo view in the View menu while a file with a pair of pictures is shown.</translation>
+    </message>
+    <message id="StatusWritingStereoView">
+        <source>Writing the stereo view…</source>
+        <translation>Writing the stereo view…</translation>
+    </message>
+    <message id="ExportFailedTitle">
+        <source>Cannot Export the Stereo View</source>
+        <translation>Cannot Export the Stereo View</translation>
+    </message>
+    <message id="StatusStereoViewWritten">
+        <source>Stereo view written to %1</source>
+        <translation>Stereo view written to %1</translation>
+    </message>
+    <message id="JoinFailedTitle">
+        <source>Cannot Make the MPO File</source>
+        <translation>Cannot Make the MPO File</translation>
+    </message>
+    <message id="StatusPicturesJoined">
+        <source>%1 pictures joined into %2</source>
+        <translation>%1 pictures joined into %2</translation>
+    </message>
+    <message id="MakeTypeDisparity">
+        <source>Stereo pair or disparity series</source>
+        <translation>Stereo pair or disparity series</translation>
+    </message>
+    <message id="MakeTypeMultiAngle">
+        <source>Multi-angle series</source>
+        <translation>Multi-angle series</translation>
+    </message>
+    <message id="MakeTypePanorama">
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message id="PanelPictureFilter">
+        <source>Pictures (%1)</source>
+        <translation>Pictures (%1)</translation>
+    </message>
+    <message id="PanelFileFilter">
+        <source>%1 files (*.%2)</source>
+        <translation>%1 files (*.%2)</translation>
+    </message>
+    <message id="StatusFlat">
+        <source>Flat</source>
+        <translation>Flat</translation>
+    </message>
+    <message id="StatusOffsets">
+        <source> · offset %1, %2 px</source>
+        <translation> · offset %1, %2 px</translation>
+    </message>
+    <message id="StatusSwapped">
+        <source> · swapped</source>
+        <translation> · swapped</translation>
+    </message>
+    <message id="StatusAutoAlignOn">
+        <source> · Auto Align</source>
+        <translation> · Auto Align</translation>
+    </message>
+    <message id="StatusAutoAlignOff">
+        <source> · Auto Align off</source>
+        <translation> · Auto Align off</translation>
+    </message>
+    <message id="StereoSinglePicture">
+        <source>A single picture</source>
+        <translation>A single picture</translation>
+    </message>
+    <message id="StereoPictureUnreadable">
+        <source>A picture of the pair cannot be read</source>
+        <translation>A picture of the pair cannot be read</translation>
+    </message>
+    <message id="StereoShownFlat">
+        <source>%1: shown flat</source>
+        <translation>%1: shown flat</translation>
+    </message>
+    <message id="MenuView">
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message id="MenuSwap">
+        <source>S&amp;wap Left and Right</source>
+        <translation>S&amp;wap Left and Right</translation>
+    </message>
+    <message id="MenuFullScreen">
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Full Screen</translation>
+    </message>
+    <message id="MenuFlat">
+        <source>F&amp;lat (One Picture)</source>
+        <translation>F&amp;lat (One Picture)</translation>
+    </message>
+    <message id="MenuOffsets">
+        <source>&amp;Offsets</source>
+        <translation>&amp;Offsets</translation>
+    </message>
+    <message id="MenuMoveLeft">
+        <source>Move Right Picture Left</source>
+        <translation>Move Right Picture Left</translation>
+    </message>
+    <message id="MenuMoveRight">
+        <source>Move Right Picture Right</source>
+        <translation>Move Right Picture Right</translation>
+    </message>
+    <message id="MenuMoveUp">
+        <source>Move Right Picture Up</source>
+        <translation>Move Right Picture Up</translation>
+    </message>
+    <message id="MenuMoveDown">
+        <source>Move Right Picture Down</source>
+        <translation>Move Right Picture Down</translation>
+    </message>
+    <message id="MenuTenSteps">
+        <source>%1 (Ten Steps)</source>
+        <translation>%1 (Ten Steps)</translation>
+    </message>
+    <message id="MenuResetOffsets">
+        <source>&amp;Reset Offsets</source>
+        <translation>&amp;Reset Offsets</translation>
+    </message>
+    <message id="ViewParallel">
+        <source>Side by Side (Parallel)</source>
+        <translation>Side by Side (Parallel)</translation>
+    </message>
+    <message id="ViewCross">
+        <source>Side by Side (Crossed)</source>
+        <translation>Side by Side (Crossed)</translation>
+    </message>
+    <message id="ViewOverUnder">
+        <source>Over/Under</source>
+        <translation>Over/Under</translation>
+    </message>
+    <message id="ViewMirror">
+        <source>Mirror (Right Half Flipped)</source>
+        <translation>Mirror (Right Half Flipped)</translation>
+    </message>
+    <message id="ViewRows">
+        <source>Interlaced Rows</source>
+        <translation>Interlaced Rows</translation>
+    </message>
+    <message id="ViewColumns">
+        <source>Interlaced Columns</source>
+        <translation>Interlaced Columns</translation>
+    </message>
+    <message id="ViewRedCyanDubois">
+        <source>Anaglyph Red/Cyan (Dubois)</source>
+        <translation>Anaglyph Red/Cyan (Dubois)</translation>
+    </message>
+    <message id="ViewRedCyanColor">
+        <source>Anaglyph Red/Cyan, Colour</source>
+        <translation>Anaglyph Red/Cyan, Colour</translation>
+    </message>
+    <message id="ViewRedCyanHalf">
+        <source>Anaglyph Red/Cyan, Half Colour</source>
+        <translation>Anaglyph Red/Cyan, Half Colour</translation>
+    </message>
+    <message id="ViewRedCyanGray">
+        <source>Anaglyph Red/Cyan, Gray</source>
+        <translation>Anaglyph Red/Cyan, Gray</translation>
+    </message>
+    <message id="ViewGreenMagentaDubois">
+        <source>Anaglyph Green/Magenta (Dubois)</source>
+        <translation>Anaglyph Green/Magenta (Dubois)</translation>
+    </message>
+    <message id="ViewGreenMagentaColor">
+        <source>Anaglyph Green/Magenta, Colour</source>
+        <translation>Anaglyph Green/Magenta, Colour</translation>
+    </message>
+    <message id="ViewGreenMagentaHalf">
+        <source>Anaglyph Green/Magenta, Half Colour</source>
+        <translation>Anaglyph Green/Magenta, Half Colour</translation>
+    </message>
+    <message id="ViewGreenMagentaGray">
+        <source>Anaglyph Green/Magenta, Gray</source>
+        <translation>Anaglyph Green/Magenta, Gray</translation>
+    </message>
+    <message id="ViewAmberBlueDubois">
+        <source>Anaglyph Amber/Blue (Dubois)</source>
+        <translation>Anaglyph Amber/Blue (Dubois)</translation>
+    </message>
+    <message id="ViewAmberBlueColor">
+        <source>Anaglyph Amber/Blue, Colour</source>
+        <translation>Anaglyph Amber/Blue, Colour</translation>
+    </message>
+    <message id="ViewAmberBlueHalf">
+        <source>Anaglyph Amber/Blue, Half Colour</source>
+        <translation>Anaglyph Amber/Blue, Half Colour</translation>
+    </message>
+    <message id="ViewAmberBlueGray">
+        <source>Anaglyph Amber/Blue, Gray</source>
+        <translation>Anaglyph Amber/Blue, Gray</translation>
+    </message>
+    <message id="ViewWiggle">
+        <source>Wiggle</source>
+        <translation>Wiggle</translation>
+    </message>
+    <message id="WindowTitle">
+        <source>MPO Viewer</source>
+        <translation>MPO Viewer</translation>
+    </message>
+    <message id="WindowDropHint">
+        <source>Drop an MPO or JPEG file here, or choose File ▸ Open.</source>
+        <translation>Drop an MPO or JPEG file here, or choose File ▸ Open.</translation>
+    </message>
+    <message id="ButtonPrevious">
+        <source>◀ Previous</source>
+        <translation>◀ Previous</translation>
+    </message>
+    <message id="TipPrevious">
+        <source>Previous picture (Left arrow)</source>
+        <translation>Previous picture (Left arrow)</translation>
+    </message>
+    <message id="TipPictureNumber">
+        <source>Picture number: type one and press Enter</source>
+        <translation>Picture number: type one and press Enter</translation>
+    </message>
+    <message id="ButtonNext">
+        <source>Next ▶</source>
+        <translation>Next ▶</translation>
+    </message>
+    <message id="TipNext">
+        <source>Next picture (Right arrow)</source>
+        <translation>Next picture (Right arrow)</translation>
+    </message>
+    <message id="StatusReading">
+        <source>Reading the pictures…</source>
+        <translation>Reading the pictures…</translation>
+    </message>
+    <message id="MenuFile">
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message id="MenuSplit">
+        <source>&amp;Split</source>
+        <translation>&amp;Split</translation>
+    </message>
+    <message id="MenuGo">
+        <source>&amp;Go</source>
+        <translation>&amp;Go</translation>
+    </message>
+    <message id="MenuOpen">
+        <source>&amp;Open…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message id="MenuExportStereo">
+        <source>&amp;Export Stereo View…</source>
+        <translation>&amp;Export Stereo View…</translation>
+    </message>
+    <message id="MenuMakeMpo">
+        <source>&amp;Make MPO File…</source>
+        <translation>&amp;Make MPO File…</translation>
+    </message>
+    <message id="MenuSplitSettings">
+        <source>Split &amp;Settings…</source>
+        <translation>Split &amp;Settings…</translation>
+    </message>
+    <message id="MenuQuit">
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message id="MenuPreviousPicture">
+        <source>&amp;Previous Picture</source>
+        <translation>&amp;Previous Picture</translation>
+    </message>
+    <message id="MenuNextPicture">
+        <source>&amp;Next Picture</source>
+        <translation>&amp;Next Picture</translation>
+    </message>
+    <message id="MenuSplitOne">
+        <source>Split This &amp;Picture</source>
+        <translation>Split This &amp;Picture</translation>
+    </message>
+    <message id="MenuSplitAll">
+        <source>Split &amp;All Pictures</source>
+        <translation>Split &amp;All Pictures</translation>
+    </message>
+    <message id="MakeTitle">
+        <source>Make MPO File</source>
+        <translation>Make MPO File</translation>
+    </message>
+    <message id="MakeOrder">
+        <source>Pictures, in the order of the file (for a stereo pair, left first):</source>
+        <translation>Pictures, in the order of the file (for a stereo pair, left first):</translation>
+    </message>
+    <message id="MakeAdd">
+        <source>Add…</source>
+        <translation>Add…</translation>
+    </message>
+    <message id="MakeRemove">
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message id="MakeUp">
+        <source>Move Up</source>
+        <translation>Move Up</translation>
+    </message>
+    <message id="MakeDown">
+        <source>Move Down</source>
+        <translation>Move Down</translation>
+    </message>
+    <message id="MakeKind">
+        <source>Kind of file:</source>
+        <translation>Kind of file:</translation>
+    </message>
+    <message id="MakeFirst">
+        <source>From an MPO file, take its first picture</source>
+        <translation>From an MPO file, take its first picture</translation>
+    </message>
+    <message id="ButtonCancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="MakeButton">
+        <source>Make…</source>
+        <translation>Make…</translation>
+    </message>
+    <message id="SplitSettingsTitle">
+        <source>Split Settings</source>
+        <translation>Split Settings</translation>
+    </message>
+    <message id="SplitSaveIn">
+        <source>Save split pictures in:</source>
+        <translation>Save split pictures in:</translation>
+    </message>
+    <message id="ButtonChoose">
+        <source>Choose…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message id="ButtonOK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

@@ -423,4 +423,343 @@
         <translation>対応する点が少なすぎます (別の場面の画像かもしれません)</translation>
     </message>
 </context>
+<context>
+    <name>Window</name>
+    <message id="ExportNoViewTitle">
+        <source>No Stereo View on Show</source>
+        <translation>表示中の立体表示がありません</translation>
+    </message>
+    <message id="ExportNoView">
+        <source>Choose a stereo view in the View menu while a file with a pair of pictures is shown.</source>
+        <translation>ペアの画像があるファイルを表示しているときに、［表示］メニューから立体表示を選んでください。</translation>
+    </message>
+    <message id="StatusWritingStereoView">
+        <source>Writing the stereo view…</source>
+        <translation>立体表示を書き出しています…</translation>
+    </message>
+    <message id="ExportFailedTitle">
+        <source>Cannot Export the Stereo View</source>
+        <translation>立体表示を書き出せません</translation>
+    </message>
+    <message id="StatusStereoViewWritten">
+        <source>Stereo view written to %1</source>
+        <translation>立体表示を %1 に書き出しました</translation>
+    </message>
+    <message id="JoinFailedTitle">
+        <source>Cannot Make the MPO File</source>
+        <translation>MPO ファイルを作成できません</translation>
+    </message>
+    <message id="StatusPicturesJoined">
+        <source>%1 pictures joined into %2</source>
+        <translation>%1 枚の画像を %2 にまとめました</translation>
+    </message>
+    <message id="MakeTypeDisparity">
+        <source>Stereo pair or disparity series</source>
+        <translation>ステレオペアまたは視差画像の連続</translation>
+    </message>
+    <message id="MakeTypeMultiAngle">
+        <source>Multi-angle series</source>
+        <translation>多視点画像の連続</translation>
+    </message>
+    <message id="MakeTypePanorama">
+        <source>Panorama</source>
+        <translation>パノラマ</translation>
+    </message>
+    <message id="PanelPictureFilter">
+        <source>Pictures (%1)</source>
+        <translation>画像 (%1)</translation>
+    </message>
+    <message id="PanelFileFilter">
+        <source>%1 files (*.%2)</source>
+        <translation>%1 ファイル (*.%2)</translation>
+    </message>
+    <message id="StatusFlat">
+        <source>Flat</source>
+        <translation>平面</translation>
+    </message>
+    <message id="StatusOffsets">
+        <source> · offset %1, %2 px</source>
+        <translation> · ずれ %1, %2 px</translation>
+    </message>
+    <message id="StatusSwapped">
+        <source> · swapped</source>
+        <translation> · 左右入れ替え</translation>
+    </message>
+    <message id="StatusAutoAlignOn">
+        <source> · Auto Align</source>
+        <translation> · 自動位置合わせ</translation>
+    </message>
+    <message id="StatusAutoAlignOff">
+        <source> · Auto Align off</source>
+        <translation> · 自動位置合わせオフ</translation>
+    </message>
+    <message id="StereoSinglePicture">
+        <source>A single picture</source>
+        <translation>画像が 1 枚だけです</translation>
+    </message>
+    <message id="StereoPictureUnreadable">
+        <source>A picture of the pair cannot be read</source>
+        <translation>ペアの画像の一方を読み込めません</translation>
+    </message>
+    <message id="StereoShownFlat">
+        <source>%1: shown flat</source>
+        <translation>%1: 平面で表示しています</translation>
+    </message>
+    <message id="MenuView">
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message id="MenuSwap">
+        <source>S&amp;wap Left and Right</source>
+        <translation>左右を入れ替え(&amp;W)</translation>
+    </message>
+    <message id="MenuFullScreen">
+        <source>&amp;Full Screen</source>
+        <translation>全画面表示(&amp;F)</translation>
+    </message>
+    <message id="MenuFlat">
+        <source>F&amp;lat (One Picture)</source>
+        <translation>平面（1 枚の画像）(&amp;L)</translation>
+    </message>
+    <message id="MenuOffsets">
+        <source>&amp;Offsets</source>
+        <translation>ずれ(&amp;O)</translation>
+    </message>
+    <message id="MenuMoveLeft">
+        <source>Move Right Picture Left</source>
+        <translation>右の画像を左へ</translation>
+    </message>
+    <message id="MenuMoveRight">
+        <source>Move Right Picture Right</source>
+        <translation>右の画像を右へ</translation>
+    </message>
+    <message id="MenuMoveUp">
+        <source>Move Right Picture Up</source>
+        <translation>右の画像を上へ</translation>
+    </message>
+    <message id="MenuMoveDown">
+        <source>Move Right Picture Down</source>
+        <translation>右の画像を下へ</translation>
+    </message>
+    <message id="MenuTenSteps">
+        <source>%1 (Ten Steps)</source>
+        <translation>%1（10 段階）</translation>
+    </message>
+    <message id="MenuResetOffsets">
+        <source>&amp;Reset Offsets</source>
+        <translation>ずれを元に戻す(&amp;R)</translation>
+    </message>
+    <message id="ViewParallel">
+        <source>Side by Side (Parallel)</source>
+        <translation>左右に並べる（平行法）</translation>
+    </message>
+    <message id="ViewCross">
+        <source>Side by Side (Crossed)</source>
+        <translation>左右に並べる（交差法）</translation>
+    </message>
+    <message id="ViewOverUnder">
+        <source>Over/Under</source>
+        <translation>上下に並べる</translation>
+    </message>
+    <message id="ViewMirror">
+        <source>Mirror (Right Half Flipped)</source>
+        <translation>ミラー（右半分を反転）</translation>
+    </message>
+    <message id="ViewRows">
+        <source>Interlaced Rows</source>
+        <translation>行ごとに交互</translation>
+    </message>
+    <message id="ViewColumns">
+        <source>Interlaced Columns</source>
+        <translation>列ごとに交互</translation>
+    </message>
+    <message id="ViewRedCyanDubois">
+        <source>Anaglyph Red/Cyan (Dubois)</source>
+        <translation>アナグリフ 赤/シアン（Dubois）</translation>
+    </message>
+    <message id="ViewRedCyanColor">
+        <source>Anaglyph Red/Cyan, Colour</source>
+        <translation>アナグリフ 赤/シアン、カラー</translation>
+    </message>
+    <message id="ViewRedCyanHalf">
+        <source>Anaglyph Red/Cyan, Half Colour</source>
+        <translation>アナグリフ 赤/シアン、ハーフカラー</translation>
+    </message>
+    <message id="ViewRedCyanGray">
+        <source>Anaglyph Red/Cyan, Gray</source>
+        <translation>アナグリフ 赤/シアン、グレー</translation>
+    </message>
+    <message id="ViewGreenMagentaDubois">
+        <source>Anaglyph Green/Magenta (Dubois)</source>
+        <translation>アナグリフ 緑/マゼンタ（Dubois）</translation>
+    </message>
+    <message id="ViewGreenMagentaColor">
+        <source>Anaglyph Green/Magenta, Colour</source>
+        <translation>アナグリフ 緑/マゼンタ、カラー</translation>
+    </message>
+    <message id="ViewGreenMagentaHalf">
+        <source>Anaglyph Green/Magenta, Half Colour</source>
+        <translation>アナグリフ 緑/マゼンタ、ハーフカラー</translation>
+    </message>
+    <message id="ViewGreenMagentaGray">
+        <source>Anaglyph Green/Magenta, Gray</source>
+        <translation>アナグリフ 緑/マゼンタ、グレー</translation>
+    </message>
+    <message id="ViewAmberBlueDubois">
+        <source>Anaglyph Amber/Blue (Dubois)</source>
+        <translation>アナグリフ 琥珀/青（Dubois）</translation>
+    </message>
+    <message id="ViewAmberBlueColor">
+        <source>Anaglyph Amber/Blue, Colour</source>
+        <translation>アナグリフ 琥珀/青、カラー</translation>
+    </message>
+    <message id="ViewAmberBlueHalf">
+        <source>Anaglyph Amber/Blue, Half Colour</source>
+        <translation>アナグリフ 琥珀/青、ハーフカラー</translation>
+    </message>
+    <message id="ViewAmberBlueGray">
+        <source>Anaglyph Amber/Blue, Gray</source>
+        <translation>アナグリフ 琥珀/青、グレー</translation>
+    </message>
+    <message id="ViewWiggle">
+        <source>Wiggle</source>
+        <translation>ウィグル</translation>
+    </message>
+    <message id="WindowTitle">
+        <source>MPO Viewer</source>
+        <translation>MPO ビューア</translation>
+    </message>
+    <message id="WindowDropHint">
+        <source>Drop an MPO or JPEG file here, or choose File ▸ Open.</source>
+        <translation>ここに MPO ファイルか JPEG ファイルをドロップするか、［ファイル］▸［開く］を選んでください。</translation>
+    </message>
+    <message id="ButtonPrevious">
+        <source>◀ Previous</source>
+        <translation>◀ 前へ</translation>
+    </message>
+    <message id="TipPrevious">
+        <source>Previous picture (Left arrow)</source>
+        <translation>前の画像（左矢印キー）</translation>
+    </message>
+    <message id="TipPictureNumber">
+        <source>Picture number: type one and press Enter</source>
+        <translation>画像の番号: 入力して Enter キーを押します</translation>
+    </message>
+    <message id="ButtonNext">
+        <source>Next ▶</source>
+        <translation>次へ ▶</translation>
+    </message>
+    <message id="TipNext">
+        <source>Next picture (Right arrow)</source>
+        <translation>次の画像（右矢印キー）</translation>
+    </message>
+    <message id="StatusReading">
+        <source>Reading the pictures…</source>
+        <translation>画像を読み込んでいます…</translation>
+    </message>
+    <message id="MenuFile">
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message id="MenuSplit">
+        <source>&amp;Split</source>
+        <translation>分割(&amp;S)</translation>
+    </message>
+    <message id="MenuGo">
+        <source>&amp;Go</source>
+        <translation>移動(&amp;G)</translation>
+    </message>
+    <message id="MenuOpen">
+        <source>&amp;Open…</source>
+        <translation>開く(&amp;O)…</translation>
+    </message>
+    <message id="MenuExportStereo">
+        <source>&amp;Export Stereo View…</source>
+        <translation>立体表示を書き出す(&amp;E)…</translation>
+    </message>
+    <message id="MenuMakeMpo">
+        <source>&amp;Make MPO File…</source>
+        <translation>MPO ファイルを作成(&amp;M)…</translation>
+    </message>
+    <message id="MenuSplitSettings">
+        <source>Split &amp;Settings…</source>
+        <translation>分割の設定(&amp;S)…</translation>
+    </message>
+    <message id="MenuQuit">
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message id="MenuPreviousPicture">
+        <source>&amp;Previous Picture</source>
+        <translation>前の画像(&amp;P)</translation>
+    </message>
+    <message id="MenuNextPicture">
+        <source>&amp;Next Picture</source>
+        <translation>次の画像(&amp;N)</translation>
+    </message>
+    <message id="MenuSplitOne">
+        <source>Split This &amp;Picture</source>
+        <translation>この画像を分割(&amp;P)</translation>
+    </message>
+    <message id="MenuSplitAll">
+        <source>Split &amp;All Pictures</source>
+        <translation>すべての画像を分割(&amp;A)</translation>
+    </message>
+    <message id="MakeTitle">
+        <source>Make MPO File</source>
+        <translation>MPO ファイルを作成</translation>
+    </message>
+    <message id="MakeOrder">
+        <source>Pictures, in the order of the file (for a stereo pair, left first):</source>
+        <translation>画像（ファイル内の順。ステレオペアは左の画像が先）:</translation>
+    </message>
+    <message id="MakeAdd">
+        <source>Add…</source>
+        <translation>追加…</translation>
+    </message>
+    <message id="MakeRemove">
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message id="MakeUp">
+        <source>Move Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message id="MakeDown">
+        <source>Move Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message id="MakeKind">
+        <source>Kind of file:</source>
+        <translation>ファイルの種類:</translation>
+    </message>
+    <message id="MakeFirst">
+        <source>From an MPO file, take its first picture</source>
+        <translation>MPO ファイルからは最初の画像を使う</translation>
+    </message>
+    <message id="ButtonCancel">
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="MakeButton">
+        <source>Make…</source>
+        <translation>作成…</translation>
+    </message>
+    <message id="SplitSettingsTitle">
+        <source>Split Settings</source>
+        <translation>分割の設定</translation>
+    </message>
+    <message id="SplitSaveIn">
+        <source>Save split pictures in:</source>
+        <translation>分割した画像の保存先:</translation>
+    </message>
+    <message id="ButtonChoose">
+        <source>Choose…</source>
+        <translation>選択…</translation>
+    </message>
+    <message id="ButtonOK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

@@ -9,7 +9,6 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
-#include <QTranslator>
 #include <QTreeWidget>
 
 #include "FilePaths.h"
@@ -163,9 +162,7 @@ TEST_F(BrowseTest, ZoomDecodesAtTheScaleShownKeepsThePointerSpotAndRefusesAHugeP
 
 TEST_F(BrowseTest, TheInformationPanelListsTheMpEntriesAttributesAndWhatTheExifLacks)
 {
-    QTranslator english;
-    ASSERT_TRUE(english.load(":/i18n/mpoview_en.qm"));
-    QCoreApplication::installTranslator(&english);
+    InEnglish english;
     const Folder files = folder();
     open(Way::OpenPanel, files.ten);
     InfoPanel &panel = windows->browseMenus().infoPanel();
@@ -183,7 +180,6 @@ TEST_F(BrowseTest, TheInformationPanelListsTheMpEntriesAttributesAndWhatTheExifL
     press(Qt::Key_PageUp);
     press(Qt::Key_PageUp);
     EXPECT_TRUE(panelRows(panel).contains("— = None: the file is not an MPO file this program can read"));
-    QCoreApplication::removeTranslator(&english);
 }
 
 TEST_F(BrowseTest, AFileNamedInLatin1OpensStepsSplitsJoinsAndIsRemembered)

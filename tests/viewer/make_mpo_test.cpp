@@ -46,7 +46,7 @@ TEST_F(ViewerTest, MakeMpoJoinsThePicturesInTheOrderSetAndShowsTheFile)
     };
     controller().makeMpoAction();
     ASSERT_EQ(panels.alerts.size(), 1);
-    EXPECT_TRUE(panels.alerts[0].startsWith("Cannot Make the MPO File | " + made + " is itself a multi-picture file"));
+    EXPECT_TRUE(panels.alerts[0].startsWith("JoinFailedTitle | " + made + " is itself a multi-picture file"));
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(scratch.path()) + "/again.MPO"));
     EXPECT_EQ(controller().mpFileName(), made);
 }

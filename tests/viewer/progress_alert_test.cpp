@@ -1,7 +1,6 @@
 // The progress display during an engine run, and the alert after a failed one.
 #include <QProgressBar>
 #include <QTest>
-#include <QTranslator>
 
 #include "viewer_test_support.h"
 
@@ -64,10 +63,9 @@ TEST_F(ProgressTest, EachResultCodeShowsItsAlertAndHidesTheDisplay)
         EXPECT_EQ(panels.alerts.takeLast(), QString::asprintf("ErrorTitle%04d | ErrorMsg%04d", message, message));
         EXPECT_EQ(log.takeLast(), "NSRunAlertPanel result 1");
     }
-    QTranslator english;
-    ASSERT_TRUE(english.load(":/i18n/mpoview_en.qm"));
-    QCoreApplication::installTranslator(&english);
-    controller().mpoErrorDialog(-15);
-    QCoreApplication::removeTranslator(&english);
+    {
+        InEnglish english;
+        controller().mpoErrorDialog(-15);
+    }
     EXPECT_TRUE(panels.alerts.last().startsWith("Cannot Save the Picture | There is not enough free space"));
 }

@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QTranslator>
 #include <memory>
 
 #include "KivController.h"
@@ -95,6 +96,18 @@ inline BuiltMPO jpegMPO(int count, int representative = 1,
 {
     return jpegMPOBuilder(count, representative, beforeMP, order).build();
 }
+
+// While it lives, the viewer shows its English texts; otherwise each text
+// shows its id, which is what most tests compare.
+struct InEnglish {
+    InEnglish()
+    {
+        if (translator.load(":/i18n/mpoview_en.qm"))
+            QCoreApplication::installTranslator(&translator);
+    }
+    ~InEnglish() { QCoreApplication::removeTranslator(&translator); }
+    QTranslator translator;
+};
 
 enum class Way { OpenPanel, Drop, Desktop };
 
