@@ -21,7 +21,7 @@ class QPushButton;
 class QSettings;
 class QWidget;
 class MakeMpoDialog;
-class StereoPresenter;
+class PicturePresenter;
 class ZorImageView;
 
 // The controls the controller works with; the window layout sets them.
@@ -49,7 +49,7 @@ public:
 
     void setOutlets(const KivOutlets &outlets) { outlets_ = outlets; }
     // Shows the pictures flat or in stereo; without one, pictures show flat.
-    void setStereoPresenter(StereoPresenter *presenter) { stereo_ = presenter; }
+    void setPicturePresenter(PicturePresenter *presenter) { pictures_ = presenter; }
     void setMakeMpoDialog(MakeMpoDialog *dialog) { makeMpo_ = dialog; }
     const KivOutlets &outlets() const { return outlets_; }
 
@@ -145,7 +145,7 @@ private:
     QSettings &settings_;
     Panels &panels_;
     KivOutlets outlets_;
-    StereoPresenter *stereo_ = nullptr;
+    PicturePresenter *pictures_ = nullptr;
     MakeMpoDialog *makeMpo_ = nullptr;
     QVariantMap registeredDefaults_;
     Clock clock_;

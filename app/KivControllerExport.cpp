@@ -9,8 +9,8 @@
 #include "KivController.h"
 #include "Panels.h"
 #include "StereoMode.h"
-#include "StereoPresenter.h"
-#include "stereo_file.h"
+#include "pictures/PicturePresenter.h"
+#include "stereo/stereo_file.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ void KivController::exportStereoViewAction()
 {
     if (isLocked_)
         return;
-    if (stereo_ == nullptr || !stereo_->showsPair()) {
+    if (pictures_ == nullptr || !pictures_->showsPair()) {
         panels_.alert(mainWindow(), qtTrId("ExportNoViewTitle"),
                       qtTrId("ExportNoView"));
         return;
@@ -39,7 +39,7 @@ void KivController::exportStereoViewAction()
     outlets_.statusTextField->setText(qtTrId("StatusWritingStereoView"));
     setProgressDisplayVisible(true);
     const std::string problem = stereo::writeStereoView(
-        bytesOf(stereo_->leftBytes()), bytesOf(stereo_->rightBytes()), stereo_->shownOptions(), exportQuality,
+        bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes()), pictures_->shownOptions(), exportQuality,
         FilePaths::toBytes(path).toStdString(), [bar](int percent) {
             bar->setValue(percent);
             bar->repaint();

@@ -10,29 +10,11 @@
 #include "FilePaths.h"
 #include "KivController.h"
 #include "Panels.h"
-#include "StereoPresenter.h"
+#include "pictures/PicturePresenter.h"
 #include "ZorImageView.h"
 #include "mpo.h"
 
-namespace {
-
 using FilePaths::hasExtension;
-
-// The bytes of picture `number` of `path`, read quietly: a failure here
-// shows the picture on show flat instead of an alert.
-QByteArray pictureOfFile(const QString &path, int number)
-{
-    int count = 0, representative = 0, size = 0;
-    unsigned char *buffer = nullptr;
-    const int result = chkMPOandSaved(FilePaths::toBytes(path).constData(), &count, &representative, MPO_LOAD_ONE, number,
-                                      &buffer, &size, "", [](void *, int, int) {}, nullptr);
-    const QByteArray bytes = result == 0 && buffer != nullptr ? QByteArray(reinterpret_cast<const char *>(buffer), size)
-                                                              : QByteArray();
-    std::free(buffer);
-    return bytes;
-}
-
-}  // namespace
 
 int KivController::callEngine(const QString &path, const QString &folder, int mode, int selectNum,
                               EngineCall &call)
@@ -63,16 +45,16 @@ void KivController::showPicture(const QByteArray &bytes, int number, int count)
     const QString name = FilePaths::shownFileName(shownFile_);
     mainWindow()->setWindowTitle(QStringLiteral("%1 — %2 / %3").arg(name).arg(number).arg(count));
     emit pictureShown(shownFile_, bytes, number);
-    if (stereo_ == nullptr)
+    if (pictures_ == nullptr)
         return outlets_.image->setPicture(bytes);
-    stereo_->showPicture(bytes, number, count, [path = mpFileName_](int n) { return pictureOfFile(path, n); });
+    pictures_->showPicture(bytes, number, count);
 }
 
 void KivController::startFile()
 {
     emit fileStarted(shownFile_);
-    if (stereo_ != nullptr)
-        stereo_->startFile();
+    if (pictures_ != nullptr)
+        pictures_->startFile(mpFileName_);
 }
 
 void KivController::showSinglePicture(const QString &path)

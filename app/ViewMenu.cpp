@@ -8,7 +8,7 @@
 
 #include "FullScreen.h"
 #include "StereoMode.h"
-#include "StereoPresenter.h"
+#include "pictures/PicturePresenter.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ QKeySequence shortcutFor(stereo::View view)
 
 }  // namespace
 
-ViewMenu::ViewMenu(QMainWindow &window, StereoMode &mode, StereoPresenter &presenter, FullScreen &fullScreen)
+ViewMenu::ViewMenu(QMainWindow &window, StereoMode &mode, PicturePresenter &presenter, FullScreen &fullScreen)
     : QObject(&window), mode_(mode), presenter_(presenter), menu_(new QMenu(qtTrId("MenuView"), &window)),
       views_(new QActionGroup(this))
 {

@@ -14,12 +14,12 @@ class QActionGroup;
 class QMainWindow;
 class QMenu;
 class StereoMode;
-class StereoPresenter;
+class PicturePresenter;
 
 class ViewMenu : public QObject {
     Q_OBJECT
 public:
-    ViewMenu(QMainWindow &window, StereoMode &mode, StereoPresenter &presenter, FullScreen &fullScreen);
+    ViewMenu(QMainWindow &window, StereoMode &mode, PicturePresenter &presenter, FullScreen &fullScreen);
 
     QMenu *menu() const { return menu_; }
     // The item of a view; std::nullopt for Flat.
@@ -34,7 +34,7 @@ private:
     void showMode();
 
     StereoMode &mode_;
-    StereoPresenter &presenter_;
+    PicturePresenter &presenter_;
     QMenu *menu_;
     QActionGroup *views_;
     QAction *swap_ = nullptr;

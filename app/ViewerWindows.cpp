@@ -28,7 +28,7 @@ private:
 
 ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
     : splitSettingsWindow_(&mainWindow_), controller_(settings, panels), stereoMode_(settings),
-      stereoPresenter_(stereoMode_, *(ui_.setupUi(&mainWindow_), ui_.image)), fullScreen_(mainWindow_, *ui_.image),
+      picturePresenter_(stereoMode_, *(ui_.setupUi(&mainWindow_), ui_.image)), fullScreen_(mainWindow_, *ui_.image),
       makeMpoDialog_(panels, &mainWindow_)
 {
     settingsUi_.setupUi(&splitSettingsWindow_);
@@ -93,8 +93,8 @@ void ViewerWindows::connectCommands()
 
 void ViewerWindows::connectStereo()
 {
-    controller_.setStereoPresenter(&stereoPresenter_);
-    viewMenu_ = new ViewMenu(mainWindow_, stereoMode_, stereoPresenter_, fullScreen_);
+    controller_.setPicturePresenter(&picturePresenter_);
+    viewMenu_ = new ViewMenu(mainWindow_, stereoMode_, picturePresenter_, fullScreen_);
     // The window holds the other menus' items too, for full screen.
     for (QMenu *menu : {ui_.menuFile, ui_.menuGo, ui_.menuSplit})
         mainWindow_.addActions(menu->actions());
@@ -107,6 +107,6 @@ void ViewerWindows::connectStereo()
     showMode();
     constexpr int messageMs = 8000;
     const auto showMessage = [status](const QString &text) { status->showMessage(text, messageMs); };
-    QObject::connect(&stereoPresenter_, &StereoPresenter::message, status, showMessage);
+    QObject::connect(&picturePresenter_, &PicturePresenter::message, status, showMessage);
     QObject::connect(&controller_, &KivController::statusMessage, status, showMessage);
 }

@@ -12,7 +12,7 @@
 #include "KivController.h"
 #include "MakeMpoDialog.h"
 #include "StereoMode.h"
-#include "StereoPresenter.h"
+#include "pictures/PicturePresenter.h"
 #include "ViewMenu.h"
 #include "ui_MainWindow.h"
 #include "ui_SplitSettings.h"
@@ -31,7 +31,7 @@ public:
     QDialog &splitSettingsWindow() { return splitSettingsWindow_; }
     KivController &controller() { return controller_; }
     StereoMode &stereoMode() { return stereoMode_; }
-    StereoPresenter &stereoPresenter() { return stereoPresenter_; }
+    PicturePresenter &picturePresenter() { return picturePresenter_; }
     FullScreen &fullScreen() { return fullScreen_; }
     MakeMpoDialog &makeMpoDialog() { return makeMpoDialog_; }
     ViewMenu &viewMenu() { return *viewMenu_; }
@@ -50,7 +50,7 @@ private:
     Ui::SplitSettings settingsUi_;
     KivController controller_;
     StereoMode stereoMode_;
-    StereoPresenter stereoPresenter_;
+    PicturePresenter picturePresenter_;
     FullScreen fullScreen_;
     MakeMpoDialog makeMpoDialog_;
     ViewMenu *viewMenu_ = nullptr;     // owned by the main window

@@ -195,7 +195,7 @@ int main(int argc, char **argv)
     const auto [stereoView, oneDecode] = alternate(
         7,
         [&] {
-            QObject::connect(&fresh->stereoPresenter(), &StereoPresenter::pairShown, &untilShown, &QEventLoop::quit);
+            QObject::connect(&fresh->picturePresenter(), &PicturePresenter::pairShown, &untilShown, &QEventLoop::quit);
             panels.path = QString::fromStdString(pair);
             fresh->controller().selectAction();
             untilShown.exec();
@@ -208,7 +208,7 @@ int main(int argc, char **argv)
     // Steps through the twelve pictures in the anaglyph view, looking at
     // each pair for a moment while the next one is read ahead.
     windows.stereoMode().setView(stereo::View::RedCyanDubois);
-    QObject::connect(&windows.stereoPresenter(), &StereoPresenter::pairShown, &untilShown, &QEventLoop::quit);
+    QObject::connect(&windows.picturePresenter(), &PicturePresenter::pairShown, &untilShown, &QEventLoop::quit);
     panels.path = QString::fromStdString(twelve);
     controller.selectAction();
     untilShown.exec();

@@ -4,13 +4,13 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
-#include <future>
 #include <vector>
 
 #include <opencv2/features2d.hpp>
 #include <opencv2/imgproc.hpp>
 
 #include "row_fit.h"
+#include "work_pool.h"
 
 namespace stereo {
 
@@ -55,8 +55,8 @@ std::vector<Match> matchedPoints(const Features &left, const Features &right)
     std::vector<Match> matches;
     if (left.descriptors.empty() || right.descriptors.empty())
         return matches;
-    // A row for each right point, a column for each left one; the second
-    // half of the rows on a second thread.
+    // A row for each right point, a column for each left one; the two
+    // halves of the rows at once.
     cv::Mat distances(right.descriptors.rows, left.descriptors.rows, CV_32S);
     const auto rowsOf = [&](int first, int last) {
         cv::Mat part = distances.rowRange(first, last);
@@ -64,9 +64,7 @@ std::vector<Match> matchedPoints(const Features &left, const Features &right)
                           cv::NORM_HAMMING);
     };
     const int half = distances.rows / 2;
-    std::future<void> secondHalf = std::async(std::launch::async, rowsOf, half, distances.rows);
-    rowsOf(0, half);
-    secondHalf.get();
+    imaging::WorkPool::shared().runAll({[&] { rowsOf(0, half); }, [&] { rowsOf(half, distances.rows); }});
     std::vector<int> bestRightOf(std::size_t(distances.cols), -1), bestDistanceOf(std::size_t(distances.cols), INT_MAX);
     for (int r = 0; r < distances.rows; ++r) {
         const int *row = distances.ptr<int>(r);
@@ -234,17 +232,16 @@ Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbP
 {
     if (left.size != right.size || left.size.width < 16 || left.size.height < 16)
         return unsure(Doubt::SizesDiffer);
-    std::future<Features> rightFeatures = std::async(std::launch::async, featuresOf, std::cref(right));
-    const Features leftFeatures = featuresOf(left);
-    const Features rightFound = rightFeatures.get();
+    Features leftFeatures, rightFound;
+    imaging::WorkPool::shared().runAll({[&] { leftFeatures = featuresOf(left); },
+                                        [&] { rightFound = featuresOf(right); }});
     const std::vector<Match> found = matchedPoints(leftFeatures, rightFound);
-    // Placed finer in two halves, one on a second thread.
+    // Placed finer in two halves at once.
     const std::size_t half = found.size() / 2;
-    std::future<std::vector<Match>> secondHalf = std::async(std::launch::async, [&] {
-        return refined({found.begin() + long(half), found.end()}, leftFeatures.gray, rightFound.gray);
-    });
-    std::vector<Match> matches = refined({found.begin(), found.begin() + long(half)}, leftFeatures.gray, rightFound.gray);
-    const std::vector<Match> placed = secondHalf.get();
+    std::vector<Match> matches, placed;
+    imaging::WorkPool::shared().runAll(
+        {[&] { matches = refined({found.begin(), found.begin() + long(half)}, leftFeatures.gray, rightFound.gray); },
+         [&] { placed = refined({found.begin() + long(half), found.end()}, leftFeatures.gray, rightFound.gray); }});
     matches.insert(matches.end(), placed.begin(), placed.end());
     if (int(matches.size()) < fewestInliers)
         matches = found;  // too little texture to place them finer

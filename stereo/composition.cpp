@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "anaglyph.h"
-#include "bands.h"
+#include "work_pool.h"
 #include "correction.h"
 
 namespace stereo {
@@ -56,8 +56,10 @@ void fillRows(const Source &a, const Source &b, View view, int wiggleFrame, RgbP
 void fill(const Source &a, const Source &b, View view, int wiggleFrame, RgbPicture &out, int width, int height)
 {
     constexpr long pixelsWorthAThread = 1L << 18;
-    const int bands = int(std::clamp<long>(long(width) * height / pixelsWorthAThread, 1, coresForBands()));
-    inBands(height, bands, [&](int first, int last) { fillRows(a, b, view, wiggleFrame, out, width, height, first, last); });
+    const int cores = imaging::WorkPool::shared().threads();
+    const int bands = int(std::clamp<long>(long(width) * height / pixelsWorthAThread, 1, cores));
+    imaging::inBands(height, bands,
+                     [&](int first, int last) { fillRows(a, b, view, wiggleFrame, out, width, height, first, last); });
 }
 
 }  // namespace

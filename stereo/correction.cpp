@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "bands.h"
+#include "work_pool.h"
 
 namespace stereo {
 
@@ -117,7 +117,8 @@ void correctPicture(const imaging::RgbPicture &from, const Options &options, ima
     to.size = from.size;
     to.pixels.resize(from.pixels.size());
     const Homography inverse = forwardOf(options).inverse();
-    inBands(from.size.height, coresForBands(), [&](int first, int last) { correctRows(from, inverse, to, first, last); });
+    imaging::inBands(from.size.height, imaging::WorkPool::shared().threads(),
+                     [&](int first, int last) { correctRows(from, inverse, to, first, last); });
 }
 
 }  // namespace stereo

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <thread>
 #include <unistd.h>
 
 #include "composition.h"
@@ -13,6 +12,7 @@
 #include "mpo_joiner.h"
 #include "new_file.h"
 #include "pair.h"
+#include "work_pool.h"
 
 namespace stereo {
 
@@ -20,9 +20,8 @@ DecodedPair decodePair(std::span<const unsigned char> left, std::span<const unsi
                        const std::function<imaging::PixelSize(imaging::PixelSize)> &shownSize)
 {
     DecodedPair pair;
-    std::thread second([&] { pair.right = imaging::decodeJpeg(right.data(), right.size(), shownSize); });
-    pair.left = imaging::decodeJpeg(left.data(), left.size(), shownSize);
-    second.join();
+    imaging::WorkPool::shared().runAll({[&] { pair.left = imaging::decodeJpeg(left.data(), left.size(), shownSize); },
+                                        [&] { pair.right = imaging::decodeJpeg(right.data(), right.size(), shownSize); }});
     return pair;
 }
 

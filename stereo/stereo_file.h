@@ -1,5 +1,5 @@
 // From the JPEG bytes of a left and a right picture to a stereo view: both
-// decoded at once on two threads, and the view written as a new JPEG file.
+// decoded at once, and the view written as a new JPEG file.
 #pragma once
 
 #include <functional>
@@ -17,8 +17,7 @@ struct DecodedPair {
     imaging::DecodedJpeg left, right;
 };
 
-// Decodes both pictures at the scale `shownSize` asks for, the right one on
-// a second thread.
+// Decodes both pictures at once at the scale `shownSize` asks for.
 DecodedPair decodePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
                        const std::function<imaging::PixelSize(imaging::PixelSize)> &shownSize);
 

@@ -7,7 +7,8 @@
 #include <QTest>
 #include <future>
 
-#include "PicturePrefetcher.h"
+#include "imaging/work_pool.h"
+#include "pictures/FlatPictures.h"
 #include "viewer_test_support.h"
 
 namespace {
@@ -57,41 +58,41 @@ TEST_F(ViewerTest, NeighboursAreReadAheadQuietlyAndShownUnlessTheyChanged)
     EXPECT_TRUE(near(o().image->image().pixel(5, 5), colours[4])) << "the bytes read now, not an older decode";
 }
 
-TEST_F(ViewerTest, WhileTheBackgroundIsBusyAStepWaitsNotAndOnlyTheLatestIsDecoded)
+TEST_F(ViewerTest, WhileThePoolIsBusyAStepWaitsNotAndOnlyTheLatestIsDecoded)
 {
     std::promise<void> release;
     const std::shared_future<void> released = release.get_future().share();
-    QByteArray pictures[5];
+    PictureBytes pictures[5];
     for (int n = 1; n <= 4; ++n)
-        pictures[n] = jpegBytes(QSize(400 + 40 * n, 300), colours[n - 1]);
-    const auto source = [&](int n) {
-        if (n == 2)
-            released.wait();  // the background stays busy with picture 2
-        return pictures[n];
-    };
+        pictures[n] = PictureBytes::of(jpegBytes(QSize(400 + 40 * n, 300), colours[n - 1]));
+    const auto source = [&](int n) { return pictures[n]; };
     const QSize view(200, 200);
-    PicturePrefetcher prefetcher;
-    QSignalSpy decoded(&prefetcher, &PicturePrefetcher::prepared);
-    prefetcher.readAround(source, 1, 4, true, view);
-    QCoreApplication::processEvents();  // reading ahead starts: picture 2
+    DecodeQueue queue;
+    FlatPictures flat(queue);
+    for (int thread = 0; thread < imaging::WorkPool::shared().threads(); ++thread)
+        queue.run(thread, DecodeQueue::Lane::Ahead, [released] { released.wait(); });  // every thread busy
 
     QElapsedTimer waited;
     waited.start();
-    EXPECT_EQ(prefetcher.take(pictures[3], 3, view, source).outcome, PicturePrefetcher::Outcome::Pending);
-    EXPECT_EQ(prefetcher.take(pictures[4], 4, view, source).outcome, PicturePrefetcher::Outcome::Pending);
-    EXPECT_LT(waited.elapsed(), 2 * PicturePrefetcher::waitMs + 10);
+    EXPECT_EQ(flat.take(pictures[3], 3, view, source).outcome, FlatPictures::Outcome::Pending);
+    EXPECT_EQ(flat.take(pictures[4], 4, view, source).outcome, FlatPictures::Outcome::Pending);
+    EXPECT_LT(waited.elapsed(), 2 * FlatPictures::waitMs + 10);
 
+    QSignalSpy finished(&queue, &DecodeQueue::finished);
     release.set_value();
-    PicturePrefetcher::Taken latest;
+    FlatPictures::Taken latest;
     for (int tries = 0; tries < 50; ++tries) {
-        decoded.wait(100);
-        if ((latest = prefetcher.take(pictures[4], 4, view, source)).outcome == PicturePrefetcher::Outcome::Ready)
+        finished.wait(100);
+        if ((latest = flat.take(pictures[4], 4, view, source)).outcome == FlatPictures::Outcome::Ready)
             break;
     }
-    ASSERT_EQ(latest.outcome, PicturePrefetcher::Outcome::Ready);
+    ASSERT_EQ(latest.outcome, FlatPictures::Outcome::Ready);
     EXPECT_EQ(latest.picture.image.size(), ZorImageView::fittedSize(QSize(560, 300), view));
     EXPECT_EQ(latest.picture.fullSize, QSize(560, 300));
-    EXPECT_EQ(prefetcher.take(pictures[2], 2, view, source).outcome, PicturePrefetcher::Outcome::Ready);
-    EXPECT_EQ(prefetcher.take(pictures[3], 3, view, source).outcome, PicturePrefetcher::Outcome::DecodeHere)
+    EXPECT_EQ(flat.take(pictures[3], 3, view, source).outcome, FlatPictures::Outcome::DecodeHere)
         << "a step passed by is not decoded";
+    flat.readAround(source, 1, 4, true, view);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return flat.take(pictures[2], 2, view, source).outcome == FlatPictures::Outcome::Ready; }, 5000))
+        << "read ahead";
 }

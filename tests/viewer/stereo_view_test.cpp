@@ -28,12 +28,12 @@ BuiltMPO series(const std::vector<QColor> &colours)
 
 struct StereoViewTest : ViewerTest {
     InEnglish english;  // the tests read the stereo texts as shown
-    StereoPresenter &presenter() { return windows->stereoPresenter(); }
+    PicturePresenter &presenter() { return windows->picturePresenter(); }
     void choose(std::optional<stereo::View> view) { windows->viewMenu().itemFor(view)->trigger(); }
     // Opens `path` and waits until its pair is on show.
     bool openPair(const QString &path)
     {
-        QSignalSpy shown(&presenter(), &StereoPresenter::pairShown);
+        QSignalSpy shown(&presenter(), &PicturePresenter::pairShown);
         open(Way::OpenPanel, path);
         return !shown.isEmpty() || shown.wait(5000);
     }
@@ -64,7 +64,7 @@ TEST_F(StereoViewTest, AChosenViewShowsThePairComposedAndIsRememberedWithTheSwap
     EXPECT_TRUE(near(shownPixel(10, 10), blue));
     EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 0, 0 px · swapped · Auto Align");
 
-    QSignalSpy shown(&presenter(), &StereoPresenter::pairShown);
+    QSignalSpy shown(&presenter(), &PicturePresenter::pairShown);
     choose(stereo::View::RedCyanColour);  // red from the left picture (now blue), green and blue from the right
     ASSERT_TRUE(shown.wait(5000));
     EXPECT_EQ(o().image->image().size(), QSize(64, 48));
@@ -132,7 +132,7 @@ TEST_F(StereoViewTest, SteppingWhileAPairDecodesKeepsOnePairWaitingAndShowsTheLa
     const QString four = write("series.MPO", series({red, blue, green, yellow}).bytes);
     choose(stereo::View::Parallel);
     ASSERT_TRUE(openPair(four));
-    QSignalSpy shown(&presenter(), &StereoPresenter::pairShown);
+    QSignalSpy shown(&presenter(), &PicturePresenter::pairShown);
     for (int step = 0; step < 3; ++step)
         controller().nextAction();  // faster than the pairs decode
     ASSERT_TRUE(shown.wait(5000));
@@ -149,7 +149,7 @@ TEST_F(StereoViewTest, TheNextPairIsDecodedAheadQuietlyAndAKeptPairNeverShowsOld
     ASSERT_TRUE(openPair(path));
     testing::internal::CaptureStdout();
     QTest::qWait(300);  // pair 2 and 3 decodes ahead meanwhile
-    QSignalSpy shown(&presenter(), &StereoPresenter::pairShown);
+    QSignalSpy shown(&presenter(), &PicturePresenter::pairShown);
     controller().nextAction();
     ASSERT_TRUE(!shown.isEmpty() || shown.wait(5000));
     QTest::qWait(300);  // and now pair 3 and 4
@@ -237,7 +237,7 @@ TEST_F(StereoViewTest, AutoAlignCorrectsAPairWhoseRightPictureSitsLowerAndCanBeT
     MPOBuilder builder;
     builder.add(jpeg(left), representativeFlag).add(jpeg(right));
     choose(stereo::View::RedCyanDubois);
-    QSignalSpy told(&presenter(), &StereoPresenter::message);
+    QSignalSpy told(&presenter(), &PicturePresenter::message);
     ASSERT_TRUE(openPair(write("shifted.MPO", builder.build().bytes)));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 10000));
     const auto said = [&] { return told.last().at(0).toString(); };

@@ -1,0 +1,97 @@
+#include "pictures/FlatPictures.h"
+
+#include <QPainter>
+#include <QTimer>
+
+#include "JpegDecoder.h"
+#include "imaging/shown_size.h"
+
+namespace {
+
+QSize qSizeOf(imaging::PixelSize size) { return {size.width, size.height}; }
+imaging::PixelSize pixelSizeOf(QSize size) { return {size.width(), size.height()}; }
+
+// Decodes `bytes` for a view of `view` and brings the picture to the size
+// shown, drawn as the view draws it, so that the view shows it unscaled.
+FlatPictures::Prepared prepare(const QByteArray &bytes, QSize view)
+{
+    FlatPictures::Prepared prepared;
+    const auto shown = [view](QSize full) { return qSizeOf(imaging::fittedSize(pixelSizeOf(full), pixelSizeOf(view))); };
+    const QImage decoded = decodeJpegScaled(bytes, shown, prepared.fullSize);
+    if (decoded.isNull())
+        return prepared;
+    const QSize size = shown(decoded.size());
+    if (size == decoded.size()) {
+        prepared.image = decoded;
+        return prepared;
+    }
+    prepared.image = QImage(size, QImage::Format_RGB32);
+    QPainter painter(&prepared.image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(0, 0), size), decoded);
+    return prepared;
+}
+
+}  // namespace
+
+DecodeQueue::Key FlatPictures::keyFor(std::size_t pictureKey, QSize view)
+{
+    return qHashMulti(0x666c6174, pictureKey, view);  // "flat"
+}
+
+FlatPictures::Taken FlatPictures::take(const PictureBytes &shown, int number, QSize view, const PictureSource &source)
+{
+    const DecodeQueue::Key key = keyFor(shown.key, view);
+    if (auto kept = queue_.find<Prepared>(key)) {
+        stepsOutrunDecoding_ = false;
+        if (kept->image.isNull())  // bytes the JPEG decoder cannot read: the view's own reader tries
+            return {Outcome::DecodeHere, {}};
+        return {Outcome::Ready, *kept};
+    }
+    // With the background free, decoding here is quickest. While steps come
+    // faster than it decodes (a key held) the picture is decoded there,
+    // next, and the main thread stays free.
+    if (!queue_.isBusy(DecodeQueue::Lane::Shown) && !queue_.isBusy(DecodeQueue::Lane::Ahead) && !stepsOutrunDecoding_) {
+        return {Outcome::DecodeHere, {}};
+    }
+    stepsOutrunDecoding_ = false;
+    queue_.dropWaiting(DecodeQueue::Lane::Shown);
+    queue_.dropWaiting(DecodeQueue::Lane::Ahead);
+    requestDecode(source, number, view, shown);
+    const auto kept = queue_.waitFor<Prepared>(key, waitMs);
+    stepsOutrunDecoding_ = !kept;
+    if (kept && !kept->image.isNull())
+        return {Outcome::Ready, *kept};
+    return {kept ? Outcome::DecodeHere : Outcome::Pending, {}};
+}
+
+void FlatPictures::readAround(const PictureSource &source, int number, int count, bool forwards, QSize view)
+{
+    queue_.dropWaiting(DecodeQueue::Lane::Ahead);
+    const unsigned plan = ++plans_;
+    // Once the picture on show is painted, which reading ahead would slow;
+    // a later plan replaces this one.
+    QTimer::singleShot(0, &queue_, [=, this] {
+        if (plan != plans_)
+            return;
+        const int ahead = forwards ? number + 1 : number - 1, behind = forwards ? number - 1 : number + 1;
+        for (int n : {behind, ahead})  // in reverse: the queue starts the latest first
+            if (n >= 1 && n <= count)
+                requestDecode(source, n, view, {});
+    });
+}
+
+void FlatPictures::requestDecode(const PictureSource &source, int number, QSize view, PictureBytes bytes)
+{
+    if (!bytes.isEmpty()) {
+        queue_.request<Prepared>(keyFor(bytes.key, view), DecodeQueue::Lane::Shown,
+                                 [bytes, view] { return prepare(bytes.bytes, view); });
+        return;
+    }
+    // A picture read ahead learns its key once it has its bytes, on the pool.
+    queue_.run(qHashMulti(0x61686561, number, view), DecodeQueue::Lane::Ahead, [this, source, number, view] {
+        const PictureBytes picture = source(number);
+        if (!picture.isEmpty())
+            queue_.runHere<Prepared>(keyFor(picture.key, view), [&] { return prepare(picture.bytes, view); });
+    });
+}
