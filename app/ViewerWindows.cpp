@@ -94,6 +94,7 @@ void ViewerWindows::connectCommands()
 void ViewerWindows::connectStereo()
 {
     controller_.setPicturePresenter(&picturePresenter_);
+    ui_.image->setDecodeQueue(&picturePresenter_.decodeQueue());
     viewMenu_ = new ViewMenu(mainWindow_, stereoMode_, picturePresenter_, fullScreen_);
     // The window holds the other menus' items too, for full screen.
     for (QMenu *menu : {ui_.menuFile, ui_.menuGo, ui_.menuSplit})

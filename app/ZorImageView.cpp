@@ -9,6 +9,8 @@
 
 #include "FilePaths.h"
 #include "JpegDecoder.h"
+#include "imaging/shown_size.h"
+#include "pictures/DecodeQueue.h"
 
 namespace {
 
@@ -28,7 +30,7 @@ bool draggedPaths(const QMimeData *data, QStringList &paths)
 
 ZorImageView::ZorImageView(QWidget *parent) : QWidget(parent) {}
 
-void ZorImageView::setPicture(const QByteArray &encoded)
+void ZorImageView::setPicture(const PictureBytes &encoded)
 {
     encoded_ = encoded;
     image_ = QImage();
@@ -40,7 +42,7 @@ void ZorImageView::setPicture(const QByteArray &encoded)
     update();
 }
 
-void ZorImageView::setPreparedPicture(const QByteArray &encoded, const QImage &decoded, QSize fullSize)
+void ZorImageView::setPreparedPicture(const PictureBytes &encoded, const QImage &decoded, QSize fullSize)
 {
     encoded_ = encoded;
     image_ = decoded;
@@ -52,7 +54,7 @@ void ZorImageView::setPreparedPicture(const QByteArray &encoded, const QImage &d
 
 void ZorImageView::setComposedPicture(const QImage &picture, QSize fullSize)
 {
-    encoded_.clear();
+    encoded_ = {};
     image_ = picture;
     fullSize_ = fullSize.isValid() ? fullSize : picture.size();
     pending_ = false;
@@ -67,9 +69,9 @@ void ZorImageView::setBackground(const QColor &colour)
 
 QSize ZorImageView::fittedSize(QSize picture, QSize view)
 {
-    if (!view.isEmpty() && (picture.width() > view.width() || picture.height() > view.height()))
-        picture.scale(view, Qt::KeepAspectRatio);
-    return picture;
+    const imaging::PixelSize fitted =
+        imaging::fittedSize({picture.width(), picture.height()}, {view.width(), view.height()});
+    return {fitted.width, fitted.height};
 }
 
 QSize ZorImageView::shownSize(QSize picture) const
@@ -77,20 +79,40 @@ QSize ZorImageView::shownSize(QSize picture) const
     return scaling_ == ImageScaling::ProportionallyDown ? fittedSize(picture, size()) : picture;
 }
 
+namespace {
+
+// What the view decoded, as the decode queue keeps it.
+struct ViewDecode {
+    QImage image;
+    QSize fullSize;
+    std::size_t cost() const { return std::size_t(image.sizeInBytes()); }
+};
+
+}  // namespace
+
 void ZorImageView::decode()
 {
-    const auto shown = [this](QSize full) { return decodedSize(full); };
-    image_ = decodeJpegScaled(encoded_, shown, fullSize_);
-    if (!image_.isNull() || encoded_.isEmpty())
-        return;
-    // Not a JPEG libjpeg turns into RGB: Qt's readers decode what they can.
-    QBuffer buffer(&encoded_);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    fullSize_ = reader.size();
-    if (fullSize_.isValid() && decodedSize(fullSize_) != fullSize_)
-        reader.setScaledSize(decodedSize(fullSize_));
-    image_ = reader.read();
+    const auto work = [this] {
+        ViewDecode decoded;
+        QByteArray bytes = encoded_.bytes;
+        decoded.image = decodeJpegScaled(bytes, [this](QSize full) { return decodedSize(full); }, decoded.fullSize);
+        if (!decoded.image.isNull() || bytes.isEmpty())
+            return decoded;
+        // Not a JPEG libjpeg turns into RGB: Qt's readers decode what they can.
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        decoded.fullSize = reader.size();
+        if (decoded.fullSize.isValid() && decodedSize(decoded.fullSize) != decoded.fullSize)
+            reader.setScaledSize(decodedSize(decoded.fullSize));
+        decoded.image = reader.read();
+        return decoded;
+    };
+    const std::size_t key = qHashMulti(0x76696577, encoded_.key, size(), zoom_.value_or(0.0), int(scaling_));
+    // A zoom's decode is not kept: at full size it takes memory only while it is shown.
+    const ViewDecode decoded = queue_ != nullptr ? *queue_->runHere<ViewDecode>(key, work, !zoom_) : work();
+    image_ = decoded.image;
+    fullSize_ = decoded.fullSize;
 }
 
 void ZorImageView::showEvent(QShowEvent *)

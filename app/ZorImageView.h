@@ -1,8 +1,9 @@
 // The picture view: shows one picture, scaled down to fit and centred, or
 // zoomed and panned, and takes files dropped on it. It keeps the picture's
 // JPEG bytes and decodes them at the size it shows (libjpeg scales while
-// decoding), again when it grows or zooms in, so a large photo sits in memory
-// at full size only while it is shown at 100 % or more. A drag is accepted
+// decoding), again when it grows or zooms in, through the decode queue, so
+// a large photo sits in memory at full size only while it is shown at 100 %
+// or more. A drag is accepted
 // only when every file in it is named .mpo, .jpg or .jpeg; a drop keeps the
 // list of paths and sends the view's action to its target, which reads the
 // list back.
@@ -15,6 +16,10 @@
 #include <QWidget>
 #include <optional>
 
+#include "pictures/PictureBytes.h"
+
+class DecodeQueue;
+
 class ZorImageView : public QWidget {
     Q_OBJECT
 public:
@@ -24,10 +29,13 @@ public:
 
     // Shows the picture in these bytes (any format Qt reads); empty or
     // undecodable bytes show nothing.
-    void setPicture(const QByteArray &encoded);
+    void setPicture(const PictureBytes &encoded);
+    void setPicture(const QByteArray &encoded) { setPicture(PictureBytes::of(encoded)); }
+    // Where the view's decodes go and are kept; without one it decodes alone.
+    void setDecodeQueue(DecodeQueue *queue) { queue_ = queue; }
     // Shows the picture in these bytes as already decoded (and perhaps
     // brought to the size shown); `fullSize` is the picture's own size.
-    void setPreparedPicture(const QByteArray &encoded, const QImage &decoded, QSize fullSize);
+    void setPreparedPicture(const PictureBytes &encoded, const QImage &decoded, QSize fullSize);
     // Shows a picture made for the view (such as a stereo view); it is not
     // decoded again when the view grows. `fullSize`, where given, is its
     // size at full resolution, which zooming counts in.
@@ -89,7 +97,8 @@ private:
     void decodeIfTooCoarse();
     void decode();
 
-    QByteArray encoded_;
+    PictureBytes encoded_;
+    DecodeQueue *queue_ = nullptr;
     QSize fullSize_;  // the picture's own size
     QImage image_;
     bool pending_ = false;  // bytes kept, to be decoded once the view is shown

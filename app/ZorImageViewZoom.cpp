@@ -7,14 +7,19 @@
 
 #include "JpegDecoder.h"
 #include "ZorImageView.h"
+#include "imaging/shown_size.h"
 
 namespace {
+
+imaging::PixelSize pixelSizeOf(QSize size) { return {size.width(), size.height()}; }
 
 // libjpeg decodes at k/8 of the full size: the pixels a decode at `zoom` takes.
 qint64 decodedPixels(QSize full, double zoom)
 {
-    const double scale = std::min(1.0, std::ceil(zoom * 8.0) / 8.0);
-    return qint64(std::ceil(full.width() * scale)) * qint64(std::ceil(full.height() * scale));
+    const imaging::PixelSize size = pixelSizeOf(full);
+    const imaging::PixelSize decoded =
+        imaging::sizeAtEighths(size, imaging::decodeEighths(size, imaging::zoomedSize(size, zoom)));
+    return qint64(decoded.width) * qint64(decoded.height);
 }
 
 }  // namespace
@@ -23,8 +28,8 @@ QSize ZorImageView::decodedSize(QSize full) const
 {
     if (!zoom_)
         return shownSize(full);
-    const double scale = std::min(1.0, *zoom_);
-    return QSize(int(std::ceil(full.width() * scale)), int(std::ceil(full.height() * scale)));
+    const imaging::PixelSize zoomed = imaging::zoomedSize(pixelSizeOf(full), *zoom_);
+    return QSize(zoomed.width, zoomed.height);
 }
 
 QRectF ZorImageView::pictureArea() const
@@ -110,7 +115,7 @@ QImage ZorImageView::fullPicture() const
     if (encoded_.isEmpty() || image_.size() == fullSize_ || decodedPixels(fullSize_, 1.0) > largestDecodedPixels)
         return image_;
     QSize full;
-    const QImage picture = decodeJpegScaled(encoded_, [](QSize size) { return size; }, full);
+    const QImage picture = decodeJpegScaled(encoded_.bytes, [](QSize size) { return size; }, full);
     return picture.isNull() ? image_ : picture;
 }
 

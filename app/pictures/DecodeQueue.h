@@ -61,14 +61,16 @@ public:
             return {};
         });
     }
-    // The result for `key`: kept, or worked out here and now and kept.
+    // The result for `key`: kept, or worked out here and now and, when
+    // `keep` says so, kept.
     template <class T>
-    std::shared_ptr<const T> runHere(Key key, const std::function<T()> &work)
+    std::shared_ptr<const T> runHere(Key key, const std::function<T()> &work, bool keep = true)
     {
         if (auto kept = find<T>(key))
             return kept;
         auto result = std::make_shared<const T>(work());
-        keepMadeHere(key, typeid(T), {result, costOf(*result)});
+        if (keep)
+            keepMadeHere(key, typeid(T), {result, costOf(*result)});
         return result;
     }
     // Waits at most `ms` milliseconds for the result under `key`.

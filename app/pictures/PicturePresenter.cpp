@@ -124,7 +124,7 @@ void PicturePresenter::showFlatPicture()
     const PictureBytes &shown = store_.shown();
     // A view not on screen yet has no final size to decode for.
     if (!view_.isVisible())
-        return view_.setPicture(shown.bytes);
+        return view_.setPicture(shown);
     const QSize viewSize = view_.size();
     const FlatPictures::Taken taken = flat_.take(shown, number_, viewSize, source());
     if (taken.outcome == FlatPictures::Outcome::Pending) {
@@ -132,9 +132,9 @@ void PicturePresenter::showFlatPicture()
         return;
     }
     if (taken.outcome == FlatPictures::Outcome::Ready)
-        view_.setPreparedPicture(shown.bytes, taken.picture.image, taken.picture.fullSize);
+        view_.setPreparedPicture(shown, taken.picture.image, taken.picture.fullSize);
     else
-        view_.setPicture(shown.bytes);
+        view_.setPicture(shown);
     flat_.readAround(source(), number_, count_, forwards_, viewSize);
 }
 
