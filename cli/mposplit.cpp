@@ -8,11 +8,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <set>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "mpo.h"
-#include "quiet_stdout.h"
+#include "trace_output.h"
 
 namespace fs = std::filesystem;
 
@@ -83,7 +84,9 @@ bool split(const std::string &file, const Options &options)
     int result;
     MPOCause cause = MPOCause::None;
     {
-        QuietStdout quiet(!options.trace);
+        std::optional<QuietTrace> quiet;
+        if (!options.trace)
+            quiet.emplace();
         result = chkMPOandSavedExplained(file.c_str(), &count, &representative, one ? MPO_SAVE_ONE : MPO_SAVE_ALL,
                                          one ? options.picture : 0, nullptr, nullptr, folder.c_str(),
                                          ignoreProgress, nullptr, &cause);
@@ -111,7 +114,9 @@ bool list(const std::string &file, const Options &options)
     MPOCause cause = MPOCause::None;
     int result;
     {
-        QuietStdout quiet(!options.trace);
+        std::optional<QuietTrace> quiet;
+        if (!options.trace)
+            quiet.emplace();
         result = listMPOEntries(file.c_str(), entries, &count, &representative, &behindOtherSegments, &cause);
     }
     if (result != 0) {

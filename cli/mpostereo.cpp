@@ -11,7 +11,7 @@
 
 #include "gain_map.h"
 #include "mpo.h"
-#include "quiet_stdout.h"
+#include "trace_output.h"
 #include "alignment.h"
 #include "stereo_file.h"
 
@@ -66,7 +66,7 @@ std::string readPicture(const std::string &file, int number, int &count, std::ve
     MPOCause cause = MPOCause::None;
     int result;
     {
-        QuietStdout quiet(true);
+        const QuietTrace quiet;
         result = chkMPOandSavedExplained(file.c_str(), &count, &representative, MPO_LOAD_ONE, number, &buffer,
                                          &size, "", ignoreProgress, nullptr, &cause);
     }
