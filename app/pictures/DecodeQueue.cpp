@@ -14,7 +14,9 @@ int runningAtMost() { return imaging::WorkPool::shared().threads(); }
 
 DecodeQueue::DecodeQueue(std::size_t keptBytes, QObject *parent) : QObject(parent), keptBytes_(keptBytes) {}
 
-DecodeQueue::~DecodeQueue()
+DecodeQueue::~DecodeQueue() { stop(); }
+
+void DecodeQueue::stop()
 {
     std::unique_lock lock(lock_);
     waiting_.clear();

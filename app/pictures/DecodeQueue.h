@@ -79,6 +79,9 @@ public:
     {
         return std::static_pointer_cast<const T>(waitForKept(key, typeid(T), ms));
     }
+    // Drops all waiting work and returns once nothing runs: before what the
+    // work refers to goes.
+    void stop();
     // Drops the work that waits in `lane`; what runs goes on.
     void dropWaiting(Lane lane);
     // Whether work of `lane` runs or waits.

@@ -24,6 +24,7 @@ class PicturePresenter : public QObject {
     Q_OBJECT
 public:
     PicturePresenter(StereoMode &mode, ZorImageView &view, QObject *parent = nullptr);
+    ~PicturePresenter() override { queue_.stop(); }  // its work refers to the store and the readers
 
     // A new file: its offsets start at zero.
     void startFile(const QString &path);
