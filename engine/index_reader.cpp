@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "byte_reader.h"
+#include "segment_walk.h"
 #include "file_system_stats.h"
 #include "mpo_index.h"
 #include "trace_output.h"
@@ -176,6 +177,15 @@ int readApp2Head(std::FILE *file, std::uint32_t segmentAt, MPIndex &index, Index
     return 0;
 }
 
+// A FILE stream's bytes, as the segment walk reads them.
+struct StreamBytes {
+    std::FILE *file;
+    int byteAt(std::uint64_t at) const
+    {
+        return std::fseek(file, static_cast<long>(at), SEEK_SET) == 0 ? std::fgetc(file) : -1;
+    }
+};
+
 // Walks the first picture's header segments from SOI and returns the file
 // position of the first APP2 segment holding "MPF\0" and room for the MP
 // header behind it, or 0 when there is none. The walk stops at SOS (the
@@ -183,28 +193,17 @@ int readApp2Head(std::FILE *file, std::uint32_t segmentAt, MPIndex &index, Index
 // at a length below 2 or one that runs past the file.
 std::uint32_t findMPSegment(std::FILE *file, std::uint64_t fileSize)
 {
-    constexpr std::uint32_t mpfPayload = 0x4D504600;        // "MPF\0"
     constexpr std::uint16_t smallestMPSegment = 2 + 4 + 8;  // length, "MPF\0", MP header
-    unsigned char bytes[8];                                 // marker, length, four payload bytes
-    const auto readAt = [&](std::uint64_t at) {
-        std::fseek(file, static_cast<long>(at), SEEK_SET);
-        return ByteReader(bytes, std::fread(bytes, 1, sizeof bytes, file), false);
-    };
-    if (readAt(0).u16be(0) != 0xFFD8)
+    StreamBytes bytes{file};
+    if (bytes.byteAt(0) != SOI[0] || bytes.byteAt(1) != SOI[1])
         return 0;
-    for (std::uint64_t at = 2; at <= UINT32_MAX - app2HeadSize;) {
-        ByteReader reader = readAt(at);
-        const std::uint16_t marker = reader.u16be(0);
-        const std::uint16_t length = reader.u16be(2);
-        const unsigned code = marker & 0xFFu;
-        if (reader.failed() || marker >> 8 != 0xFF || code == 0x00 || code == 0xFF || code == 0xDA ||
-            code == 0xD9 || length < 2 || at + 2 + length > fileSize)
-            return 0;
-        if (code == 0xE2 && length >= smallestMPSegment && reader.u32be(4) == mpfPayload)
-            return static_cast<std::uint32_t>(at);
-        at += 2 + std::uint64_t{length};
-    }
-    return 0;
+    const auto beyondReach = [](std::uint64_t at) { return at > UINT32_MAX - app2HeadSize; };
+    const WalkResult walk = walkSegments(bytes, fileSize, [&](const MarkerSegment &segment) {
+        return beyondReach(segment.at) || (segment.length >= smallestMPSegment && isMPSegment(bytes, segment));
+    });
+    if (walk.end != WalkEnd::Visited || beyondReach(walk.segment.at))
+        return 0;
+    return static_cast<std::uint32_t>(walk.segment.at);
 }
 
 // Finds the MP segment and reads its head: first right behind APP1, where

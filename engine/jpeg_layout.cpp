@@ -3,50 +3,38 @@
 #include <cstring>
 
 #include "file_window.h"
+#include "segment_walk.h"
 
 namespace {
-
-constexpr unsigned char markerSOS = 0xDA, markerEOI = 0xD9, markerAPP2 = 0xE2;
-
-bool isStandalone(int marker) { return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7); }
 
 // The header segments from just after SOI up to the first SOS.
 std::string readHeader(FileWindow &file, JpegLayout &layout)
 {
-    std::uint64_t at = 2;
-    for (;;) {
-        if (file.byteAt(at) != 0xFF)
-            return at >= file.size() ? "is cut short (no SOS segment)" : "has a damaged header (no marker where one belongs)";
-        while (file.byteAt(at + 1) == 0xFF)  // fill bytes before a marker
-            ++at;
-        const int marker = file.byteAt(at + 1);
-        if (marker < 0)
-            return "is cut short (no SOS segment)";
-        if (marker == markerSOS) {
-            layout.dataAt = at;
-            return "";
-        }
-        if (marker == markerEOI)
-            return "is not a complete JPEG picture (it ends before its picture data)";
-        if (isStandalone(marker)) {
-            at += 2;
-            continue;
-        }
-        const int high = file.byteAt(at + 2), low = file.byteAt(at + 3);
-        const std::uint64_t length = std::uint64_t(high) << 8 | std::uint64_t(low);
-        if (high < 0 || low < 0 || at + 2 + length > file.size())
-            return "is cut short (a header segment runs past its end)";
-        if (length < 2)
-            return "has a damaged header (a segment shorter than its length field)";
-        JpegSegment segment;
-        segment.bytes.resize(std::size_t(2 + length));
-        if (!file.read(at, segment.bytes.data(), segment.bytes.size()))
-            return "cannot be read";
-        if (segment.marker() == markerAPP2 && segment.carries("MPF\0", 4))
-            layout.multiPicture = true;
-        layout.header.push_back(std::move(segment));
-        at += 2 + length;
+    const WalkResult walk = walkSegments(
+        file, file.size(),
+        [&](const MarkerSegment &at) {
+            if (at.length == 0)
+                return false;  // a marker that stands alone carries nothing to keep
+            JpegSegment segment;
+            segment.bytes.resize(std::size_t(2 + at.length));
+            if (!file.read(at.at, segment.bytes.data(), segment.bytes.size()))
+                return true;  // stops the walk: the segment cannot be read
+            if (isMPSegment(file, at))
+                layout.multiPicture = true;
+            layout.header.push_back(std::move(segment));
+            return false;
+        },
+        true);
+    switch (walk.end) {
+    case WalkEnd::ScanData: layout.dataAt = walk.segment.at; return "";
+    case WalkEnd::Visited: return "cannot be read";
+    case WalkEnd::EndOfImage: return "is not a complete JPEG picture (it ends before its picture data)";
+    case WalkEnd::NotAMarker: return "has a damaged header (no marker where one belongs)";
+    case WalkEnd::BadLength: return "has a damaged header (a segment shorter than its length field)";
+    case WalkEnd::PastEnd: return "is cut short (a header segment runs past its end)";
+    case WalkEnd::RanOut: break;
     }
+    return "is cut short (no SOS segment)";
 }
 
 // Just past the last FF D9 at or after `from`, searched from the end (the
@@ -57,7 +45,7 @@ std::uint64_t lastEoiEnd(FileWindow &file, std::uint64_t from)
         const int last = file.byteAt(end - 1), before = file.byteAt(end - 2);
         if (last < 0 || before < 0)
             return 0;
-        if (before == 0xFF && last == markerEOI)
+        if (before == 0xFF && last == EOI[1])
             return end;
     }
     return 0;
@@ -70,7 +58,7 @@ std::uint64_t firstPictureEnd(FileWindow &file, std::uint64_t at)
 {
     while (at + 2 <= file.size()) {
         const int marker = file.byteAt(at + 1);
-        if (marker == markerEOI)
+        if (marker == EOI[1])
             return at + 2;
         const int high = file.byteAt(at + 2), low = file.byteAt(at + 3);
         if (high < 0 || low < 0)
@@ -85,7 +73,7 @@ std::uint64_t firstPictureEnd(FileWindow &file, std::uint64_t at)
             const int next = file.byteAt(at + 1);
             if (next < 0)
                 return 0;
-            if (next != 0x00 && next != 0xFF && !isStandalone(next))
+            if (next != 0x00 && next != 0xFF && !isStandaloneMarker(next))
                 break;
         }
     }
@@ -104,7 +92,7 @@ std::string readJpegLayout(int fd, std::uint64_t size, bool firstPictureOnly, Jp
     FileWindow file(fd, 0, size);
     if (size == 0)
         return "is empty";
-    if (file.byteAt(0) != 0xFF || file.byteAt(1) != 0xD8)
+    if (file.byteAt(0) != SOI[0] || file.byteAt(1) != SOI[1])
         return "is not a JPEG picture (it does not start with SOI)";
     if (std::string problem = readHeader(file, layout); !problem.empty())
         return problem;

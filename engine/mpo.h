@@ -78,6 +78,7 @@ inline constexpr int MPO_NAME_CAPACITY = 1024;
 
 // ---- Marker and identifier table, compared byte for byte ----
 inline constexpr unsigned char SOI[2] = {0xFF, 0xD8};
+inline constexpr unsigned char APP0[2] = {0xFF, 0xE0};
 inline constexpr unsigned char APP1[2] = {0xFF, 0xE1};
 inline constexpr unsigned char APP2[2] = {0xFF, 0xE2};
 inline constexpr unsigned char DQT[2] = {0xFF, 0xDB};

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr unsigned char markerAPP0 = 0xE0, markerAPP1 = 0xE1, markerAPP2 = 0xE2;
 constexpr std::uint16_t typeLong = 4, typeUndefined = 7;
 constexpr std::uint32_t representativeFlag = 1u << 29;
 constexpr std::size_t mpHeaderBytes = 8;  // byte-order mark, 42, offset of the first IFD
@@ -119,13 +118,13 @@ std::vector<unsigned char> minimalExifSegment(bool littleEndian)
     exif.header();
     exif.u16(0);  // no tags
     exif.u32(0);  // no further IFD
-    return segmentOf(markerAPP1, exif.bytes);
+    return segmentOf(APP1[1], exif.bytes);
 }
 
 const JpegSegment *exifOf(const JpegLayout &layout)
 {
     for (const JpegSegment &segment : layout.header)
-        if (segment.marker() == markerAPP1 && segment.carries("Exif\0", 6))
+        if (segment.marker() == APP1[1] && segment.carries("Exif\0", 6))
             return &segment;
     return nullptr;
 }
@@ -137,16 +136,16 @@ const JpegSegment *exifOf(const JpegLayout &layout)
 std::vector<unsigned char> rewrittenHeader(const JpegLayout &layout, bool first, const std::vector<unsigned char> &app2,
                                            bool littleEndian)
 {
-    std::vector<unsigned char> header = {0xFF, 0xD8};
+    std::vector<unsigned char> header = {SOI[0], SOI[1]};
     const JpegSegment *exif = exifOf(layout);
     const std::vector<unsigned char> exifBytes = exif ? exif->bytes : first ? minimalExifSegment(littleEndian)
                                                                           : std::vector<unsigned char>();
     header.insert(header.end(), exifBytes.begin(), exifBytes.end());
-    const std::vector<unsigned char> mp = segmentOf(markerAPP2, app2);
+    const std::vector<unsigned char> mp = segmentOf(APP2[1], app2);
     header.insert(header.end(), mp.begin(), mp.end());
     for (const JpegSegment &segment : layout.header) {
-        const bool left = &segment == exif || (segment.marker() == markerAPP2 && segment.carries("MPF\0", 4)) ||
-                          (first && segment.marker() == markerAPP0 && segment.carries("JFIF\0", 5));
+        const bool left = &segment == exif || (segment.marker() == APP2[1] && segment.carries("MPF\0", 4)) ||
+                          (first && segment.marker() == APP0[1] && segment.carries("JFIF\0", 5));
         if (!left)
             header.insert(header.end(), segment.bytes.begin(), segment.bytes.end());
     }
