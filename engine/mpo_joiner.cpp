@@ -1,12 +1,14 @@
 #include "mpo_joiner.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 #include "jpeg_layout.h"
 #include "new_file.h"
@@ -164,11 +166,9 @@ struct OpenInput {
     }
 };
 
-std::string openInput(const std::string &path, const MPOJoinSettings &settings, OpenInput &input)
+// Examines the input open in `input.fd` and reads its layout.
+std::string examineInput(const MPOJoinSettings &settings, OpenInput &input)
 {
-    input.fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (input.fd < 0)
-        return errno == ENOENT ? "cannot be found" : std::string("cannot be opened: ") + std::strerror(errno);
     if (fstat(input.fd, &input.status) != 0)
         return std::string("cannot be examined: ") + std::strerror(errno);
     if (S_ISDIR(input.status.st_mode))
@@ -183,6 +183,42 @@ std::string openInput(const std::string &path, const MPOJoinSettings &settings, 
     return "";
 }
 
+std::string openInput(const std::string &path, const MPOJoinSettings &settings, OpenInput &input)
+{
+    input.fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (input.fd < 0)
+        return errno == ENOENT ? "cannot be found" : std::string("cannot be opened: ") + std::strerror(errno);
+    return examineInput(settings, input);
+}
+
+// Opens input `i` (from 0) into `input`; returns "" or why it cannot be joined.
+using InputOpener = std::function<std::string(std::size_t i, OpenInput &input)>;
+
+// Files in memory that read as files do, for pictures held in memory.
+struct MemoryFiles {
+    std::vector<int> fds;
+    ~MemoryFiles()
+    {
+        for (int fd : fds)
+            close(fd);
+    }
+    // Returns 0, or the error that kept a picture from its file.
+    int add(std::span<const unsigned char> bytes)
+    {
+        const int fd = memfd_create("mpo-join-input", MFD_CLOEXEC);
+        if (fd < 0)
+            return errno;
+        fds.push_back(fd);
+        for (std::size_t done = 0; done < bytes.size();) {
+            const ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
+            if (written < 0 && errno != EINTR)
+                return errno;
+            done += written > 0 ? std::size_t(written) : 0;
+        }
+        return 0;
+    }
+};
+
 // What the first pass learns of a picture: its size in the joined file.
 struct PlannedPicture {
     std::uint64_t headerBytes = 0, dataBytes = 0;
@@ -196,12 +232,9 @@ int refuse(MPOJoinProblem &problem, int input, std::string reason, int code = MP
     return code;
 }
 
-}  // namespace
-
-int joinMPO(const std::vector<std::string> &inputs, const std::string &output, const MPOJoinSettings &settings,
-            MPOJoinProblem &problem)
+int joinInputs(std::size_t count, const InputOpener &openInput, const std::string &output,
+               const MPOJoinSettings &settings, MPOJoinProblem &problem)
 {
-    const std::size_t count = inputs.size();
     if (count < 2 || count > std::size_t(MPO_JOIN_MOST_PICTURES))
         return refuse(problem, -1, "an MPO file holds 2 to 1000 pictures", MPO_JOIN_TOO_LARGE);
     // First pass: every input is read and checked, and its size in the
@@ -212,7 +245,7 @@ int joinMPO(const std::vector<std::string> &inputs, const std::string &output, c
     std::uint64_t mpBase = 0, total = 0;
     for (std::size_t i = 0; i < count; ++i) {
         OpenInput input;
-        if (std::string reason = openInput(inputs[i], settings, input); !reason.empty())
+        if (std::string reason = openInput(i, input); !reason.empty())
             return refuse(problem, int(i), reason);
         const std::vector<unsigned char> app2 = i == 0 ? indexPayload(zeros, zeros, settings)
                                                        : attributePayload(int(i + 1), settings);
@@ -237,7 +270,7 @@ int joinMPO(const std::vector<std::string> &inputs, const std::string &output, c
     NewFile file(output);
     for (std::size_t i = 0; i < count && file.error() == 0; ++i) {
         OpenInput input;
-        if (std::string reason = openInput(inputs[i], settings, input); !reason.empty())
+        if (std::string reason = openInput(i, input); !reason.empty())
             return refuse(problem, int(i), reason);
         const std::vector<unsigned char> app2 = i == 0 ? indexPayload(sizes, offsets, settings)
                                                        : attributePayload(int(i + 1), settings);
@@ -255,4 +288,30 @@ int joinMPO(const std::vector<std::string> &inputs, const std::string &output, c
                                       : "cannot write " + output + ": " + std::strerror(error),
                       MPO_JOIN_WRITE_FAILED);
     return MPO_JOIN_DONE;
+}
+
+}  // namespace
+
+int joinMPO(const std::vector<std::string> &inputs, const std::string &output, const MPOJoinSettings &settings,
+            MPOJoinProblem &problem)
+{
+    return joinInputs(
+        inputs.size(), [&](std::size_t i, OpenInput &input) { return openInput(inputs[i], settings, input); }, output,
+        settings, problem);
+}
+
+int joinMPO(const std::vector<std::span<const unsigned char>> &pictures, const std::string &output,
+            const MPOJoinSettings &settings, MPOJoinProblem &problem)
+{
+    MemoryFiles files;
+    for (std::size_t i = 0; i < pictures.size() && i < std::size_t(MPO_JOIN_MOST_PICTURES); ++i)
+        if (const int error = files.add(pictures[i]); error != 0)
+            return refuse(problem, int(i), std::string("cannot be held for the join: ") + std::strerror(error));
+    return joinInputs(
+        pictures.size(),
+        [&](std::size_t i, OpenInput &input) {
+            input.fd = dup(files.fds[i]);
+            return input.fd < 0 ? std::string("cannot be read: ") + std::strerror(errno) : examineInput(settings, input);
+        },
+        output, settings, problem);
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,3 +35,7 @@ struct MPOJoinProblem {
 // Returns MPO_JOIN_DONE or a result code MPO_JOIN_... of engine/mpo.h.
 int joinMPO(const std::vector<std::string> &inputs, const std::string &output, const MPOJoinSettings &settings,
             MPOJoinProblem &problem);
+// The same for pictures held in memory, each a complete JPEG picture; no
+// file is written but the output.
+int joinMPO(const std::vector<std::span<const unsigned char>> &pictures, const std::string &output,
+            const MPOJoinSettings &settings, MPOJoinProblem &problem);

@@ -78,29 +78,6 @@ imaging::RgbPicture columns(const imaging::RgbPicture &picture, int from, int wi
     return part;
 }
 
-// A file of `bytes` in `folder`, hidden and removed with this object.
-struct ScratchPicture {
-    std::string path;
-    explicit ScratchPicture(const std::filesystem::path &folder, const std::vector<unsigned char> &bytes)
-    {
-        std::string name = (folder / ".mpostereo-XXXXXX").string();
-        const int fd = mkstemp(name.data());
-        if (fd < 0)
-            return;
-        const bool written = ::write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size());
-        ::close(fd);
-        if (written)
-            path = name;
-        else
-            std::remove(name.c_str());
-    }
-    ~ScratchPicture()
-    {
-        if (!path.empty())
-            std::remove(path.c_str());
-    }
-};
-
 }  // namespace
 
 std::string writeAlignedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
@@ -120,14 +97,9 @@ std::string writeAlignedPair(std::span<const unsigned char> left, std::span<cons
         if (!imaging::encodeJpeg(half, {quality, imaging::exifForNewPicture(exif, half.size)}, jpegs[side]))
             return "the pictures cannot be encoded (not enough memory)";
     }
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path().empty()
-                                             ? std::filesystem::path(".")
-                                             : std::filesystem::path(path).parent_path();
-    const ScratchPicture first(folder, jpegs[0]), second(folder, jpegs[1]);
-    if (first.path.empty() || second.path.empty())
-        return "cannot write into " + folder.string() + ": " + std::strerror(errno);
     MPOJoinProblem problem;
-    if (joinMPO({first.path, second.path}, path, {}, problem) != MPO_JOIN_DONE)
+    if (joinMPO({std::span<const unsigned char>(jpegs[0]), std::span<const unsigned char>(jpegs[1])}, path, {},
+                problem) != MPO_JOIN_DONE)
         return problem.reason;
     return "";
 }

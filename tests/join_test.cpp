@@ -1,5 +1,6 @@
-// Joining JPEG pictures into MPO files: what the strict reading and a split
-// make of the result in every type, byte order and header layout; the
+// Joining JPEG pictures into MPO files, from files or from memory: what the
+// strict reading and a split make of the result in every type, byte order
+// and header layout; the
 // inputs refused with nothing written; mpojoin's exit codes, a full disk,
 // and independent readers (Pillow, ExifTool); the exclusive writer.
 #include <unistd.h>
@@ -57,6 +58,11 @@ TEST_F(Join, EveryTypeByteOrderAndLayoutIsReadStrictlyAndSplitsBackIntoItsPictur
             SCOPED_TRACE(std::string(row.name) + (little ? ", little-endian" : ", big-endian"));
             MPOJoinProblem problem;
             ASSERT_EQ(join(row.inputs, {row.type, little}, problem), MPO_JOIN_DONE) << problem.reason;
+            const Bytes joined = readFile(output());
+            std::filesystem::remove(output());
+            const std::vector<std::span<const unsigned char>> held(row.inputs.begin(), row.inputs.end());
+            ASSERT_EQ(joinMPO(held, output(), {row.type, little}, problem), MPO_JOIN_DONE) << problem.reason;
+            EXPECT_EQ(readFile(output()), joined) << "the same file from the pictures held in memory";
             const EngineRun read = runEngine(output());
             EXPECT_EQ(read.result, 0);
             EXPECT_EQ(read.count, int(row.inputs.size()));
