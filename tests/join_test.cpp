@@ -1,8 +1,8 @@
 // Joining JPEG pictures into MPO files, from files or from memory: what the
 // strict reading and a split make of the result in every type, byte order
-// and header layout; the
-// inputs refused with nothing written; mpojoin's exit codes, a full disk,
-// and independent readers (Pillow, ExifTool); the exclusive writer.
+// and header layout; the inputs refused with nothing written; mpojoin's exit
+// codes, a full disk, and independent readers (Pillow, ExifTool); the
+// exclusive writer.
 #include <unistd.h>
 
 #include "mpo_joiner.h"
