@@ -11,7 +11,7 @@
 #include "RecentFiles.h"
 #include "ZorImageView.h"
 
-BrowseMenus::BrowseMenus(QMainWindow &window, QSettings &settings, KivController &controller, ZorImageView &view,
+BrowseMenus::BrowseMenus(QMainWindow &window, ViewerSettings &settings, KivController &controller, ZorImageView &view,
                          const BrowseMenuPlaces &places)
     : QObject(&window), window_(window), settings_(settings), controller_(controller), view_(view)
 {

@@ -12,7 +12,7 @@ class QAction;
 class QLabel;
 class QMainWindow;
 class QMenu;
-class QSettings;
+class ViewerSettings;
 class RecentFiles;
 class ZorImageView;
 
@@ -26,7 +26,7 @@ struct BrowseMenuPlaces {
 class BrowseMenus : public QObject {
     Q_OBJECT
 public:
-    BrowseMenus(QMainWindow &window, QSettings &settings, KivController &controller, ZorImageView &view,
+    BrowseMenus(QMainWindow &window, ViewerSettings &settings, KivController &controller, ZorImageView &view,
                 const BrowseMenuPlaces &places);
 
     InfoPanel &infoPanel() const { return *infoPanel_; }
@@ -44,7 +44,7 @@ private:
     void showZoom();
 
     QMainWindow &window_;
-    QSettings &settings_;
+    ViewerSettings &settings_;
     KivController &controller_;
     ZorImageView &view_;
     RecentFiles *recent_ = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,10 +9,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QWidget>
 
 #include "Panels.h"
+#include "ViewerSettings.h"
 #include "ZorImageView.h"
 
 namespace {
@@ -57,14 +56,9 @@ qint64 steadyMilliseconds()
 
 }  // namespace
 
-KivController::KivController(QSettings &settings, Panels &panels, QObject *parent)
+KivController::KivController(ViewerSettings &settings, Panels &panels, QObject *parent)
     : QObject(parent), settings_(settings), panels_(panels), clock_(steadyMilliseconds)
 {
-}
-
-QVariant KivController::setting(const QString &key) const
-{
-    return settings_.contains(key) ? settings_.value(key) : registeredDefaults_.value(key);
 }
 
 QWidget *KivController::mainWindow() const
@@ -81,8 +75,7 @@ void KivController::applicationOpenFile(const QString &path)
 void KivController::applicationDidFinishLaunching()
 {
     QWidget *window = mainWindow();
-    const QVariant frame = settings_.value(frameKey);
-    const QVariantMap defaults{{saveFolderKey, QDir(QDir::homePath()).filePath("Pictures")}};
+    const std::optional<QString> frame = settings_.frame();
     qInfo("%s", "-[KivController applicationDidFinishLaunching:]");
     isLocked_ = false;
     outlets_.image->setAcceptDrops(true);
@@ -92,15 +85,12 @@ void KivController::applicationDidFinishLaunching()
         button->setAutoRepeatInterval(stepRepeatMs);
     }
     outlets_.image->setImageScaling(ZorImageView::ImageScaling::ProportionallyDown);
-    registeredDefaults_ = defaults;
-    const QVariant saveFolder = setting(saveFolderKey);
     outlets_.previousButton->setEnabled(false);
     outlets_.nextButton->setEnabled(false);
     outlets_.mpoMenuItem->setEnabled(false);
-    if (saveFolder.isValid())
-        mpSaveFolder_ = saveFolder.toString();
-    if (frame.isValid())
-        setFrameFromString(*window, frame.toString());
+    mpSaveFolder_ = settings_.saveFolder();
+    if (frame)
+        setFrameFromString(*window, *frame);
     if (mpFileName_.isEmpty())
         outlets_.currentTextField->setEnabled(false);
     else
@@ -113,7 +103,7 @@ void KivController::applicationDidFinishLaunching()
 void KivController::applicationWillTerminate()
 {
     qInfo("%s", "-[KivController applicationWillTerminate:]");
-    settings_.setValue(frameKey, savedFrame(*mainWindow()));
+    settings_.setFrame(savedFrame(*mainWindow()));
     settings_.sync();
 }
 

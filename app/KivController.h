@@ -18,7 +18,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QSettings;
+class ViewerSettings;
 class QWidget;
 class MakeMpoDialog;
 class PicturePresenter;
@@ -41,11 +41,7 @@ struct KivOutlets {
 class KivController : public QObject {
     Q_OBJECT
 public:
-    KivController(QSettings &settings, Panels &panels, QObject *parent = nullptr);
-
-    // The two saved settings.
-    static constexpr const char *saveFolderKey = "SaveFolderPath";
-    static constexpr const char *frameKey = "Kiv1Rect";
+    KivController(ViewerSettings &settings, Panels &panels, QObject *parent = nullptr);
 
     void setOutlets(const KivOutlets &outlets) { outlets_ = outlets; }
     // Shows the pictures flat or in stereo; without one, pictures show flat.
@@ -63,9 +59,6 @@ public:
     const QString &mpFileName() const { return mpFileName_; }
     const QString &mpSaveFolder() const { return mpSaveFolder_; }
     std::optional<qint64> lastUpdate() const { return lastUpdate_; }
-
-    // A setting as stored, else its registered default.
-    QVariant setting(const QString &key) const;
 
     // Shows the file at `path`: an MPO file through the engine, a JPEG file
     // as a single picture. Returns 0, or the engine's result code.
@@ -142,12 +135,11 @@ private:
     void setProgressDisplayVisible(bool visible);
     double secondsSinceLastUpdate() const;
 
-    QSettings &settings_;
+    ViewerSettings &settings_;
     Panels &panels_;
     KivOutlets outlets_;
     PicturePresenter *pictures_ = nullptr;
     MakeMpoDialog *makeMpo_ = nullptr;
-    QVariantMap registeredDefaults_;
     Clock clock_;
 
     int currentNum_ = 0;

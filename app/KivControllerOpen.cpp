@@ -10,6 +10,7 @@
 #include "FilePaths.h"
 #include "KivController.h"
 #include "Panels.h"
+#include "ViewerSettings.h"
 #include "pictures/PicturePresenter.h"
 #include "ZorImageView.h"
 #include "mpo.h"
@@ -78,7 +79,7 @@ int KivController::loadMpoFile(const QString &path, bool makeCurrent)
 {
     setProgressDisplayVisible(true);
     EngineCall call;
-    if (const int result = callEngine(path, setting(saveFolderKey).toString(), MPO_LOAD_ONE, 0, call); result != 0)
+    if (const int result = callEngine(path, settings_.saveFolder(), MPO_LOAD_ONE, 0, call); result != 0)
         return result;
     const int count = call.count;
     const int number = call.representative != 0 ? call.representative : 1;

@@ -2,7 +2,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLineEdit>
-#include <QSettings>
+#include "ViewerSettings.h"
 
 #include <cstdlib>
 
@@ -43,13 +43,11 @@ void KivController::splitSettingsAction()
     auto *window = qobject_cast<QDialog *>(outlets_.saveFolderTextField->window());
     const bool menuWasEnabled = outlets_.mpoMenuItem->isEnabled();
     outlets_.mpoMenuItem->setEnabled(false);
-    const QVariant folder = setting(saveFolderKey);
-    if (folder.isValid())
-        outlets_.saveFolderTextField->setText(folder.toString());
+    outlets_.saveFolderTextField->setText(settings_.saveFolder());
     const int answer = panels_.runModal(*window);
     window->hide();
     if (answer == okCode) {
-        settings_.setValue(saveFolderKey, outlets_.saveFolderTextField->text());
+        settings_.setSaveFolder(outlets_.saveFolderTextField->text());
         settings_.sync();
     }
     outlets_.mpoMenuItem->setEnabled(menuWasEnabled);

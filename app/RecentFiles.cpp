@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSettings>
+#include "ViewerSettings.h"
 
 #include "FilePaths.h"
 
-RecentFiles::RecentFiles(QSettings &settings, QMenu &menu, QObject *parent)
+RecentFiles::RecentFiles(ViewerSettings &settings, QMenu &menu, QObject *parent)
     : QObject(parent), settings_(settings), menu_(menu)
 {
     connect(&menu_, &QMenu::aboutToShow, this, &RecentFiles::fillMenu);
@@ -19,7 +19,7 @@ RecentFiles::RecentFiles(QSettings &settings, QMenu &menu, QObject *parent)
 QStringList RecentFiles::files() const
 {
     QStringList list;
-    for (const QVariant &file : settings_.value(settingsKey).toList())
+    for (const QVariant &file : settings_.recentFiles())
         list << (file.typeId() == QMetaType::QByteArray ? FilePaths::fromBytes(file.toByteArray()) : file.toString());
     return list;
 }
@@ -42,10 +42,10 @@ void RecentFiles::remove(const QString &path)
 
 void RecentFiles::store(const QStringList &list)
 {
-    QVariantList bytes;
+    QByteArrayList bytes;
     for (const QString &file : list)
         bytes << FilePaths::toBytes(file);
-    settings_.setValue(settingsKey, bytes);
+    settings_.setRecentFiles(bytes);
     fillMenu();
 }
 

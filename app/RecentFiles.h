@@ -6,14 +6,13 @@
 #include <QStringList>
 
 class QMenu;
-class QSettings;
+class ViewerSettings;
 
 class RecentFiles : public QObject {
     Q_OBJECT
 public:
-    RecentFiles(QSettings &settings, QMenu &menu, QObject *parent = nullptr);
+    RecentFiles(ViewerSettings &settings, QMenu &menu, QObject *parent = nullptr);
 
-    static constexpr const char *settingsKey = "RecentFiles";
     static constexpr int kept = 10;
 
     QStringList files() const;
@@ -29,6 +28,6 @@ private:
     void store(const QStringList &files);
     void fillMenu();
 
-    QSettings &settings_;
+    ViewerSettings &settings_;
     QMenu &menu_;
 };

@@ -1,24 +1,21 @@
 #include "StereoMode.h"
 
-#include <QSettings>
-#include <algorithm>
 #include <cmath>
 
-StereoMode::StereoMode(QSettings &settings, QObject *parent) : QObject(parent), settings_(settings)
+#include "ViewerSettings.h"
+
+StereoMode::StereoMode(ViewerSettings &settings, QObject *parent) : QObject(parent), settings_(settings)
 {
-    view_ = stereo::viewNamed(settings_.value(viewKey, "flat").toString().toStdString());
-    options_.swap = settings_.value(swapKey, false).toBool();
-    autoAlign_ = settings_.value(autoAlignKey, true).toBool();
+    view_ = stereo::viewNamed(settings_.stereoView().toStdString());
+    options_.swap = settings_.stereoSwap();
+    autoAlign_ = settings_.autoAlign();
     if (view_)
         options_.view = *view_;
 }
 
 int StereoMode::wiggleIntervalMs() const
 {
-    bool ok = false;
-    const double rate = settings_.value(wiggleRateKey, defaultWiggleRate).toDouble(&ok);
-    const double perSecond = ok && rate > 0 ? std::clamp(rate, 0.5, 30.0) : defaultWiggleRate;
-    return int(std::lround(1000 / perSecond));
+    return int(std::lround(1000 / settings_.wiggleRate()));
 }
 
 QString StereoMode::statusText() const
@@ -40,7 +37,7 @@ void StereoMode::setView(std::optional<stereo::View> view)
     view_ = view;
     if (view_)
         options_.view = *view_;
-    settings_.setValue(viewKey, view_ ? stereo::describe(*view_).name : "flat");
+    settings_.setStereoView(view_ ? stereo::describe(*view_).name : "flat");
     emit viewChanged();
 }
 
@@ -49,7 +46,7 @@ void StereoMode::setSwapped(bool swapped)
     if (swapped == options_.swap)
         return;
     options_.swap = swapped;
-    settings_.setValue(swapKey, swapped);
+    settings_.setStereoSwap(swapped);
     emit optionsChanged();
 }
 
@@ -58,7 +55,7 @@ void StereoMode::setAutoAlign(bool on)
     if (on == autoAlign_)
         return;
     autoAlign_ = on;
-    settings_.setValue(autoAlignKey, on);
+    settings_.setAutoAlign(on);
     emit optionsChanged();
     emit autoAlignChanged();
 }

@@ -10,18 +10,12 @@
 
 #include "stereo_view.h"
 
-class QSettings;
+class ViewerSettings;
 
 class StereoMode : public QObject {
     Q_OBJECT
 public:
-    static constexpr const char *viewKey = "StereoView";  // "flat" or a view's name
-    static constexpr const char *swapKey = "StereoSwap";
-    static constexpr const char *wiggleRateKey = "WiggleRate";  // pictures a second
-    static constexpr const char *autoAlignKey = "AutoAlign";
-    static constexpr double defaultWiggleRate = 7.0;
-
-    explicit StereoMode(QSettings &settings, QObject *parent = nullptr);
+    explicit StereoMode(ViewerSettings &settings, QObject *parent = nullptr);
 
     bool isStereo() const { return view_.has_value(); }
     std::optional<stereo::View> view() const { return view_; }
@@ -48,7 +42,7 @@ signals:
     void autoAlignChanged();  // after optionsChanged
 
 private:
-    QSettings &settings_;
+    ViewerSettings &settings_;
     std::optional<stereo::View> view_;
     stereo::Options options_;
     bool autoAlign_ = true;

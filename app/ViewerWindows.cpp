@@ -27,7 +27,7 @@ private:
 }  // namespace
 
 ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
-    : splitSettingsWindow_(&mainWindow_), controller_(settings, panels), stereoMode_(settings),
+    : settings_(settings), splitSettingsWindow_(&mainWindow_), controller_(settings_, panels), stereoMode_(settings_),
       picturePresenter_(stereoMode_, *(ui_.setupUi(&mainWindow_), ui_.image)), fullScreen_(mainWindow_, *ui_.image),
       makeMpoDialog_(panels, &mainWindow_)
 {
@@ -44,7 +44,7 @@ ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
     }
     connectCommands();
     connectStereo();
-    browseMenus_ = new BrowseMenus(mainWindow_, settings, controller_, *ui_.image,
+    browseMenus_ = new BrowseMenus(mainWindow_, settings_, controller_, *ui_.image,
                                    {ui_.menuFile, ui_.actionOpen, viewMenu_->menu(), ui_.menuGo});
 }
 

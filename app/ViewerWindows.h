@@ -12,6 +12,7 @@
 #include "KivController.h"
 #include "MakeMpoDialog.h"
 #include "StereoMode.h"
+#include "ViewerSettings.h"
 #include "pictures/PicturePresenter.h"
 #include "ViewMenu.h"
 #include "ui_MainWindow.h"
@@ -44,6 +45,7 @@ private:
     void connectCommands();
     void connectStereo();
 
+    ViewerSettings settings_;
     QMainWindow mainWindow_;
     Ui::MainWindow ui_;
     QDialog splitSettingsWindow_;

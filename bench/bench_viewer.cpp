@@ -104,7 +104,7 @@ int main(int argc, char **argv)
     const std::string folder = argv[1];
     QTemporaryDir scratch;
     QSettings settings(scratch.filePath("settings.ini"), QSettings::IniFormat);
-    settings.setValue("SaveFolderPath", scratch.path());
+    settings.setValue(ViewerSettings::saveFolderKey, scratch.path());
     BenchPanels panels;
     ViewerWindows windows(settings, panels);
     KivController &controller = windows.controller();
@@ -194,7 +194,7 @@ int main(int argc, char **argv)
 
     // A stereo view of the 12 MP pair: both pictures decoded at once at the
     // size shown, and composed; each time in a viewer just started.
-    settings.setValue("StereoView", QString::fromStdString(stereo::describe(stereo::View::RedCyanDubois).name));
+    settings.setValue(ViewerSettings::stereoViewKey, QString::fromStdString(stereo::describe(stereo::View::RedCyanDubois).name));
     startFresh();
     QEventLoop untilShown;
     const auto [stereoView, oneDecode] = alternate(

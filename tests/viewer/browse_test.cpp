@@ -97,7 +97,7 @@ TEST_F(BrowseTest, PageKeysStepThroughTheFolderInNaturalOrderAndArrowsStayInTheF
     EXPECT_EQ(recent.files().mid(0, 3), (QStringList{files.one, files.two, files.ten}));
     emit recent.chosen(files.two);
     EXPECT_EQ(recent.files(), (QStringList{files.one, files.ten}));
-    EXPECT_EQ(stored(RecentFiles::settingsKey).toStringList(), recent.files());
+    EXPECT_EQ(stored(ViewerSettings::recentFilesKey).toStringList(), recent.files());
     if (geteuid() != 0) {  // the superuser reads every file
         write("shot2.mpo", jpegMPO(2).bytes);
         QFile(files.two).setPermissions(QFileDevice::WriteOwner);

@@ -87,15 +87,15 @@ TEST_F(StereoViewTest, AChosenViewShowsThePairComposedAndIsRememberedWithTheSwap
     o().image->fitToWindow();
     EXPECT_TRUE(QTest::qWaitFor([&] { return o().image->image().width() < 1600; }, 5000));
 
-    EXPECT_EQ(stored(StereoMode::viewKey), "anaglyph-color");
-    EXPECT_EQ(stored(StereoMode::swapKey).toBool(), true);
+    EXPECT_EQ(stored(ViewerSettings::stereoViewKey), "anaglyph-color");
+    EXPECT_EQ(stored(ViewerSettings::stereoSwapKey).toBool(), true);
     start();
     EXPECT_TRUE(windows->viewMenu().itemFor(stereo::View::RedCyanColour)->isChecked());
     EXPECT_TRUE(windows->viewMenu().swapItem()->isChecked());
     choose(std::nullopt);
     open(Way::OpenPanel, pair);
     EXPECT_EQ(o().image->image().size(), QSize(64, 48));
-    EXPECT_EQ(stored(StereoMode::viewKey), "flat");
+    EXPECT_EQ(stored(ViewerSettings::stereoViewKey), "flat");
 }
 
 TEST_F(StereoViewTest, WithoutAPairThePictureShowsFlatWithAMessageAndNoAlert)
@@ -250,7 +250,7 @@ TEST_F(StereoViewTest, AutoAlignCorrectsAPairWhoseRightPictureSitsLowerAndCanBeT
     windows->viewMenu().autoAlignItem()->trigger();
     EXPECT_EQ(presenter().shownOptions().shiftY, 0);
     EXPECT_EQ(presenter().shownOptions().dx, 0);
-    EXPECT_FALSE(stored(StereoMode::autoAlignKey).toBool());
+    EXPECT_FALSE(stored(ViewerSettings::autoAlignKey).toBool());
     EXPECT_EQ(said(), "Auto Align off: the pair is shown as stored") << "the old text does not stay";
     EXPECT_TRUE(windows->stereoStatus().text().endsWith(" · Auto Align off"));
     windows->viewMenu().autoAlignItem()->trigger();

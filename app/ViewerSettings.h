@@ -1,0 +1,47 @@
+// Every setting the viewer keeps, in one place: its key in the settings
+// file (as earlier versions wrote it), its default and a typed getter and
+// setter. A default is never written to the file.
+#pragma once
+
+#include <QByteArrayList>
+#include <QString>
+#include <QVariant>
+#include <optional>
+
+class QSettings;
+
+class ViewerSettings {
+public:
+    explicit ViewerSettings(QSettings &store) : store_(store) {}
+
+    static constexpr const char *saveFolderKey = "SaveFolderPath";
+    static constexpr const char *frameKey = "Kiv1Rect";        // the main window's frame, "x y w h"
+    static constexpr const char *recentFilesKey = "RecentFiles";  // paths as bytes, newest first
+    static constexpr const char *stereoViewKey = "StereoView";  // "flat" or a view's name
+    static constexpr const char *stereoSwapKey = "StereoSwap";
+    static constexpr const char *wiggleRateKey = "WiggleRate";  // pictures a second
+    static constexpr const char *autoAlignKey = "AutoAlign";
+    static constexpr double defaultWiggleRate = 7.0;
+
+    // The folder splits write into, as stored; by default the home folder's Pictures.
+    QString saveFolder() const;
+    void setSaveFolder(const QString &folder);
+    std::optional<QString> frame() const;
+    void setFrame(const QString &frame);
+    // Each as stored: a path's bytes, or its text as an earlier version kept it.
+    QVariantList recentFiles() const;
+    void setRecentFiles(const QByteArrayList &paths);
+    QString stereoView() const;
+    void setStereoView(const QString &name);
+    bool stereoSwap() const;
+    void setStereoSwap(bool swapped);
+    // Pictures a second, kept within 0.5 to 30.
+    double wiggleRate() const;
+    bool autoAlign() const;
+    void setAutoAlign(bool on);
+    // Writes what changed to the file now.
+    void sync();
+
+private:
+    QSettings &store_;
+};
