@@ -1,80 +1,53 @@
 #include "BrowseMenus.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMainWindow>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <cmath>
 
+#include "ActionRegistry.h"
 #include "InfoPanel.h"
 #include "KivController.h"
 #include "RecentFiles.h"
 #include "ZorImageView.h"
 
-BrowseMenus::BrowseMenus(QMainWindow &window, ViewerSettings &settings, KivController &controller, ZorImageView &view,
-                         const BrowseMenuPlaces &places)
-    : QObject(&window), window_(window), settings_(settings), controller_(controller), view_(view)
+BrowseMenus::BrowseMenus(QMainWindow &window, const ActionRegistry &actions, ViewerSettings &settings,
+                         KivController &controller, ZorImageView &view)
+    : QObject(&window), window_(window), actions_(actions), controller_(controller), view_(view)
 {
-    addRecentMenu(places);
-    addEditMenu();
-    addFileSteps(places.go);
-    // Behind the stereo items, before Full Screen.
-    QAction *fullScreen = places.view->actions().constLast();
-    addZoomItems(places.view, fullScreen);
-    addInformationPanel(places.view, fullScreen);
+    recent_ = new RecentFiles(settings, *actions_.recentMenu(), this);
+    connect(recent_, &RecentFiles::chosen, &controller_, &KivController::openRecentFile);
+    connect(&controller_, &KivController::recentFileMissing, recent_, &RecentFiles::remove);
+    connect(actions_.action(Command::CopyPicture), &QAction::triggered, &controller_,
+            &KivController::copyPictureAction);
+    connectFileSteps();
+    connectZoom();
+    addInformationPanel();
     connect(&controller_, &KivController::fileStarted, &view_, &ZorImageView::fitToWindow);
     connect(&controller_, &KivController::fileStarted, recent_, &RecentFiles::add);
     connect(&controller_, &KivController::pictureShown, infoPanel_, &InfoPanel::showPicture);
 }
 
-QAction *BrowseMenus::addItem(QMenu *menu, const char *textId, const QList<QKeySequence> &keys, QAction *before)
-{
-    auto *item = new QAction(qtTrId(textId), menu);
-    menu->insertAction(before, item);  // appended when there is nothing to go before
-    item->setShortcuts(keys);
-    window_.addAction(item);
-    return item;
-}
+QAction *BrowseMenus::informationItem() const { return actions_.action(Command::Information); }
 
-void BrowseMenus::addRecentMenu(const BrowseMenuPlaces &places)
+void BrowseMenus::connectFileSteps()
 {
-    auto *menu = new QMenu(qtTrId("MenuOpenRecent"), &window_);
-    const QList<QAction *> items = places.file->actions();
-    places.file->insertMenu(items.value(items.indexOf(places.openItem) + 1), menu);
-    recent_ = new RecentFiles(settings_, *menu, this);
-    connect(recent_, &RecentFiles::chosen, &controller_, &KivController::openRecentFile);
-    connect(&controller_, &KivController::recentFileMissing, recent_, &RecentFiles::remove);
-}
-
-void BrowseMenus::addEditMenu()
-{
-    auto *edit = new QMenu(qtTrId("MenuEdit"), &window_);
-    window_.menuBar()->insertMenu(window_.menuBar()->actions().value(1), edit);
-    QAction *copy = addItem(edit, QT_TRID_NOOP("MenuCopyPicture"), {QKeySequence::Copy});
-    connect(copy, &QAction::triggered, &controller_, &KivController::copyPictureAction);
-}
-
-void BrowseMenus::addFileSteps(QMenu *go)
-{
-    go->addSeparator();
-    const auto add = [&](const char *textId, const QList<QKeySequence> &keys, void (KivController::*command)()) {
-        connect(addItem(go, textId, keys), &QAction::triggered, &controller_, command);
+    const auto step = [this](Command command, void (KivController::*slot)()) {
+        connect(actions_.action(command), &QAction::triggered, &controller_, slot);
     };
-    add(QT_TRID_NOOP("MenuNextFile"), {Qt::Key_PageDown, Qt::Key_Space}, &KivController::nextFileAction);
-    add(QT_TRID_NOOP("MenuPreviousFile"), {Qt::Key_PageUp, Qt::Key_Backspace}, &KivController::previousFileAction);
-    add(QT_TRID_NOOP("MenuFirstFile"), {Qt::Key_Home}, &KivController::firstFileAction);
-    add(QT_TRID_NOOP("MenuLastFile"), {Qt::Key_End}, &KivController::lastFileAction);
+    step(Command::NextFile, &KivController::nextFileAction);
+    step(Command::PreviousFile, &KivController::previousFileAction);
+    step(Command::FirstFile, &KivController::firstFileAction);
+    step(Command::LastFile, &KivController::lastFileAction);
 }
 
-void BrowseMenus::addZoomItems(QMenu *view, QAction *before)
+void BrowseMenus::connectZoom()
 {
-    const auto add = [&](const char *textId, const QList<QKeySequence> &keys, auto command) {
-        connect(addItem(view, textId, keys, before), &QAction::triggered, &view_, command);
-    };
-    add(QT_TRID_NOOP("MenuZoomIn"), {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}, &ZorImageView::zoomIn);
-    add(QT_TRID_NOOP("MenuZoomOut"), {QKeySequence::ZoomOut}, &ZorImageView::zoomOut);
-    add(QT_TRID_NOOP("MenuActualSize"), {QKeySequence("1")}, [this] { view_.setZoom(1.0); });
-    add(QT_TRID_NOOP("MenuFitToWindow"), {QKeySequence("0")}, &ZorImageView::fitToWindow);
+    connect(actions_.action(Command::ZoomIn), &QAction::triggered, &view_, &ZorImageView::zoomIn);
+    connect(actions_.action(Command::ZoomOut), &QAction::triggered, &view_, &ZorImageView::zoomOut);
+    connect(actions_.action(Command::ActualSize), &QAction::triggered, &view_, [this] { view_.setZoom(1.0); });
+    connect(actions_.action(Command::FitToWindow), &QAction::triggered, &view_, &ZorImageView::fitToWindow);
     zoomStatus_ = new QLabel(window_.statusBar());
     window_.statusBar()->addPermanentWidget(zoomStatus_);
     connect(&view_, &ZorImageView::zoomChanged, this, &BrowseMenus::showZoom);
@@ -83,17 +56,16 @@ void BrowseMenus::addZoomItems(QMenu *view, QAction *before)
     showZoom();
 }
 
-void BrowseMenus::addInformationPanel(QMenu *view, QAction *before)
+// The panel is docked right and hidden at first; its item shows and hides
+// it and follows it when full screen hides it.
+void BrowseMenus::addInformationPanel()
 {
     infoPanel_ = new InfoPanel(&window_);
     window_.addDockWidget(Qt::RightDockWidgetArea, infoPanel_);
     infoPanel_->hide();
-    information_ = infoPanel_->toggleViewAction();
-    information_->setText(qtTrId("MenuInformation"));
-    information_->setShortcut(QKeySequence("Ctrl+I"));
-    view->insertAction(before, information_);
-    view->insertSeparator(before);
-    window_.addAction(information_);
+    QAction *item = informationItem();
+    connect(item, &QAction::triggered, infoPanel_, &QWidget::setVisible);
+    connect(infoPanel_, &QDockWidget::visibilityChanged, item, [this, item] { item->setChecked(!infoPanel_->isHidden()); });
 }
 
 void BrowseMenus::showZoom()

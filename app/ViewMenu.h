@@ -1,43 +1,34 @@
-// The View menu: Flat and each stereo view as a checkable item with its
-// shortcut, Swap Left and Right, Auto Align, the offset keys that move the right
-// picture, and Full Screen.
+// What the View menu's stereo items do: Flat and each stereo view, Swap
+// Left and Right, Auto Align, the offset keys that move the right picture,
+// and Full Screen, kept in step with the stereo mode.
 #pragma once
 
 #include <QObject>
 #include <optional>
 
-#include "stereo_view.h"
+#include "ActionRegistry.h"
 
 class FullScreen;
 class QAction;
-class QActionGroup;
 class QMainWindow;
-class QMenu;
 class StereoMode;
 class PicturePresenter;
 
 class ViewMenu : public QObject {
     Q_OBJECT
 public:
-    ViewMenu(QMainWindow &window, StereoMode &mode, PicturePresenter &presenter, FullScreen &fullScreen);
+    ViewMenu(QMainWindow &window, const ActionRegistry &actions, StereoMode &mode, PicturePresenter &presenter,
+             FullScreen &fullScreen);
 
-    QMenu *menu() const { return menu_; }
     // The item of a view; std::nullopt for Flat.
-    QAction *itemFor(std::optional<stereo::View> view) const;
-    QAction *swapItem() const { return swap_; }
-    QAction *autoAlignItem() const { return autoAlign_; }
-    QAction *fullScreenItem() const { return fullScreen_; }
+    QAction *itemFor(std::optional<stereo::View> view) const { return actions_.viewItem(view); }
+    QAction *swapItem() const { return actions_.action(Command::Swap); }
+    QAction *autoAlignItem() const { return actions_.action(Command::AutoAlign); }
+    QAction *fullScreenItem() const { return actions_.action(Command::FullScreen); }
 
 private:
-    void addViewItems();
-    void addOffsetItems();
     void showMode();
 
+    const ActionRegistry &actions_;
     StereoMode &mode_;
-    PicturePresenter &presenter_;
-    QMenu *menu_;
-    QActionGroup *views_;
-    QAction *swap_ = nullptr;
-    QAction *autoAlign_ = nullptr;
-    QAction *fullScreen_ = nullptr;
 };

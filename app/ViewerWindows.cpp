@@ -32,9 +32,10 @@ ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
       makeMpoDialog_(panels, &mainWindow_)
 {
     settingsUi_.setupUi(&splitSettingsWindow_);
+    actions_ = new ActionRegistry(mainWindow_);
     controller_.setOutlets({ui_.currentTextField, ui_.fileNameTextField, ui_.image, ui_.nextButton,
                             ui_.previousButton, ui_.totalTextField, settingsUi_.saveFolderTextField,
-                            ui_.statusProgressIndicator, ui_.statusTextField, ui_.menuSplit->menuAction()});
+                            ui_.statusProgressIndicator, ui_.statusTextField, actions_->splitMenu()});
     // The progress display keeps its place while hidden, so showing it
     // neither moves the controls nor resizes (and re-decodes) the picture.
     for (QWidget *status : {static_cast<QWidget *>(ui_.statusProgressIndicator), static_cast<QWidget *>(ui_.statusTextField)}) {
@@ -44,8 +45,7 @@ ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
     }
     connectCommands();
     connectStereo();
-    browseMenus_ = new BrowseMenus(mainWindow_, settings_, controller_, *ui_.image,
-                                   {ui_.menuFile, ui_.actionOpen, viewMenu_->menu(), ui_.menuGo});
+    browseMenus_ = new BrowseMenus(mainWindow_, *actions_, settings_, controller_, *ui_.image);
 }
 
 ViewerWindows::~ViewerWindows()
@@ -56,20 +56,22 @@ ViewerWindows::~ViewerWindows()
 void ViewerWindows::connectCommands()
 {
     KivController *c = &controller_;
-    ui_.actionOpen->setShortcut(QKeySequence::Open);
-    ui_.actionQuit->setShortcut(QKeySequence::Quit);
-    QObject::connect(ui_.actionOpen, &QAction::triggered, c, &KivController::selectAction);
-    QObject::connect(ui_.actionQuit, &QAction::triggered, &mainWindow_, &QWidget::close);
-    QObject::connect(ui_.actionExportStereo, &QAction::triggered, c, &KivController::exportStereoViewAction);
-    QObject::connect(ui_.actionMakeMpo, &QAction::triggered, c, &KivController::makeMpoAction);
+    const auto command = [c, this](Command command, void (KivController::*slot)()) {
+        QObject::connect(actions_->action(command), &QAction::triggered, c, slot);
+    };
+    command(Command::Open, &KivController::selectAction);
+    QObject::connect(actions_->action(Command::Quit), &QAction::triggered, &mainWindow_, &QWidget::close);
+    command(Command::ExportStereo, &KivController::exportStereoViewAction);
+    command(Command::MakeMpo, &KivController::makeMpoAction);
     controller_.setMakeMpoDialog(&makeMpoDialog_);
-    QObject::connect(ui_.actionSplitOne, &QAction::triggered, c, &KivController::splitOneFileAction);
-    QObject::connect(ui_.actionSplitAll, &QAction::triggered, c, &KivController::splitAllFilesAction);
-    QObject::connect(ui_.actionSplitSettings, &QAction::triggered, c, &KivController::splitSettingsAction);
+    command(Command::SplitOne, &KivController::splitOneFileAction);
+    command(Command::SplitAll, &KivController::splitAllFilesAction);
+    command(Command::SplitSettings, &KivController::splitSettingsAction);
     QObject::connect(ui_.nextButton, &QPushButton::clicked, c, &KivController::nextAction);
     QObject::connect(ui_.previousButton, &QPushButton::clicked, c, &KivController::previousAction);
     // The arrow keys press the step buttons, and so do nothing while they are disabled.
-    for (auto [action, button] : {std::pair{ui_.actionNext, ui_.nextButton}, std::pair{ui_.actionPrevious, ui_.previousButton}})
+    for (auto [action, button] : {std::pair{actions_->action(Command::NextPicture), ui_.nextButton},
+                                  std::pair{actions_->action(Command::PreviousPicture), ui_.previousButton}})
         QObject::connect(action, &QAction::triggered, button, [button] {
             if (button->isEnabled())
                 button->click();
@@ -95,10 +97,7 @@ void ViewerWindows::connectStereo()
 {
     controller_.setPicturePresenter(&picturePresenter_);
     ui_.image->setDecodeQueue(&picturePresenter_.decodeQueue());
-    viewMenu_ = new ViewMenu(mainWindow_, stereoMode_, picturePresenter_, fullScreen_);
-    // The window holds the other menus' items too, for full screen.
-    for (QMenu *menu : {ui_.menuFile, ui_.menuGo, ui_.menuSplit})
-        mainWindow_.addActions(menu->actions());
+    viewMenu_ = new ViewMenu(mainWindow_, *actions_, stereoMode_, picturePresenter_, fullScreen_);
     QStatusBar *status = mainWindow_.statusBar();
     stereoStatus_ = new QLabel(status);
     status->addPermanentWidget(stereoStatus_);

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "ActionRegistry.h"
 #include "BrowseMenus.h"
 #include "FullScreen.h"
 #include "KivController.h"
@@ -35,6 +36,7 @@ public:
     PicturePresenter &picturePresenter() { return picturePresenter_; }
     FullScreen &fullScreen() { return fullScreen_; }
     MakeMpoDialog &makeMpoDialog() { return makeMpoDialog_; }
+    ActionRegistry &actions() { return *actions_; }
     ViewMenu &viewMenu() { return *viewMenu_; }
     BrowseMenus &browseMenus() { return *browseMenus_; }
     QLabel &stereoStatus() { return *stereoStatus_; }
@@ -55,7 +57,8 @@ private:
     PicturePresenter picturePresenter_;
     FullScreen fullScreen_;
     MakeMpoDialog makeMpoDialog_;
-    ViewMenu *viewMenu_ = nullptr;     // owned by the main window
+    ActionRegistry *actions_ = nullptr;  // owned by the main window
+    ViewMenu *viewMenu_ = nullptr;       // owned by the main window
     BrowseMenus *browseMenus_ = nullptr;  // owned by the main window
     QLabel *stereoStatus_ = nullptr;  // owned by the status bar
     std::unique_ptr<QObject> closeWatcher_;

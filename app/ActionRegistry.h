@@ -1,0 +1,61 @@
+// Every command of the viewer as one QAction, made here with its text,
+// shortcuts and whether it is checked, and the menu bar put together from
+// them in the order the menus show. The window holds every item too, so the
+// shortcuts work while the menu bar is hidden in full screen. What a
+// command does is wired where its part of the viewer lives.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <optional>
+#include <vector>
+
+#include "stereo/stereo_view.h"
+
+class QAction;
+class QActionGroup;
+class QMainWindow;
+class QMenu;
+
+enum class Command {
+    Open, ExportStereo, MakeMpo, SplitSettings, Quit,
+    CopyPicture,
+    Swap, AutoAlign, ResetOffsets, ZoomIn, ZoomOut, ActualSize, FitToWindow, Information, FullScreen,
+    PreviousPicture, NextPicture, NextFile, PreviousFile, FirstFile, LastFile,
+    SplitOne, SplitAll,
+};
+
+class ActionRegistry : public QObject {
+    Q_OBJECT
+public:
+    explicit ActionRegistry(QMainWindow &window);
+
+    QAction *action(Command command) const { return actions_.at(std::size_t(command)); }
+    // Flat (none) and each stereo view: checkable, one at a time.
+    QAction *viewItem(std::optional<stereo::View> view) const;
+    const QList<QAction *> viewItems() const;
+    // The items that move the right picture by columns and rows.
+    struct OffsetItem {
+        QAction *action;
+        int columns, rows;
+    };
+    const std::vector<OffsetItem> &offsetItems() const { return offsets_; }
+    // File ▸ Open Recent, which the recent files fill.
+    QMenu *recentMenu() const { return recent_; }
+    // The Split menu, enabled while an MPO file is on show.
+    QAction *splitMenu() const { return splitMenu_; }
+
+private:
+    void makeCommands();
+    void makeViewItems();
+    void makeOffsetItems();
+    void buildMenuBar();
+
+    QMainWindow &window_;
+    std::vector<QAction *> actions_;  // by Command
+    QActionGroup *views_ = nullptr;
+    std::vector<OffsetItem> offsets_;
+    QMenu *recent_ = nullptr;
+    QMenu *offsetMenu_ = nullptr;
+    QAction *splitMenu_ = nullptr;
+};
