@@ -59,6 +59,7 @@ qint64 steadyMilliseconds()
 KivController::KivController(ViewerSettings &settings, Panels &panels, QObject *parent)
     : QObject(parent), settings_(settings), panels_(panels), clock_(steadyMilliseconds)
 {
+    connect(&document_, &Document::changed, this, &KivController::updateButtonEnable);
 }
 
 QWidget *KivController::mainWindow() const
@@ -69,7 +70,7 @@ QWidget *KivController::mainWindow() const
 void KivController::applicationOpenFile(const QString &path)
 {
     qInfo("%s", "-[KivController application:openFile:]");
-    mpFileName_ = path;
+    document_.setPath(path);
 }
 
 void KivController::applicationDidFinishLaunching()
@@ -77,7 +78,7 @@ void KivController::applicationDidFinishLaunching()
     QWidget *window = mainWindow();
     const std::optional<QString> frame = settings_.frame();
     qInfo("%s", "-[KivController applicationDidFinishLaunching:]");
-    isLocked_ = false;
+    document_.setLocked(false);
     outlets_.image->setAcceptDrops(true);
     for (QPushButton *button : {outlets_.nextButton, outlets_.previousButton}) {
         button->setAutoRepeat(true);
@@ -85,15 +86,11 @@ void KivController::applicationDidFinishLaunching()
         button->setAutoRepeatInterval(stepRepeatMs);
     }
     outlets_.image->setImageScaling(ZorImageView::ImageScaling::ProportionallyDown);
-    outlets_.previousButton->setEnabled(false);
-    outlets_.nextButton->setEnabled(false);
-    outlets_.mpoMenuItem->setEnabled(false);
-    mpSaveFolder_ = settings_.saveFolder();
+    updateButtonEnable();
+    document_.setSaveFolder(settings_.saveFolder());
     if (frame)
         setFrameFromString(*window, *frame);
-    if (mpFileName_.isEmpty())
-        outlets_.currentTextField->setEnabled(false);
-    else
+    if (!document_.path().isEmpty())
         showHandedOverDocument();
     window->show();
     window->raise();

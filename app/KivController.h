@@ -1,7 +1,8 @@
 // The viewer's one controller: start-up and shut-down, the two saved
 // settings, the user's commands, the progress display during an engine run
-// and the alerts after a failed one. It holds the state of the file on show
-// and reaches every control through the outlets the window layout gives it.
+// and the alerts after a failed one. The file on show is its document; it
+// reaches every control through the outlets the window layout gives it and
+// updates them from the document in one place.
 #pragma once
 
 #include <QObject>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+#include "Document.h"
 #include "FolderFiles.h"
 
 class Panels;
@@ -53,11 +55,12 @@ public:
     using Clock = std::function<qint64()>;
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
-    int currentNum() const { return currentNum_; }
-    bool isLocked() const { return isLocked_; }
-    int totalCount() const { return totalCount_; }
-    const QString &mpFileName() const { return mpFileName_; }
-    const QString &mpSaveFolder() const { return mpSaveFolder_; }
+    const Document &document() const { return document_; }
+    int currentNum() const { return document_.current(); }
+    bool isLocked() const { return document_.isLocked(); }
+    int totalCount() const { return document_.count(); }
+    const QString &mpFileName() const { return document_.path(); }
+    const QString &mpSaveFolder() const { return document_.saveFolder(); }
     std::optional<qint64> lastUpdate() const { return lastUpdate_; }
 
     // Shows the file at `path`: an MPO file through the engine, a JPEG file
@@ -65,6 +68,7 @@ public:
     int getPicturefromFile(const QString &path);
     // Loads picture `n` of the file on show into the picture view.
     void updatePicture(int n);
+    // Updates every control from the document: the one place that does.
     void updateButtonEnable();
 
 public slots:
@@ -142,13 +146,8 @@ private:
     MakeMpoDialog *makeMpo_ = nullptr;
     Clock clock_;
 
-    int currentNum_ = 0;
-    bool isLocked_ = false;
-    int totalCount_ = 0;
+    Document document_;
     std::optional<qint64> lastUpdate_;  // when the current redraw interval began
-    QString mpFileName_;
-    QString mpSaveFolder_;
-    QString shownFile_;  // the file on show, or whose loading failed last
 };
 
 // The engine's progress callback: forwards to the controller in `context`.

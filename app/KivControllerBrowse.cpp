@@ -9,10 +9,10 @@
 
 void KivController::openFolderFile(FolderFiles::Step step)
 {
-    if (shownFile_.isEmpty() || isLocked_)
+    if (document_.shownPath().isEmpty() || document_.isLocked())
         return;
     QStringList skipped;
-    const QString path = FolderFiles::step(shownFile_, step, skipped);
+    const QString path = FolderFiles::step(document_.shownPath(), step, skipped);
     if (!skipped.isEmpty())
         emit statusMessage(qtTrId("StatusSkippedUnreadable").arg(skipped.join(", ")));
     else if (path.isEmpty())

@@ -20,19 +20,19 @@ constexpr int exportQuality = 92;
 
 void KivController::exportStereoViewAction()
 {
-    if (isLocked_)
+    if (document_.isLocked())
         return;
     if (pictures_ == nullptr || !pictures_->showsPair()) {
         panels_.alert(mainWindow(), qtTrId("ExportNoViewTitle"),
                       qtTrId("ExportNoView"));
         return;
     }
-    const QFileInfo file(mpFileName_);
+    const QFileInfo file(document_.path());
     const QString suggested = QDir(file.absolutePath()).filePath(file.completeBaseName() + "_stereo.jpg");
     const QString path = panels_.saveFile(mainWindow(), suggested, {"jpg", "jps"});
     if (path.isEmpty())
         return;
-    isLocked_ = true;
+    document_.setLocked(true);
     QProgressBar *bar = outlets_.statusProgressIndicator;
     bar->setRange(0, 100);
     const QString statusText = outlets_.statusTextField->text();
@@ -47,7 +47,7 @@ void KivController::exportStereoViewAction()
         });
     setProgressDisplayVisible(false);
     outlets_.statusTextField->setText(statusText);
-    isLocked_ = false;
+    document_.setLocked(false);
     if (!problem.empty()) {
         panels_.alert(mainWindow(), qtTrId("ExportFailedTitle"), QString::fromStdString(problem));
         return;

@@ -10,7 +10,7 @@
 
 void KivController::makeMpoAction()
 {
-    if (isLocked_ || makeMpo_ == nullptr)
+    if (document_.isLocked() || makeMpo_ == nullptr)
         return;
     const QStringList chosen = panels_.openFiles(mainWindow(), {"jpg", "jpeg", "mpo"});
     if (chosen.isEmpty())

@@ -1,4 +1,7 @@
-// Stepping through the pictures of the file on show.
+// Stepping through the pictures of the file on show, and the controls that
+// follow the document.
+#include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -6,24 +9,24 @@
 
 void KivController::nextAction()
 {
-    if (isLocked_)
+    if (document_.isLocked())
         return;
-    if (currentNum_ < totalCount_) {
-        ++currentNum_;
-        updatePicture(currentNum_);
-        outlets_.currentTextField->setText(QString::number(currentNum_));
+    if (document_.current() < document_.count()) {
+        const int number = document_.current() + 1;
+        document_.setCurrent(number);
+        updatePicture(number);
     }
     updateButtonEnable();
 }
 
 void KivController::previousAction()
 {
-    if (isLocked_)
+    if (document_.isLocked())
         return;
-    if (currentNum_ > 1) {
-        --currentNum_;
-        updatePicture(currentNum_);
-        outlets_.currentTextField->setText(QString::number(currentNum_));
+    if (document_.current() > 1) {
+        const int number = document_.current() - 1;
+        document_.setCurrent(number);
+        updatePicture(number);
     }
     updateButtonEnable();
 }
@@ -33,19 +36,29 @@ void KivController::previousAction()
 void KivController::changeCurrentNum()
 {
     qInfo("%s", "-[KivController changeCurrentNum:]");
-    if (isLocked_)
+    if (document_.isLocked())
         return;
-    if (outlets_.currentTextField->text().trimmed().toInt() > totalCount_)
-        outlets_.currentTextField->setText(QString::number(totalCount_));
-    currentNum_ = outlets_.currentTextField->text().trimmed().toInt();
-    updatePicture(currentNum_);
-    updateButtonEnable();
+    const int typed = outlets_.currentTextField->text().trimmed().toInt();
+    const int number = std::min(typed, document_.count());
+    document_.setCurrent(number);
+    updatePicture(number);
 }
 
 void KivController::updateButtonEnable()
 {
-    const bool atLast = currentNum_ == totalCount_;
-    const bool atFirst = !atLast && currentNum_ == 1;
-    outlets_.nextButton->setEnabled(!atLast);
-    outlets_.previousButton->setEnabled(!atFirst);
+    const bool pictures = document_.kind() == Document::Kind::Pictures;
+    if (pictures) {
+        outlets_.currentTextField->setText(QString::number(document_.current()));
+        outlets_.totalTextField->setText(QString::asprintf("/ %3d", document_.count()));
+    } else if (document_.kind() == Document::Kind::SinglePicture) {
+        outlets_.currentTextField->setText("1");
+        outlets_.totalTextField->setText("/ 1");
+    }
+    outlets_.currentTextField->setEnabled(pictures && document_.takesNumbers());
+    // Next is off at the last picture, Previous at the first unless that is the last too.
+    const bool atLast = document_.current() == document_.count();
+    const bool atFirst = !atLast && document_.current() == 1;
+    outlets_.nextButton->setEnabled(pictures && !atLast);
+    outlets_.previousButton->setEnabled(pictures && !atFirst);
+    outlets_.mpoMenuItem->setEnabled(pictures);
 }

@@ -38,14 +38,14 @@ void KivController::showEnginePicture(unsigned char *buffer, int size)
     // One copy of the engine's bytes, and the engine's buffer freed at once.
     const QByteArray bytes(reinterpret_cast<const char *>(buffer), size);
     std::free(buffer);
-    showPicture(bytes, currentNum_, totalCount_);
+    showPicture(bytes, document_.current(), document_.count());
 }
 
 void KivController::showPicture(const QByteArray &bytes, int number, int count)
 {
-    const QString name = FilePaths::shownFileName(shownFile_);
+    const QString name = FilePaths::shownFileName(document_.shownPath());
     mainWindow()->setWindowTitle(QStringLiteral("%1 — %2 / %3").arg(name).arg(number).arg(count));
-    emit pictureShown(shownFile_, bytes, number);
+    emit pictureShown(document_.shownPath(), bytes, number);
     if (pictures_ == nullptr)
         return outlets_.image->setPicture(bytes);
     pictures_->showPicture(bytes, number, count);
@@ -53,21 +53,16 @@ void KivController::showPicture(const QByteArray &bytes, int number, int count)
 
 void KivController::startFile()
 {
-    emit fileStarted(shownFile_);
+    emit fileStarted(document_.shownPath());
     if (pictures_ != nullptr)
-        pictures_->startFile(mpFileName_);
+        pictures_->startFile(document_.path());
 }
 
 void KivController::showSinglePicture(const QString &path)
 {
     qInfo("Single Picture");
     const QByteArray picture = FilePaths::readFile(path);
-    outlets_.totalTextField->setText("/ 1");
-    outlets_.currentTextField->setText("1");
-    outlets_.currentTextField->setEnabled(false);
-    outlets_.previousButton->setEnabled(false);
-    outlets_.nextButton->setEnabled(false);
-    outlets_.mpoMenuItem->setEnabled(false);
+    document_.showSinglePicture();
     startFile();
     showPicture(picture, 1, 1);  // unreadable: the view shows nothing
     setProgressDisplayVisible(false);
@@ -81,22 +76,10 @@ int KivController::loadMpoFile(const QString &path, bool makeCurrent)
     EngineCall call;
     if (const int result = callEngine(path, settings_.saveFolder(), MPO_LOAD_ONE, 0, call); result != 0)
         return result;
-    const int count = call.count;
     const int number = call.representative != 0 ? call.representative : 1;
-    outlets_.currentTextField->setText(QString::number(number));
-    outlets_.totalTextField->setText(QString::asprintf("/ %3d", count));
-    outlets_.currentTextField->setEnabled(true);
-    outlets_.previousButton->setEnabled(true);
-    outlets_.nextButton->setEnabled(true);
-    outlets_.mpoMenuItem->setEnabled(true);
-    currentNum_ = number;
-    totalCount_ = count;
-    if (number == 1)
-        outlets_.previousButton->setEnabled(false);
-    else if (count == number)
-        outlets_.nextButton->setEnabled(false);
+    document_.showPictures(call.count, number);
     if (makeCurrent)
-        mpFileName_ = path;
+        document_.setPath(path);
     startFile();
     if (call.picture != nullptr)
         showEnginePicture(call.picture, call.size);
@@ -108,11 +91,11 @@ int KivController::loadMpoFile(const QString &path, bool makeCurrent)
 int KivController::getPicturefromFile(const QString &path)
 {
     qInfo("Multi Picture");
-    shownFile_ = path;
+    document_.setShownPath(path);
     if (hasExtension(path, "mpo")) {
         const int result = loadMpoFile(path, false);
         if (result != 0)
-            outlets_.currentTextField->setEnabled(false);
+            document_.loadFailed();
         return result;
     }
     if (hasExtension(path, "jpg") || hasExtension(path, "jpeg"))
@@ -135,7 +118,7 @@ void KivController::selectAction()
 
 void KivController::openChosenFile(const QString &path)
 {
-    shownFile_ = path;
+    document_.setShownPath(path);
     outlets_.fileNameTextField->setText(FilePaths::shownFileName(path));
     if (!hasExtension(path, "mpo"))
         return showSinglePicture(path);
@@ -145,21 +128,21 @@ void KivController::openChosenFile(const QString &path)
 
 void KivController::updatePicture(int n)
 {
-    isLocked_ = true;
+    document_.setLocked(true);
     // The engine refreshes the count, also when it fails after reading the
     // index; otherwise the count stays as it was.
-    EngineCall call{totalCount_};
-    const int result = callEngine(mpFileName_, mpSaveFolder_, MPO_LOAD_ONE, n, call);
-    totalCount_ = call.count;
+    EngineCall call{document_.count()};
+    const int result = callEngine(document_.path(), document_.saveFolder(), MPO_LOAD_ONE, n, call);
+    document_.setCount(call.count);
     if (result == 0 && call.picture != nullptr)
         showEnginePicture(call.picture, call.size);
-    isLocked_ = false;
+    document_.setLocked(false);
 }
 
 void KivController::showHandedOverDocument()
 {
-    outlets_.fileNameTextField->setText(FilePaths::shownFileName(mpFileName_));
-    if (const int result = getPicturefromFile(mpFileName_); result != 0)
+    outlets_.fileNameTextField->setText(FilePaths::shownFileName(document_.path()));
+    if (const int result = getPicturefromFile(document_.path()); result != 0)
         qInfo("getPicturefromFile Error %d", result);
 }
 
@@ -169,13 +152,13 @@ void KivController::mpofiledropedAction(ZorImageView *sender)
     if (sender == nullptr)
         return;
     if (!sender->dropedFileName().isEmpty())
-        mpFileName_ = sender->dropedFileName().first();
-    if (mpFileName_.isEmpty()) {
-        outlets_.currentTextField->setEnabled(false);
+        document_.setPath(sender->dropedFileName().first());
+    if (document_.path().isEmpty()) {
+        document_.loadFailed();
         return;
     }
-    outlets_.fileNameTextField->setText(FilePaths::shownFileName(mpFileName_));
-    if (const int result = getPicturefromFile(mpFileName_); result != 0) {
+    outlets_.fileNameTextField->setText(FilePaths::shownFileName(document_.path()));
+    if (const int result = getPicturefromFile(document_.path()); result != 0) {
         qInfo("getPicturefromFile Error %d", result);
         return;
     }

@@ -21,10 +21,10 @@ void KivController::split(int mode, int selectNum)
 {
     // The split commands stay disabled until an MPO file is on show; one that
     // arrives before has no file to split.
-    if (mpFileName_.isEmpty())
+    if (document_.path().isEmpty())
         return;
     EngineCall call;
-    callEngine(mpFileName_, mpSaveFolder_, mode, selectNum, call);
+    callEngine(document_.path(), document_.saveFolder(), mode, selectNum, call);
     std::free(call.picture);  // only a load hands a picture back
 }
 
@@ -35,7 +35,7 @@ void KivController::splitAllFilesAction()
 
 void KivController::splitOneFileAction()
 {
-    split(MPO_SAVE_ONE, currentNum_);
+    split(MPO_SAVE_ONE, document_.current());
 }
 
 void KivController::splitSettingsAction()
@@ -60,7 +60,7 @@ void KivController::selectSaveFolderAction()
     if (folder.isEmpty())
         return;
     field->setText(folder);
-    mpSaveFolder_ = folder;
+    document_.setSaveFolder(folder);
 }
 
 void KivController::splitSettingsOKAction()

@@ -85,7 +85,7 @@ void ViewerWindows::connectCommands()
     QObject::connect(settingsUi_.browseButton, &QPushButton::clicked, c, &KivController::selectSaveFolderAction);
     QObject::connect(settingsUi_.okButton, &QPushButton::clicked, c, &KivController::splitSettingsOKAction);
     QObject::connect(settingsUi_.cancelButton, &QPushButton::clicked, c, &KivController::splitSettingsCancelAction);
-    ui_.image->setTarget(c, "mpofiledropedAction(ZorImageView*)");
+    QObject::connect(ui_.image, &ZorImageView::filesDropped, c, &KivController::mpofiledropedAction);
 
     // The controller is the application's and the main window's delegate.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, c, &KivController::applicationWillTerminate);

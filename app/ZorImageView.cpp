@@ -138,12 +138,6 @@ void ZorImageView::setImageScaling(ImageScaling scaling)
     update();
 }
 
-void ZorImageView::setTarget(QObject *target, const char *action)
-{
-    target_ = target;
-    action_ = QMetaObject::normalizedSignature(action);
-}
-
 void ZorImageView::dragEnterEvent(QDragEnterEvent *event)
 {
     QStringList paths;
@@ -162,12 +156,8 @@ void ZorImageView::dropEvent(QDropEvent *event)
     QStringList paths;
     if (!draggedPaths(event->mimeData(), paths))
         return event->ignore();
-    if (target_ && target_->metaObject()->indexOfMethod(action_) >= 0) {
-        dropedFileName_ = paths;
-        const QByteArray name = action_.left(action_.indexOf('('));
-        QMetaObject::invokeMethod(target_, name.constData(), Qt::DirectConnection,
-                                  Q_ARG(ZorImageView *, this));
-    }
+    dropedFileName_ = paths;
+    emit filesDropped(this);
     event->setDropAction(Qt::CopyAction);
     event->accept();
 }

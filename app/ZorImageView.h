@@ -5,13 +5,12 @@
 // a large photo sits in memory at full size only while it is shown at 100 %
 // or more. A drag is accepted
 // only when every file in it is named .mpo, .jpg or .jpeg; a drop keeps the
-// list of paths and sends the view's action to its target, which reads the
+// list of paths and says so with filesDropped(), whose receiver reads the
 // list back.
 #pragma once
 
 #include <QByteArray>
 #include <QImage>
-#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <optional>
@@ -68,15 +67,14 @@ public:
     // The picture at its own size, as far as the limit above allows; else as shown.
     QImage fullPicture() const;
 
-    // The target receives `action`, a slot taking the view, on each drop.
-    void setTarget(QObject *target, const char *action);
-    // The paths of the last drop passed on to the target; empty before one.
+    // The paths of the last drop; empty before one.
     const QStringList &dropedFileName() const { return dropedFileName_; }
 
 signals:
     void resized();
     void zoomChanged();
     void message(const QString &text);  // a zoom refused
+    void filesDropped(ZorImageView *view);  // dropedFileName() holds them
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -107,7 +105,5 @@ private:
     std::optional<double> zoom_;  // none while the picture fits the view
     QPointF zoomedCorner_;        // where the zoomed picture's top left corner is in the view
     std::optional<QPointF> dragFrom_;
-    QPointer<QObject> target_;
-    QByteArray action_;
     QStringList dropedFileName_;
 };
