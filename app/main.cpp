@@ -2,11 +2,11 @@
 #include <QApplication>
 #include <QSettings>
 
-#include "FilePaths.h"
-#include "PictureMemory.h"
-#include "QtPanels.h"
-#include "Translations.h"
-#include "ViewerWindows.h"
+#include "files/FilePaths.h"
+#include "view/PictureMemory.h"
+#include "window/QtPanels.h"
+#include "window/Translations.h"
+#include "window/ViewerWindows.h"
 
 int main(int argc, char **argv)
 {

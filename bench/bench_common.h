@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "mpo.h"
+#include "engine/mpo.h"
 
 inline double secondsOf(const std::function<void()> &work)
 {

@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "bench_common.h"
-#include "mpo.h"
+#include "engine/mpo.h"
 
 namespace fs = std::filesystem;
 

@@ -6,9 +6,9 @@
 #include <cstdlib>
 
 #include "bench_common.h"
-#include "alignment.h"
-#include "composition.h"
-#include "jpeg_decoder.h"
+#include "stereo/alignment.h"
+#include "stereo/composition.h"
+#include "imaging/jpeg_decoder.h"
 #include "libjpeg_baseline.h"
 
 namespace {

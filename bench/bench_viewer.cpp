@@ -15,13 +15,13 @@
 #include <cstdio>
 #include <fstream>
 
-#include "Panels.h"
-#include "PictureMemory.h"
-#include "ViewerWindows.h"
-#include "ZorImageView.h"
+#include "controller/Panels.h"
+#include "view/PictureMemory.h"
+#include "window/ViewerWindows.h"
+#include "view/ZorImageView.h"
 #include "bench_common.h"
 #include "libjpeg_baseline.h"
-#include "mpo.h"
+#include "engine/mpo.h"
 
 namespace {
 

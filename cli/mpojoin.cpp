@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "mpo_joiner.h"
+#include "engine/mpo_joiner.h"
 
 namespace {
 

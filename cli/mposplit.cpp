@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "mpo.h"
-#include "trace_output.h"
+#include "engine/mpo.h"
+#include "engine/trace_output.h"
 
 namespace fs = std::filesystem;
 

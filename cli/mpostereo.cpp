@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "gain_map.h"
-#include "mpo.h"
-#include "trace_output.h"
-#include "alignment.h"
-#include "stereo_file.h"
+#include "engine/gain_map.h"
+#include "engine/mpo.h"
+#include "engine/trace_output.h"
+#include "stereo/alignment.h"
+#include "stereo/stereo_file.h"
 
 namespace fs = std::filesystem;
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "exif.h"
-#include "jpeg_decoder.h"
+#include "imaging/exif.h"
+#include "imaging/jpeg_decoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "gain_map.h"
-#include "mp_attributes.h"
-#include "mpo.h"
-#include "mpo_joiner.h"
+#include "engine/gain_map.h"
+#include "engine/mp_attributes.h"
+#include "engine/mpo.h"
+#include "engine/mpo_joiner.h"
 
 namespace fs = std::filesystem;
 

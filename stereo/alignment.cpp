@@ -10,7 +10,7 @@
 #include <opencv2/imgproc.hpp>
 
 #include "row_fit.h"
-#include "work_pool.h"
+#include "imaging/work_pool.h"
 
 namespace stereo {
 

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "picture.h"
+#include "imaging/picture.h"
 #include "stereo_view.h"
 
 namespace stereo {

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "anaglyph.h"
-#include "work_pool.h"
+#include "imaging/work_pool.h"
 #include "correction.h"
 
 namespace stereo {

@@ -1,7 +1,7 @@
 // Puts a left and a right picture together in one of the stereo views.
 #pragma once
 
-#include "picture.h"
+#include "imaging/picture.h"
 #include "stereo_view.h"
 
 namespace stereo {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "work_pool.h"
+#include "imaging/work_pool.h"
 
 namespace stereo {
 

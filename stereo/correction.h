@@ -3,7 +3,7 @@
 // more, resampled bilinearly into a picture of the same size.
 #pragma once
 
-#include "picture.h"
+#include "imaging/picture.h"
 #include "stereo_view.h"
 
 namespace stereo {

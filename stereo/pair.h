@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "jpeg_decoder.h"
+#include "imaging/jpeg_decoder.h"
 
 namespace stereo {
 

@@ -7,12 +7,12 @@
 #include <unistd.h>
 
 #include "composition.h"
-#include "exif.h"
-#include "jpeg_encoder.h"
-#include "mpo_joiner.h"
-#include "new_file.h"
+#include "imaging/exif.h"
+#include "imaging/jpeg_encoder.h"
+#include "engine/mpo_joiner.h"
+#include "engine/new_file.h"
 #include "pair.h"
-#include "work_pool.h"
+#include "imaging/work_pool.h"
 
 namespace stereo {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "alignment.h"
-#include "jpeg_decoder.h"
+#include "imaging/jpeg_decoder.h"
 #include "stereo_view.h"
 
 namespace stereo {

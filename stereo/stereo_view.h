@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "picture.h"
+#include "imaging/picture.h"
 
 namespace stereo {
 

@@ -7,8 +7,8 @@
 
 #include <opencv2/imgproc.hpp>
 
-#include "alignment.h"
-#include "composition.h"
+#include "stereo/alignment.h"
+#include "stereo/composition.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "mpo.h"
+#include "engine/mpo.h"
 #include "mpo_builder.h"
 
 inline Bytes readFile(const std::string &path)

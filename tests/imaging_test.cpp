@@ -3,9 +3,9 @@
 #include <exiv2/exiv2.hpp>
 #include <gtest/gtest.h>
 
-#include "colour.h"
-#include "exif.h"
-#include "jpeg_decoder.h"
+#include "imaging/colour.h"
+#include "imaging/exif.h"
+#include "imaging/jpeg_decoder.h"
 #include "test_jpegs.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include "engine_test_support.h"
-#include "gain_map.h"
-#include "mp_attributes.h"
+#include "engine/gain_map.h"
+#include "engine/mp_attributes.h"
 
 namespace {
 

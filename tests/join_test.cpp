@@ -5,8 +5,8 @@
 // exclusive writer.
 #include <unistd.h>
 
-#include "mpo_joiner.h"
-#include "new_file.h"
+#include "engine/mpo_joiner.h"
+#include "engine/new_file.h"
 #include "program_run.h"
 #include "test_jpegs.h"
 

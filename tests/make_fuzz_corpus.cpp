@@ -13,7 +13,7 @@
 #include <fstream>
 #include <string>
 
-#include "mpo_joiner.h"
+#include "engine/mpo_joiner.h"
 #include "test_jpegs.h"
 
 namespace {

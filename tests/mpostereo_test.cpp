@@ -3,8 +3,8 @@
 // with exit code 1 and no file, bad usage with 2; no file is ever replaced.
 #include <cmath>
 
-#include "exif.h"
-#include "jpeg_decoder.h"
+#include "imaging/exif.h"
+#include "imaging/jpeg_decoder.h"
 #include "program_run.h"
 #include "test_jpegs.h"
 

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "composition.h"
+#include "stereo/composition.h"
 #include "engine_test_support.h"
-#include "pair.h"
+#include "stereo/pair.h"
 
 using imaging::PixelSize;
 using imaging::RgbPicture;

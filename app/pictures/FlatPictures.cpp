@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "JpegDecoder.h"
+#include "view/JpegDecoder.h"
 #include "imaging/shown_size.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "JpegDecoder.h"
-#include "StereoMode.h"
-#include "ZorImageView.h"
+#include "view/JpegDecoder.h"
+#include "pictures/StereoMode.h"
+#include "view/ZorImageView.h"
 #include "engine/gain_map.h"
 #include "imaging/shown_size.h"
 #include "pictures/AlignmentText.h"

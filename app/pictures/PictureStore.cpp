@@ -4,7 +4,7 @@
 #include <QThread>
 #include <cstdlib>
 
-#include "FilePaths.h"
+#include "files/FilePaths.h"
 #include "engine/mpo.h"
 #include "engine/trace_output.h"
 

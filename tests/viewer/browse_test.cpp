@@ -11,9 +11,9 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "FilePaths.h"
-#include "InfoPanel.h"
-#include "RecentFiles.h"
+#include "files/FilePaths.h"
+#include "window/InfoPanel.h"
+#include "files/RecentFiles.h"
 #include "viewer_test_support.h"
 
 namespace {

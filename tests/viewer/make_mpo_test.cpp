@@ -2,8 +2,8 @@
 // dialog, joined and shown; a refused picture gives an alert and no file.
 #include <QFileInfo>
 
-#include "MakeMpoDialog.h"
-#include "mpo_joiner.h"
+#include "window/MakeMpoDialog.h"
+#include "engine/mpo_joiner.h"
 #include "viewer_test_support.h"
 
 TEST_F(ViewerTest, MakeMpoJoinsThePicturesInTheOrderSetAndShowsTheFile)

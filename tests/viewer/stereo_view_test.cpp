@@ -8,7 +8,7 @@
 #include <QStatusBar>
 #include <QTest>
 
-#include "InfoPanel.h"
+#include "window/InfoPanel.h"
 #include "viewer_test_support.h"
 
 namespace {

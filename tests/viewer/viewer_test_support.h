@@ -14,10 +14,10 @@
 #include <QTranslator>
 #include <memory>
 
-#include "KivController.h"
-#include "Panels.h"
-#include "ViewerWindows.h"
-#include "ZorImageView.h"
+#include "controller/KivController.h"
+#include "controller/Panels.h"
+#include "window/ViewerWindows.h"
+#include "view/ZorImageView.h"
 #include "engine_test_support.h"
 
 inline void PrintTo(const QString &text, std::ostream *out)  // shows texts in failures

@@ -1,0 +1,154 @@
+// The viewer's one controller: start-up and shut-down, the two saved
+// settings, the user's commands, the progress display during an engine run
+// and the alerts after a failed one. The file on show is its document; it
+// reaches every control through the outlets the window layout gives it and
+// updates them from the document in one place.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+#include <functional>
+#include <optional>
+
+#include "controller/Document.h"
+#include "files/FolderFiles.h"
+
+class Panels;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class ViewerSettings;
+class QWidget;
+class MakeMpoDialog;
+class PicturePresenter;
+class ZorImageView;
+
+// The controls the controller works with; the window layout sets them.
+struct KivOutlets {
+    QLineEdit *currentTextField = nullptr;
+    QLabel *fileNameTextField = nullptr;
+    ZorImageView *image = nullptr;
+    QPushButton *nextButton = nullptr;
+    QPushButton *previousButton = nullptr;
+    QLabel *totalTextField = nullptr;
+    QLineEdit *saveFolderTextField = nullptr;
+    QProgressBar *statusProgressIndicator = nullptr;
+    QLabel *statusTextField = nullptr;
+    QAction *mpoMenuItem = nullptr;
+};
+
+class KivController : public QObject {
+    Q_OBJECT
+public:
+    KivController(ViewerSettings &settings, Panels &panels, QObject *parent = nullptr);
+
+    void setOutlets(const KivOutlets &outlets) { outlets_ = outlets; }
+    // Shows the pictures flat or in stereo; without one, pictures show flat.
+    void setPicturePresenter(PicturePresenter *presenter) { pictures_ = presenter; }
+    void setMakeMpoDialog(MakeMpoDialog *dialog) { makeMpo_ = dialog; }
+    const KivOutlets &outlets() const { return outlets_; }
+
+    // Milliseconds of a steady clock; tests set their own.
+    using Clock = std::function<qint64()>;
+    void setClock(Clock clock) { clock_ = std::move(clock); }
+
+    const Document &document() const { return document_; }
+    int currentNum() const { return document_.current(); }
+    bool isLocked() const { return document_.isLocked(); }
+    int totalCount() const { return document_.count(); }
+    const QString &mpFileName() const { return document_.path(); }
+    const QString &mpSaveFolder() const { return document_.saveFolder(); }
+    std::optional<qint64> lastUpdate() const { return lastUpdate_; }
+
+    // Shows the file at `path`: an MPO file through the engine, a JPEG file
+    // as a single picture. Returns 0, or the engine's result code.
+    int getPicturefromFile(const QString &path);
+    // Loads picture `n` of the file on show into the picture view.
+    void updatePicture(int n);
+    // Updates every control from the document: the one place that does.
+    void updateButtonEnable();
+
+public slots:
+    // Application and main-window events.
+    void applicationOpenFile(const QString &path);
+    void applicationDidFinishLaunching();
+    void applicationWillTerminate();
+    void windowWillClose();
+
+    // Progress of an engine run, and the alert for a failed one.
+    void updateStatusTotal(int num, int total);
+    void mpoErrorDialog(int code);
+
+    // The user's commands.
+    void selectAction();
+    void mpofiledropedAction(ZorImageView *sender);
+    void nextAction();
+    void previousAction();
+    void changeCurrentNum();
+    void splitAllFilesAction();
+    void splitOneFileAction();
+    void splitSettingsAction();
+    void selectSaveFolderAction();
+    void splitSettingsOKAction();
+    void splitSettingsCancelAction();
+    void exportStereoViewAction();
+    void makeMpoAction();
+    // The other picture files of the folder, and the recent files.
+    void nextFileAction() { openFolderFile(FolderFiles::Step::Next); }
+    void previousFileAction() { openFolderFile(FolderFiles::Step::Previous); }
+    void firstFileAction() { openFolderFile(FolderFiles::Step::First); }
+    void lastFileAction() { openFolderFile(FolderFiles::Step::Last); }
+    void openRecentFile(const QString &path);
+    void copyPictureAction();
+
+signals:
+    // A short note for the status bar.
+    void statusMessage(const QString &text);
+    // A file begins to show; a picture of it is put on show.
+    void fileStarted(const QString &path);
+    void pictureShown(const QString &path, const QByteArray &picture, int number);
+    // A recent file that is gone.
+    void recentFileMissing(const QString &path);
+
+private:
+    QWidget *mainWindow() const;
+    void showHandedOverDocument();
+    void openChosenFile(const QString &path);
+    int loadMpoFile(const QString &path, bool makeCurrent);
+    void showEnginePicture(unsigned char *buffer, int size);
+    void showPicture(const QByteArray &bytes, int number, int count);
+    void startFile();
+    void showSinglePicture(const QString &path);
+    void split(int mode, int selectNum);
+    void openFolderFile(FolderFiles::Step step);
+
+    // What one engine call reports; `picture` is the caller's to free.
+    struct EngineCall {
+        int count = 0;
+        int representative = 0;
+        unsigned char *picture = nullptr;
+        int size = 0;
+    };
+    // Calls the engine with the progress callback. A failure frees any
+    // picture and shows its alert. Returns the engine's result code.
+    int callEngine(const QString &path, const QString &folder, int mode, int selectNum, EngineCall &call);
+    void redrawProgressDisplay();
+    void setProgressDisplayVisible(bool visible);
+    double secondsSinceLastUpdate() const;
+
+    ViewerSettings &settings_;
+    Panels &panels_;
+    KivOutlets outlets_;
+    PicturePresenter *pictures_ = nullptr;
+    MakeMpoDialog *makeMpo_ = nullptr;
+    Clock clock_;
+
+    Document document_;
+    std::optional<qint64> lastUpdate_;  // when the current redraw interval began
+};
+
+// The engine's progress callback: forwards to the controller in `context`.
+void mpoStatusCallBack(void *context, int num, int total);

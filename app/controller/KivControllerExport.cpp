@@ -1,0 +1,56 @@
+// Writing the stereo view on show as a JPEG file at full resolution.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+
+#include "files/FilePaths.h"
+#include "controller/KivController.h"
+#include "controller/Panels.h"
+#include "pictures/StereoMode.h"
+#include "pictures/PicturePresenter.h"
+#include "stereo/stereo_file.h"
+
+namespace {
+
+constexpr int exportQuality = 92;
+
+}  // namespace
+
+void KivController::exportStereoViewAction()
+{
+    if (document_.isLocked())
+        return;
+    if (pictures_ == nullptr || !pictures_->showsPair()) {
+        panels_.alert(mainWindow(), qtTrId("ExportNoViewTitle"),
+                      qtTrId("ExportNoView"));
+        return;
+    }
+    const QFileInfo file(document_.path());
+    const QString suggested = QDir(file.absolutePath()).filePath(file.completeBaseName() + "_stereo.jpg");
+    const QString path = panels_.saveFile(mainWindow(), suggested, {"jpg", "jps"});
+    if (path.isEmpty())
+        return;
+    document_.setLocked(true);
+    QProgressBar *bar = outlets_.statusProgressIndicator;
+    bar->setRange(0, 100);
+    const QString statusText = outlets_.statusTextField->text();
+    outlets_.statusTextField->setText(qtTrId("StatusWritingStereoView"));
+    setProgressDisplayVisible(true);
+    const std::string problem = stereo::writeStereoView(
+        bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes()), pictures_->shownOptions(), exportQuality,
+        FilePaths::toBytes(path).toStdString(), [bar](int percent) {
+            bar->setValue(percent);
+            bar->repaint();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+    setProgressDisplayVisible(false);
+    outlets_.statusTextField->setText(statusText);
+    document_.setLocked(false);
+    if (!problem.empty()) {
+        panels_.alert(mainWindow(), qtTrId("ExportFailedTitle"), QString::fromStdString(problem));
+        return;
+    }
+    emit statusMessage(qtTrId("StatusStereoViewWritten").arg(FilePaths::shown(path)));
+}

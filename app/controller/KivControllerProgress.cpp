@@ -1,0 +1,95 @@
+// Progress of an engine run and the alert after a failed one.
+#include <QLabel>
+#include <QProgressBar>
+
+#include "controller/KivController.h"
+#include "controller/Panels.h"
+
+namespace {
+
+constexpr double redrawInterval = 0.03;  // seconds between forced redraws
+
+// Which alert a result code shows.
+int messageNumberFor(int code)
+{
+    switch (code) {
+    case -10:
+    case -11:
+    case -12: return 1;
+    case -15: return 2;
+    case -14: return 4;
+    default: return 5;
+    }
+}
+
+// A localized text by its key; a key without a text shows the key itself.
+QString localized(const QString &key)
+{
+    return qtTrId(key.toUtf8().constData());
+}
+
+}  // namespace
+
+void mpoStatusCallBack(void *context, int num, int total)
+{
+    static_cast<KivController *>(context)->updateStatusTotal(num, total);
+}
+
+double KivController::secondsSinceLastUpdate() const
+{
+    // Negative for a time in the past, as the log shows it.
+    return lastUpdate_ ? double(*lastUpdate_ - clock_()) / 1000.0 : 0.0;
+}
+
+void KivController::redrawProgressDisplay()
+{
+    outlets_.statusProgressIndicator->repaint();
+    outlets_.statusTextField->repaint();
+}
+
+void KivController::setProgressDisplayVisible(bool visible)
+{
+    outlets_.statusProgressIndicator->setVisible(visible);
+    outlets_.statusTextField->setVisible(visible);
+}
+
+// Moves the progress bar on every call, but redraws it only at the first
+// call of a run, at most once per 30 ms in between, and at the last call.
+void KivController::updateStatusTotal(int num, int total)
+{
+    QProgressBar *bar = outlets_.statusProgressIndicator;
+    // The bar would repaint itself at once on a new value; the redraws are
+    // ours to make, so it only takes the value here.
+    bar->setUpdatesEnabled(false);
+    bar->setRange(0, total);
+    bar->setValue(num);
+    bar->setUpdatesEnabled(true);
+
+    if (num == 1) {
+        lastUpdate_ = clock_();
+        qInfo("Now Current %d  time = %f", 1, secondsSinceLastUpdate());
+        setProgressDisplayVisible(true);
+        redrawProgressDisplay();
+    }
+    if (secondsSinceLastUpdate() < -redrawInterval) {
+        qInfo("Now Current %d  time = %f", num, secondsSinceLastUpdate());
+        redrawProgressDisplay();
+        lastUpdate_ = clock_();
+    }
+    if (num == total) {
+        redrawProgressDisplay();
+        setProgressDisplayVisible(false);
+        lastUpdate_.reset();
+    }
+}
+
+void KivController::mpoErrorDialog(int code)
+{
+    const int messageNumber = messageNumberFor(code);
+    const QString title = localized(QString::asprintf("ErrorTitle%04d", messageNumber));
+    const QString message = localized(QString::asprintf("ErrorMsg%04d", messageNumber));
+    const int result = panels_.alert(mainWindow(), title, message);
+    if (result != 0)
+        qInfo("NSRunAlertPanel result %d", result);
+    setProgressDisplayVisible(false);
+}

@@ -1,0 +1,50 @@
+#include "files/ViewerSettings.h"
+
+#include <QDir>
+#include <QSettings>
+#include <algorithm>
+
+QString ViewerSettings::saveFolder() const
+{
+    return store_.value(saveFolderKey, QDir(QDir::homePath()).filePath("Pictures")).toString();
+}
+
+void ViewerSettings::setSaveFolder(const QString &folder) { store_.setValue(saveFolderKey, folder); }
+
+std::optional<QString> ViewerSettings::frame() const
+{
+    return store_.contains(frameKey) ? std::optional(store_.value(frameKey).toString()) : std::nullopt;
+}
+
+void ViewerSettings::setFrame(const QString &frame) { store_.setValue(frameKey, frame); }
+
+QVariantList ViewerSettings::recentFiles() const { return store_.value(recentFilesKey).toList(); }
+
+void ViewerSettings::setRecentFiles(const QByteArrayList &paths)
+{
+    QVariantList stored;
+    for (const QByteArray &path : paths)
+        stored << path;
+    store_.setValue(recentFilesKey, stored);
+}
+
+QString ViewerSettings::stereoView() const { return store_.value(stereoViewKey, "flat").toString(); }
+
+void ViewerSettings::setStereoView(const QString &name) { store_.setValue(stereoViewKey, name); }
+
+bool ViewerSettings::stereoSwap() const { return store_.value(stereoSwapKey, false).toBool(); }
+
+void ViewerSettings::setStereoSwap(bool swapped) { store_.setValue(stereoSwapKey, swapped); }
+
+double ViewerSettings::wiggleRate() const
+{
+    bool ok = false;
+    const double rate = store_.value(wiggleRateKey, defaultWiggleRate).toDouble(&ok);
+    return ok && rate > 0 ? std::clamp(rate, 0.5, 30.0) : defaultWiggleRate;
+}
+
+bool ViewerSettings::autoAlign() const { return store_.value(autoAlignKey, true).toBool(); }
+
+void ViewerSettings::setAutoAlign(bool on) { store_.setValue(autoAlignKey, on); }
+
+void ViewerSettings::sync() { store_.sync(); }

@@ -1,0 +1,200 @@
+#include "window/ActionRegistry.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <variant>
+
+namespace {
+
+struct CommandItem {
+    Command command;
+    const char *textId;
+    QList<QKeySequence> keys;
+    bool checkable = false;
+};
+
+QList<CommandItem> commandItems()
+{
+    using K = QKeySequence;
+    return {
+        {Command::Open, QT_TRID_NOOP("MenuOpen"), {K::Open}},
+        {Command::ExportStereo, QT_TRID_NOOP("MenuExportStereo"), {}},
+        {Command::MakeMpo, QT_TRID_NOOP("MenuMakeMpo"), {}},
+        {Command::SplitSettings, QT_TRID_NOOP("MenuSplitSettings"), {}},
+        {Command::Quit, QT_TRID_NOOP("MenuQuit"), {K::Quit}},
+        {Command::CopyPicture, QT_TRID_NOOP("MenuCopyPicture"), {K::Copy}},
+        {Command::Swap, QT_TRID_NOOP("MenuSwap"), {K("S")}, true},
+        {Command::AutoAlign, QT_TRID_NOOP("MenuAutoAlign"), {K("A")}, true},
+        {Command::ResetOffsets, QT_TRID_NOOP("MenuResetOffsets"), {K("Alt+Home")}},
+        {Command::ZoomIn, QT_TRID_NOOP("MenuZoomIn"), {K::ZoomIn, K("Ctrl+=")}},
+        {Command::ZoomOut, QT_TRID_NOOP("MenuZoomOut"), {K::ZoomOut}},
+        {Command::ActualSize, QT_TRID_NOOP("MenuActualSize"), {K("1")}},
+        {Command::FitToWindow, QT_TRID_NOOP("MenuFitToWindow"), {K("0")}},
+        {Command::Information, QT_TRID_NOOP("MenuInformation"), {K("Ctrl+I")}, true},
+        {Command::FullScreen, QT_TRID_NOOP("MenuFullScreen"), {K(Qt::Key_F11)}, true},
+        {Command::PreviousPicture, QT_TRID_NOOP("MenuPreviousPicture"), {K(Qt::Key_Left)}},
+        {Command::NextPicture, QT_TRID_NOOP("MenuNextPicture"), {K(Qt::Key_Right)}},
+        {Command::NextFile, QT_TRID_NOOP("MenuNextFile"), {K(Qt::Key_PageDown), K(Qt::Key_Space)}},
+        {Command::PreviousFile, QT_TRID_NOOP("MenuPreviousFile"), {K(Qt::Key_PageUp), K(Qt::Key_Backspace)}},
+        {Command::FirstFile, QT_TRID_NOOP("MenuFirstFile"), {K(Qt::Key_Home)}},
+        {Command::LastFile, QT_TRID_NOOP("MenuLastFile"), {K(Qt::Key_End)}},
+        {Command::SplitOne, QT_TRID_NOOP("MenuSplitOne"), {}},
+        {Command::SplitAll, QT_TRID_NOOP("MenuSplitAll"), {}},
+    };
+}
+
+// Ctrl+digits for the layouts, Alt+digits for red/cyan and green/magenta
+// anaglyphs, Ctrl+Alt+digits for amber/blue.
+QKeySequence shortcutFor(stereo::View view)
+{
+    using stereo::View;
+    switch (view) {
+    case View::Parallel: return QKeySequence("Ctrl+1");
+    case View::Cross: return QKeySequence("Ctrl+2");
+    case View::OverUnder: return QKeySequence("Ctrl+3");
+    case View::Mirror: return QKeySequence("Ctrl+4");
+    case View::Rows: return QKeySequence("Ctrl+5");
+    case View::Columns: return QKeySequence("Ctrl+6");
+    case View::Wiggle: return QKeySequence("Ctrl+7");
+    default: break;
+    }
+    const int anaglyph = int(view) - int(View::RedCyanDubois);  // 0 to 11
+    return anaglyph < 8 ? QKeySequence(QString("Alt+%1").arg(anaglyph + 1))
+                        : QKeySequence(QString("Ctrl+Alt+%1").arg(anaglyph - 7));
+}
+
+// What a menu holds besides commands.
+enum class Part { Separator, Recent, Views, Offsets };
+using Entry = std::variant<Command, Part>;
+
+struct MenuLayout {
+    const char *titleId;
+    std::vector<Entry> entries;
+};
+
+// The menu bar, menu by menu, in order.
+const std::vector<MenuLayout> &menuLayout()
+{
+    using C = Command;
+    using P = Part;
+    static const std::vector<MenuLayout> layout = {
+        {QT_TRID_NOOP("MenuFile"),
+         {C::Open, P::Recent, C::ExportStereo, C::MakeMpo, P::Separator, C::SplitSettings, P::Separator, C::Quit}},
+        {QT_TRID_NOOP("MenuEdit"), {C::CopyPicture}},
+        {QT_TRID_NOOP("MenuView"),
+         {P::Views, P::Separator, C::Swap, C::AutoAlign, P::Offsets, P::Separator, C::ZoomIn, C::ZoomOut,
+          C::ActualSize, C::FitToWindow, C::Information, P::Separator, C::FullScreen}},
+        {QT_TRID_NOOP("MenuGo"),
+         {C::PreviousPicture, C::NextPicture, P::Separator, C::NextFile, C::PreviousFile, C::FirstFile, C::LastFile}},
+        {QT_TRID_NOOP("MenuSplit"), {C::SplitOne, C::SplitAll}},
+    };
+    return layout;
+}
+
+}  // namespace
+
+ActionRegistry::ActionRegistry(QMainWindow &window) : QObject(&window), window_(window)
+{
+    makeCommands();
+    makeViewItems();
+    makeOffsetItems();
+    buildMenuBar();
+}
+
+void ActionRegistry::makeCommands()
+{
+    const QList<CommandItem> items = commandItems();
+    actions_.resize(std::size_t(items.size()));
+    for (const CommandItem &item : items) {
+        auto *action = new QAction(qtTrId(item.textId), &window_);
+        action->setShortcuts(item.keys);
+        action->setCheckable(item.checkable);
+        actions_[std::size_t(item.command)] = action;
+    }
+}
+
+void ActionRegistry::makeViewItems()
+{
+    views_ = new QActionGroup(this);
+    const auto add = [this](std::optional<stereo::View> view, const QString &label, const QKeySequence &keys) {
+        auto *item = new QAction(label, &window_);
+        item->setCheckable(true);
+        item->setShortcut(keys);
+        item->setData(view ? int(*view) : -1);
+        views_->addAction(item);
+    };
+    add(std::nullopt, qtTrId("MenuFlat"), QKeySequence("Ctrl+0"));
+    for (const stereo::ViewDescription &view : stereo::allViews())
+        add(view.view, qtTrId(view.textId), shortcutFor(view.view));
+}
+
+void ActionRegistry::makeOffsetItems()
+{
+    struct Move {
+        const char *label;
+        Qt::Key key;
+        int columns, rows;
+    };
+    static const Move moves[] = {{QT_TRID_NOOP("MenuMoveLeft"), Qt::Key_Left, -1, 0},
+                                 {QT_TRID_NOOP("MenuMoveRight"), Qt::Key_Right, 1, 0},
+                                 {QT_TRID_NOOP("MenuMoveUp"), Qt::Key_Up, 0, -1},
+                                 {QT_TRID_NOOP("MenuMoveDown"), Qt::Key_Down, 0, 1}};
+    for (const Move &move : moves)
+        for (int step : {1, 10}) {
+            auto *item = new QAction(step == 1 ? qtTrId(move.label) : qtTrId("MenuTenSteps").arg(qtTrId(move.label)),
+                                     &window_);
+            item->setShortcut(QKeySequence((step == 1 ? Qt::AltModifier : Qt::AltModifier | Qt::ShiftModifier) | move.key));
+            item->setAutoRepeat(true);
+            offsets_.push_back({item, move.columns * step, move.rows * step});
+        }
+}
+
+QAction *ActionRegistry::viewItem(std::optional<stereo::View> view) const
+{
+    const int data = view ? int(*view) : -1;
+    for (QAction *item : views_->actions())
+        if (item->data().toInt() == data)
+            return item;
+    return nullptr;
+}
+
+const QList<QAction *> ActionRegistry::viewItems() const { return views_->actions(); }
+
+void ActionRegistry::buildMenuBar()
+{
+    for (const MenuLayout &layout : menuLayout()) {
+        QMenu *menu = window_.menuBar()->addMenu(qtTrId(layout.titleId));
+        if (qstrcmp(layout.titleId, "MenuSplit") == 0)
+            splitMenu_ = menu->menuAction();
+        for (const Entry &entry : layout.entries) {
+            if (const Command *command = std::get_if<Command>(&entry)) {
+                menu->addAction(action(*command));
+                continue;
+            }
+            switch (std::get<Part>(entry)) {
+            case Part::Separator: menu->addSeparator(); break;
+            case Part::Recent: recent_ = menu->addMenu(qtTrId("MenuOpenRecent")); break;
+            case Part::Views:
+                for (QAction *item : views_->actions()) {
+                    const int view = item->data().toInt();
+                    if (view == int(stereo::View::RedCyanDubois) || view == int(stereo::View::Wiggle))
+                        menu->addSeparator();
+                    menu->addAction(item);
+                }
+                break;
+            case Part::Offsets:
+                offsetMenu_ = menu->addMenu(qtTrId("MenuOffsets"));
+                for (const OffsetItem &item : offsets_)
+                    offsetMenu_->addAction(item.action);
+                offsetMenu_->addAction(action(Command::ResetOffsets));
+                break;
+            }
+        }
+    }
+    window_.addActions(QList<QAction *>(actions_.begin(), actions_.end()) + views_->actions());
+    for (const OffsetItem &item : offsets_)
+        window_.addAction(item.action);
+}

@@ -1,0 +1,75 @@
+#include "window/BrowseMenus.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <cmath>
+
+#include "window/ActionRegistry.h"
+#include "window/InfoPanel.h"
+#include "controller/KivController.h"
+#include "files/RecentFiles.h"
+#include "view/ZorImageView.h"
+
+BrowseMenus::BrowseMenus(QMainWindow &window, const ActionRegistry &actions, ViewerSettings &settings,
+                         KivController &controller, ZorImageView &view)
+    : QObject(&window), window_(window), actions_(actions), controller_(controller), view_(view)
+{
+    recent_ = new RecentFiles(settings, *actions_.recentMenu(), this);
+    connect(recent_, &RecentFiles::chosen, &controller_, &KivController::openRecentFile);
+    connect(&controller_, &KivController::recentFileMissing, recent_, &RecentFiles::remove);
+    connect(actions_.action(Command::CopyPicture), &QAction::triggered, &controller_,
+            &KivController::copyPictureAction);
+    connectFileSteps();
+    connectZoom();
+    addInformationPanel();
+    connect(&controller_, &KivController::fileStarted, &view_, &ZorImageView::fitToWindow);
+    connect(&controller_, &KivController::fileStarted, recent_, &RecentFiles::add);
+    connect(&controller_, &KivController::pictureShown, infoPanel_, &InfoPanel::showPicture);
+}
+
+QAction *BrowseMenus::informationItem() const { return actions_.action(Command::Information); }
+
+void BrowseMenus::connectFileSteps()
+{
+    const auto step = [this](Command command, void (KivController::*slot)()) {
+        connect(actions_.action(command), &QAction::triggered, &controller_, slot);
+    };
+    step(Command::NextFile, &KivController::nextFileAction);
+    step(Command::PreviousFile, &KivController::previousFileAction);
+    step(Command::FirstFile, &KivController::firstFileAction);
+    step(Command::LastFile, &KivController::lastFileAction);
+}
+
+void BrowseMenus::connectZoom()
+{
+    connect(actions_.action(Command::ZoomIn), &QAction::triggered, &view_, &ZorImageView::zoomIn);
+    connect(actions_.action(Command::ZoomOut), &QAction::triggered, &view_, &ZorImageView::zoomOut);
+    connect(actions_.action(Command::ActualSize), &QAction::triggered, &view_, [this] { view_.setZoom(1.0); });
+    connect(actions_.action(Command::FitToWindow), &QAction::triggered, &view_, &ZorImageView::fitToWindow);
+    zoomStatus_ = new QLabel(window_.statusBar());
+    window_.statusBar()->addPermanentWidget(zoomStatus_);
+    connect(&view_, &ZorImageView::zoomChanged, this, &BrowseMenus::showZoom);
+    connect(&view_, &ZorImageView::message, window_.statusBar(),
+            [this](const QString &text) { window_.statusBar()->showMessage(text, 8000); });
+    showZoom();
+}
+
+// The panel is docked right and hidden at first; its item shows and hides
+// it and follows it when full screen hides it.
+void BrowseMenus::addInformationPanel()
+{
+    infoPanel_ = new InfoPanel(&window_);
+    window_.addDockWidget(Qt::RightDockWidgetArea, infoPanel_);
+    infoPanel_->hide();
+    QAction *item = informationItem();
+    connect(item, &QAction::triggered, infoPanel_, &QWidget::setVisible);
+    connect(infoPanel_, &QDockWidget::visibilityChanged, item, [this, item] { item->setChecked(!infoPanel_->isHidden()); });
+}
+
+void BrowseMenus::showZoom()
+{
+    zoomStatus_->setText(view_.isFitted() ? qtTrId("StatusZoomFit")
+                                          : QStringLiteral("%1 %").arg(std::lround(view_.zoom() * 100)));
+}

@@ -1,0 +1,14 @@
+// The panels as the user sees them: Qt's own file dialog and message box.
+#pragma once
+
+#include "controller/Panels.h"
+
+class QtPanels : public Panels {
+public:
+    QString openFile(QWidget *parent, const QStringList &extensions) override;
+    QStringList openFiles(QWidget *parent, const QStringList &extensions) override;
+    QString chooseFolder(QWidget *parent, const QString &start) override;
+    QString saveFile(QWidget *parent, const QString &suggested, const QStringList &extensions) override;
+    int alert(QWidget *parent, const QString &title, const QString &message) override;
+    int runModal(QDialog &dialog) override;
+};
