@@ -23,6 +23,11 @@ void PairPictures::request(const PictureBytes &left, const PictureBytes &right, 
     QTimer::singleShot(0, this, &PairPictures::answer);
 }
 
+void PairPictures::start(const PictureBytes &picture, const Sizing &sizing)
+{
+    requestPicture(picture, sizing, DecodeQueue::Lane::Shown);
+}
+
 void PairPictures::requestPicture(const PictureBytes &picture, const Sizing &sizing, DecodeQueue::Lane lane)
 {
     queue_.request<DecodedPicture>(keyFor(picture, sizing), lane, [bytes = picture.bytes, shownSize = sizing.shownSize] {

@@ -37,6 +37,8 @@ public:
 
     explicit PairPictures(DecodeQueue &queue, QObject *parent = nullptr);
 
+    // Starts decoding one picture of the pair to come, while its partner is read.
+    void start(const PictureBytes &picture, const Sizing &sizing);
     void request(const PictureBytes &left, const PictureBytes &right, const Sizing &sizing);
     // Decodes pictures `left` and `right`, read through `source` on the
     // pool, once nothing the user waits for is decoding.

@@ -89,6 +89,7 @@ void PicturePresenter::showPicture(const QByteArray &shown, int number, int coun
     const stereo::PairNumbers pair = stereo::pairFor(number, count);
     if (pair.left == 0)
         return showFlat(qtTrId("StereoSinglePicture"));
+    pairs_.start(store_.shown(), pairSizing());
     left_ = store_.picture(pair.left);
     right_ = store_.picture(pair.right);
     pairKey_ = PairAlignments::keyOf(left_, right_);

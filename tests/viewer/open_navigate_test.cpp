@@ -84,24 +84,6 @@ TEST_F(ViewerTest, StepButtonsAndTypedNumbersMoveThroughThePictures)
     }
 }
 
-TEST_F(ViewerTest, EveryHeaderLayoutOpensStepsAndSplits)
-{
-    const QString out = QString::fromStdString(scratch.path()) + "/out";
-    QDir().mkpath(out);
-    settings->setValue("SaveFolderPath", out);
-    start();
-    int n = 0;
-    for (const HeaderLayout &layout : otherHeaderLayouts(iccSegment(Bytes(40, 7))))
-        for (ByteOrder order : {ByteOrder::Big, ByteOrder::Little}) {
-            open(Way::OpenPanel, write("L" + std::to_string(++n) + ".mpo", jpegMPO(2, 1, layout.beforeMP, order).bytes));
-            controller().nextAction();
-            EXPECT_EQ(windowState(), "2on /   2 prev on next off menu on") << layout.name;
-            controller().splitAllFilesAction();
-        }
-    EXPECT_TRUE(panels.alerts.isEmpty());
-    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 2 * 14);
-}
-
 TEST_F(ViewerTest, CommandsDuringALoadAreDroppedAndAHeldButtonWalksToTheEnd)
 {
     open(Way::OpenPanel, write("twelve.mpo", jpegMPO(12).bytes));
