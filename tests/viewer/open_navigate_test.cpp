@@ -1,5 +1,4 @@
 // Opening MPO and JPEG files the three ways, and stepping through pictures.
-#include <QDir>
 #include <QProgressBar>
 
 #include "viewer_test_support.h"
