@@ -68,11 +68,11 @@ FlatPictures::Taken FlatPictures::take(const PictureBytes &shown, int number, QS
 void FlatPictures::readAround(const PictureSource &source, int number, int count, bool forwards, QSize view)
 {
     queue_.dropWaiting(DecodeQueue::Lane::Ahead);
-    const unsigned plan = ++plans_;
+    const unsigned plan = ++plans_.latest;
     // Once the picture on show is painted, which reading ahead would slow;
     // a later plan replaces this one.
-    QTimer::singleShot(0, &queue_, [=, this] {
-        if (plan != plans_)
+    QTimer::singleShot(0, &plans_, [=, this] {
+        if (plan != plans_.latest)
             return;
         const int ahead = forwards ? number + 1 : number - 1, behind = forwards ? number - 1 : number + 1;
         for (int n : {behind, ahead})  // in reverse: the queue starts the latest first
@@ -89,9 +89,11 @@ void FlatPictures::requestDecode(const PictureSource &source, int number, QSize 
         return;
     }
     // A picture read ahead learns its key once it has its bytes, on the pool.
-    queue_.run(qHashMulti(0x61686561, number, view), DecodeQueue::Lane::Ahead, [this, source, number, view] {
-        const PictureBytes picture = source(number);
-        if (!picture.isEmpty())
-            queue_.runHere<Prepared>(keyFor(picture.key, view), [&] { return prepare(picture.bytes, view); });
-    });
+    // On the pool the work reaches only the queue, which waits for it before it goes.
+    queue_.run(qHashMulti(0x61686561, number, view), DecodeQueue::Lane::Ahead,
+               [queue = &queue_, source, number, view] {
+                   const PictureBytes picture = source(number);
+                   if (!picture.isEmpty())
+                       queue->runHere<Prepared>(keyFor(picture.key, view), [&] { return prepare(picture.bytes, view); });
+               });
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QImage>
+#include <QObject>
 #include <QSize>
 #include <functional>
 
@@ -54,5 +55,9 @@ private:
 
     DecodeQueue &queue_;
     bool stepsOutrunDecoding_ = false;  // the last step had to wait for the background
-    unsigned plans_ = 0;                // counts read-ahead plans; the latest holds
+    // Counts read-ahead plans, the latest of which holds; a plan waiting to
+    // start goes with this object.
+    struct Plans : QObject {
+        unsigned latest = 0;
+    } plans_;
 };

@@ -17,20 +17,21 @@ void PairPictures::request(const PictureBytes &left, const PictureBytes &right, 
     wantedLeft_ = keyFor(left, sizing);
     wantedRight_ = keyFor(right, sizing);
     queue_.dropWaiting(DecodeQueue::Lane::Shown);
-    requestPicture(left, sizing, DecodeQueue::Lane::Shown);
-    requestPicture(right, sizing, DecodeQueue::Lane::Shown);
+    requestPicture(queue_, left, sizing, DecodeQueue::Lane::Shown);
+    requestPicture(queue_, right, sizing, DecodeQueue::Lane::Shown);
     // A kept pair is answered as a decode would be: later, and only if still the latest.
     QTimer::singleShot(0, this, &PairPictures::answer);
 }
 
 void PairPictures::start(const PictureBytes &picture, const Sizing &sizing)
 {
-    requestPicture(picture, sizing, DecodeQueue::Lane::Shown);
+    requestPicture(queue_, picture, sizing, DecodeQueue::Lane::Shown);
 }
 
-void PairPictures::requestPicture(const PictureBytes &picture, const Sizing &sizing, DecodeQueue::Lane lane)
+void PairPictures::requestPicture(DecodeQueue &queue, const PictureBytes &picture, const Sizing &sizing,
+                                  DecodeQueue::Lane lane)
 {
-    queue_.request<DecodedPicture>(keyFor(picture, sizing), lane, [bytes = picture.bytes, shownSize = sizing.shownSize] {
+    queue.request<DecodedPicture>(keyFor(picture, sizing), lane, [bytes = picture.bytes, shownSize = sizing.shownSize] {
         const std::span<const unsigned char> jpeg = bytesOf(bytes);
         return DecodedPicture{imaging::decodeJpeg(jpeg.data(), jpeg.size(), shownSize)};
     });
@@ -45,10 +46,10 @@ void PairPictures::readAhead(const PictureSource &source, int left, int right, c
         if (plan != plans_)
             return;
         queue_.run(qHashMulti(0x61686561, left, right, sizing.key), DecodeQueue::Lane::Ahead,
-                   [this, source, left, right, sizing] {
+                   [queue = &queue_, source, left, right, sizing] {
                        for (int number : {left, right})
                            if (const PictureBytes picture = source(number); !picture.isEmpty())
-                               requestPicture(picture, sizing, DecodeQueue::Lane::Ahead);
+                               requestPicture(*queue, picture, sizing, DecodeQueue::Lane::Ahead);
                    });
     });
 }

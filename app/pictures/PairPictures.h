@@ -50,7 +50,8 @@ signals:
     void decoded(ShownPair pair);
 
 private:
-    void requestPicture(const PictureBytes &picture, const Sizing &sizing, DecodeQueue::Lane lane);
+    static void requestPicture(DecodeQueue &queue, const PictureBytes &picture, const Sizing &sizing,
+                               DecodeQueue::Lane lane);
     static DecodeQueue::Key keyFor(const PictureBytes &picture, const Sizing &sizing);
     void answer();
 
