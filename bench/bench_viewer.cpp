@@ -208,7 +208,7 @@ int main(int argc, char **argv)
         },
         [&] { decodeScaled(left, leftShown); }, startFresh);
     report("stereo view of the 12 MP pair, anaglyph", stereoView * 1000, "ms", oneDecode * 1000,
-           "ratio <= 1.3 on two cores");
+           "ratio <= 1.2 on two cores");
 
     // Steps through the twelve pictures in the anaglyph view, looking at
     // each pair for a moment while the next one is read ahead.
