@@ -21,9 +21,9 @@ std::optional<stereo::Alignment> PairAlignments::find(DecodeQueue::Key key) cons
     return kept ? std::optional(*kept) : std::nullopt;
 }
 
-void PairAlignments::request(const PictureBytes &left, const PictureBytes &right)
+void PairAlignments::request(const PictureBytes &left, const PictureBytes &right, DecodeQueue::Lane lane)
 {
-    queue_.request<stereo::Alignment>(keyOf(left, right), DecodeQueue::Lane::Shown,
+    queue_.request<stereo::Alignment>(keyOf(left, right), lane,
                                       [left = left.bytes, right = right.bytes] {
                                           return stereo::estimatePairAlignment(bytesOf(left), bytesOf(right));
                                       });

@@ -20,8 +20,11 @@ public:
     static DecodeQueue::Key keyOf(const PictureBytes &left, const PictureBytes &right);
     // The estimate for the pair of this key, once there is one.
     std::optional<stereo::Alignment> find(DecodeQueue::Key key) const;
-    // Starts the estimate for this pair unless it is kept or under way.
-    void request(const PictureBytes &left, const PictureBytes &right);
+    // Starts the estimate for this pair unless it is kept or under way: in
+    // the lane of what the user waits for, or to have it when a step comes.
+    // Safe on any thread.
+    void request(const PictureBytes &left, const PictureBytes &right,
+                 DecodeQueue::Lane lane = DecodeQueue::Lane::Shown);
 
 signals:
     void estimated();

@@ -19,6 +19,9 @@ struct DecodedPicture {
     std::size_t cost() const { return jpeg.picture.pixels.size() * 4; }
 };
 
+// The picture smoothly resampled to `size`.
+imaging::RgbPicture resampled(const imaging::RgbPicture &picture, imaging::PixelSize size);
+
 struct ShownPair {
     std::shared_ptr<const DecodedPicture> left, right;
 };
@@ -34,6 +37,8 @@ public:
         std::size_t key = 0;
     };
     using PictureSource = std::function<PictureBytes(int number)>;
+    // What else to do with a pair read ahead, on the pool.
+    using ReadPair = std::function<void(const PictureBytes &left, const PictureBytes &right)>;
 
     explicit PairPictures(DecodeQueue &queue, QObject *parent = nullptr);
 
@@ -41,8 +46,10 @@ public:
     void start(const PictureBytes &picture, const Sizing &sizing);
     void request(const PictureBytes &left, const PictureBytes &right, const Sizing &sizing);
     // Decodes pictures `left` and `right`, read through `source` on the
-    // pool, once nothing the user waits for is decoding.
-    void readAhead(const PictureSource &source, int left, int right, const Sizing &sizing);
+    // pool, once nothing the user waits for is decoding, and hands their
+    // bytes to `thenAlso`.
+    void readAhead(const PictureSource &source, int left, int right, const Sizing &sizing,
+                   const ReadPair &thenAlso = {});
     // Drops the waiting request and the answer to the running one.
     void forget();
 

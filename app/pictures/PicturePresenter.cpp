@@ -27,23 +27,6 @@ imaging::PixelSize pictureSizeFor(imaging::PixelSize full, stereo::Layout layout
 // so that the view shows the result without scaling it.
 bool isInterlaced(stereo::View view) { return view == stereo::View::Rows || view == stereo::View::Columns; }
 
-// The picture smoothly resampled to `size`.
-imaging::RgbPicture resampled(const imaging::RgbPicture &picture, imaging::PixelSize size)
-{
-    const QImage shared(reinterpret_cast<const uchar *>(picture.pixels.data()), picture.size.width,
-                        picture.size.height, qsizetype(picture.size.width) * 4, QImage::Format_RGB32);
-    const QImage scaled = shared.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                              .convertToFormat(QImage::Format_RGB32);
-    imaging::RgbPicture result;
-    result.size = size;
-    result.pixels.resize(std::size_t(size.width) * std::size_t(size.height));
-    for (int y = 0; y < size.height; ++y) {
-        const auto *row = reinterpret_cast<const std::uint32_t *>(scaled.constScanLine(y));
-        std::copy(row, row + size.width, result.row(y));
-    }
-    return result;
-}
-
 }  // namespace
 
 PicturePresenter::PicturePresenter(StereoMode &mode, ZorImageView &view, QObject *parent)
@@ -72,7 +55,7 @@ imaging::PixelSize PicturePresenter::pictureSize() const
     return pair_.left ? pair_.left->jpeg.fullSize : imaging::PixelSize{};
 }
 
-FlatPictures::PictureSource PicturePresenter::source() const
+FlatPictures::PictureSource PicturePresenter::source()
 {
     return [store = &store_](int number) { return store->picture(number); };
 }
@@ -168,7 +151,15 @@ void PicturePresenter::readPairAhead()
     const stereo::PairNumbers pair = stereo::pairFor(next, count_), shown = stereo::pairFor(number_, count_);
     if (pair.left == shown.left && pair.right == shown.right)
         return;
-    pairs_.readAhead(source(), pair.left, pair.right, pairSizing());
+    // The pair's bytes are kept, so that the step to it reads only its own
+    // picture, and with Auto Align on, its alignment is estimated too.
+    PairPictures::ReadPair align;
+    if (mode_.autoAligns())
+        align = [alignments = &alignments_](const PictureBytes &left, const PictureBytes &right) {
+            alignments->request(left, right, DecodeQueue::Lane::Ahead);
+        };
+    pairs_.readAhead([store = &store_](int n) { return store->picture(n, true); }, pair.left, pair.right,
+                     pairSizing(), align);
 }
 
 void PicturePresenter::pairDecoded(const ShownPair &pair)

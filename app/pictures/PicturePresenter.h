@@ -65,7 +65,7 @@ private:
     void alignmentEstimated();
     void autoAlignChanged();
     void tellAlignment();
-    FlatPictures::PictureSource source() const;
+    FlatPictures::PictureSource source();
 
     StereoMode &mode_;
     ZorImageView &view_;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QThread>
 #include <cstdlib>
+#include <sys/stat.h>
 
 #include "files/FilePaths.h"
 #include "engine/mpo.h"
@@ -30,6 +31,7 @@ void PictureStore::startFile(const QString &path)
 {
     const std::lock_guard lock(lock_);
     path_ = path;
+    kept_.clear();
     shown_ = {};
     shownNumber_ = 0;
 }
@@ -41,18 +43,45 @@ const PictureBytes &PictureStore::put(int number, const QByteArray &bytes)
     return shown_;
 }
 
-PictureBytes PictureStore::picture(int number) const
+PictureStore::FileState PictureStore::stateOf(const QString &path)
+{
+    struct stat status {};
+    if (stat(FilePaths::toBytes(path).constData(), &status) != 0)
+        return {};
+    return {(long long)(status.st_ino), (long long)(status.st_size),
+            status.st_mtim.tv_sec * 1'000'000'000LL + status.st_mtim.tv_nsec};
+}
+
+PictureBytes PictureStore::picture(int number, bool keep)
 {
     const bool onMainThread = QThread::currentThread() == QCoreApplication::instance()->thread();
     if (onMainThread && number == shownNumber_ && !shown_.isEmpty())
         return shown_;
-    QString path;
-    {
-        const std::lock_guard lock(lock_);
-        path = path_;
+    std::unique_lock lock(lock_);
+    const QString path = path_;
+    const FileState before = stateOf(path);
+    if (before.file >= 0 && before == keptState_)
+        for (const auto &[kept, picture] : kept_)
+            if (kept == number)
+                return picture;
+    lock.unlock();
+    PictureBytes picture;
+    if (onMainThread) {
+        picture = PictureBytes::of(pictureOfFile(path, number));
+    } else {
+        const QuietTrace quiet;
+        picture = PictureBytes::of(pictureOfFile(path, number));
     }
-    if (onMainThread)
-        return PictureBytes::of(pictureOfFile(path, number));
-    const QuietTrace quiet;
-    return PictureBytes::of(pictureOfFile(path, number));
+    lock.lock();
+    // Kept only when the file stayed as it was while it was read.
+    if (keep && !picture.isEmpty() && path == path_ && stateOf(path) == before) {
+        if (before != keptState_)
+            kept_.clear();
+        keptState_ = before;
+        std::erase_if(kept_, [number](const auto &k) { return k.first == number; });
+        kept_.emplace_back(number, picture);
+        if (kept_.size() > keptPictures)
+            kept_.pop_front();
+    }
+    return picture;
 }

@@ -156,8 +156,8 @@ TEST_F(StereoViewTest, TheNextPairIsDecodedAheadQuietlyAndAKeptPairNeverShowsOld
     const std::vector<std::string> trace = linesOf(testing::internal::GetCapturedStdout());
     EXPECT_TRUE(near(shownPixel(10, 10), blue));
     EXPECT_TRUE(near(shownPixel(100, 10), green));
-    EXPECT_EQ(std::count_if(trace.begin(), trace.end(), [](const std::string &line) { return line.rfind("File Size", 0) == 0; }), 2)
-        << "the step's picture and its partner; nothing read ahead";
+    EXPECT_EQ(std::count_if(trace.begin(), trace.end(), [](const std::string &line) { return line.rfind("File Size", 0) == 0; }), 1)
+        << "the step's picture only: its partner was read ahead, quietly";
 
     write("series.mpo", series({red, blue, green, red}).bytes);
     shown.clear();
