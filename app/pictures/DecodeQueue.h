@@ -32,7 +32,7 @@ public:
     using Key = std::size_t;  // names the work: whose bytes, at what size, what kind
     enum class Lane { Shown, Ahead };
 
-    explicit DecodeQueue(std::size_t keptBytes = 64u << 20, QObject *parent = nullptr);
+    explicit DecodeQueue(std::size_t keptBytes = 24u << 20, QObject *parent = nullptr);
     ~DecodeQueue() override;
 
     // The result kept under `key`, or null.

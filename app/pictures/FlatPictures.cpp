@@ -65,6 +65,12 @@ FlatPictures::Taken FlatPictures::take(const PictureBytes &shown, int number, QS
     return {kept ? Outcome::DecodeHere : Outcome::Pending, {}};
 }
 
+std::optional<FlatPictures::Prepared> FlatPictures::find(const PictureBytes &shown, QSize view) const
+{
+    const auto kept = queue_.find<Prepared>(keyFor(shown.key, view));
+    return kept && !kept->image.isNull() ? std::optional(*kept) : std::nullopt;
+}
+
 void FlatPictures::readAround(const PictureSource &source, int number, int count, bool forwards, QSize view)
 {
     queue_.dropWaiting(DecodeQueue::Lane::Ahead);

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QSize>
 #include <functional>
+#include <optional>
 
 #include "pictures/DecodeQueue.h"
 #include "pictures/PictureBytes.h"
@@ -40,6 +41,8 @@ public:
     // decoded here while the background is free, or, while steps outrun it,
     // decoded there next; the main thread waits for it only briefly.
     Taken take(const PictureBytes &shown, int number, QSize view, const PictureSource &source);
+    // The picture of these bytes for a view of `view`, if it is decoded by now.
+    std::optional<Prepared> find(const PictureBytes &shown, QSize view) const;
     // Reads ahead around picture `number` of `count`, the way the user went
     // last (`forwards`) first. Earlier plans are dropped.
     void readAround(const PictureSource &source, int number, int count, bool forwards, QSize view);

@@ -122,10 +122,19 @@ void PicturePresenter::showFlatPicture()
     flat_.readAround(source(), number_, count_, forwards_, viewSize);
 }
 
+// A background decode finished: the picture awaited goes up once it is
+// there, without the main thread waiting for it again.
 void PicturePresenter::pictureFinished()
 {
-    if (awaitingPicture_)
-        showFlatPicture();
+    if (!awaitingPicture_)
+        return;
+    const QSize viewSize = view_.size();
+    const std::optional<FlatPictures::Prepared> picture = flat_.find(store_.shown(), viewSize);
+    if (!picture)
+        return;
+    awaitingPicture_ = false;
+    view_.setPreparedPicture(store_.shown(), picture->image, picture->fullSize);
+    flat_.readAround(source(), number_, count_, forwards_, viewSize);
 }
 
 void PicturePresenter::requestDecode()

@@ -70,7 +70,7 @@ TEST_F(ViewerTest, WhileThePoolIsBusyAStepWaitsNotAndOnlyTheLatestIsDecoded)
     DecodeQueue queue;
     FlatPictures flat(queue);
     for (int thread = 0; thread < imaging::WorkPool::shared().threads(); ++thread)
-        queue.run(thread, DecodeQueue::Lane::Ahead, [released] { released.wait(); });  // every thread busy
+        queue.run(thread, DecodeQueue::Lane::Shown, [released] { released.wait(); });  // every thread busy
 
     QElapsedTimer waited;
     waited.start();
@@ -89,7 +89,7 @@ TEST_F(ViewerTest, WhileThePoolIsBusyAStepWaitsNotAndOnlyTheLatestIsDecoded)
     ASSERT_EQ(latest.outcome, FlatPictures::Outcome::Ready);
     EXPECT_EQ(latest.picture.image.size(), ZorImageView::fittedSize(QSize(560, 300), view));
     EXPECT_EQ(latest.picture.fullSize, QSize(560, 300));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !queue.isBusy(DecodeQueue::Lane::Ahead); }, 5000));  // the threads freed
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !queue.isBusy(DecodeQueue::Lane::Shown); }, 5000));  // the threads freed
     EXPECT_EQ(flat.take(pictures[3], 3, view, source).outcome, FlatPictures::Outcome::DecodeHere)
         << "a step passed by is not decoded";
     flat.readAround(source, 1, 4, true, view);
