@@ -74,6 +74,19 @@ bool DecodeQueue::isBusy(Lane lane) const
 
 // A result larger than a quarter of the bound (a large picture decoded
 // whole for a zoom) is used where it was made and not kept.
+bool DecodeQueue::isRunning(Key key) const
+{
+    const std::lock_guard lock(lock_);
+    return std::any_of(running_.begin(), running_.end(), [key](const Job &job) { return job.key == key; });
+}
+
+bool DecodeQueue::isUnderWay(Key key) const
+{
+    const std::lock_guard lock(lock_);
+    const auto same = [key](const Job &job) { return job.key == key; };
+    return std::any_of(running_.begin(), running_.end(), same) || std::any_of(waiting_.begin(), waiting_.end(), same);
+}
+
 void DecodeQueue::keepMadeHere(Key key, const std::type_info &type, Result result)
 {
     if (result.cost > keptBytes_ / 4)

@@ -86,6 +86,9 @@ public:
     void dropWaiting(Lane lane);
     // Whether work of `lane` runs or waits.
     bool isBusy(Lane lane) const;
+    // Whether the work of `key` runs, or runs or waits.
+    bool isRunning(Key key) const;
+    bool isUnderWay(Key key) const;
 
 signals:
     void finished(DecodeQueue::Key key);

@@ -55,14 +55,27 @@ FlatPictures::Taken FlatPictures::take(const PictureBytes &shown, int number, QS
         return {Outcome::DecodeHere, {}};
     }
     stepsOutrunDecoding_ = false;
+    // A picture being read ahead is not decoded a second time beside it.
     queue_.dropWaiting(DecodeQueue::Lane::Shown);
-    queue_.dropWaiting(DecodeQueue::Lane::Ahead);
-    requestDecode(source, number, view, shown);
+    if (!queue_.isRunning(aheadKeyFor(number, view))) {
+        queue_.dropWaiting(DecodeQueue::Lane::Ahead);
+        requestDecode(source, number, view, shown);
+    }
     const auto kept = queue_.waitFor<Prepared>(key, waitMs);
     stepsOutrunDecoding_ = !kept;
     if (kept && !kept->image.isNull())
         return {Outcome::Ready, *kept};
     return {kept ? Outcome::DecodeHere : Outcome::Pending, {}};
+}
+
+bool FlatPictures::isDecoding(const PictureBytes &shown, int number, QSize view) const
+{
+    return queue_.isUnderWay(keyFor(shown.key, view)) || queue_.isUnderWay(aheadKeyFor(number, view));
+}
+
+DecodeQueue::Key FlatPictures::aheadKeyFor(int number, QSize view)
+{
+    return qHashMulti(0x61686561, number, view);  // "ahea"
 }
 
 std::optional<FlatPictures::Prepared> FlatPictures::find(const PictureBytes &shown, QSize view) const
@@ -96,7 +109,7 @@ void FlatPictures::requestDecode(const PictureSource &source, int number, QSize 
     }
     // A picture read ahead learns its key once it has its bytes, on the pool.
     // On the pool the work reaches only the queue, which waits for it before it goes.
-    queue_.run(qHashMulti(0x61686561, number, view), DecodeQueue::Lane::Ahead,
+    queue_.run(aheadKeyFor(number, view), DecodeQueue::Lane::Ahead,
                [queue = &queue_, source, number, view] {
                    const PictureBytes picture = source(number);
                    if (!picture.isEmpty())

@@ -41,6 +41,8 @@ public:
     // decoded here while the background is free, or, while steps outrun it,
     // decoded there next; the main thread waits for it only briefly.
     Taken take(const PictureBytes &shown, int number, QSize view, const PictureSource &source);
+    // Whether picture `number`, of these bytes, is being decoded or read ahead.
+    bool isDecoding(const PictureBytes &shown, int number, QSize view) const;
     // The picture of these bytes for a view of `view`, if it is decoded by now.
     std::optional<Prepared> find(const PictureBytes &shown, QSize view) const;
     // Reads ahead around picture `number` of `count`, the way the user went
@@ -48,6 +50,8 @@ public:
     void readAround(const PictureSource &source, int number, int count, bool forwards, QSize view);
     // The key a picture of these bytes has for a view of `view`.
     static DecodeQueue::Key keyFor(std::size_t pictureKey, QSize view);
+    // The key under which picture `number` is read ahead for a view of `view`.
+    static DecodeQueue::Key aheadKeyFor(int number, QSize view);
 
     // The longest the main thread waits for a background decode: with the
     // engine's read of the picture, a step stays within one frame (16 ms).

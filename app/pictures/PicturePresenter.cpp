@@ -130,8 +130,12 @@ void PicturePresenter::pictureFinished()
         return;
     const QSize viewSize = view_.size();
     const std::optional<FlatPictures::Prepared> picture = flat_.find(store_.shown(), viewSize);
-    if (!picture)
+    if (!picture) {
+        // A read-ahead that ended without it (the file changed): decoded now.
+        if (!flat_.isDecoding(store_.shown(), number_, viewSize))
+            showFlatPicture();
         return;
+    }
     awaitingPicture_ = false;
     view_.setPreparedPicture(store_.shown(), picture->image, picture->fullSize);
     flat_.readAround(source(), number_, count_, forwards_, viewSize);
