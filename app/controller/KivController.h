@@ -7,7 +7,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QVariantMap>
 #include <functional>
 #include <optional>
 

@@ -20,7 +20,6 @@ public:
     // The bytes the controller read for picture `number`, now on show.
     const PictureBytes &put(int number, const QByteArray &bytes);
     const PictureBytes &shown() const { return shown_; }
-    int shownNumber() const { return shownNumber_; }
     // Picture `number` (from 1): the one on show, one kept, or read from
     // the file now and, with `keep`, kept; empty when it cannot be read.
     // Safe on any thread.
