@@ -129,6 +129,17 @@ inline EngineRun runEngineOn(const Bytes &file, int mode = MPO_LOAD_ONE, int sel
     return runEngine(folder.write(name, file), mode, selectNum);
 }
 
+// The MP entries listMPOEntries gives for `path`, its trace left out.
+inline std::vector<MPOListedEntry> listedEntries(const std::string &path)
+{
+    std::vector<MPOListedEntry> entries;
+    int count = 0, representative = 0;
+    testing::internal::CaptureStdout();
+    listMPOEntries(path.c_str(), entries, &count, &representative);
+    testing::internal::GetCapturedStdout();
+    return entries;
+}
+
 // A 32-bit number in big-endian bytes, to patch a field.
 inline Bytes big32(std::uint32_t v)
 {

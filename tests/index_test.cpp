@@ -221,11 +221,7 @@ TEST(GainMaps, AreToldFromStereoPairsInEachFormTheyTake)
         builder.beforeMP = row.firstSegments;
         const BuiltMPO mpo = builder.add(fakeJpeg(1), representativeFlag).add(row.second).build();
         ScratchFolder folder;
-        std::vector<MPOListedEntry> entries;
-        int count = 0, representative = 0;
-        testing::internal::CaptureStdout();
-        ASSERT_EQ(listMPOEntries(folder.write("photo.MPO", mpo.bytes).c_str(), entries, &count, &representative), 0);
-        testing::internal::GetCapturedStdout();
+        const std::vector<MPOListedEntry> entries = listedEntries(folder.write("photo.MPO", mpo.bytes));
         ASSERT_EQ(entries.size(), 2u);
         EXPECT_FALSE(entries[0].gainMap);
         EXPECT_EQ(entries[1].gainMap, row.gainMap);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <string>
 
 #include "engine/mpo_joiner.h"
@@ -44,14 +45,9 @@ Bytes joined(const std::vector<Bytes> &pictures, const MPOJoinSettings &settings
     std::string folder = (std::filesystem::temp_directory_path() / "mpojoin-XXXXXX").string();
     if (mkdtemp(folder.data()) == nullptr)
         return {};
-    std::vector<std::string> paths;
-    for (const Bytes &picture : pictures) {
-        paths.push_back(folder + "/" + std::to_string(paths.size()) + ".jpg");
-        std::ofstream(paths.back(), std::ios::binary)
-            .write(reinterpret_cast<const char *>(picture.data()), std::streamsize(picture.size()));
-    }
     MPOJoinProblem problem;
-    joinMPO(paths, folder + "/joined.MPO", settings, problem);
+    joinMPO(std::vector<std::span<const unsigned char>>(pictures.begin(), pictures.end()), folder + "/joined.MPO",
+            settings, problem);
     std::ifstream in(folder + "/joined.MPO", std::ios::binary);
     const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::filesystem::remove_all(folder);

@@ -86,14 +86,10 @@ TEST_F(Mposplit, AFullDiskKeepsEarlierPicturesAndLeavesNoPartOfTheRest)
     const std::string file = scratch.write("big.MPO", mpo.bytes), disk = scratch.path() + "/disk";
     scratch.write("expected1", expectedOutput(mpo, 0));
     scratch.write("expected2", expectedOutput(mpo, 1));
-    std::filesystem::create_directory(disk);
-    // A 1 MiB file system of its own, in a private mount namespace, holds
-    // two of the three pictures.
-    const std::string script = "mount -t tmpfs -o size=1m tmpfs " + quoted(disk) + " || exit 99; " + quoted(MPOSPLIT) +
-                               " -o " + quoted(disk) + " " + quoted(file) + "; echo status $?; cd " + quoted(disk) +
-                               " && ls && cmp big_001.JPG ../expected1 && cmp big_002.JPG ../expected2 && echo same";
-    const Run run = shell("unshare -Urm sh -c " + quoted(script));
-    if (run.status == 99 || run.out.empty())
+    // A 1 MiB disk holds two of the three pictures.
+    const Run run = onSmallDisk(scratch, "1m", quoted(MPOSPLIT) + " -o " + quoted(disk) + " " + quoted(file),
+                                "cmp big_001.JPG ../expected1 && cmp big_002.JPG ../expected2 && echo same");
+    if (run.out.empty())
         GTEST_SKIP() << "SKIPPED: cannot mount a small file system here: " << run.err;
     EXPECT_EQ(run.out, disk + "/big_001.JPG\n" + disk + "/big_002.JPG\nstatus 1\nbig_001.JPG\nbig_002.JPG\nsame\n");
     EXPECT_NE(run.err.find("big.MPO cannot be split: not enough free space for a picture (" + disk + ")"),

@@ -37,3 +37,20 @@ inline ProgramRun runProgram(const ScratchFolder &scratch, const std::string &pr
         command += " " + quoted(arg);
     return shellIn(scratch, command);
 }
+
+// Runs `command` in a private mount namespace where the folder "disk" of
+// `scratch` is a file system of `size` ("64k", "1m") of its own, then prints
+// "status N", lists the disk and runs `then` in it. Nothing is printed where
+// this system allows no such mount.
+inline ProgramRun onSmallDisk(const ScratchFolder &scratch, const std::string &size, const std::string &command,
+                              const std::string &then = "true")
+{
+    const std::string disk = scratch.path() + "/disk";
+    std::filesystem::create_directory(disk);
+    const std::string script = "mount -t tmpfs -o size=" + size + " tmpfs " + quoted(disk) + " || exit 99; " + command +
+                               "; echo status $?; cd " + quoted(disk) + " && ls -A && " + then;
+    ProgramRun run = shellIn(scratch, "unshare -Urm sh -c " + quoted(script));
+    if (run.status == 99)
+        run.out.clear();
+    return run;
+}

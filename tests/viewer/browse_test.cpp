@@ -113,11 +113,7 @@ TEST_F(BrowseTest, ZoomDecodesAtTheScaleShownKeepsThePointerSpotAndRefusesAHugeP
     QImage halves(1600, 1200, QImage::Format_RGB32);
     halves.fill(Qt::red);
     QPainter(&halves).fillRect(800, 0, 800, 1200, Qt::blue);
-    QByteArray encoded;
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::WriteOnly);
-    halves.save(&buffer, "JPEG", 95);
-    open(Way::OpenPanel, write("halves.jpg", Bytes(encoded.begin(), encoded.end())));
+    open(Way::OpenPanel, write("halves.jpg", jpegOf(halves, 95)));
     ZorImageView &view = *o().image;
     const QSize fitted = view.image().size();
     ASSERT_LT(fitted.width(), 1600);

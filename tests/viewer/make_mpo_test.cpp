@@ -29,11 +29,7 @@ TEST_F(ViewerTest, MakeMpoJoinsThePicturesInTheOrderSetAndShowsTheFile)
     EXPECT_EQ(controller().mpFileName(), made);
     EXPECT_EQ(windowState(), "1on /   2 prev off next on menu on");
     EXPECT_EQ(shownPicture(), 1);  // the left picture, 64 pixels wide
-    std::vector<MPOListedEntry> entries;
-    int count = 0, representative = 0;
-    testing::internal::CaptureStdout();
-    listMPOEntries(made.toUtf8().constData(), entries, &count, &representative);
-    testing::internal::GetCapturedStdout();
+    const std::vector<MPOListedEntry> entries = listedEntries(made.toStdString());
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[1].entry.attribute, MP_TYPE_MULTI_ANGLE);
 

@@ -112,9 +112,7 @@ TEST(PictureView, DecodesUprightAtTheSizeShownAndAgainWhenItGrows)
     view.setImageScaling(ZorImageView::ImageScaling::ProportionallyDown);
     view.resize(400, 300);
     view.show();
-    const auto show = [&](const Bytes &jpeg) {
-        view.setPicture(QByteArray(reinterpret_cast<const char *>(jpeg.data()), qsizetype(jpeg.size())));
-    };
+    const auto show = [&](const Bytes &jpeg) { view.setPicture(qBytes(jpeg)); };
     show(jpegOf(QSize(1600, 1200)));
     EXPECT_EQ(view.image().size(), QSize(400, 300));
     view.resize(800, 700);

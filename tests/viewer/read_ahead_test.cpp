@@ -13,12 +13,6 @@
 
 namespace {
 
-QByteArray jpegBytes(QSize size, QColor colour)
-{
-    const Bytes bytes = jpegOf(size, colour);
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
-}
-
 // Four pictures larger than the view, picture n in colour n.
 const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::magenta};
 
@@ -64,7 +58,7 @@ TEST_F(ViewerTest, WhileThePoolIsBusyAStepWaitsNotAndOnlyTheLatestIsDecoded)
     const std::shared_future<void> released = release.get_future().share();
     PictureBytes pictures[5];
     for (int n = 1; n <= 4; ++n)
-        pictures[n] = PictureBytes::of(jpegBytes(QSize(400 + 40 * n, 300), colours[n - 1]));
+        pictures[n] = PictureBytes::of(qBytes(jpegOf(QSize(400 + 40 * n, 300), colours[n - 1])));
     const auto source = [&](int n) { return pictures[n]; };
     const QSize view(200, 200);
     DecodeQueue queue;

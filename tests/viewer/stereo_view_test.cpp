@@ -227,13 +227,7 @@ TEST_F(StereoViewTest, AutoAlignCorrectsAPairWhoseRightPictureSitsLowerAndCanBeT
     QImage right(left.size(), QImage::Format_RGB32);
     right.fill(Qt::black);
     QPainter(&right).drawImage(-6, 8, left);
-    const auto jpeg = [](const QImage &picture) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        picture.save(&buffer, "JPEG", 95);
-        return Bytes(bytes.begin(), bytes.end());
-    };
+    const auto jpeg = [](const QImage &picture) { return jpegOf(picture, 95); };
     MPOBuilder builder;
     builder.add(jpeg(left), representativeFlag).add(jpeg(right));
     choose(stereo::View::RedCyanDubois);

@@ -55,15 +55,25 @@ private:
     static QString next(QStringList &answers) { return answers.isEmpty() ? QString() : answers.takeFirst(); }
 };
 
+inline Bytes jpegOf(const QImage &picture, int quality = 90)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "JPEG", quality);
+    return Bytes(bytes.begin(), bytes.end());
+}
+
 inline Bytes jpegOf(QSize size, QColor colour = Qt::darkCyan)
 {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "JPEG", 90);
-    return Bytes(bytes.begin(), bytes.end());
+    return jpegOf(picture);
+}
+
+inline QByteArray qBytes(const Bytes &bytes)
+{
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
 
 // Whether a shown pixel has about this colour, as a JPEG gives it back.
@@ -79,23 +89,15 @@ inline bool near(QRgb pixel, QColor colour)
 // write it.
 inline MPOBuilder jpegMPOBuilder(int count, int representative = 1,
                                  const std::vector<Bytes> &beforeMP = {exifSegment, photoshopSegment,
-                                                                       iccSegment(Bytes(40, 7)), xmpSegment},
-                                 ByteOrder order = ByteOrder::Big)
+                                                                       iccSegment(Bytes(40, 7)), xmpSegment})
 {
     MPOBuilder builder;
-    builder.order = order;
     builder.beforeMP = beforeMP;
     for (int n = 1; n <= count; ++n)
         builder.add(jpegOf(QSize(56 + 8 * n, 48)), n == representative ? representativeFlag : 0u);
     return builder;
 }
-inline BuiltMPO jpegMPO(int count, int representative = 1,
-                        const std::vector<Bytes> &beforeMP = {exifSegment, photoshopSegment, iccSegment(Bytes(40, 7)),
-                                                              xmpSegment},
-                        ByteOrder order = ByteOrder::Big)
-{
-    return jpegMPOBuilder(count, representative, beforeMP, order).build();
-}
+inline BuiltMPO jpegMPO(int count, int representative = 1) { return jpegMPOBuilder(count, representative).build(); }
 
 // While it lives, the viewer shows its English texts; otherwise each text
 // shows its id, which is what most tests compare.
