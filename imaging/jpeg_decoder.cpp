@@ -25,6 +25,9 @@ namespace {
 // refused instead of taking the machine's memory.
 constexpr long largestDecoderMemory = 1L << 30;
 
+// How many decoded rows make a report to a RowObserver.
+constexpr unsigned rowsPerReport = 32;
+
 // libjpeg reports fatal errors through error_exit; this one jumps back
 // instead of ending the program. Warnings are not shown, but the end of the
 // scan data (the file ends, or a marker comes before the data does) is noted.
@@ -58,6 +61,7 @@ struct DecodeState {
     std::vector<unsigned char> iccProfile;
     std::unique_ptr<ProfileConversion> conversion;
     std::vector<unsigned char> cmykRow;
+    RowObserver *rows = nullptr;  // told of final rows; null when the picture turns after decoding
 };
 
 // The orientation and the profile that the header segments carry.
@@ -112,6 +116,8 @@ bool readRows(jpeg_decompress_struct &info, const ErrorManager &errors, DecodeSt
             plainCmykRow(samples.data(), row, width, inverted);
         else if (conversion.converts())
             conversion.convertRgbRow(row, width);
+        if (state.rows != nullptr && (info.output_scanline % rowsPerReport == 0 || info.output_scanline == info.output_height))
+            state.rows->rowsReady(picture, int(info.output_scanline));
     }
     const std::size_t decoded = std::size_t(info.output_scanline) * std::size_t(width);
     std::fill(picture.pixels.begin() + long(decoded), picture.pixels.end(), 0xFF000000u);
@@ -149,6 +155,8 @@ bool decodeInto(jpeg_decompress_struct &info, ErrorManager &errors, const unsign
     if (setjmp(errors.jump) != 0)
         return false;
     result.fullSize = readHeader(info, jpeg, size, state);
+    if (state.orientation != 1)
+        state.rows = nullptr;
     const bool swapped = swapsSides(state.orientation);
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     result.grayscale = info.jpeg_color_space == JCS_GRAYSCALE;
@@ -201,15 +209,18 @@ JpegHeader readJpegHeader(const unsigned char *jpeg, std::size_t size)
 }
 
 DecodedJpeg decodeJpeg(const unsigned char *jpeg, std::size_t size,
-                       const std::function<PixelSize(PixelSize)> &shownSize)
+                       const std::function<PixelSize(PixelSize)> &shownSize, RowObserver *rows)
 {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     createDecompress(info, errors);
     DecodedJpeg result;
     DecodeState state;
+    state.rows = rows;
     result.decoded = decodeInto(info, errors, jpeg, size, shownSize, state, result);
     jpeg_destroy_decompress(&info);
+    if (rows != nullptr)
+        rows->decodeOver();
     if (!result.decoded) {
         result.picture = {};
         return result;

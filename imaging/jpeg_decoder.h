@@ -32,9 +32,21 @@ struct JpegHeader {
 };
 JpegHeader readJpegHeader(const unsigned char *jpeg, std::size_t size);
 
+// Told, on the decoding thread, as the rows of a picture stored upright
+// become final, so that work on them can begin before the decode ends.
+class RowObserver {
+public:
+    virtual ~RowObserver() = default;
+    // Rows [0, `rows`) of `picture` hold their final pixels.
+    virtual void rowsReady(const RgbPicture &picture, int rows) = 0;
+    // The decode is over: the pixels may change or go once this returns.
+    virtual void decodeOver() = 0;
+};
+
 // Decodes `jpeg` at the smallest k/8 scale whose upright size covers
-// `shownSize(fullSize)`.
+// `shownSize(fullSize)`; `rows`, when given, hears of the rows as they are
+// decoded (not for a picture that is turned or mirrored after decoding).
 DecodedJpeg decodeJpeg(const unsigned char *jpeg, std::size_t size,
-                       const std::function<PixelSize(PixelSize)> &shownSize);
+                       const std::function<PixelSize(PixelSize)> &shownSize, RowObserver *rows = nullptr);
 
 }  // namespace imaging

@@ -1,8 +1,8 @@
 #include "pictures/FlatPictures.h"
 
-#include <QPainter>
 #include <QTimer>
 
+#include "pictures/ScaledWhileDecoding.h"
 #include "view/JpegDecoder.h"
 #include "imaging/shown_size.h"
 
@@ -17,18 +17,8 @@ FlatPictures::Prepared prepare(const QByteArray &bytes, QSize view)
 {
     FlatPictures::Prepared prepared;
     const auto shown = [view](QSize full) { return qSizeOf(imaging::fittedSize(pixelSizeOf(full), pixelSizeOf(view))); };
-    const QImage decoded = decodeJpegScaled(bytes, shown, prepared.fullSize);
-    if (decoded.isNull())
-        return prepared;
-    const QSize size = shown(decoded.size());
-    if (size == decoded.size()) {
-        prepared.image = decoded;
-        return prepared;
-    }
-    prepared.image = QImage(size, QImage::Format_RGB32);
-    QPainter painter(&prepared.image);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(QPoint(0, 0), size), decoded);
+    ScaledWhileDecoding scaling(shown);
+    prepared.image = scaling.scaled(decodeJpegScaled(bytes, shown, prepared.fullSize, &scaling));
     return prepared;
 }
 
@@ -48,11 +38,12 @@ FlatPictures::Taken FlatPictures::take(const PictureBytes &shown, int number, QS
             return {Outcome::DecodeHere, {}};
         return {Outcome::Ready, *kept};
     }
-    // With the background free, decoding here is quickest. While steps come
-    // faster than it decodes (a key held) the picture is decoded there,
-    // next, and the main thread stays free.
+    // With the background free, decoding here is quickest (the pool scales
+    // meanwhile). While steps come faster than it decodes (a key held) the
+    // picture is decoded there, next, and the main thread stays free.
     if (!queue_.isBusy(DecodeQueue::Lane::Shown) && !queue_.isBusy(DecodeQueue::Lane::Ahead) && !stepsOutrunDecoding_) {
-        return {Outcome::DecodeHere, {}};
+        const auto made = queue_.runHere<Prepared>(key, [&] { return prepare(shown.bytes, view); });
+        return {made->image.isNull() ? Outcome::DecodeHere : Outcome::Ready, *made};
     }
     stepsOutrunDecoding_ = false;
     // A picture being read ahead is not decoded a second time beside it.

@@ -28,7 +28,7 @@ public:
     enum class Outcome {
         Ready,       // here it is
         Pending,     // decoding in the background; the queue's finished() says when
-        DecodeHere,  // the background is free (or cannot decode these bytes): decode here
+        DecodeHere,  // the JPEG decoder cannot read these bytes: the view's own reader tries
     };
     struct Taken {
         Outcome outcome;
@@ -37,9 +37,9 @@ public:
 
     explicit FlatPictures(DecodeQueue &queue) : queue_(queue) {}
 
-    // Picture `number`, of these bytes, for a view of `view`: kept, or to be
+    // Picture `number`, of these bytes, for a view of `view`: kept, or
     // decoded here while the background is free, or, while steps outrun it,
-    // decoded there next; the main thread waits for it only briefly.
+    // decoded there next; the main thread waits for that only briefly.
     Taken take(const PictureBytes &shown, int number, QSize view, const PictureSource &source);
     // Whether picture `number`, of these bytes, is being decoded or read ahead.
     bool isDecoding(const PictureBytes &shown, int number, QSize view) const;

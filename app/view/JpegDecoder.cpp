@@ -1,6 +1,5 @@
 #include "view/JpegDecoder.h"
 
-#include "imaging/jpeg_decoder.h"
 
 namespace {
 
@@ -12,14 +11,15 @@ void releasePicture(void *picture)
 
 }  // namespace
 
-QImage decodeJpegScaled(const QByteArray &jpeg, const std::function<QSize(QSize)> &shownSize, QSize &fullSize)
+QImage decodeJpegScaled(const QByteArray &jpeg, const std::function<QSize(QSize)> &shownSize, QSize &fullSize,
+                        imaging::RowObserver *rows)
 {
     const auto shown = [&shownSize](imaging::PixelSize full) {
         const QSize size = shownSize(QSize(full.width, full.height));
         return imaging::PixelSize{size.width(), size.height()};
     };
     imaging::DecodedJpeg decoded =
-        imaging::decodeJpeg(reinterpret_cast<const unsigned char *>(jpeg.constData()), std::size_t(jpeg.size()), shown);
+        imaging::decodeJpeg(reinterpret_cast<const unsigned char *>(jpeg.constData()), std::size_t(jpeg.size()), shown, rows);
     if (decoded.fullSize.width > 0)
         fullSize = QSize(decoded.fullSize.width, decoded.fullSize.height);
     if (!decoded.decoded || decoded.picture.pixels.empty())

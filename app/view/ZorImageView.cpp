@@ -33,7 +33,7 @@ ZorImageView::ZorImageView(QWidget *parent) : QWidget(parent) {}
 void ZorImageView::setPicture(const PictureBytes &encoded)
 {
     encoded_ = encoded;
-    image_ = QImage();
+    image_ = prepared_ = QImage();
     fullSize_ = QSize();
     // A view not yet on screen has no final size: it decodes when shown.
     pending_ = !isVisible();
@@ -45,7 +45,7 @@ void ZorImageView::setPicture(const PictureBytes &encoded)
 void ZorImageView::setPreparedPicture(const PictureBytes &encoded, const QImage &decoded, QSize fullSize)
 {
     encoded_ = encoded;
-    image_ = decoded;
+    image_ = prepared_ = decoded;
     fullSize_ = fullSize;
     pending_ = false;
     decodeIfTooCoarse();
@@ -56,6 +56,7 @@ void ZorImageView::setComposedPicture(const QImage &picture, QSize fullSize)
 {
     encoded_ = {};
     image_ = picture;
+    prepared_ = QImage();
     fullSize_ = fullSize.isValid() ? fullSize : picture.size();
     pending_ = false;
     update();

@@ -99,6 +99,7 @@ private:
     DecodeQueue *queue_ = nullptr;
     QSize fullSize_;  // the picture's own size
     QImage image_;
+    QImage prepared_;  // the picture as handed over at the size shown, for the way back from a zoom
     bool pending_ = false;  // bytes kept, to be decoded once the view is shown
     ImageScaling scaling_ = ImageScaling::None;
     QColor background_ = defaultBackground();

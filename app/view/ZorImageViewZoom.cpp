@@ -56,7 +56,9 @@ void ZorImageView::fitToWindow()
     dragFrom_.reset();
     unsetCursor();
     // The full-size decode of a zoom is let go: the fitted size is enough.
-    if (!encoded_.isEmpty() && !pending_ && image_.size() != decodedSize(fullSize_))
+    if (!prepared_.isNull() && prepared_.size() == shownSize(fullSize_))
+        image_ = prepared_;
+    else if (!encoded_.isEmpty() && !pending_ && image_.size() != decodedSize(fullSize_))
         decode();
     update();
     emit zoomChanged();
