@@ -13,17 +13,26 @@ namespace {
 
 constexpr int bandCount = 8;
 
+// Where a picture is scaled to. The pixels are reached through a pointer
+// taken once, as QImage::bits() may not be called on several threads.
+struct Target {
+    QImage image;
+    uchar *pixels = nullptr;
+    explicit Target(QSize size) : image(size, QImage::Format_RGB32), pixels(image.isNull() ? nullptr : image.bits()) {}
+};
+
 // Draws `source`, smoothly scaled to the size of `target`, into rows
 // [first, last) of `target` only.
-void drawRows(const QImage &source, QImage &target, int first, int last)
+void drawRows(const QImage &source, const Target &target, int first, int last)
 {
     if (last <= first)
         return;
-    QImage rows(target.bits() + qsizetype(first) * target.bytesPerLine(), target.width(), last - first,
-                target.bytesPerLine(), target.format());
+    const qsizetype stride = target.image.bytesPerLine();
+    QImage rows(target.pixels + qsizetype(first) * stride, target.image.width(), last - first, stride,
+                QImage::Format_RGB32);
     QPainter painter(&rows);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(0, -first, target.width(), target.height()), source);
+    painter.drawImage(QRectF(0, -first, target.image.width(), target.image.height()), source);
 }
 
 }  // namespace
@@ -32,18 +41,19 @@ struct ScaledWhileDecoding::Bands {
     enum State : int { Waiting, Taken, Withdrawn };
 
     QImage source;  // shares the decoded pixels while the decode runs
-    QImage target;
+    Target target;
+    Bands(const QImage &decoded, QSize shown) : source(decoded), target(shown) {}
     int posted = 0;  // bands handed to the pool, from the top; on the decoding thread only
     std::atomic<int> state[bandCount] = {};
     bool finished[bandCount] = {};  // under the lock
     std::mutex lock;
     std::condition_variable changed;
 
-    int firstRow(int band) const { return target.height() * band / bandCount; }
+    int firstRow(int band) const { return target.image.height() * band / bandCount; }
     // The decoded rows band `band` reads: those it shows and two more for the filter.
     int rowsRead(int band) const
     {
-        const double scale = double(source.height()) / target.height();
+        const double scale = double(source.height()) / target.image.height();
         return std::min(source.height(), int(std::ceil(firstRow(band + 1) * scale)) + 2);
     }
     // On the pool: scales band `band` unless it was withdrawn.
@@ -85,11 +95,10 @@ void ScaledWhileDecoding::rowsReady(const imaging::RgbPicture &picture, int rows
             unscaled_ = true;
             return;
         }
-        bands_ = std::make_shared<Bands>();
-        bands_->source = QImage(reinterpret_cast<const uchar *>(picture.pixels.data()), decoded.width(),
-                                decoded.height(), qsizetype(decoded.width()) * 4, QImage::Format_RGB32);
-        bands_->target = QImage(shown, QImage::Format_RGB32);
-        if (bands_->target.isNull()) {  // no memory for it: scaled() tries again at the end
+        bands_ = std::make_shared<Bands>(QImage(reinterpret_cast<const uchar *>(picture.pixels.data()), decoded.width(),
+                                                decoded.height(), qsizetype(decoded.width()) * 4, QImage::Format_RGB32),
+                                         shown);
+        if (bands_->target.pixels == nullptr) {  // no memory for it: scaled() tries again at the end
             bands_.reset();
             unscaled_ = true;
             return;
@@ -113,15 +122,15 @@ QImage ScaledWhileDecoding::scaled(const QImage &decoded)
     const QSize shown = shownSize_(decoded.size());
     if (decoded.isNull() || shown == decoded.size())
         return decoded;
-    if (!bands_ || bands_->target.size() != shown) {
-        QImage target(shown, QImage::Format_RGB32);
-        if (!target.isNull())
+    if (!bands_ || bands_->target.image.size() != shown) {
+        const Target target(shown);
+        if (target.pixels != nullptr)
             drawRows(decoded, target, 0, shown.height());
-        return target;
+        return target.image;
     }
     Bands &bands = *bands_;
     for (int band = 0; band < bandCount; ++band)
         if (!bands.finished[band])
             drawRows(decoded, bands.target, bands.firstRow(band), bands.firstRow(band + 1));
-    return bands.target;
+    return bands.target.image;
 }
