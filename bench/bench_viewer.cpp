@@ -76,6 +76,23 @@ double untilShown(ZorImageView &view, const std::function<void()> &action)
     });
 }
 
+// Runs `action` and the event loop until a stereo view is on show and the
+// view has painted it.
+void untilPairPainted(PicturePresenter &presenter, ZorImageView &view, const std::function<void()> &action)
+{
+    QEventLoop loop;
+    bool shown = false;
+    const QMetaObject::Connection pairShown = QObject::connect(&presenter, &PicturePresenter::pairShown, [&] { shown = true; });
+    const QMetaObject::Connection painted = QObject::connect(&view, &ZorImageView::painted, [&] {
+        if (shown)
+            loop.quit();
+    });
+    action();
+    loop.exec();
+    QObject::disconnect(pairShown);
+    QObject::disconnect(painted);
+}
+
 // Runs the event loop for `ms` milliseconds; returns the longest the main
 // thread spent in one go on what came in, in seconds.
 double runEventsFor(int ms)
@@ -196,15 +213,12 @@ int main(int argc, char **argv)
     // size shown, and composed; each time in a viewer just started.
     settings.setValue(ViewerSettings::stereoViewKey, QString::fromStdString(stereo::describe(stereo::View::RedCyanDubois).name));
     startFresh();
-    QEventLoop untilShown;
     const auto [stereoView, oneDecode] = alternate(
         7,
         [&] {
-            QObject::connect(&fresh->picturePresenter(), &PicturePresenter::pairShown, &untilShown, &QEventLoop::quit);
             panels.path = QString::fromStdString(pair);
-            fresh->controller().selectAction();
-            untilShown.exec();
-            fresh->controller().outlets().image->repaint();
+            untilPairPainted(fresh->picturePresenter(), *fresh->controller().outlets().image,
+                             [&] { fresh->controller().selectAction(); });
         },
         [&] { decodeScaled(left, leftShown); }, startFresh);
     report("stereo view of the 12 MP pair, anaglyph", stereoView * 1000, "ms", oneDecode * 1000,
@@ -213,18 +227,12 @@ int main(int argc, char **argv)
     // Steps through the twelve pictures in the anaglyph view, looking at
     // each pair for a moment while the next one is read ahead.
     windows.stereoMode().setView(stereo::View::RedCyanDubois);
-    QObject::connect(&windows.picturePresenter(), &PicturePresenter::pairShown, &untilShown, &QEventLoop::quit);
     panels.path = QString::fromStdString(twelve);
-    controller.selectAction();
-    untilShown.exec();
+    untilPairPainted(windows.picturePresenter(), view, [&] { controller.selectAction(); });
     std::vector<double> pairSteps;
     for (int step = 1; step < 11; ++step) {
         runEventsFor(300);
-        pairSteps.push_back(secondsOf([&] {
-            controller.nextAction();
-            untilShown.exec();
-            view.repaint();
-        }));
+        pairSteps.push_back(secondsOf([&] { untilPairPainted(windows.picturePresenter(), view, [&] { controller.nextAction(); }); }));
     }
     report("step to a pair read ahead, 6 MP, anaglyph", median(pairSteps) * 1000, "ms", median(decodes) * 1000,
            "ratio <= 0.2");

@@ -1,6 +1,5 @@
 #include "pictures/FlatPictures.h"
 
-#include <QTimer>
 
 #include "pictures/ScaledWhileDecoding.h"
 #include "view/JpegDecoder.h"
@@ -78,17 +77,10 @@ std::optional<FlatPictures::Prepared> FlatPictures::find(const PictureBytes &sho
 void FlatPictures::readAround(const PictureSource &source, int number, int count, bool forwards, QSize view)
 {
     queue_.dropWaiting(DecodeQueue::Lane::Ahead);
-    const unsigned plan = ++plans_.latest;
-    // Once the picture on show is painted, which reading ahead would slow;
-    // a later plan replaces this one.
-    QTimer::singleShot(0, &plans_, [=, this] {
-        if (plan != plans_.latest)
-            return;
-        const int ahead = forwards ? number + 1 : number - 1, behind = forwards ? number - 1 : number + 1;
-        for (int n : {behind, ahead})  // in reverse: the queue starts the latest first
-            if (n >= 1 && n <= count)
-                requestDecode(source, n, view, {});
-    });
+    const int ahead = forwards ? number + 1 : number - 1, behind = forwards ? number - 1 : number + 1;
+    for (int n : {behind, ahead})  // in reverse: the queue starts the latest first
+        if (n >= 1 && n <= count)
+            requestDecode(source, n, view, {});
 }
 
 void FlatPictures::requestDecode(const PictureSource &source, int number, QSize view, PictureBytes bytes)

@@ -46,7 +46,7 @@ public:
     // The picture of these bytes for a view of `view`, if it is decoded by now.
     std::optional<Prepared> find(const PictureBytes &shown, QSize view) const;
     // Reads ahead around picture `number` of `count`, the way the user went
-    // last (`forwards`) first. Earlier plans are dropped.
+    // last (`forwards`) first, instead of what waits to be read ahead.
     void readAround(const PictureSource &source, int number, int count, bool forwards, QSize view);
     // The key a picture of these bytes has for a view of `view`.
     static DecodeQueue::Key keyFor(std::size_t pictureKey, QSize view);
@@ -62,9 +62,4 @@ private:
 
     DecodeQueue &queue_;
     bool stepsOutrunDecoding_ = false;  // the last step had to wait for the background
-    // Counts read-ahead plans, the latest of which holds; a plan waiting to
-    // start goes with this object.
-    struct Plans : QObject {
-        unsigned latest = 0;
-    } plans_;
 };

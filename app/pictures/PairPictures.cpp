@@ -69,27 +69,20 @@ void PairPictures::readAhead(const PictureSource &source, int left, int right, c
                              const ReadPair &thenAlso)
 {
     queue_.dropWaiting(DecodeQueue::Lane::Ahead);
-    const unsigned plan = ++plans_;
-    // Once the pair on show is painted, which decoding ahead would slow.
-    QTimer::singleShot(0, this, [=, this] {
-        if (plan != plans_)
-            return;
-        queue_.run(qHashMulti(0x61686561, left, right, sizing.key), DecodeQueue::Lane::Ahead,
-                   [queue = &queue_, source, left, right, sizing, thenAlso] {
-                       const PictureBytes pictures[] = {source(left), source(right)};
-                       for (const PictureBytes &picture : pictures)
-                           if (!picture.isEmpty())
-                               requestPicture(*queue, picture, sizing, DecodeQueue::Lane::Ahead);
-                       if (thenAlso && !pictures[0].isEmpty() && !pictures[1].isEmpty())
-                           thenAlso(pictures[0], pictures[1]);
-                   });
-    });
+    queue_.run(qHashMulti(0x61686561, left, right, sizing.key), DecodeQueue::Lane::Ahead,
+               [queue = &queue_, source, left, right, sizing, thenAlso] {
+                   const PictureBytes pictures[] = {source(left), source(right)};
+                   for (const PictureBytes &picture : pictures)
+                       if (!picture.isEmpty())
+                           requestPicture(*queue, picture, sizing, DecodeQueue::Lane::Ahead);
+                   if (thenAlso && !pictures[0].isEmpty() && !pictures[1].isEmpty())
+                       thenAlso(pictures[0], pictures[1]);
+               });
 }
 
 void PairPictures::forget()
 {
     wantedLeft_ = wantedRight_ = 0;
-    ++plans_;
     queue_.dropWaiting(DecodeQueue::Lane::Shown);
 }
 

@@ -64,5 +64,4 @@ private:
 
     DecodeQueue &queue_;
     DecodeQueue::Key wantedLeft_ = 0, wantedRight_ = 0;  // the latest request; 0 for none
-    unsigned plans_ = 0;  // counts read-ahead plans; the latest holds
 };

@@ -37,6 +37,7 @@ PicturePresenter::PicturePresenter(StereoMode &mode, ZorImageView &view, QObject
     connect(&pairs_, &PairPictures::decoded, this, &PicturePresenter::pairDecoded);
     connect(&view_, &ZorImageView::resized, this, &PicturePresenter::viewResized);
     connect(&view_, &ZorImageView::zoomChanged, this, &PicturePresenter::viewResized);
+    connect(&view_, &ZorImageView::painted, this, &PicturePresenter::paintedAfterShowing);
     connect(&wiggle_, &QTimer::timeout, this, &PicturePresenter::nextWiggleFrame);
     connect(&queue_, &DecodeQueue::finished, this, &PicturePresenter::pictureFinished);
     connect(&alignments_, &PairAlignments::estimated, this, &PicturePresenter::alignmentEstimated);
@@ -64,6 +65,7 @@ void PicturePresenter::showPicture(const QByteArray &shown, int number, int coun
 {
     forwards_ = number >= number_;
     awaitingPicture_ = false;
+    afterPaint_.clear();
     store_.put(number, shown);
     number_ = number;
     count_ = count;
@@ -119,7 +121,7 @@ void PicturePresenter::showFlatPicture()
         view_.setPreparedPicture(shown, taken.picture.image, taken.picture.fullSize);
     else
         view_.setPicture(shown);
-    flat_.readAround(source(), number_, count_, forwards_, viewSize);
+    whenPainted([this, viewSize] { flat_.readAround(source(), number_, count_, forwards_, viewSize); });
 }
 
 // A background decode finished: the picture awaited goes up once it is
@@ -138,7 +140,20 @@ void PicturePresenter::pictureFinished()
     }
     awaitingPicture_ = false;
     view_.setPreparedPicture(store_.shown(), picture->image, picture->fullSize);
-    flat_.readAround(source(), number_, count_, forwards_, viewSize);
+    whenPainted([this, viewSize] { flat_.readAround(source(), number_, count_, forwards_, viewSize); });
+}
+
+void PicturePresenter::whenPainted(std::function<void()> work)
+{
+    if (!view_.isVisible())
+        return work();  // no paint comes
+    afterPaint_.push_back(std::move(work));
+}
+
+void PicturePresenter::paintedAfterShowing()
+{
+    for (const std::function<void()> &work : std::exchange(afterPaint_, {}))
+        work();
 }
 
 void PicturePresenter::requestDecode()
@@ -186,11 +201,13 @@ void PicturePresenter::pairDecoded(const ShownPair &pair)
     }
     pair_ = pair;
     compose();
-    if (mode_.autoAligns())
-        alignments_.request(left_, right_);
     tellAlignment();
     emit pairShown();
-    readPairAhead();
+    whenPainted([this] {
+        if (mode_.autoAligns())
+            alignments_.request(left_, right_);
+        readPairAhead();
+    });
     viewResized();  // the view may have grown while the pair decoded, as on start-up
 }
 

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QObject>
 #include <QTimer>
+#include <functional>
+#include <vector>
 
 #include "pictures/DecodeQueue.h"
 #include "pictures/FlatPictures.h"
@@ -65,6 +67,8 @@ private:
     void alignmentEstimated();
     void autoAlignChanged();
     void tellAlignment();
+    void whenPainted(std::function<void()> work);
+    void paintedAfterShowing();
     FlatPictures::PictureSource source();
 
     StereoMode &mode_;
@@ -84,4 +88,7 @@ private:
     QImage wiggleFrames_[2];
     QSize fullComposedSize_;  // the view on show at the pictures' full size
     int wiggleFrame_ = 0;
+    // Reading ahead and aligning would slow the paint of what was just put
+    // on show: they wait for it, and a newer picture drops them.
+    std::vector<std::function<void()>> afterPaint_;
 };

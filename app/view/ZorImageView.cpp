@@ -165,6 +165,12 @@ void ZorImageView::dropEvent(QDropEvent *event)
 
 void ZorImageView::paintEvent(QPaintEvent *)
 {
+    paintPicture();
+    emit painted();
+}
+
+void ZorImageView::paintPicture()
+{
     QPainter painter(this);
     if (image_.isNull())
         return painter.fillRect(rect(), background_);

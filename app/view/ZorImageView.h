@@ -73,6 +73,7 @@ public:
 signals:
     void resized();
     void zoomChanged();
+    void painted();  // what it holds is on screen
     void message(const QString &text);  // a zoom refused
     void filesDropped(ZorImageView *view);  // dropedFileName() holds them
 
@@ -93,6 +94,7 @@ private:
     QRectF pictureArea() const;
     void keepPictureInView();
     void decodeIfTooCoarse();
+    void paintPicture();
     void decode();
 
     PictureBytes encoded_;
