@@ -140,6 +140,24 @@ inline std::vector<MPOListedEntry> listedEntries(const std::string &path)
     return entries;
 }
 
+// Writes `picture` with writewoAPP2 to `out` (a scratch file by default)
+// and gives back the result code, and the bytes written when `out` is the
+// scratch file; `trace` gets what the writer printed.
+inline std::pair<int, Bytes> writtenByWriter(const Bytes &picture, std::FILE *out = std::tmpfile(),
+                                             std::string *trace = nullptr)
+{
+    testing::internal::CaptureStdout();
+    std::pair<int, Bytes> written{writewoAPP2(picture.data(), int(picture.size()), out), {}};
+    const std::string printed = testing::internal::GetCapturedStdout();
+    if (trace != nullptr)
+        *trace = printed;
+    std::rewind(out);
+    for (int c; written.first >= 0 && (c = std::fgetc(out)) != EOF;)
+        written.second.push_back(std::uint8_t(c));
+    std::fclose(out);
+    return written;
+}
+
 // A 32-bit number in big-endian bytes, to patch a field.
 inline Bytes big32(std::uint32_t v)
 {

@@ -32,6 +32,18 @@ testing::AssertionResult near(std::array<int, 3> actual, std::array<int, 3> expe
     return testing::AssertionSuccess();
 }
 
+// What Little CMS makes of one pixel's `samples` (of `type`) in `profile`, in sRGB.
+std::array<int, 3> inSrgb(const Bytes &profile, cmsUInt32Number type, const unsigned char *samples)
+{
+    cmsHPROFILE from = cmsOpenProfileFromMem(profile.data(), cmsUInt32Number(profile.size()));
+    cmsHPROFILE srgb = cmsCreate_sRGBProfile();
+    cmsHTRANSFORM transform = cmsCreateTransform(from, type, srgb, TYPE_RGB_8, INTENT_PERCEPTUAL, 0);
+    unsigned char out[3] = {};
+    cmsDoTransform(transform, samples, out, 1);
+    cmsDeleteTransform(transform), cmsCloseProfile(from), cmsCloseProfile(srgb);
+    return {out[0], out[1], out[2]};
+}
+
 }  // namespace
 
 TEST(Orientation, EachOfTheEightValuesShowsThePictureUpright)
@@ -69,24 +81,17 @@ TEST(Orientation, EachOfTheEightValuesShowsThePictureUpright)
 TEST(ColourProfiles, AWideGamutPictureIsConvertedToSrgbAndAnSrgbOrDamagedOneIsLeftAlone)
 {
     const Bytes profile = displayP3Profile();
-    cmsHPROFILE p3 = cmsOpenProfileFromMem(profile.data(), cmsUInt32Number(profile.size()));
-
     const Bytes plain = solidRgb({200, 60, 40});
     const std::array<int, 3> unconverted = rgbAt(decode(plain), 8, 8);
-    unsigned char in[3] = {(unsigned char)unconverted[0], (unsigned char)unconverted[1], (unsigned char)unconverted[2]};
-    unsigned char expected[3] = {};
-    cmsHPROFILE srgb = cmsCreate_sRGBProfile();
-    cmsHTRANSFORM toSrgb = cmsCreateTransform(p3, TYPE_RGB_8, srgb, TYPE_RGB_8, INTENT_PERCEPTUAL, 0);
-    cmsDoTransform(toSrgb, in, expected, 1);
-    cmsDeleteTransform(toSrgb);
-    cmsCloseProfile(p3);
+    const unsigned char in[3] = {(unsigned char)unconverted[0], (unsigned char)unconverted[1], (unsigned char)unconverted[2]};
+    const std::array<int, 3> expected = inSrgb(profile, TYPE_RGB_8, in);
 
     const imaging::DecodedJpeg converted = decode(withSegments(plain, {iccSegment(profile)}));
     EXPECT_TRUE(converted.colourConverted);
-    EXPECT_TRUE(near(rgbAt(converted, 8, 8), {expected[0], expected[1], expected[2]}, 1));
+    EXPECT_TRUE(near(rgbAt(converted, 8, 8), expected, 1));
     EXPECT_GT(expected[0], in[0]);  // P3's red lies outside sRGB: the conversion pushes it out
 
-    const Bytes srgbProfile = savedProfile(srgb);
+    const Bytes srgbProfile = savedProfile(cmsCreate_sRGBProfile());
     Bytes damaged = profile;
     damaged.resize(damaged.size() / 2);
     for (const Bytes &left : {srgbProfile, damaged}) {
@@ -118,16 +123,11 @@ TEST(Cmyk, CmykAndYcckPicturesAreShownInRgbThroughTheirProfileWhereTheyHaveOne)
             p[c] = (unsigned char)(255 - ink[c]);
     });
     const Bytes profile = simpleCmykProfile();
-    cmsHPROFILE press = cmsOpenProfileFromMem(profile.data(), cmsUInt32Number(profile.size()));
-    cmsHPROFILE srgb = cmsCreate_sRGBProfile();
-    cmsHTRANSFORM toSrgb = cmsCreateTransform(press, TYPE_CMYK_8, srgb, TYPE_RGB_8, INTENT_PERCEPTUAL, 0);
-    unsigned char expected[3] = {};
-    cmsDoTransform(toSrgb, ink, expected, 1);
-    cmsDeleteTransform(toSrgb), cmsCloseProfile(press), cmsCloseProfile(srgb);
+    const std::array<int, 3> expected = inSrgb(profile, TYPE_CMYK_8, ink);
     const imaging::DecodedJpeg shown = decode(withSegments(jpeg, {iccSegment(profile)}));
     EXPECT_TRUE(shown.colourConverted);
-    EXPECT_TRUE(near(rgbAt(shown, 8, 8), {expected[0], expected[1], expected[2]}, 2));
-    EXPECT_FALSE(near(rgbAt(decode(jpeg), 8, 8), {expected[0], expected[1], expected[2]}, 12));  // not the plain way
+    EXPECT_TRUE(near(rgbAt(shown, 8, 8), expected, 2));
+    EXPECT_FALSE(near(rgbAt(decode(jpeg), 8, 8), expected, 12));  // not the plain way
 }
 
 TEST(PictureFacts, TheHeaderGivesTheUprightSizeExifBasicsAsExiv2PrintsThemAndTheProfileName)

@@ -115,40 +115,21 @@ TEST(SaveAll, AFailedPictureLeavesNoFileKeepsEarlierOnesAndNamesItsCause)
 
 TEST(FailureTexts, EachResultCodeAndCauseHasATextOfItsOwn)
 {
-    const std::vector<std::pair<int, std::string>> codes = {
-        {-10, "cannot be found or examined"},
-        {-11, "cannot be opened"},
-        {-12, "is not an MPO file this program can read"},
-        {-13, "has no picture with the number asked for"},
-        {-14, "cannot be split: the save folder cannot be used, or writing a picture failed"},
-        {-15, "cannot be split: not enough free space, or no file can be created in the save folder"},
-        {-20, "has a picture that cannot be read"},
-        {-30, "cannot be read, or is no complete JPEG picture"},
-        {-31, "cannot be joined: the pictures are too many or too large for an MP index"},
-        {-32, "cannot be written: its name is taken, its folder cannot be used, or the disk is full"},
-        {-99, "cannot be read (an unknown failure)"},
-    };
-    for (const auto &[code, text] : codes) {
-        EXPECT_EQ(mpoResultText(code).text, text) << code;
+    std::set<std::string> ids, texts;
+    const int codes[] = {MPO_PATH_UNEXAMINED, MPO_CANNOT_OPEN, MPO_REFUSED, MPO_NO_SUCH_PICTURE, MPO_WRITE_FAILED,
+                         MPO_NO_ROOM, MPO_UNREACHABLE, MPO_JOIN_INPUT_REFUSED, MPO_JOIN_TOO_LARGE,
+                         MPO_JOIN_WRITE_FAILED, -99};
+    for (int code : codes) {
+        ids.insert(mpoResultText(code).id), texts.insert(mpoResultText(code).text);
         EXPECT_EQ(std::string(mpoProblemText(code, MPOCause::None).id), mpoResultText(code).id) << code;
     }
-    const std::vector<std::pair<MPOCause, std::string>> causes = {
-        {MPOCause::IndexOutsideFile, "has an MP index that points outside the file, or lists its pictures out of order"},
-        {MPOCause::FolderUnusable, "cannot be split: the save folder does not exist or cannot be used"},
-        {MPOCause::NotAPicture, "has an MP index entry whose data is not a whole JPEG picture"},
-        {MPOCause::CopyFailed, "cannot be split: reading or writing a picture failed"},
-        {MPOCause::DiskFull, "cannot be split: the disk is full"},
-        {MPOCause::NotEnoughRoom, "cannot be split: not enough free space for a picture"},
-        {MPOCause::NoOutputFile, "cannot be split: no file can be created in the save folder"},
-    };
-    std::set<std::string> ids;
-    for (const auto &[cause, text] : causes) {
-        EXPECT_EQ(mpoProblemText(-14, cause).text, text);
-        ids.insert(mpoProblemText(-14, cause).id);
-    }
-    for (const auto &[code, text] : codes)
-        ids.insert(mpoResultText(code).id);
-    EXPECT_EQ(ids.size(), causes.size() + codes.size());
+    const MPOCause causes[] = {MPOCause::IndexOutsideFile, MPOCause::FolderUnusable, MPOCause::NotAPicture,
+                               MPOCause::CopyFailed,       MPOCause::DiskFull,       MPOCause::NotEnoughRoom,
+                               MPOCause::NoOutputFile};
+    for (MPOCause cause : causes)
+        ids.insert(mpoProblemText(MPO_WRITE_FAILED, cause).id), texts.insert(mpoProblemText(MPO_WRITE_FAILED, cause).text);
+    EXPECT_EQ(ids.size(), std::size(codes) + std::size(causes));
+    EXPECT_EQ(texts.size(), ids.size());
 }
 
 TEST(OutputRace, ARivalCreatingTheSameNamesClobbersNothing)

@@ -12,22 +12,6 @@ const Bytes soi = {0xFF, 0xD8}, eoi = {0xFF, 0xD9}, scan = Bytes{0xFF, 0xDA, 0x0
 const Bytes app1 = segment(0xE1, 20), dqt = segment(0xDB, 5), dht = segment(0xC4, 6);
 const Bytes app2 = jpegSegment(0xE2, Bytes{'M', 'P', 'F', 0} + Bytes(26, 0xE2));  // the MP segment
 
-// Writes `picture` to `out` (a scratch file by default) and gives back the
-// result code, and the bytes written when `out` is the scratch file.
-std::pair<int, Bytes> write(const Bytes &picture, std::FILE *out = std::tmpfile(), std::string *trace = nullptr)
-{
-    testing::internal::CaptureStdout();
-    std::pair<int, Bytes> written{writewoAPP2(picture.data(), int(picture.size()), out), {}};
-    const std::string printed = testing::internal::GetCapturedStdout();
-    if (trace != nullptr)
-        *trace = printed;
-    std::rewind(out);
-    for (int c; written.first >= 0 && (c = std::fgetc(out)) != EOF;)
-        written.second.push_back(std::uint8_t(c));
-    std::fclose(out);
-    return written;
-}
-
 }  // namespace
 
 TEST(EndSearch, FindsTheLastEoiWithoutSkippingAnyD9)
@@ -63,12 +47,12 @@ TEST(PictureWriter, LeavesOutTheMPSegmentAndTrailingBytes)
              {soi + bigApp1 + scan, soi + bigApp1 + scan},
              {soi + sof + dht + scan, soi + sof + dht + scan},
              {soi + eoi, soi + eoi}}) {
-        const auto [result, written] = write(picture);
+        const auto [result, written] = writtenByWriter(picture);
         EXPECT_GE(result, 0);
         EXPECT_EQ(written, expected);
     }
     std::string trace;
-    write(soi + app1 + app2 + scan + Bytes{0, 0}, std::tmpfile(), &trace);
+    writtenByWriter(soi + app1 + app2 + scan + Bytes{0, 0}, std::tmpfile(), &trace);
     EXPECT_TRUE(hasLines(trace, {"Resize 72 -> 70"}));
 }
 
@@ -85,8 +69,8 @@ TEST(PictureWriter, RefusesWhatItCannotWalkOrWrite)
              soi + Bytes{0xFF, 0xE1, 0x00, 0x06, 1, 2, 0xFF, 0xD9},  // ends inside its header
              soi + Bytes{0xFF, 0xE2, 0x00, 0x06, 1, 2, 0xFF, 0xD9},  // ends inside its APP2 segment
          })
-        EXPECT_EQ(write(picture).first, -1);
+        EXPECT_EQ(writtenByWriter(picture).first, -1);
     std::FILE *full = std::fopen("/dev/full", "w");
     std::setvbuf(full, nullptr, _IONBF, 0);
-    EXPECT_EQ(write(soi + app1 + app2 + scan, full).first, -1);  // a failed write is a failure
+    EXPECT_EQ(writtenByWriter(soi + app1 + app2 + scan, full).first, -1);  // a failed write is a failure
 }

@@ -54,15 +54,8 @@ namespace {
 // writewoAPP2.
 Bytes writtenFromMemory(const std::string &path, int number)
 {
-    const Bytes picture = runEngine(path, MPO_LOAD_ONE, number).picture;
-    std::FILE *out = std::tmpfile();
-    testing::internal::CaptureStdout();
-    EXPECT_GE(writewoAPP2(picture.data(), int(picture.size()), out), 0);
-    testing::internal::GetCapturedStdout();
-    Bytes written(std::size_t(std::ftell(out)));
-    std::rewind(out);
-    EXPECT_EQ(std::fread(written.data(), 1, written.size(), out), written.size());
-    std::fclose(out);
+    const auto [result, written] = writtenByWriter(runEngine(path, MPO_LOAD_ONE, number).picture);
+    EXPECT_GE(result, 0);
     return written;
 }
 
