@@ -1,6 +1,5 @@
 #include "pictures/FlatPictures.h"
 
-
 #include "pictures/ScaledWhileDecoding.h"
 #include "view/JpegDecoder.h"
 #include "imaging/shown_size.h"
@@ -31,6 +30,9 @@ DecodeQueue::Key FlatPictures::keyFor(std::size_t pictureKey, QSize view)
 FlatPictures::Taken FlatPictures::take(const PictureBytes &shown, int number, QSize view, const PictureSource &source)
 {
     const DecodeQueue::Key key = keyFor(shown.key, view);
+    // What waits to be read ahead was planned around the picture before;
+    // the plan around this one starts once it is painted.
+    queue_.dropWaiting(DecodeQueue::Lane::Ahead);
     if (auto kept = queue_.find<Prepared>(key)) {
         stepsOutrunDecoding_ = false;
         if (kept->image.isNull())  // bytes the JPEG decoder cannot read: the view's own reader tries
@@ -47,10 +49,8 @@ FlatPictures::Taken FlatPictures::take(const PictureBytes &shown, int number, QS
     stepsOutrunDecoding_ = false;
     // A picture being read ahead is not decoded a second time beside it.
     queue_.dropWaiting(DecodeQueue::Lane::Shown);
-    if (!queue_.isRunning(aheadKeyFor(number, view))) {
-        queue_.dropWaiting(DecodeQueue::Lane::Ahead);
+    if (!queue_.isRunning(aheadKeyFor(number, view)))
         requestDecode(source, number, view, shown);
-    }
     const auto kept = queue_.waitFor<Prepared>(key, waitMs);
     stepsOutrunDecoding_ = !kept;
     if (kept && !kept->image.isNull())

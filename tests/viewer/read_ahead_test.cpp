@@ -34,7 +34,7 @@ TEST_F(ViewerTest, NeighboursAreReadAheadQuietlyAndShownUnlessTheyChanged)
     const QString path = write("four.mpo", fourPictures());
     testing::internal::CaptureStdout();
     open(Way::OpenPanel, path);
-    QTest::qWait(400);  // picture 2 is read ahead meanwhile
+    whileReadingAhead();  // picture 2
     const QSize fitted = ZorImageView::fittedSize(QSize(1600, 1200), o().image->size());
     controller().nextAction();
     EXPECT_EQ(o().image->image().size(), fitted) << "decoded ahead, at the size shown";
@@ -48,7 +48,7 @@ TEST_F(ViewerTest, NeighboursAreReadAheadQuietlyAndShownUnlessTheyChanged)
         << "one engine run in the trace for each of the three the user asked for";
 
     // Picture 3 is read ahead from 4; then the file changes under it.
-    QTest::qWait(400);
+    whileReadingAhead();
     write("four.mpo", fourPictures(colours[4]));
     o().currentTextField->setText("2");
     controller().changeCurrentNum();

@@ -148,11 +148,11 @@ TEST_F(StereoViewTest, TheNextPairIsDecodedAheadQuietlyAndAKeptPairNeverShowsOld
     const QString path = write("series.mpo", series({red, blue, green, yellow}).bytes);
     ASSERT_TRUE(openPair(path));
     testing::internal::CaptureStdout();
-    QTest::qWait(300);  // pair 2 and 3 decodes ahead meanwhile
+    whileReadingAhead();  // pair 2 and 3
     QSignalSpy shown(&presenter(), &PicturePresenter::pairShown);
     controller().nextAction();
     ASSERT_TRUE(!shown.isEmpty() || shown.wait(5000));
-    QTest::qWait(300);  // and now pair 3 and 4
+    whileReadingAhead();  // and now pair 3 and 4
     const std::vector<std::string> trace = linesOf(testing::internal::GetCapturedStdout());
     EXPECT_TRUE(near(shownPixel(10, 10), blue));
     EXPECT_TRUE(near(shownPixel(100, 10), green));

@@ -11,11 +11,13 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QTest>
 #include <QTranslator>
 #include <memory>
 
 #include "controller/KivController.h"
 #include "controller/Panels.h"
+#include "pictures/PicturePresenter.h"
 #include "window/ViewerWindows.h"
 #include "view/ZorImageView.h"
 #include "engine_test_support.h"
@@ -172,6 +174,15 @@ struct ViewerTest : testing::Test {
     const KivOutlets &o() { return controller().outlets(); }
     QVariant stored(const QString &key) { return QSettings(settingsFile, QSettings::IniFormat).value(key); }
     int shownPicture() { return (o().image->image().width() - 56) / 8; }
+    // Runs the event loop while what is read ahead decodes: a moment for the
+    // view to paint, after which reading ahead starts, then until it is done.
+    void whileReadingAhead()
+    {
+        QTest::qWait(100);
+        const DecodeQueue &queue = windows->picturePresenter().decodeQueue();
+        QTest::qWaitFor([&] { return !queue.isBusy(DecodeQueue::Lane::Shown) && !queue.isBusy(DecodeQueue::Lane::Ahead); },
+                        5000);
+    }
     // The number field, the count and which controls are enabled.
     std::string windowState()
     {
