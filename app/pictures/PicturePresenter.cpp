@@ -66,6 +66,7 @@ void PicturePresenter::showPicture(const QByteArray &shown, int number, int coun
     forwards_ = number >= number_;
     awaitingPicture_ = false;
     afterPaint_.clear();
+    ++shownPictures_;
     store_.put(number, shown);
     number_ = number;
     count_ = count;
@@ -152,8 +153,16 @@ void PicturePresenter::whenPainted(std::function<void()> work)
 
 void PicturePresenter::paintedAfterShowing()
 {
-    for (const std::function<void()> &work : std::exchange(afterPaint_, {}))
-        work();
+    if (afterPaint_.empty())
+        return;
+    // From the event loop, and only if no other picture has come by then: a
+    // paint may happen within the next step's load, as the progress display
+    // redraws the window.
+    QTimer::singleShot(0, this, [this, work = std::exchange(afterPaint_, {}), shown = shownPictures_] {
+        if (shown == shownPictures_)
+            for (const std::function<void()> &each : work)
+                each();
+    });
 }
 
 void PicturePresenter::requestDecode()

@@ -91,4 +91,5 @@ private:
     // Reading ahead and aligning would slow the paint of what was just put
     // on show: they wait for it, and a newer picture drops them.
     std::vector<std::function<void()>> afterPaint_;
+    unsigned shownPictures_ = 0;  // counts the pictures put on show
 };
