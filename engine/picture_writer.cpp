@@ -13,7 +13,7 @@ namespace {
 // The picture's bytes, every index the walk asks for lying inside them.
 struct HeldBytes {
     const unsigned char *bytes;
-    int byteAt(int i) const { return bytes[i]; }
+    int byteAt(std::uint64_t i) const { return bytes[i]; }
 };
 
 }  // namespace

@@ -180,8 +180,9 @@ struct ViewerTest : testing::Test {
     {
         QTest::qWait(100);
         const DecodeQueue &queue = windows->picturePresenter().decodeQueue();
-        QTest::qWaitFor([&] { return !queue.isBusy(DecodeQueue::Lane::Shown) && !queue.isBusy(DecodeQueue::Lane::Ahead); },
-                        5000);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !queue.isBusy(DecodeQueue::Lane::Shown) && !queue.isBusy(DecodeQueue::Lane::Ahead); }, 5000))
+            << "reading ahead goes on";
     }
     // The number field, the count and which controls are enabled.
     std::string windowState()
