@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QImage>
-#include <QObject>
 #include <QSize>
 #include <functional>
 #include <optional>

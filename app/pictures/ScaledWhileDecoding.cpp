@@ -40,9 +40,10 @@ void drawRows(const QImage &source, const Target &target, int first, int last)
 struct ScaledWhileDecoding::Bands {
     enum State : int { Waiting, Taken, Withdrawn };
 
+    Bands(const QImage &decoded, QSize shown) : source(decoded), target(shown) {}
+
     QImage source;  // shares the decoded pixels while the decode runs
     Target target;
-    Bands(const QImage &decoded, QSize shown) : source(decoded), target(shown) {}
     int posted = 0;  // bands handed to the pool, from the top; on the decoding thread only
     std::atomic<int> state[bandCount] = {};
     bool finished[bandCount] = {};  // under the lock
