@@ -51,10 +51,9 @@ std::uint64_t lastEoiEnd(FileWindow &file, std::uint64_t from)
     return 0;
 }
 
-// Just past the EOI that ends the scans starting at the SOS at `at`: marker
-// segments are skipped by their lengths, and in the scan data FF is
-// followed only by 00, a restart marker or fill. 0 if there is none.
-std::uint64_t firstPictureEnd(FileWindow &file, std::uint64_t at)
+}  // namespace
+
+std::uint64_t scansEnd(FileWindow &file, std::uint64_t at)
 {
     while (at + 2 <= file.size()) {
         const int marker = file.byteAt(at + 1);
@@ -80,8 +79,6 @@ std::uint64_t firstPictureEnd(FileWindow &file, std::uint64_t at)
     return 0;
 }
 
-}  // namespace
-
 bool JpegSegment::carries(const char *id, std::size_t length) const
 {
     return bytes.size() >= 4 + length && std::memcmp(bytes.data() + 4, id, length) == 0;
@@ -96,7 +93,7 @@ std::string readJpegLayout(int fd, std::uint64_t size, bool firstPictureOnly, Jp
         return "is not a JPEG picture (it does not start with SOI)";
     if (std::string problem = readHeader(file, layout); !problem.empty())
         return problem;
-    layout.dataEnd = firstPictureOnly && layout.multiPicture ? firstPictureEnd(file, layout.dataAt)
+    layout.dataEnd = firstPictureOnly && layout.multiPicture ? scansEnd(file, layout.dataAt)
                                                              : lastEoiEnd(file, layout.dataAt + 2);
     if (layout.dataEnd == 0)
         return "is cut short (no EOI after its picture data)";

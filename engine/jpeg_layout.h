@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class FileWindow;
+
 struct JpegSegment {
     std::vector<unsigned char> bytes;  // the whole segment: FF, marker, length and payload
 
@@ -29,3 +31,8 @@ struct JpegLayout {
 // scans.
 // Returns "" or why the file is no complete JPEG picture.
 std::string readJpegLayout(int fd, std::uint64_t size, bool firstPictureOnly, JpegLayout &layout);
+
+// Just past the EOI that ends the scans starting at the SOS at `sosAt`:
+// marker segments are skipped by their lengths, and in the scan data FF is
+// followed only by 00, a restart marker or fill. 0 if there is none.
+std::uint64_t scansEnd(FileWindow &file, std::uint64_t sosAt);

@@ -9,12 +9,12 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$1" --prefix "$prefix" >/dev/null
 id=io.github.mpoview.MpoView
-for file in bin/mpoview bin/mposplit bin/mpojoin bin/mpostereo share/applications/$id.desktop share/mime/packages/$id.xml \
+for file in bin/mpoview bin/mposplit bin/mpojoin bin/mpostereo bin/mpocheck share/applications/$id.desktop share/mime/packages/$id.xml \
             share/icons/hicolor/scalable/apps/$id.svg share/mpoview/translations/mpoview_ja.qm \
             share/metainfo/$id.metainfo.xml share/man/man1/mpoview.1.gz share/bash-completion/completions/mposplit; do
     [ -s "$prefix/$file" ] || { echo "missing: $file"; exit 1; }
 done
-[ -x "$prefix/bin/mpoview" ] && [ -x "$prefix/bin/mposplit" ] && [ -x "$prefix/bin/mpojoin" ] && [ -x "$prefix/bin/mpostereo" ]
+[ -x "$prefix/bin/mpoview" ] && [ -x "$prefix/bin/mposplit" ] && [ -x "$prefix/bin/mpojoin" ] && [ -x "$prefix/bin/mpostereo" ] && [ -x "$prefix/bin/mpocheck" ]
 grep -q '^MimeType=image/x-mpo;image/jpeg;$' "$prefix/share/applications/$id.desktop"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/share/applications/$id.desktop"
@@ -23,7 +23,7 @@ if command -v update-mime-database >/dev/null; then
     update-mime-database "$prefix/share/mime"
     grep -q 'image/x-mpo:\*\.mpo' "$prefix/share/mime/globs"
 fi
-for program in mpoview mposplit mpojoin mpostereo; do
+for program in mpoview mposplit mpojoin mpostereo mpocheck; do
     for built in "$1/$program" "$1/app/$program" "$prefix/bin/$program"; do
         [ -f "$built" ] || continue
         if readelf -d "$built" | grep -E 'R(UN)?PATH' | grep -qE '\[:|::|:\]|\[\]'; then

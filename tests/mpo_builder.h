@@ -75,6 +75,7 @@ public:
     Bytes trailing;                 // bytes after the last picture
     std::vector<Bytes> beforeMP = {exifSegment};  // picture 1's segments between SOI and the MP segment
     std::vector<Bytes> behindMP;                  // ... and between the MP segment and its own
+    bool ownSegments = false;  // pictures 2..N carry an MP segment of their own, as cameras write
 
     MPOBuilder &add(Bytes jpeg, std::uint32_t attribute = 0)
     {
@@ -106,7 +107,7 @@ public:
         for (std::size_t i = 0, position = 0; i < pictures.size(); ++i) {
             built.starts.push_back(position);
             const std::size_t header = before.size() + 2 + segmentLength + behind.size();
-            sizes.push_back(std::uint32_t(pictures[i].jpeg.size() + (i == 0 ? header : 0)));
+            sizes.push_back(std::uint32_t(pictures[i].jpeg.size() + (i == 0 ? header : ownSegment().size())));
             position += sizes.back() + pictures[i].after.size();
         }
         Bytes app2 = {0xFF, 0xE2, std::uint8_t(segmentLength >> 8), std::uint8_t(segmentLength), 'M', 'P', 'F', 0};
@@ -151,11 +152,25 @@ public:
             file.insert(file.end(), jpeg.begin(), jpeg.begin() + 2);
             if (i == 0)
                 file = file + before + app2 + behind;
+            else
+                file = file + ownSegment();
             file.insert(file.end(), jpeg.begin() + 2, jpeg.end());
             file.insert(file.end(), pictures[i].after.begin(), pictures[i].after.end());
         }
         file.insert(file.end(), trailing.begin(), trailing.end());
         return built;
+    }
+
+private:
+    // An MP segment holding an MP Attribute IFD with the format version only.
+    Bytes ownSegment() const
+    {
+        if (!ownSegments)
+            return {};
+        const bool big = order == ByteOrder::Big;
+        const Bytes header = big ? Bytes{'M', 'M', 0, 42, 0, 0, 0, 8, 0, 1, 0xB0, 0, 0, 7, 0, 0, 0, 4}
+                                 : Bytes{'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0, 0, 0xB0, 7, 0, 4, 0, 0, 0};
+        return jpegSegment(0xE2, Bytes{'M', 'P', 'F', 0} + header + Bytes{'0', '1', '0', '0', 0, 0, 0, 0});
     }
 };
 

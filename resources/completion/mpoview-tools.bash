@@ -1,4 +1,4 @@
-# Bash completion for mpoview, mposplit, mpojoin and mpostereo: their options,
+# Bash completion for mpoview, mposplit, mpojoin, mpostereo and mpocheck: their options,
 # the values some options take, and the files they read.
 
 _mpoview_tools_files()
@@ -38,8 +38,11 @@ _mpoview_tools()
         --dx | --dy | -q) return ;;
         esac
         [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '-m --swap --dx --dy --align --align-only -q -o --help --version' -- "$cur")); return; } ;;
+    mpocheck)
+        [[ $prev == -o ]] && { COMPREPLY=($(compgen -f -- "$cur")); return; }
+        [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '--repair -o --help --version' -- "$cur")); return; } ;;
     esac
     _mpoview_tools_files "$1"
 }
 
-complete -F _mpoview_tools mpoview mposplit mpojoin mpostereo
+complete -F _mpoview_tools mpoview mposplit mpojoin mpostereo mpocheck
