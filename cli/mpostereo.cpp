@@ -1,5 +1,6 @@
 // mpostereo: writes a stereo view (side by side, anaglyph, interlaced...) of
-// the pair of pictures in each MPO file as a JPEG file.
+// the pair of pictures in each MPO, JPS or PNS file as a JPEG file, the pair
+// aligned as a new MPO file, or the pair as an MPO file for the Nintendo 3DS.
 #include <getopt.h>
 
 #include <cerrno>
@@ -13,6 +14,8 @@
 #include "engine/mpo.h"
 #include "engine/trace_output.h"
 #include "stereo/alignment.h"
+#include "stereo/console_pair.h"
+#include "stereo/side_by_side.h"
 #include "stereo/stereo_file.h"
 
 namespace fs = std::filesystem;
@@ -22,9 +25,11 @@ namespace {
 const char *usageText =
     "usage: mpostereo [-m VIEW] [--swap] [--dx N] [--dy N] [--align] [-q QUALITY] [-o OUT] FILE...\n"
     "       mpostereo --align-only [-q QUALITY] [-o PAIR.MPO] FILE\n"
-    "Writes a stereo view of the pair of pictures in each MPO FILE (pictures 1 and 2)\n"
-    "as a JPEG file, named NAME_stereo.jpg next to FILE; an existing file is never\n"
-    "overwritten.\n"
+    "       mpostereo --3ds [--swap] [--dx N] [--dy N] [-q QUALITY] [-o OUT] FILE...\n"
+    "Writes a stereo view of the pair of pictures in each FILE as a JPEG file, named\n"
+    "NAME_stereo.jpg next to FILE; an existing file is never overwritten. FILE is an\n"
+    "MPO file (pictures 1 and 2), or a JPS or PNS file (a JPEG or PNG picture with the\n"
+    "pair side by side, the right eye's picture on the left half).\n"
     "  -m VIEW     parallel, cross, over-under, mirror, rows, columns,\n"
     "              anaglyph-dubois (the default), anaglyph-color, anaglyph-half,\n"
     "              anaglyph-gray, green-magenta-dubois, green-magenta-color,\n"
@@ -41,6 +46,9 @@ const char *usageText =
     "  --align-only  write the pair aligned and cropped as a new MPO file,\n"
     "              NAME_aligned.MPO next to FILE or PAIR.MPO (both pictures are\n"
     "              encoded anew)\n"
+    "  --3ds       write the pair as an MPO file the Nintendo 3DS shows: aligned,\n"
+    "              cropped to 4:3, 640 x 480, named HNI_0001.MPO and on after the\n"
+    "              highest number in the folder (next to FILE, or OUT)\n"
     "  -q QUALITY  JPEG quality, 1 to 100 (default 90)\n"
     "  -o OUT      the output file for one FILE, or a folder for one or more\n"
     "  --help      show this help\n"
@@ -50,6 +58,7 @@ struct Options {
     stereo::Options view;
     bool align = false;
     bool alignOnly = false;
+    bool console = false;
     int quality = 90;
     std::string out;
     std::vector<std::string> files;
@@ -80,6 +89,30 @@ std::string readPicture(const std::string &file, int number, int &count, std::ve
     return mpoProblemText(result, cause).text;
 }
 
+// The left and the right picture of `file`: pictures 1 and 2 of an MPO
+// file, or the halves of a side-by-side file.
+std::string readPair(const std::string &file, std::vector<unsigned char> &left, std::vector<unsigned char> &right)
+{
+    if (const auto kind = stereo::sideBySideKindOf(file)) {
+        stereo::SideBySidePair pair = stereo::readSideBySideFile(file, *kind);
+        if (!pair.problem.empty() || !pair.notAPair.empty())
+            return pair.problem.empty() ? pair.notAPair : pair.problem;
+        left = std::move(pair.left);
+        right = std::move(pair.right);
+        return "";
+    }
+    int count = 0;
+    if (std::string problem = readPicture(file, 1, count, left); !problem.empty())
+        return problem;
+    if (count < 2)
+        return "holds a single picture, no stereo pair";
+    if (std::string problem = readPicture(file, 2, count, right); !problem.empty())
+        return problem;
+    if (isPhotoAndGainMap(left.data(), left.size(), right.data(), right.size(), 1))
+        return "holds a photo and its HDR gain map (picture 2), not a stereo pair";
+    return "";
+}
+
 std::string outputFor(const std::string &file, const Options &options)
 {
     const fs::path input(file);
@@ -90,21 +123,37 @@ std::string outputFor(const std::string &file, const Options &options)
     return fs::is_directory(options.out, error) ? (fs::path(options.out) / name).string() : options.out;
 }
 
+// Writes the pair for the 3DS, aligned where it can be.
+std::string writeForConsole(const std::string &file, std::span<const unsigned char> left,
+                            std::span<const unsigned char> right, const Options &options, std::string &written)
+{
+    const stereo::Alignment alignment = stereo::estimatePairAlignment(left, right);
+    std::fprintf(stderr, "mpostereo: %s: %s\n", file.c_str(), stereo::describeAlignment(alignment).c_str());
+    const stereo::Options view = stereo::withAlignment(options.view, alignment);
+    const std::string date = stereo::dateTakenOf(left, file);
+    std::error_code error;
+    std::string problem;
+    if (!options.out.empty() && !fs::is_directory(options.out, error)) {
+        written = options.out;
+        problem = stereo::writeConsolePair(left, right, view, options.quality, date, written);
+    } else {
+        const fs::path folder = options.out.empty() ? fs::path(file).parent_path() : fs::path(options.out);
+        problem = stereo::writeConsolePairInto(left, right, view, options.quality, date,
+                                               folder.empty() ? "." : folder.string(), written);
+    }
+    return problem.empty() ? "" : "is not written for the 3DS: " + problem;
+}
+
 // Makes the stereo view of one file; returns the reason it failed, or "".
 std::string makeStereoView(const std::string &file, const Options &options, std::string &written)
 {
-    int count = 0;
     std::vector<unsigned char> leftBytes, rightBytes;
-    if (std::string problem = readPicture(file, 1, count, leftBytes); !problem.empty())
+    if (std::string problem = readPair(file, leftBytes, rightBytes); !problem.empty())
         return problem;
-    if (count < 2)
-        return "holds a single picture, no stereo pair";
-    if (std::string problem = readPicture(file, 2, count, rightBytes); !problem.empty())
-        return problem;
-    if (isPhotoAndGainMap(leftBytes.data(), leftBytes.size(), rightBytes.data(), rightBytes.size(), 1))
-        return "holds a photo and its HDR gain map (picture 2), not a stereo pair";
-    written = outputFor(file, options);
     stereo::Options view = options.view;
+    if (options.console)
+        return writeForConsole(file, leftBytes, rightBytes, options, written);
+    written = outputFor(file, options);
     if (options.align || options.alignOnly) {
         const stereo::Alignment alignment = stereo::estimatePairAlignment(leftBytes, rightBytes);
         if (!alignment.sure && options.alignOnly)
@@ -148,10 +197,11 @@ bool readNumber(const char *text, long low, long high, int &number)
 
 int main(int argc, char **argv)
 {
-    enum { swapOption = 256, dxOption, dyOption, alignOption, alignOnlyOption, helpOption, versionOption };
+    enum { swapOption = 256, dxOption, dyOption, alignOption, alignOnlyOption, consoleOption, helpOption, versionOption };
     static const option longOptions[] = {{"swap", no_argument, nullptr, swapOption},
                                          {"align", no_argument, nullptr, alignOption},
                                          {"align-only", no_argument, nullptr, alignOnlyOption},
+                                         {"3ds", no_argument, nullptr, consoleOption},
                                          {"dx", required_argument, nullptr, dxOption},
                                          {"dy", required_argument, nullptr, dyOption},
                                          {"help", no_argument, nullptr, helpOption},
@@ -177,6 +227,7 @@ int main(int argc, char **argv)
         case swapOption: options.view.swap = true; break;
         case alignOption: options.align = true; break;
         case alignOnlyOption: options.alignOnly = true; break;
+        case consoleOption: options.console = true; break;
         case dxOption:
             if (!readNumber(optarg, -largestOffset, largestOffset, options.view.dx))
                 return usageError("--dx takes a number of pixels");
@@ -190,6 +241,8 @@ int main(int argc, char **argv)
         default: return usageError("unknown option or missing value");
         }
     }
+    if (options.console && options.alignOnly)
+        return usageError("--3ds and --align-only each write their own file; give one");
     options.files.assign(argv + optind, argv + argc);
     if (options.files.empty())
         return usageError("no FILE given");

@@ -71,6 +71,64 @@ std::vector<unsigned char> exifForNewPicture(const std::vector<unsigned char> &a
     }
 }
 
+std::string exifDateTaken(const std::vector<unsigned char> &app1Payload)
+{
+    if (!isExifPayload(app1Payload.data(), app1Payload.size()))
+        return "";
+    muteExiv2();
+    try {
+        Exiv2::ExifData exif;
+        Exiv2::ExifParser::decode(exif, app1Payload.data() + sizeof exifHeader,
+                                  static_cast<uint32_t>(app1Payload.size() - sizeof exifHeader));
+        for (const char *key : {"Exif.Photo.DateTimeOriginal", "Exif.Image.DateTime"}) {
+            const auto tag = exif.findKey(Exiv2::ExifKey(key));
+            if (tag != exif.end() && tag->count() > 0 && tag->toString().size() >= 19)
+                return tag->toString().substr(0, 19);
+        }
+    } catch (...) {  // a block Exiv2 cannot read gives no date
+    }
+    return "";
+}
+
+std::vector<unsigned char> cameraExif(const CameraFacts &facts)
+{
+    muteExiv2();
+    try {
+        Exiv2::ExifData exif;
+        exif["Exif.Image.Make"] = facts.make;
+        exif["Exif.Image.Model"] = facts.model;
+        exif["Exif.Image.XResolution"] = Exiv2::URational(72, 1);
+        exif["Exif.Image.YResolution"] = Exiv2::URational(72, 1);
+        exif["Exif.Image.ResolutionUnit"] = uint16_t(2);  // inches
+        exif["Exif.Image.YCbCrPositioning"] = uint16_t(2);  // co-sited
+        if (!facts.dateTaken.empty()) {
+            exif["Exif.Image.DateTime"] = facts.dateTaken;
+            exif["Exif.Photo.DateTimeOriginal"] = facts.dateTaken;
+            exif["Exif.Photo.DateTimeDigitized"] = facts.dateTaken;
+        }
+        Exiv2::DataValue version(Exiv2::undefined);
+        version.read(reinterpret_cast<const Exiv2::byte *>("0220"), 4);
+        exif["Exif.Photo.ExifVersion"] = version;
+        exif["Exif.Photo.ColorSpace"] = uint16_t(1);  // sRGB
+        exif["Exif.Photo.PixelXDimension"] = uint32_t(facts.size.width);
+        exif["Exif.Photo.PixelYDimension"] = uint32_t(facts.size.height);
+        if (!facts.thumbnail.empty()) {
+            Exiv2::ExifThumb thumb(exif);
+            thumb.setJpegThumbnail(facts.thumbnail.data(), facts.thumbnail.size(), Exiv2::URational(72, 1),
+                                   Exiv2::URational(72, 1), 2);
+        }
+        Exiv2::Blob blob;
+        Exiv2::ExifParser::encode(blob, Exiv2::bigEndian, exif);
+        if (blob.empty() || blob.size() + sizeof exifHeader > largestApp1Payload)
+            return {};
+        std::vector<unsigned char> payload(exifHeader, exifHeader + sizeof exifHeader);
+        payload.insert(payload.end(), blob.begin(), blob.end());
+        return payload;
+    } catch (...) {
+        return {};
+    }
+}
+
 ExifBasics exifBasics(const unsigned char *app1Payload, std::size_t size)
 {
     ExifBasics basics;

@@ -24,6 +24,22 @@ int exifOrientation(const unsigned char *app1Payload, std::size_t size);
 // block cannot be read or would not fit in one APP1 segment.
 std::vector<unsigned char> exifForNewPicture(const std::vector<unsigned char> &app1Payload, PixelSize size);
 
+// The date the picture was taken as Exif writes it ("2014:03:02 13:30:00"):
+// DateTimeOriginal, else DateTime; "" when the block gives none.
+std::string exifDateTaken(const std::vector<unsigned char> &app1Payload);
+
+// What a camera writes of itself and of a picture it took.
+struct CameraFacts {
+    std::string make, model;
+    std::string dateTaken;  // as Exif writes it; none when empty
+    PixelSize size;
+    std::vector<unsigned char> thumbnail;  // a small JPEG picture; none when empty
+};
+// A new big-endian Exif block (an APP1 payload) as cameras write one: make,
+// model, resolution, dates, Exif version, colour space sRGB, pixel size, and
+// the thumbnail. Empty when it would not fit in one APP1 segment.
+std::vector<unsigned char> cameraExif(const CameraFacts &facts);
+
 // The Exif facts a viewer shows of a picture, as Exiv2 prints them ("1/250 s",
 // "F2.8"), each under its Exiv2 key (such as "Exif.Photo.ExposureTime").
 struct ExifBasics {

@@ -86,13 +86,15 @@ bool compress(jpeg_compress_struct &info, ErrorJump &errors, const RgbPicture &p
     jpeg_set_quality(&info, std::clamp(settings.quality, 1, 100), TRUE);
     for (int c = 0; c < info.num_components; ++c)
         info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
+    if (settings.halfWidthColour)
+        info.comp_info[0].h_samp_factor = 2;
     info.optimize_coding = TRUE;
     info.write_JFIF_header = settings.exif.empty();  // Exif's APP1 must follow SOI
     jpeg_start_compress(&info, TRUE);
     if (!settings.exif.empty())
         jpeg_write_marker(&info, JPEG_APP0 + 1, settings.exif.data(), unsigned(settings.exif.size()));
     const std::vector<unsigned char> &profile = srgbProfile();
-    if (!profile.empty())
+    if (settings.srgbProfile && !profile.empty())
         jpeg_write_icc_profile(&info, profile.data(), unsigned(profile.size()));
     const int reportEvery = std::max(1, picture.size.height / 50);
     while (info.next_scanline < info.image_height) {

@@ -12,11 +12,14 @@ namespace imaging {
 struct EncodeSettings {
     int quality = 90;                // 1 to 100
     std::vector<unsigned char> exif;  // an APP1 Exif payload to write first; none when empty
+    // Full colour resolution by default (no chroma subsampling, so anaglyph
+    // edges and interlaced rows keep their colours); half across for a
+    // device whose own camera writes 4:2:2.
+    bool halfWidthColour = false;
+    bool srgbProfile = true;  // the pixels are sRGB; a device may want no profile
 };
 
-// Encodes `picture` with full colour resolution (no chroma subsampling, so
-// anaglyph edges and interlaced rows keep their colours) and an sRGB
-// profile, as its pixels are sRGB. `progress` hears (rows done, rows) as
+// Encodes `picture` as `settings` say. `progress` hears (rows done, rows) as
 // the rows go. Returns false when libjpeg fails (out of memory).
 bool encodeJpeg(const RgbPicture &picture, const EncodeSettings &settings, std::vector<unsigned char> &jpeg,
                 const std::function<void(int, int)> &progress = {});

@@ -9,6 +9,7 @@
 #include "composition.h"
 #include "imaging/exif.h"
 #include "imaging/jpeg_encoder.h"
+#include "imaging/resample.h"
 #include "engine/mpo_joiner.h"
 #include "engine/new_file.h"
 #include "pair.h"
@@ -65,21 +66,6 @@ Alignment estimatePairAlignment(std::span<const unsigned char> left, std::span<c
     return estimateAlignment(pair.left.picture, pair.right.picture, pair.left.fullSize);
 }
 
-namespace {
-
-// Columns [from, from + width) of `picture`.
-imaging::RgbPicture columns(const imaging::RgbPicture &picture, int from, int width)
-{
-    imaging::RgbPicture part;
-    part.size = {width, picture.size.height};
-    part.pixels.resize(std::size_t(width) * std::size_t(picture.size.height));
-    for (int y = 0; y < picture.size.height; ++y)
-        std::copy(picture.row(y) + from, picture.row(y) + from + width, part.row(y));
-    return part;
-}
-
-}  // namespace
-
 std::string writeAlignedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
                              const Alignment &alignment, int quality, const std::string &path)
 {
@@ -92,7 +78,7 @@ std::string writeAlignedPair(std::span<const unsigned char> left, std::span<cons
     const int width = both.size.width / 2;
     std::vector<unsigned char> jpegs[2];
     for (int side = 0; side < 2; ++side) {
-        const imaging::RgbPicture half = columns(both, side * width, width);
+        const imaging::RgbPicture half = imaging::cropped(both, side * width, 0, {width, both.size.height});
         const std::vector<unsigned char> &exif = side == 0 ? pair.left.exif : pair.right.exif;
         if (!imaging::encodeJpeg(half, {quality, imaging::exifForNewPicture(exif, half.size)}, jpegs[side]))
             return "the pictures cannot be encoded (not enough memory)";

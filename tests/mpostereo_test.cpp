@@ -3,8 +3,11 @@
 // with exit code 1 and no file, bad usage with 2; no file is ever replaced.
 #include <cmath>
 
+#include "engine/mpo_check.h"
 #include "imaging/exif.h"
 #include "imaging/jpeg_decoder.h"
+#include "imaging/jpeg_encoder.h"
+#include "imaging/resample.h"
 #include "program_run.h"
 #include "test_jpegs.h"
 
@@ -191,4 +194,53 @@ TEST_F(Mpostereo, AlignOnlyWritesTheAlignedPairAsANewMpoFileAndAnUnsurePairIsLef
     const ProgramRun unsure = mpostereo({"--align", "-o", scratch.path() + "/view.jpg", unrelated});
     EXPECT_EQ(unsure.status, 0);
     EXPECT_NE(unsure.err.find("not aligned: too few points match"), std::string::npos) << unsure.err;
+}
+
+TEST_F(Mpostereo, WritesAPairFromAJpsFileAsTheNintendo3dsWritesItsOwn)
+{
+    // A JPS file: the right picture on the left half, with the date it was taken.
+    const imaging::RgbPicture l = decodedFull(scene(0)).picture, r = decodedFull(scene(6)).picture;
+    imaging::RgbPicture both;
+    both.size = {2 * l.size.width, l.size.height};
+    for (int y = 0; y < l.size.height; ++y) {
+        both.pixels.insert(both.pixels.end(), r.row(y), r.row(y) + r.size.width);
+        both.pixels.insert(both.pixels.end(), l.row(y), l.row(y) + l.size.width);
+    }
+    std::vector<unsigned char> jps;
+    ASSERT_TRUE(imaging::encodeJpeg(both, {95, imaging::cameraExif({"Test", "Rig", "2020:01:02 03:04:05", both.size, {}})}, jps));
+    const std::string file = scratch.write("pair.jps", Bytes(jps.begin(), jps.end()));
+    const std::string card = scratch.path() + "/100NIN03";
+    std::filesystem::create_directory(card);
+    scratch.write("100NIN03/HNI_0007.JPG", {1}), scratch.write("100NIN03/hni_0002.mpo", {1});
+
+    for (const char *expected : {"HNI_0008.MPO", "HNI_0009.MPO"}) {
+        const ProgramRun run = mpostereo({"--3ds", "-o", card, file});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, card + "/" + expected + "\n");
+    }
+    const std::string written = card + "/HNI_0008.MPO";
+    EXPECT_TRUE(checkMPO(written).findings.empty());  // an MP segment in each picture, sizes exact
+    const std::vector<MPOListedEntry> entries = listedEntries(written);
+    ASSERT_EQ(entries.size(), 2u);
+    const Bytes bytes = readFile(written);
+    for (const MPOListedEntry &entry : entries) {
+        EXPECT_EQ(entry.entry.attribute & 0xFFFFFF, 0x020002u);
+        const imaging::JpegHeader header = imaging::readJpegHeader(bytes.data() + entry.start, entry.entry.Size);
+        EXPECT_EQ(header.fullSize, (imaging::PixelSize{640, 480}));
+        const imaging::ExifBasics exif = imaging::exifBasics(header.exif.data(), header.exif.size());
+        EXPECT_EQ(exif.facts, (std::vector<std::pair<std::string, std::string>>{
+                                  {"Exif.Image.Make", "Nintendo"},
+                                  {"Exif.Image.Model", "Nintendo 3DS"},
+                                  {"Exif.Photo.DateTimeOriginal", "2020:01:02 03:04:05"}}));
+    }
+    // The left picture came from the right half.
+    const Bytes first(bytes.begin(), bytes.begin() + entries[0].entry.Size);
+    const imaging::RgbPicture shown = decodedFull(first).picture;
+    EXPECT_GT(psnr(shown, 0, imaging::resized(l, {640, 480})), psnr(shown, 0, imaging::resized(r, {640, 480})));
+
+    const std::string notJpeg = scratch.write("bad.jps", bytesOf("not a picture"));
+    const ProgramRun bad = mpostereo({"--3ds", "-o", card, notJpeg});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "mpostereo: " + notJpeg + " is not a JPEG picture that can be decoded\n");
+    EXPECT_FALSE(std::filesystem::exists(card + "/HNI_0010.MPO"));
 }

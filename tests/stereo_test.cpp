@@ -1,7 +1,7 @@
 // The stereo views: the colour math of each anaglyph against values worked
 // out by hand from the published matrices, the geometry of the layouts, the
 // swap and the offsets on tiny pictures whose pixels are letters, and the
-// pair rules.
+// pair rules, of MPO pairs and of side-by-side files.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,6 +9,11 @@
 #include "stereo/composition.h"
 #include "engine_test_support.h"
 #include "stereo/pair.h"
+#include "stereo/side_by_side.h"
+#include "imaging/exif.h"
+#include "imaging/jpeg_encoder.h"
+
+#include <png.h>
 
 using imaging::PixelSize;
 using imaging::RgbPicture;
@@ -148,4 +153,86 @@ TEST(Pair, IsTheFirstTwoOfAPairAndTheShownAndNextOfASeries)
         EXPECT_EQ(pair.left, row.left) << row.shown << " of " << row.count;
         EXPECT_EQ(pair.right, row.right) << row.shown << " of " << row.count;
     }
+}
+
+namespace {
+
+// A picture whose left half is blue and whose right half is red (the right
+// eye's picture on the left, as side-by-side files keep it).
+RgbPicture blueThenRed(int width, int height)
+{
+    RgbPicture picture;
+    picture.size = {width, height};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.pixels.push_back(x < width / 2 ? rgb(20, 40, 220) : rgb(220, 30, 20));
+    return picture;
+}
+
+Bytes pngOf(const RgbPicture &picture)
+{
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = png_uint_32(picture.size.width), image.height = png_uint_32(picture.size.height);
+    image.format = PNG_FORMAT_BGRA;
+    png_alloc_size_t size = 0;
+    png_image_write_to_memory(&image, nullptr, &size, 0, picture.pixels.data(), 0, nullptr);
+    Bytes png(size);
+    png_image_write_to_memory(&image, png.data(), &size, 0, picture.pixels.data(), 0, nullptr);
+    return png;
+}
+
+imaging::DecodedJpeg decoded(const std::vector<unsigned char> &jpeg)
+{
+    return imaging::decodeJpeg(jpeg.data(), jpeg.size(), [](PixelSize full) { return full; });
+}
+
+}  // namespace
+
+TEST(Pair, SideBySideFilesHoldTheLeftPictureOnTheRightHalfAndNeedAnEvenWidth)
+{
+    using stereo::SideBySideKind;
+    const std::string dated = "2020:01:02 03:04:05";
+    const auto jps = [&](int width, int height) {
+        std::vector<unsigned char> jpeg;
+        imaging::encodeJpeg(blueThenRed(width, height), {95, imaging::cameraExif({"Test", "Pair", dated, {width, height}, {}})},
+                            jpeg);
+        return Bytes(jpeg.begin(), jpeg.end());
+    };
+    const struct {
+        const char *name;
+        Bytes file;
+        SideBySideKind kind;
+        PixelSize half;  // of a pair; {0, 0} when it is none
+        std::string notAPair, problem;
+    } table[] = {
+        {"jps 64 x 16", jps(64, 16), SideBySideKind::Jps, {32, 16}, "", ""},
+        {"jps 2 x 9", jps(2, 9), SideBySideKind::Jps, {1, 9}, "", ""},
+        {"jps of odd width", jps(63, 16), SideBySideKind::Jps, {}, "has an odd width, so its halves cannot be a pair", ""},
+        {"pns 48 x 7", pngOf(blueThenRed(48, 7)), SideBySideKind::Pns, {24, 7}, "", ""},
+        {"pns of odd width", pngOf(blueThenRed(9, 4)), SideBySideKind::Pns, {}, "has an odd width, so its halves cannot be a pair", ""},
+        {"pns one pixel wide", pngOf(blueThenRed(1, 4)), SideBySideKind::Pns, {}, "", "is too narrow to hold two pictures side by side"},
+        {"jps that is a png", pngOf(blueThenRed(8, 8)), SideBySideKind::Jps, {}, "", "is not a JPEG picture that can be decoded"},
+        {"pns that is a jpeg", jps(8, 8), SideBySideKind::Pns, {}, "", "is not a PNG picture libpng can read"},
+        {"empty", {}, SideBySideKind::Pns, {}, "", "is empty"},
+    };
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.name);
+        const stereo::SideBySidePair pair = stereo::readSideBySide(row.file.data(), row.file.size(), row.kind);
+        EXPECT_EQ(pair.problem, row.problem);
+        EXPECT_EQ(pair.notAPair, row.notAPair);
+        EXPECT_EQ(!pair.whole.empty(), !row.notAPair.empty());  // shown flat then
+        if (row.half.width == 0) {
+            EXPECT_TRUE(pair.left.empty() && pair.right.empty());
+            continue;
+        }
+        const imaging::DecodedJpeg left = decoded(pair.left), right = decoded(pair.right);
+        ASSERT_EQ(left.fullSize, row.half);
+        ASSERT_EQ(right.fullSize, row.half);
+        EXPECT_GT(left.picture.pixels[0] >> 16 & 0xFF, 200u);  // red: the right half
+        EXPECT_GT(right.picture.pixels[0] & 0xFF, 200u);       // blue: the left half
+        EXPECT_EQ(imaging::exifDateTaken(left.exif), row.kind == SideBySideKind::Jps ? dated : "");
+        EXPECT_EQ(stereo::sideBySideKindOf(std::string("x.") + (row.kind == SideBySideKind::Jps ? "JPS" : "pns")), row.kind);
+    }
+    EXPECT_FALSE(stereo::sideBySideKindOf("x.jpg") || stereo::sideBySideKindOf("jps"));
 }

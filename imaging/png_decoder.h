@@ -1,0 +1,24 @@
+// Decodes PNG pictures with libpng's simplified interface: any bit depth,
+// palette or gray, with gamma applied, into sRGB pixels; transparency is
+// shown over white, as on a page.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "picture.h"
+
+namespace imaging {
+
+struct DecodedPng {
+    bool decoded = false;
+    RgbPicture picture;
+    std::string problem;  // why it was not decoded
+};
+
+// A picture larger than this many pixels is refused rather than held.
+inline constexpr std::size_t largestPngPixels = std::size_t(1) << 28;
+
+DecodedPng decodePng(const unsigned char *png, std::size_t size);
+
+}  // namespace imaging

@@ -1,0 +1,117 @@
+#include "console_pair.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <regex>
+
+#include "composition.h"
+#include "engine/mpo_joiner.h"
+#include "imaging/exif.h"
+#include "imaging/jpeg_encoder.h"
+#include "imaging/resample.h"
+#include "pair.h"
+#include "stereo_file.h"
+
+namespace stereo {
+
+namespace {
+
+constexpr imaging::PixelSize thumbnailSize{160, 120};
+constexpr int thumbnailQuality = 80;
+constexpr int highestNumber = 9999;  // four digits
+
+// The largest 4:3 part about the centre of a picture of `size`.
+imaging::RgbPicture fourByThree(const imaging::RgbPicture &picture)
+{
+    const imaging::PixelSize size = picture.size;
+    if (std::int64_t(size.width) * 3 > std::int64_t(size.height) * 4) {
+        const int width = std::max(1, int(std::int64_t(size.height) * 4 / 3));
+        return imaging::cropped(picture, (size.width - width) / 2, 0, {width, size.height});
+    }
+    const int height = std::max(1, int(std::int64_t(size.width) * 3 / 4));
+    return imaging::cropped(picture, 0, (size.height - height) / 2, {size.width, height});
+}
+
+// One picture as the console's camera writes it.
+bool encodeForConsole(const imaging::RgbPicture &picture, int quality, const std::string &dateTaken,
+                      std::vector<unsigned char> &jpeg)
+{
+    imaging::CameraFacts facts{"Nintendo", "Nintendo 3DS", dateTaken, picture.size, {}};
+    if (!imaging::encodeJpeg(imaging::resized(picture, thumbnailSize), {thumbnailQuality, {}, true, false},
+                             facts.thumbnail))
+        return false;
+    const imaging::EncodeSettings settings{quality, imaging::cameraExif(facts), true, false};
+    return !settings.exif.empty() && imaging::encodeJpeg(picture, settings, jpeg);
+}
+
+}  // namespace
+
+std::string writeConsolePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                             const Options &options, int quality, const std::string &dateTaken,
+                             const std::string &path)
+{
+    DecodedPair pair = decodePair(left, right, [](imaging::PixelSize full) { return full; });
+    if (std::string problem = pairProblem(pair.left, pair.right); !problem.empty())
+        return problem;
+    Options sideBySide = options;
+    sideBySide.view = View::Parallel;
+    imaging::RgbPicture both;
+    compose(pair.left.picture, pair.right.picture, sideBySide, both);
+    pair = {};
+    const int width = both.size.width / 2;
+    std::vector<unsigned char> jpegs[2];
+    for (int side = 0; side < 2; ++side) {
+        const imaging::RgbPicture half = imaging::cropped(both, side * width, 0, {width, both.size.height});
+        if (!encodeForConsole(imaging::resized(fourByThree(half), consoleSize), quality, dateTaken, jpegs[side]))
+            return "the pictures cannot be encoded (not enough memory)";
+    }
+    MPOJoinProblem problem;
+    if (joinMPO({std::span<const unsigned char>(jpegs[0]), std::span<const unsigned char>(jpegs[1])}, path,
+                {MP_TYPE_DISPARITY, false, false}, problem) != MPO_JOIN_DONE)
+        return problem.reason;
+    return "";
+}
+
+std::string writeConsolePairInto(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                                 const Options &options, int quality, const std::string &dateTaken,
+                                 const std::string &folder, std::string &written)
+{
+    namespace fs = std::filesystem;
+    static const std::regex consoleName("HNI_([0-9]{4})\\.(MPO|JPG)", std::regex::icase);
+    int highest = 0;
+    std::error_code error;
+    for (const auto &item : fs::directory_iterator(folder, error)) {
+        std::smatch match;
+        const std::string name = item.path().filename().string();
+        if (std::regex_match(name, match, consoleName))
+            highest = std::max(highest, std::stoi(match[1]));
+    }
+    if (error)
+        return "cannot list " + folder + ": " + error.message();
+    if (highest >= highestNumber)
+        return folder + " holds HNI_9999 already, the console's last number";
+    char name[24];
+    std::snprintf(name, sizeof name, "HNI_%04d.MPO", highest + 1);
+    written = (fs::path(folder) / name).string();
+    return writeConsolePair(left, right, options, quality, dateTaken, written);
+}
+
+std::string dateTakenOf(std::span<const unsigned char> left, const std::string &path)
+{
+    const imaging::JpegHeader header = imaging::readJpegHeader(left.data(), left.size());
+    if (std::string date = imaging::exifDateTaken(header.exif); !date.empty())
+        return date;
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0)
+        return "";
+    std::tm local{};
+    char date[20];
+    localtime_r(&status.st_mtime, &local);
+    return std::strftime(date, sizeof date, "%Y:%m:%d %H:%M:%S", &local) == 19 ? date : "";
+}
+
+}  // namespace stereo

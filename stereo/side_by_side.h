@@ -1,0 +1,34 @@
+// JPS and PNS files: one picture (JPEG or PNG) that holds a stereo pair side
+// by side, by the format's convention for crossed eyes: the right eye's
+// picture on the left half, the left eye's on the right. The halves are cut
+// apart once and held as JPEG pictures of quality 100 without chroma
+// subsampling, each with the file's Exif, so that everything that takes the
+// pictures of an MPO pair takes them too.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace stereo {
+
+enum class SideBySideKind { Jps, Pns };
+
+// The kind a file's name says (.jps or .pns, in any case), if any.
+std::optional<SideBySideKind> sideBySideKindOf(const std::string &path);
+
+struct SideBySidePair {
+    std::string problem;   // why the file cannot be shown at all; "" when it can
+    std::string notAPair;  // why its picture is no pair (an odd width), shown flat then
+    std::vector<unsigned char> left, right;  // the pair, when it is one
+    std::vector<unsigned char> whole;        // the whole picture as JPEG, when it is none
+};
+
+// Cuts the picture in `bytes` (the file's contents) into its pair.
+SideBySidePair readSideBySide(const unsigned char *bytes, std::size_t size, SideBySideKind kind);
+
+// Reads the file at `path` and cuts it.
+SideBySidePair readSideBySideFile(const std::string &path, SideBySideKind kind);
+
+}  // namespace stereo
