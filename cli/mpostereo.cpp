@@ -95,8 +95,8 @@ std::string readPair(const std::string &file, std::vector<unsigned char> &left, 
 {
     if (const auto kind = stereo::sideBySideKindOf(file)) {
         stereo::SideBySidePair pair = stereo::readSideBySideFile(file, *kind);
-        if (!pair.problem.empty() || !pair.notAPair.empty())
-            return pair.problem.empty() ? pair.notAPair : pair.problem;
+        if (std::string problem = pair.problem(); !problem.empty())
+            return problem;
         left = std::move(pair.left);
         right = std::move(pair.right);
         return "";

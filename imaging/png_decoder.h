@@ -4,16 +4,15 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 
 #include "picture.h"
 
 namespace imaging {
 
 struct DecodedPng {
-    bool decoded = false;
+    enum class Failure { None, NotPng, TooLarge } failure = Failure::NotPng;  // why it was not decoded
+    bool decoded() const { return failure == Failure::None; }
     RgbPicture picture;
-    std::string problem;  // why it was not decoded
 };
 
 // A picture larger than this many pixels is refused rather than held.

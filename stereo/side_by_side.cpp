@@ -30,7 +30,7 @@ bool endsWith(const std::string &path, const char *extension)
 struct Decoded {
     imaging::RgbPicture picture;
     std::vector<unsigned char> exif;
-    std::string problem;
+    SideBySideFault fault = SideBySideFault::None;
 };
 
 Decoded decode(const unsigned char *bytes, std::size_t size, SideBySideKind kind)
@@ -39,18 +39,41 @@ Decoded decode(const unsigned char *bytes, std::size_t size, SideBySideKind kind
     if (kind == SideBySideKind::Pns) {
         imaging::DecodedPng png = imaging::decodePng(bytes, size);
         decoded.picture = std::move(png.picture);
-        decoded.problem = png.problem;
+        if (!png.decoded())
+            decoded.fault = png.failure == imaging::DecodedPng::Failure::TooLarge ? SideBySideFault::TooLarge
+                                                                                  : SideBySideFault::NotPng;
         return decoded;
     }
     imaging::DecodedJpeg jpeg = imaging::decodeJpeg(bytes, size, [](imaging::PixelSize full) { return full; });
     if (!jpeg.decoded || jpeg.picture.pixels.empty())
-        decoded.problem = "is not a JPEG picture that can be decoded";
+        decoded.fault = SideBySideFault::NotJpeg;
     decoded.picture = std::move(jpeg.picture);
     decoded.exif = std::move(jpeg.exif);
     return decoded;
 }
 
+SideBySidePair failed(SideBySideFault fault)
+{
+    SideBySidePair pair;
+    pair.fault = fault;
+    return pair;
+}
+
 }  // namespace
+
+const char *faultText(SideBySideFault fault)
+{
+    switch (fault) {
+    case SideBySideFault::None: break;
+    case SideBySideFault::CannotOpen: return "cannot be opened";
+    case SideBySideFault::Empty: return "is empty";
+    case SideBySideFault::NotJpeg: return "is not a JPEG picture that can be decoded";
+    case SideBySideFault::NotPng: return "is not a PNG picture that can be decoded";
+    case SideBySideFault::TooLarge: return "is too large to be held in memory";
+    case SideBySideFault::TooNarrow: return "is too narrow to hold two pictures side by side";
+    }
+    return "";
+}
 
 std::optional<SideBySideKind> sideBySideKindOf(const std::string &path)
 {
@@ -63,27 +86,21 @@ std::optional<SideBySideKind> sideBySideKindOf(const std::string &path)
 
 SideBySidePair readSideBySide(const unsigned char *bytes, std::size_t size, SideBySideKind kind)
 {
-    SideBySidePair pair;
-    if (size == 0) {
-        pair.problem = "is empty";
-        return pair;
-    }
+    if (size == 0)
+        return failed(SideBySideFault::Empty);
     Decoded decoded = decode(bytes, size, kind);
-    if (!decoded.problem.empty()) {
-        pair.problem = decoded.problem;
-        return pair;
-    }
+    if (decoded.fault != SideBySideFault::None)
+        return failed(decoded.fault);
     const imaging::PixelSize full = decoded.picture.size;
-    if (full.width < 2) {
-        pair.problem = "is too narrow to hold two pictures side by side";
-        return pair;
-    }
+    if (full.width < 2)
+        return failed(SideBySideFault::TooNarrow);
+    SideBySidePair pair;
     if (full.width % 2 != 0) {
-        pair.notAPair = "has an odd width, so its halves cannot be a pair";
+        pair.oddWidth = true;
         if (kind == SideBySideKind::Jps)
             pair.whole.assign(bytes, bytes + size);
         else if (!imaging::encodeJpeg(decoded.picture, {heldQuality, {}}, pair.whole))
-            pair.problem = "cannot be held in memory";
+            return failed(SideBySideFault::TooLarge);
         return pair;
     }
     // The right half is the left eye's picture.
@@ -93,27 +110,17 @@ SideBySidePair readSideBySide(const unsigned char *bytes, std::size_t size, Side
     imaging::WorkPool::shared().runAll(
         {[&] { encoded[0] = imaging::encodeJpeg(imaging::cropped(decoded.picture, width, 0, {width, full.height}), {heldQuality, exif}, pair.left); },
          [&] { encoded[1] = imaging::encodeJpeg(imaging::cropped(decoded.picture, 0, 0, {width, full.height}), {heldQuality, exif}, pair.right); }});
-    if (!encoded[0] || !encoded[1]) {
-        pair = {};
-        pair.problem = "cannot be held in memory";
-    }
-    return pair;
+    return encoded[0] && encoded[1] ? pair : failed(SideBySideFault::TooLarge);
 }
 
 SideBySidePair readSideBySideFile(const std::string &path, SideBySideKind kind)
 {
     std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        SideBySidePair pair;
-        pair.problem = "cannot be opened";
-        return pair;
-    }
+    if (!file)
+        return failed(SideBySideFault::CannotOpen);
     const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        SideBySidePair pair;
-        pair.problem = "cannot be read";
-        return pair;
-    }
+    if (file.bad())
+        return failed(SideBySideFault::CannotOpen);
     return readSideBySide(bytes.data(), bytes.size(), kind);
 }
 

@@ -18,11 +18,21 @@ enum class SideBySideKind { Jps, Pns };
 // The kind a file's name says (.jps or .pns, in any case), if any.
 std::optional<SideBySideKind> sideBySideKindOf(const std::string &path);
 
+// Why a side-by-side file cannot be shown at all.
+enum class SideBySideFault { None, CannotOpen, Empty, NotJpeg, NotPng, TooLarge, TooNarrow };
+// In words that follow the file's name ("is empty"); "" for None.
+const char *faultText(SideBySideFault fault);
+
+inline constexpr const char *oddWidthText = "has an odd width, so its halves cannot be a pair";
+
 struct SideBySidePair {
-    std::string problem;   // why the file cannot be shown at all; "" when it can
-    std::string notAPair;  // why its picture is no pair (an odd width), shown flat then
+    SideBySideFault fault = SideBySideFault::None;
+    bool oddWidth = false;  // its picture is no pair, and is shown flat
     std::vector<unsigned char> left, right;  // the pair, when it is one
     std::vector<unsigned char> whole;        // the whole picture as JPEG, when it is none
+
+    // Why it is no pair, in words that follow the file's name; "" for a pair.
+    std::string problem() const { return fault != SideBySideFault::None ? faultText(fault) : oddWidth ? oddWidthText : ""; }
 };
 
 // Cuts the picture in `bytes` (the file's contents) into its pair.

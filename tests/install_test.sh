@@ -15,13 +15,15 @@ for file in bin/mpoview bin/mposplit bin/mpojoin bin/mpostereo bin/mpocheck shar
     [ -s "$prefix/$file" ] || { echo "missing: $file"; exit 1; }
 done
 [ -x "$prefix/bin/mpoview" ] && [ -x "$prefix/bin/mposplit" ] && [ -x "$prefix/bin/mpojoin" ] && [ -x "$prefix/bin/mpostereo" ] && [ -x "$prefix/bin/mpocheck" ]
-grep -q '^MimeType=image/x-mpo;image/jpeg;$' "$prefix/share/applications/$id.desktop"
+grep -q '^MimeType=image/x-mpo;image/jpeg;image/x-jps;image/x-pns;$' "$prefix/share/applications/$id.desktop"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/share/applications/$id.desktop"
 fi
 if command -v update-mime-database >/dev/null; then
     update-mime-database "$prefix/share/mime"
     grep -q 'image/x-mpo:\*\.mpo' "$prefix/share/mime/globs"
+    grep -q 'image/x-jps:\*\.jps' "$prefix/share/mime/globs"
+    grep -q 'image/x-pns:\*\.pns' "$prefix/share/mime/globs"
 fi
 for program in mpoview mposplit mpojoin mpostereo mpocheck; do
     for built in "$1/$program" "$1/app/$program" "$prefix/bin/$program"; do

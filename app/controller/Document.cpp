@@ -3,6 +3,7 @@
 void Document::showPictures(int count, int current)
 {
     kind_ = Kind::Pictures;
+    held_.clear();
     count_ = count;
     current_ = current;
     takesNumbers_ = true;
@@ -12,8 +13,19 @@ void Document::showPictures(int count, int current)
 void Document::showSinglePicture()
 {
     kind_ = Kind::SinglePicture;
+    held_.clear();
     count_ = current_ = 1;
     takesNumbers_ = false;
+    emit changed();
+}
+
+void Document::showSideBySide(const QList<QByteArray> &pictures)
+{
+    kind_ = Kind::SideBySide;
+    held_ = pictures;
+    count_ = int(pictures.size());
+    current_ = 1;
+    takesNumbers_ = true;
     emit changed();
 }
 

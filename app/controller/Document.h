@@ -5,6 +5,8 @@
 // on which the controller updates its controls in one place.
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -15,6 +17,7 @@ public:
         Nothing,        // no file yet
         Pictures,       // an MPO file, stepped through picture by picture
         SinglePicture,  // a JPEG file
+        SideBySide,     // a JPS or PNS file: the two pictures cut from its halves, held here
     };
 
     using QObject::QObject;
@@ -31,11 +34,16 @@ public:
     bool takesNumbers() const { return takesNumbers_; }
     bool isLocked() const { return locked_; }
     const QString &saveFolder() const { return saveFolder_; }
+    // The pictures of a side-by-side file, left first; none for other files.
+    const QList<QByteArray> &heldPictures() const { return held_; }
+    // Whether the pictures are stepped through one by one.
+    bool stepsThroughPictures() const { return kind_ == Kind::Pictures || kind_ == Kind::SideBySide; }
 
     void setPath(const QString &path) { path_ = path; }
     void setShownPath(const QString &path) { shownPath_ = path; }
     void showPictures(int count, int current);
     void showSinglePicture();
+    void showSideBySide(const QList<QByteArray> &pictures);
     void setCurrent(int number);
     void setCount(int count);
     // A file could not be loaded: what is on show stays, the number field does not.
@@ -49,6 +57,7 @@ signals:
 private:
     Kind kind_ = Kind::Nothing;
     QString path_, shownPath_, saveFolder_;
+    QList<QByteArray> held_;
     int count_ = 0, current_ = 0;
     bool takesNumbers_ = false;
     bool locked_ = false;

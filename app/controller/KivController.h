@@ -62,8 +62,9 @@ public:
     const QString &mpSaveFolder() const { return document_.saveFolder(); }
     std::optional<qint64> lastUpdate() const { return lastUpdate_; }
 
-    // Shows the file at `path`: an MPO file through the engine, a JPEG file
-    // as a single picture. Returns 0, or the engine's result code.
+    // Shows the file at `path`: an MPO file through the engine, a JPS or PNS
+    // file as the pair its halves hold, a JPEG file as a single picture.
+    // Returns 0, or the engine's result code.
     int getPicturefromFile(const QString &path);
     // Loads picture `n` of the file on show into the picture view.
     void updatePicture(int n);
@@ -94,6 +95,7 @@ public slots:
     void splitSettingsOKAction();
     void splitSettingsCancelAction();
     void exportStereoViewAction();
+    void exportConsolePairAction();
     void makeMpoAction();
     // The other picture files of the folder, and the recent files.
     void nextFileAction() { openFolderFile(FolderFiles::Step::Next); }
@@ -117,6 +119,7 @@ private:
     void showHandedOverDocument();
     void openChosenFile(const QString &path);
     int loadMpoFile(const QString &path, bool makeCurrent);
+    int showSideBySideFile(const QString &path);
     void showEnginePicture(unsigned char *buffer, int size);
     void showPicture(const QByteArray &bytes, int number, int count);
     void startFile();

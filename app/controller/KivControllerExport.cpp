@@ -1,4 +1,5 @@
-// Writing the stereo view on show as a JPEG file at full resolution.
+// Writing the stereo view on show as a JPEG file at full resolution, and
+// the pair on show as an MPO file for the Nintendo 3DS.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -10,11 +11,13 @@
 #include "controller/Panels.h"
 #include "pictures/StereoMode.h"
 #include "pictures/PicturePresenter.h"
+#include "stereo/console_pair.h"
 #include "stereo/stereo_file.h"
 
 namespace {
 
 constexpr int exportQuality = 92;
+constexpr int consoleQuality = 90;
 
 }  // namespace
 
@@ -53,4 +56,33 @@ void KivController::exportStereoViewAction()
         return;
     }
     emit statusMessage(qtTrId("StatusStereoViewWritten").arg(FilePaths::shown(path)));
+}
+
+void KivController::exportConsolePairAction()
+{
+    if (document_.isLocked())
+        return;
+    if (pictures_ == nullptr || !pictures_->showsPair()) {
+        panels_.alert(mainWindow(), qtTrId("ExportNoViewTitle"), qtTrId("ExportNoView"));
+        return;
+    }
+    const QString folder = panels_.chooseFolder(mainWindow(), QFileInfo(document_.path()).absolutePath());
+    if (folder.isEmpty())
+        return;
+    document_.setLocked(true);
+    const QString statusText = outlets_.statusTextField->text();
+    outlets_.statusTextField->setText(qtTrId("StatusWritingConsolePair"));
+    outlets_.statusTextField->repaint();
+    const std::string source = FilePaths::toBytes(document_.path()).toStdString();
+    std::string written;
+    const std::string problem = stereo::writeConsolePairInto(
+        bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes()), pictures_->alignedOptions(), consoleQuality,
+        stereo::dateTakenOf(bytesOf(pictures_->leftBytes()), source), FilePaths::toBytes(folder).toStdString(), written);
+    outlets_.statusTextField->setText(statusText);
+    document_.setLocked(false);
+    if (!problem.empty()) {
+        panels_.alert(mainWindow(), qtTrId("ExportFailedTitle"), QString::fromStdString(problem));
+        return;
+    }
+    emit statusMessage(qtTrId("StatusConsolePairWritten").arg(FilePaths::shown(FilePaths::fromBytes(QByteArray::fromStdString(written)))));
 }

@@ -46,7 +46,7 @@ void KivController::changeCurrentNum()
 
 void KivController::updateButtonEnable()
 {
-    const bool pictures = document_.kind() == Document::Kind::Pictures;
+    const bool pictures = document_.stepsThroughPictures();
     if (pictures) {
         outlets_.currentTextField->setText(QString::number(document_.current()));
         outlets_.totalTextField->setText(QString::asprintf("/ %3d", document_.count()));
@@ -60,5 +60,5 @@ void KivController::updateButtonEnable()
     const bool atFirst = !atLast && document_.current() == 1;
     outlets_.nextButton->setEnabled(pictures && !atLast);
     outlets_.previousButton->setEnabled(pictures && !atFirst);
-    outlets_.mpoMenuItem->setEnabled(pictures);
+    outlets_.mpoMenuItem->setEnabled(document_.kind() == Document::Kind::Pictures);  // splits MPO files only
 }

@@ -14,6 +14,7 @@
 #include "pictures/PicturePresenter.h"
 #include "view/ZorImageView.h"
 #include "engine/mpo.h"
+#include "stereo/side_by_side.h"
 
 using FilePaths::hasExtension;
 
@@ -55,7 +56,7 @@ void KivController::startFile()
 {
     emit fileStarted(document_.shownPath());
     if (pictures_ != nullptr)
-        pictures_->startFile(document_.path());
+        pictures_->startFile(document_.path(), document_.heldPictures());
 }
 
 void KivController::showSinglePicture(const QString &path)
@@ -66,6 +67,43 @@ void KivController::showSinglePicture(const QString &path)
     startFile();
     showPicture(picture, 1, 1);  // unreadable: the view shows nothing
     setProgressDisplayVisible(false);
+}
+
+// A JPS or PNS file: its halves cut apart, then shown as an MPO pair is;
+// an odd width shows the whole picture flat. Returns 0, or MPO_REFUSED for
+// a file that cannot be shown, after its alert.
+int KivController::showSideBySideFile(const QString &path)
+{
+    qInfo("Side-by-side Pair");
+    const auto kind = hasExtension(path, "pns") ? stereo::SideBySideKind::Pns : stereo::SideBySideKind::Jps;
+    setProgressDisplayVisible(true);
+    const stereo::SideBySidePair pair = stereo::readSideBySideFile(FilePaths::toBytes(path).toStdString(), kind);
+    setProgressDisplayVisible(false);
+    const QString name = FilePaths::shownFileName(path);
+    const auto asBytes = [](const std::vector<unsigned char> &jpeg) {
+        return QByteArray(reinterpret_cast<const char *>(jpeg.data()), qsizetype(jpeg.size()));
+    };
+    if (pair.fault != stereo::SideBySideFault::None) {
+        static const char *const faults[] = {"", QT_TRID_NOOP("SideBySideCannotOpen"), QT_TRID_NOOP("SideBySideEmpty"),
+                                             QT_TRID_NOOP("SideBySideNotJpeg"), QT_TRID_NOOP("SideBySideNotPng"),
+                                             QT_TRID_NOOP("SideBySideTooLarge"), QT_TRID_NOOP("SideBySideTooNarrow")};
+        document_.loadFailed();
+        panels_.alert(mainWindow(), qtTrId("SideBySideUnreadableTitle"),
+                      qtTrId(faults[int(pair.fault)]).arg(name));
+        return MPO_REFUSED;
+    }
+    document_.setPath(path);
+    if (pair.oddWidth) {
+        document_.showSinglePicture();
+        startFile();
+        showPicture(asBytes(pair.whole), 1, 1);
+        emit statusMessage(qtTrId("SideBySideOddWidth").arg(name));
+        return 0;
+    }
+    document_.showSideBySide({asBytes(pair.left), asBytes(pair.right)});
+    startFile();
+    showPicture(document_.heldPictures().front(), 1, 2);
+    return 0;
 }
 
 // The steps both loaders take for an MPO file; returns the engine's result.
@@ -92,6 +130,8 @@ int KivController::getPicturefromFile(const QString &path)
 {
     qInfo("Multi Picture");
     document_.setShownPath(path);
+    if (FilePaths::isSideBySideName(path))
+        return showSideBySideFile(path);
     if (hasExtension(path, "mpo")) {
         const int result = loadMpoFile(path, false);
         if (result != 0)
@@ -105,7 +145,7 @@ int KivController::getPicturefromFile(const QString &path)
 
 void KivController::selectAction()
 {
-    const QString path = panels_.openFile(mainWindow(), {"jpg", "jpeg", "mpo"});
+    const QString path = panels_.openFile(mainWindow(), {"jpg", "jpeg", "mpo", "jps", "pns"});
     if (path.isEmpty())
         return;
     if (FilePaths::lostInTransit(path) && !FilePaths::exists(path)) {
@@ -120,6 +160,10 @@ void KivController::openChosenFile(const QString &path)
 {
     document_.setShownPath(path);
     outlets_.fileNameTextField->setText(FilePaths::shownFileName(path));
+    if (FilePaths::isSideBySideName(path)) {
+        showSideBySideFile(path);
+        return;
+    }
     if (!hasExtension(path, "mpo"))
         return showSinglePicture(path);
     qInfo("Multi Picture");
@@ -128,6 +172,13 @@ void KivController::openChosenFile(const QString &path)
 
 void KivController::updatePicture(int n)
 {
+    if (document_.kind() == Document::Kind::SideBySide) {
+        const QList<QByteArray> &held = document_.heldPictures();
+        const int number = n == 0 ? 1 : n;  // the left picture stands for the pair
+        if (number >= 1 && number <= held.size())
+            showPicture(held[number - 1], number, int(held.size()));
+        return;
+    }
     document_.setLocked(true);
     // The engine refreshes the count, also when it fails after reading the
     // index; otherwise the count stays as it was.

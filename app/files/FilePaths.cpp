@@ -141,10 +141,15 @@ bool hasExtension(const QString &path, const char *extension)
 
 bool isPictureName(const QString &path)
 {
-    for (const char *known : {"mpo", "jpg", "jpeg"})
+    for (const char *known : {"mpo", "jpg", "jpeg", "jps", "pns"})
         if (hasExtension(path, known))
             return true;
     return false;
+}
+
+bool isSideBySideName(const QString &path)
+{
+    return hasExtension(path, "jps") || hasExtension(path, "pns");
 }
 
 QString recovered(const QString &path)

@@ -35,8 +35,11 @@ QString recovered(const QString &path);
 
 // Whether the file name ends in "." and `extension`, in any case.
 bool hasExtension(const QString &path, const char *extension);
-// Whether it names an MPO or JPEG file (.mpo, .jpg, .jpeg).
+// Whether it names a file the viewer shows: MPO, JPEG, JPS or PNS (.mpo,
+// .jpg, .jpeg, .jps, .pns).
 bool isPictureName(const QString &path);
+// Whether it names a side-by-side pair (.jps, .pns).
+bool isSideBySideName(const QString &path);
 
 bool exists(const QString &path);
 bool isReadableFile(const QString &path);

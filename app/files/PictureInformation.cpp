@@ -40,6 +40,11 @@ QString flagsInWords(std::uint32_t attribute)
 InfoSection mpIndex(const QString &path, int number)
 {
     InfoSection section{qtTrId("InfoMPIndex"), {}};
+    if (FilePaths::isSideBySideName(path)) {
+        section.rows << InfoRow{qtTrId("InfoNone"),
+                                qtTrId("InfoSideBySide").arg(FilePaths::hasExtension(path, "pns") ? "PNS" : "JPS")};
+        return section;
+    }
     std::vector<MPOListedEntry> entries;
     int count = 0, representative = 0;
     MPOCause cause = MPOCause::None;

@@ -20,10 +20,10 @@ PicturePresenter::PicturePresenter(StereoMode &mode, ZorImageView &view, QObject
     connect(&mode_, &StereoMode::autoAlignChanged, this, &PicturePresenter::autoAlignChanged);
 }
 
-void PicturePresenter::startFile(const QString &path)
+void PicturePresenter::startFile(const QString &path, const QList<QByteArray> &held)
 {
     mode_.resetOffsets();
-    store_.startFile(path);
+    store_.startFile(path, held);
     number_ = 0;
 }
 

@@ -28,8 +28,9 @@ public:
     PicturePresenter(StereoMode &mode, ZorImageView &view, QObject *parent = nullptr);
     ~PicturePresenter() override { queue_.stop(); }  // its work refers to the store and the readers
 
-    // A new file: its offsets start at zero.
-    void startFile(const QString &path);
+    // A new file: its offsets start at zero. `held` are its pictures when
+    // they are not read from the file (a side-by-side file's).
+    void startFile(const QString &path, const QList<QByteArray> &held = {});
     // Shows picture `number` of `count`, whose bytes the controller read.
     void showPicture(const QByteArray &shown, int number, int count);
 
@@ -41,6 +42,9 @@ public:
     // The composition of the view on show, the alignment included, in
     // pixels of the full-size pictures.
     stereo::Options shownOptions() const;
+    // The composition on show aligned as Auto Align aligns it, whether it
+    // is on or not (the alignment is worked out now if it is not known).
+    stereo::Options alignedOptions() const;
     // The full size of the pictures of the pair on show.
     imaging::PixelSize pictureSize() const;
 

@@ -11,6 +11,7 @@
 #include "view/ZorImageView.h"
 #include "imaging/shown_size.h"
 #include "stereo/pair.h"
+#include "stereo/stereo_file.h"
 
 namespace {
 
@@ -122,6 +123,14 @@ stereo::Options PicturePresenter::shownOptions() const
 {
     const std::optional<stereo::Alignment> alignment = mode_.autoAligns() ? alignments_.find(pairKey_) : std::nullopt;
     return alignment ? stereo::withAlignment(mode_.options(), *alignment) : mode_.options();
+}
+
+stereo::Options PicturePresenter::alignedOptions() const
+{
+    const std::optional<stereo::Alignment> known = alignments_.find(pairKey_);
+    const stereo::Alignment alignment =
+        known ? *known : stereo::estimatePairAlignment(bytesOf(left_.bytes), bytesOf(right_.bytes));
+    return stereo::withAlignment(mode_.options(), alignment);
 }
 
 // Says what the alignment of the pair on show did, or why it did nothing.

@@ -27,18 +27,23 @@ QByteArray pictureOfFile(const QString &path, int number)
 
 }  // namespace
 
-void PictureStore::startFile(const QString &path)
+void PictureStore::startFile(const QString &path, const QList<QByteArray> &held)
 {
     const std::lock_guard lock(lock_);
     path_ = path;
     kept_.clear();
+    held_.clear();
+    for (const QByteArray &picture : held)
+        held_.push_back(PictureBytes::of(picture));
     shown_ = {};
     shownNumber_ = 0;
 }
 
 const PictureBytes &PictureStore::put(int number, const QByteArray &bytes)
 {
-    shown_ = PictureBytes::of(bytes);
+    const std::lock_guard lock(lock_);
+    const bool isHeld = number >= 1 && std::size_t(number) <= held_.size() && held_[std::size_t(number - 1)].bytes.constData() == bytes.constData();
+    shown_ = isHeld ? held_[std::size_t(number - 1)] : PictureBytes::of(bytes);
     shownNumber_ = number;
     return shown_;
 }
@@ -58,6 +63,8 @@ PictureBytes PictureStore::picture(int number, bool keep)
     if (onMainThread && number == shownNumber_ && !shown_.isEmpty())
         return shown_;
     std::unique_lock lock(lock_);
+    if (!held_.empty())
+        return number >= 1 && std::size_t(number) <= held_.size() ? held_[std::size_t(number - 1)] : PictureBytes{};
     const QString path = path_;
     const FileState before = stateOf(path);
     if (before.file >= 0 && before == keptState_)

@@ -1,5 +1,6 @@
 // The pictures of the file on show, as bytes with their keys, each key
-// worked out once per read. The picture on show comes from the
+// worked out once per read; or, for a file whose pictures are not read
+// through the engine (a side-by-side file's), the pictures held. The picture on show comes from the
 // controller's engine run; another is read from the file when a pair or a
 // read-ahead asks for it (on the pool, the engine's trace is kept quiet
 // there). The pictures of the pair read ahead are kept while the file stays
@@ -7,16 +8,18 @@
 // picture; bytes changed on disk are always read anew.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <deque>
 #include <mutex>
+#include <vector>
 
 #include "pictures/PictureBytes.h"
 
 class PictureStore {
 public:
-    // A new file on show.
-    void startFile(const QString &path);
+    // A new file on show; `held`, when given, are all its pictures.
+    void startFile(const QString &path, const QList<QByteArray> &held = {});
     // The bytes the controller read for picture `number`, now on show.
     const PictureBytes &put(int number, const QByteArray &bytes);
     const PictureBytes &shown() const { return shown_; }
@@ -39,6 +42,7 @@ private:
     QString path_;
     FileState keptState_;
     std::deque<std::pair<int, PictureBytes>> kept_;  // the most recent last
+    std::vector<PictureBytes> held_;
     PictureBytes shown_;
     int shownNumber_ = 0;
 };

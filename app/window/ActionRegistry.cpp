@@ -22,6 +22,7 @@ QList<CommandItem> commandItems()
     return {
         {Command::Open, QT_TRID_NOOP("MenuOpen"), {K::Open}},
         {Command::ExportStereo, QT_TRID_NOOP("MenuExportStereo"), {}},
+        {Command::ExportConsole, QT_TRID_NOOP("MenuExportConsole"), {}},
         {Command::MakeMpo, QT_TRID_NOOP("MenuMakeMpo"), {}},
         {Command::SplitSettings, QT_TRID_NOOP("MenuSplitSettings"), {}},
         {Command::Quit, QT_TRID_NOOP("MenuQuit"), {K::Quit}},
@@ -82,7 +83,7 @@ const std::vector<MenuLayout> &menuLayout()
     using P = Part;
     static const std::vector<MenuLayout> layout = {
         {QT_TRID_NOOP("MenuFile"),
-         {C::Open, P::Recent, C::ExportStereo, C::MakeMpo, P::Separator, C::SplitSettings, P::Separator, C::Quit}},
+         {C::Open, P::Recent, C::ExportStereo, C::ExportConsole, C::MakeMpo, P::Separator, C::SplitSettings, P::Separator, C::Quit}},
         {QT_TRID_NOOP("MenuEdit"), {C::CopyPicture}},
         {QT_TRID_NOOP("MenuView"),
          {P::Views, P::Separator, C::Swap, C::AutoAlign, P::Offsets, P::Separator, C::ZoomIn, C::ZoomOut,

@@ -18,7 +18,7 @@ class QMainWindow;
 class QMenu;
 
 enum class Command {
-    Open, ExportStereo, MakeMpo, SplitSettings, Quit,
+    Open, ExportStereo, ExportConsole, MakeMpo, SplitSettings, Quit,
     CopyPicture,
     Swap, AutoAlign, ResetOffsets, ZoomIn, ZoomOut, ActualSize, FitToWindow, Information, FullScreen,
     PreviousPicture, NextPicture, NextFile, PreviousFile, FirstFile, LastFile,

@@ -62,6 +62,7 @@ void ViewerWindows::connectCommands()
     command(Command::Open, &KivController::selectAction);
     QObject::connect(actions_->action(Command::Quit), &QAction::triggered, &mainWindow_, &QWidget::close);
     command(Command::ExportStereo, &KivController::exportStereoViewAction);
+    command(Command::ExportConsole, &KivController::exportConsolePairAction);
     command(Command::MakeMpo, &KivController::makeMpoAction);
     controller_.setMakeMpoDialog(&makeMpoDialog_);
     command(Command::SplitOne, &KivController::splitOneFileAction);

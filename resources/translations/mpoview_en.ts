@@ -761,5 +761,53 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message id="MenuExportConsole">
+        <source>Export for Nintendo 3&amp;DS…</source>
+        <translation>Export for Nintendo 3&amp;DS…</translation>
+    </message>
+    <message id="StatusWritingConsolePair">
+        <source>Writing the pair for the Nintendo 3DS…</source>
+        <translation>Writing the pair for the Nintendo 3DS…</translation>
+    </message>
+    <message id="StatusConsolePairWritten">
+        <source>Written for the Nintendo 3DS: %1</source>
+        <translation>Written for the Nintendo 3DS: %1</translation>
+    </message>
+    <message id="SideBySideUnreadableTitle">
+        <source>Cannot Show the Side-by-Side Picture</source>
+        <translation>Cannot Show the Side-by-Side Picture</translation>
+    </message>
+    <message id="SideBySideCannotOpen">
+        <source>%1 cannot be opened.</source>
+        <translation>%1 cannot be opened.</translation>
+    </message>
+    <message id="SideBySideEmpty">
+        <source>%1 is empty.</source>
+        <translation>%1 is empty.</translation>
+    </message>
+    <message id="SideBySideNotJpeg">
+        <source>%1 is not a JPEG picture that can be decoded.</source>
+        <translation>%1 is not a JPEG picture that can be decoded.</translation>
+    </message>
+    <message id="SideBySideNotPng">
+        <source>%1 is not a PNG picture that can be decoded.</source>
+        <translation>%1 is not a PNG picture that can be decoded.</translation>
+    </message>
+    <message id="SideBySideTooLarge">
+        <source>%1 is too large to be held in memory.</source>
+        <translation>%1 is too large to be held in memory.</translation>
+    </message>
+    <message id="SideBySideTooNarrow">
+        <source>%1 is too narrow to hold two pictures side by side.</source>
+        <translation>%1 is too narrow to hold two pictures side by side.</translation>
+    </message>
+    <message id="SideBySideOddWidth">
+        <source>%1 has an odd width, so its halves cannot be a pair: shown flat</source>
+        <translation>%1 has an odd width, so its halves cannot be a pair: shown flat</translation>
+    </message>
+    <message id="InfoSideBySide">
+        <source>%1: side-by-side pair</source>
+        <translation>%1: side-by-side pair</translation>
+    </message>
 </context>
 </TS>

@@ -761,5 +761,53 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message id="MenuExportConsole">
+        <source>Export for Nintendo 3&amp;DS…</source>
+        <translation>ニンテンドー3DS用に書き出す(&amp;D)…</translation>
+    </message>
+    <message id="StatusWritingConsolePair">
+        <source>Writing the pair for the Nintendo 3DS…</source>
+        <translation>ニンテンドー3DS用のペアを書き出しています…</translation>
+    </message>
+    <message id="StatusConsolePairWritten">
+        <source>Written for the Nintendo 3DS: %1</source>
+        <translation>ニンテンドー3DS用に書き出しました: %1</translation>
+    </message>
+    <message id="SideBySideUnreadableTitle">
+        <source>Cannot Show the Side-by-Side Picture</source>
+        <translation>並列画像を表示できません</translation>
+    </message>
+    <message id="SideBySideCannotOpen">
+        <source>%1 cannot be opened.</source>
+        <translation>%1 を開けません。</translation>
+    </message>
+    <message id="SideBySideEmpty">
+        <source>%1 is empty.</source>
+        <translation>%1 は空のファイルです。</translation>
+    </message>
+    <message id="SideBySideNotJpeg">
+        <source>%1 is not a JPEG picture that can be decoded.</source>
+        <translation>%1 はデコードできるJPEG画像ではありません。</translation>
+    </message>
+    <message id="SideBySideNotPng">
+        <source>%1 is not a PNG picture that can be decoded.</source>
+        <translation>%1 はデコードできるPNG画像ではありません。</translation>
+    </message>
+    <message id="SideBySideTooLarge">
+        <source>%1 is too large to be held in memory.</source>
+        <translation>%1 は大きすぎてメモリに読み込めません。</translation>
+    </message>
+    <message id="SideBySideTooNarrow">
+        <source>%1 is too narrow to hold two pictures side by side.</source>
+        <translation>%1 は幅が狭すぎて2枚の画像を並べて収められません。</translation>
+    </message>
+    <message id="SideBySideOddWidth">
+        <source>%1 has an odd width, so its halves cannot be a pair: shown flat</source>
+        <translation>%1 は幅が奇数のため左右半分をペアにできません: 平面で表示しています</translation>
+    </message>
+    <message id="InfoSideBySide">
+        <source>%1: side-by-side pair</source>
+        <translation>%1: 並列ペア</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 // The stereo views in the viewer: a pair shown composed, the view and the
 // swap remembered, offsets per file, the flat view when there is no pair,
-// one waiting pair at most while stepping, the export, and full screen.
+// one waiting pair at most while stepping, the exports, JPS files, and full
+// screen.
+#include <QDir>
 #include <QMenuBar>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -8,6 +10,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "engine/mpo_check.h"
 #include "window/InfoPanel.h"
 #include "viewer_test_support.h"
 
@@ -260,4 +263,30 @@ TEST_F(StereoViewTest, AutoAlignCorrectsAPairWhoseRightPictureSitsLowerAndCanBeT
     EXPECT_EQ(said(), "Auto Align: measuring the pair…");
     ASSERT_TRUE(QTest::qWaitFor([&] { return said().startsWith("Auto Align: 8 px down"); }, 10000));
     EXPECT_NEAR(presenter().shownOptions().shiftY, 8, 0.5);
+}
+
+TEST_F(StereoViewTest, AJpsFileShowsAsAPairAndExportsForThe3dsUnderTheNextFreeName)
+{
+    // The right eye's picture (blue) on the left half.
+    QImage sideBySide(128, 48, QImage::Format_RGB32);
+    sideBySide.fill(blue);
+    QPainter(&sideBySide).fillRect(64, 0, 64, 48, red);
+    choose(stereo::View::Parallel);
+    ASSERT_TRUE(openPair(write("pair.jps", jpegOf(sideBySide, 95))));
+    EXPECT_EQ(o().image->image().size(), QSize(128, 48));
+    EXPECT_TRUE(near(shownPixel(10, 10), red));
+    EXPECT_TRUE(near(shownPixel(100, 10), blue));
+    EXPECT_EQ(windowState(), "1on /   2 prev off next on menu off");  // stepped through, never split
+
+    const QString card = QString::fromStdString(scratch.path()) + "/card";
+    QDir().mkpath(card);
+    write("card/HNI_0004.MPO", {1});
+    panels.folders << card;
+    controller().exportConsolePairAction();
+    ASSERT_TRUE(panels.alerts.isEmpty()) << panels.alerts.join("; ").toStdString();
+    EXPECT_EQ(statusBarText(), "Written for the Nintendo 3DS: " + card + "/HNI_0005.MPO");
+    EXPECT_TRUE(checkMPO((card + "/HNI_0005.MPO").toStdString()).findings.empty());
+
+    open(Way::OpenPanel, write("odd.pns", Bytes{'P'}));  // not a PNG
+    EXPECT_EQ(panels.alerts.value(0), "Cannot Show the Side-by-Side Picture | odd.pns is not a PNG picture that can be decoded.");
 }
