@@ -57,6 +57,8 @@ bool FileWindow::read(std::uint64_t at, unsigned char *to, std::size_t count)
 {
     if (count > size_ || at > size_ - count)
         return false;
+    if (count == 0)
+        return true;  // `to` may be null then
     if (at >= start_ && at - start_ + count <= held_) {
         std::memcpy(to, bytes_.data() + (at - start_), count);
         return true;

@@ -5,6 +5,8 @@
 // file) holds exactly what the in-memory writer makes of the picture handed
 // back. Then joins the input with itself:
 // either it is refused, or the joined file reads strictly as two pictures.
+// Last it checks the input and repairs it: a repair is refused and leaves
+// nothing, or its file reads strictly and has no problem.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +19,7 @@
 #include "engine/gain_map.h"
 #include "engine/mp_attributes.h"
 #include "engine/mpo.h"
+#include "engine/mpo_check.h"
 #include "engine/mpo_joiner.h"
 
 namespace fs = std::filesystem;
@@ -91,6 +94,28 @@ void checkSavedAgainstMemoryWriter(const Sandbox &sandbox)
         fail("the saved picture differs from the written one");
 }
 
+void checkRepair(const Sandbox &sandbox)
+{
+    (void)checkMPO(sandbox.input.string());
+    const std::string repaired = (sandbox.saveFolder / "repaired.MPO").string();
+    MPOJoinProblem problem;
+    int pictures = 0;
+    if (repairMPO(sandbox.input.string(), repaired, problem, pictures) != MPO_JOIN_DONE) {
+        if (fs::exists(repaired))
+            fail("a refused repair left a file: " + problem.reason);
+        return;
+    }
+    std::vector<MPOListedEntry> entries;
+    int count = 0, representative = 0;
+    if (listMPOEntries(repaired.c_str(), entries, &count, &representative) != 0 ||
+        count != pictures)
+        fail("a repaired file does not read strictly as the pictures found");
+    const MPOCheck check = checkMPO(repaired);
+    if (check.hasProblem())
+        fail("a repaired file has a problem: " + check.findings.front().text);
+    fs::remove(repaired);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -135,5 +160,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } else if (result != MPO_JOIN_INPUT_REFUSED || fs::exists(joined)) {
         fail("a join failed with result " + std::to_string(result) + " or left a file: " + problem.reason);
     }
+    checkRepair(sandbox);
     return 0;
 }

@@ -3,9 +3,12 @@
 
 _mpoview_tools_files()
 {
-    # MPO files for the programs that read them; pictures for the joiner.
+    # MPO files for the programs that read them; pictures for the joiner;
+    # side-by-side pairs too for the viewer and mpostereo.
     local pattern='@(mpo|MPO|Mpo)'
-    [[ $1 == mpojoin || $1 == mpoview ]] && pattern='@(mpo|MPO|Mpo|jpg|JPG|jpeg|JPEG)'
+    [[ $1 == mpojoin ]] && pattern='@(mpo|MPO|Mpo|jpg|JPG|jpeg|JPEG)'
+    [[ $1 == mpostereo ]] && pattern='@(mpo|MPO|Mpo|jps|JPS|pns|PNS)'
+    [[ $1 == mpoview ]] && pattern='@(mpo|MPO|Mpo|jpg|JPG|jpeg|JPEG|jps|JPS|pns|PNS)'
     COMPREPLY=($(compgen -f -X "!*.$pattern" -- "$cur") $(compgen -d -- "$cur"))
 }
 
@@ -37,7 +40,7 @@ _mpoview_tools()
         -o) COMPREPLY=($(compgen -f -- "$cur")); return ;;
         --dx | --dy | -q) return ;;
         esac
-        [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '-m --swap --dx --dy --align --align-only -q -o --help --version' -- "$cur")); return; } ;;
+        [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '-m --swap --dx --dy --align --align-only --3ds -q -o --help --version' -- "$cur")); return; } ;;
     mpocheck)
         [[ $prev == -o ]] && { COMPREPLY=($(compgen -f -- "$cur")); return; }
         [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '--repair -o --help --version' -- "$cur")); return; } ;;
