@@ -58,12 +58,11 @@ int repair(const std::string &file, std::string out)
         out = (fs::path(out) / (fs::path(file).stem().string() + "_repaired.MPO")).string();
     MPOJoinProblem problem;
     int pictures = 0;
-    if (repairMPO(file, out, problem, pictures) != MPO_JOIN_DONE) {
-        // A picture the join refused, the file the pictures were looked for
-        // in, or (no input) the output.
-        const std::string who = problem.input < 0  ? ""
-                                : pictures >= 2   ? "picture " + std::to_string(problem.input + 1) + " of " + file + " "
-                                                  : file + " ";
+    const int result = repairMPO(file, out, problem, pictures);
+    if (result != MPO_JOIN_DONE) {
+        const std::string who = result == MPO_JOIN_WRITE_FAILED ? ""
+                                : problem.input >= 0 ? "picture " + std::to_string(problem.input + 1) + " of " + file + " "
+                                                     : file + " ";
         std::fprintf(stderr, "mpocheck: %s%s; nothing written\n", who.c_str(), problem.reason.c_str());
         return 1;
     }

@@ -197,7 +197,9 @@ bool readNumber(const char *text, long low, long high, int &number)
 
 int main(int argc, char **argv)
 {
-    enum { swapOption = 256, dxOption, dyOption, alignOption, alignOnlyOption, consoleOption, helpOption, versionOption };
+    enum {
+        swapOption = 256, dxOption, dyOption, alignOption, alignOnlyOption, consoleOption, helpOption, versionOption
+    };
     static const option longOptions[] = {{"swap", no_argument, nullptr, swapOption},
                                          {"align", no_argument, nullptr, alignOption},
                                          {"align-only", no_argument, nullptr, alignOnlyOption},

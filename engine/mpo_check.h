@@ -31,5 +31,8 @@ MPOCheck checkMPO(const std::string &path);
 // all) from the pictures found in `path` by walking their markers, each
 // picture's bytes as they are up to the EOI that ends it, with an MP index
 // made anew as the joiner makes it. `pictures` gets how many were found.
-// Returns MPO_JOIN_DONE or a result code MPO_JOIN_...; `problem` says why.
+// Returns MPO_JOIN_DONE or a result code MPO_JOIN_...; `problem` says why:
+// for MPO_JOIN_INPUT_REFUSED, what is wrong with picture `problem.input`
+// (from 0), or, for -1, with the file; otherwise what kept the output from
+// being written.
 int repairMPO(const std::string &path, const std::string &output, MPOJoinProblem &problem, int &pictures);

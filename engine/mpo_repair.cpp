@@ -26,9 +26,10 @@ std::uint32_t typeOf(const RecordedIndex &index)
     return MP_TYPE_DISPARITY;
 }
 
+// The file is left alone: `reason` follows its name.
 int refuse(MPOJoinProblem &problem, std::string reason)
 {
-    problem.input = 0;
+    problem.input = -1;
     problem.reason = std::move(reason);
     return MPO_JOIN_INPUT_REFUSED;
 }

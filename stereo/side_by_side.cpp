@@ -106,10 +106,13 @@ SideBySidePair readSideBySide(const unsigned char *bytes, std::size_t size, Side
     // The right half is the left eye's picture.
     const int width = full.width / 2;
     const std::vector<unsigned char> exif = imaging::exifForNewPicture(decoded.exif, {width, full.height});
+    const auto half = [&](int from, std::vector<unsigned char> &jpeg) {
+        return imaging::encodeJpeg(imaging::cropped(decoded.picture, from, 0, {width, full.height}), {heldQuality, exif},
+                                   jpeg);
+    };
     bool encoded[2] = {false, false};
-    imaging::WorkPool::shared().runAll(
-        {[&] { encoded[0] = imaging::encodeJpeg(imaging::cropped(decoded.picture, width, 0, {width, full.height}), {heldQuality, exif}, pair.left); },
-         [&] { encoded[1] = imaging::encodeJpeg(imaging::cropped(decoded.picture, 0, 0, {width, full.height}), {heldQuality, exif}, pair.right); }});
+    imaging::WorkPool::shared().runAll({[&] { encoded[0] = half(width, pair.left); },
+                                        [&] { encoded[1] = half(0, pair.right); }});
     return encoded[0] && encoded[1] ? pair : failed(SideBySideFault::TooLarge);
 }
 

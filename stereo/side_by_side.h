@@ -32,7 +32,10 @@ struct SideBySidePair {
     std::vector<unsigned char> whole;        // the whole picture as JPEG, when it is none
 
     // Why it is no pair, in words that follow the file's name; "" for a pair.
-    std::string problem() const { return fault != SideBySideFault::None ? faultText(fault) : oddWidth ? oddWidthText : ""; }
+    std::string problem() const
+    {
+        return fault != SideBySideFault::None ? faultText(fault) : oddWidth ? oddWidthText : "";
+    }
 };
 
 // Cuts the picture in `bytes` (the file's contents) into its pair.

@@ -84,5 +84,6 @@ void KivController::exportConsolePairAction()
         panels_.alert(mainWindow(), qtTrId("ExportFailedTitle"), QString::fromStdString(problem));
         return;
     }
-    emit statusMessage(qtTrId("StatusConsolePairWritten").arg(FilePaths::shown(FilePaths::fromBytes(QByteArray::fromStdString(written)))));
+    const QString path = FilePaths::fromBytes(QByteArray::fromStdString(written));
+    emit statusMessage(qtTrId("StatusConsolePairWritten").arg(FilePaths::shown(path)));
 }

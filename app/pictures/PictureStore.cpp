@@ -42,8 +42,8 @@ void PictureStore::startFile(const QString &path, const QList<QByteArray> &held)
 const PictureBytes &PictureStore::put(int number, const QByteArray &bytes)
 {
     const std::lock_guard lock(lock_);
-    const bool isHeld = number >= 1 && std::size_t(number) <= held_.size() && held_[std::size_t(number - 1)].bytes.constData() == bytes.constData();
-    shown_ = isHeld ? held_[std::size_t(number - 1)] : PictureBytes::of(bytes);
+    const bool held = number >= 1 && std::size_t(number) <= held_.size();  // keyed once already
+    shown_ = held ? held_[std::size_t(number - 1)] : PictureBytes::of(bytes);
     shownNumber_ = number;
     return shown_;
 }

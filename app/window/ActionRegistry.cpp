@@ -83,7 +83,8 @@ const std::vector<MenuLayout> &menuLayout()
     using P = Part;
     static const std::vector<MenuLayout> layout = {
         {QT_TRID_NOOP("MenuFile"),
-         {C::Open, P::Recent, C::ExportStereo, C::ExportConsole, C::MakeMpo, P::Separator, C::SplitSettings, P::Separator, C::Quit}},
+         {C::Open, P::Recent, C::ExportStereo, C::ExportConsole, C::MakeMpo, P::Separator, C::SplitSettings,
+          P::Separator, C::Quit}},
         {QT_TRID_NOOP("MenuEdit"), {C::CopyPicture}},
         {QT_TRID_NOOP("MenuView"),
          {P::Views, P::Separator, C::Swap, C::AutoAlign, P::Offsets, P::Separator, C::ZoomIn, C::ZoomOut,
