@@ -6,7 +6,7 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <regex>
+#include <strings.h>
 
 #include "composition.h"
 #include "engine/mpo_joiner.h"
@@ -48,6 +48,22 @@ bool encodeForConsole(const imaging::RgbPicture &picture, int quality, const std
     return !settings.exif.empty() && imaging::encodeJpeg(picture, settings, jpeg);
 }
 
+// The number of a name the console gives its pictures (HNI_0001.MPO or
+// .JPG, in any case), or 0.
+int consoleNumber(const std::string &name)
+{
+    if (name.size() != 12 || strncasecmp(name.c_str(), "HNI_", 4) != 0 ||
+        (strcasecmp(name.c_str() + 8, ".MPO") != 0 && strcasecmp(name.c_str() + 8, ".JPG") != 0))
+        return 0;
+    int number = 0;
+    for (std::size_t i = 4; i < 8; ++i) {
+        if (name[i] < '0' || name[i] > '9')
+            return 0;
+        number = number * 10 + (name[i] - '0');
+    }
+    return number;
+}
+
 }  // namespace
 
 std::string writeConsolePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
@@ -81,15 +97,10 @@ std::string writeConsolePairInto(std::span<const unsigned char> left, std::span<
                                  const std::string &folder, std::string &written)
 {
     namespace fs = std::filesystem;
-    static const std::regex consoleName("HNI_([0-9]{4})\\.(MPO|JPG)", std::regex::icase);
     int highest = 0;
     std::error_code error;
-    for (const auto &item : fs::directory_iterator(folder, error)) {
-        std::smatch match;
-        const std::string name = item.path().filename().string();
-        if (std::regex_match(name, match, consoleName))
-            highest = std::max(highest, std::stoi(match[1]));
-    }
+    for (const auto &item : fs::directory_iterator(folder, error))
+        highest = std::max(highest, consoleNumber(item.path().filename().string()));
     if (error)
         return "cannot list " + folder + ": " + error.message();
     if (highest >= highestNumber)

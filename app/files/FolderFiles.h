@@ -1,6 +1,6 @@
-// The MPO and JPEG files of a folder in the order a file manager lists them
-// (numbers compared as numbers: IMG_2 before IMG_10), and the step from one
-// file to the next, the previous, the first or the last.
+// The picture files of a folder (MPO, JPEG, JPS, PNS) in the order a file
+// manager lists them (numbers compared as numbers: IMG_2 before IMG_10), and
+// the step from one file to the next, the previous, the first or the last.
 #pragma once
 
 #include <QString>
