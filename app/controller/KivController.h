@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "controller/Document.h"
+#include "engine/mpo.h"
 #include "files/FolderFiles.h"
 
 class Panels;
@@ -117,13 +118,25 @@ signals:
 private:
     QWidget *mainWindow() const;
     void showHandedOverDocument();
+    // Why a file could not be shown: the words that follow its name, and
+    // the engine's result code when the engine refused it. Empty when the
+    // file was shown.
+    struct Failure {
+        QString reason;
+        int result = 0;
+        explicit operator bool() const { return !reason.isEmpty(); }
+    };
+    // Shows the file, or changes nothing that is on show and says why not.
+    Failure showFile(const QString &path, bool makeCurrent);
+    Failure loadMpoFile(const QString &path, bool makeCurrent);
+    Failure showSideBySideFile(const QString &path);
+    Failure showSinglePicture(const QString &path);
+    // The alert for a file the user asked for; returns the result code to report.
+    int alertCannotShow(const QString &path, const Failure &failure);
     void openChosenFile(const QString &path);
-    int loadMpoFile(const QString &path, bool makeCurrent);
-    int showSideBySideFile(const QString &path);
     void showEnginePicture(unsigned char *buffer, int size);
     void showPicture(const QByteArray &bytes, int number, int count);
-    void startFile();
-    void showSinglePicture(const QString &path);
+    void startFile(const QString &path);
     void split(int mode, int selectNum);
     void openFolderFile(FolderFiles::Step step);
 
@@ -133,10 +146,17 @@ private:
         int representative = 0;
         unsigned char *picture = nullptr;
         int size = 0;
+        MPOCause cause = MPOCause::None;
     };
     // Calls the engine with the progress callback. A failure frees any
-    // picture and shows its alert. Returns the engine's result code.
+    // picture and hides the progress display. Returns the engine's result code.
     int callEngine(const QString &path, const QString &folder, int mode, int selectNum, EngineCall &call);
+    // The alert for a result code, `about` (what failed, in words) before
+    // its text; it hides the progress display.
+    void showEngineAlert(int code, const QString &about);
+    // A modal alert, after which the keyboard focus is where it was (or on
+    // the picture, if that control is disabled now).
+    int showAlert(const QString &title, const QString &message);
     void redrawProgressDisplay();
     void setProgressDisplayVisible(bool visible);
     double secondsSinceLastUpdate() const;

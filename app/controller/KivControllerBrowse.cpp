@@ -7,20 +7,38 @@
 #include "controller/KivController.h"
 #include "view/ZorImageView.h"
 
+// Steps to the next file in the folder that can be shown. A file that cannot
+// be (unreadable, empty, no picture, an index that cannot be read) is passed
+// over without an alert, and the status bar names it and why.
 void KivController::openFolderFile(FolderFiles::Step step)
 {
     if (document_.shownPath().isEmpty() || document_.isLocked())
         return;
-    QStringList skipped;
-    const QString path = FolderFiles::step(document_.shownPath(), step, skipped);
-    if (!skipped.isEmpty())
-        emit statusMessage(qtTrId("StatusSkippedUnreadable").arg(skipped.join(", ")));
+    QStringList passedOver;
+    QString from = document_.shownPath(), path;
+    for (;;) {
+        QStringList unreadable;
+        path = FolderFiles::step(from, step, unreadable);
+        for (const QString &name : unreadable)
+            passedOver << qtTrId("FileReason").arg(name, qtTrId("ReasonCannotOpen"));
+        if (path.isEmpty())
+            break;
+        const Failure failure = showFile(path, true);
+        if (!failure)
+            break;
+        passedOver << qtTrId("FileReason").arg(FilePaths::shownFileName(path), failure.reason);
+        // On from the file passed over, the same way (from the first file on, from the last back).
+        from = path;
+        step = step == FolderFiles::Step::First ? FolderFiles::Step::Next
+               : step == FolderFiles::Step::Last ? FolderFiles::Step::Previous
+                                                 : step;
+    }
+    if (!passedOver.isEmpty())
+        emit statusMessage(qtTrId("StatusPassedOver").arg(passedOver.join(qtTrId("ListSeparator"))));
     else if (path.isEmpty())
         emit statusMessage(qtTrId(step == FolderFiles::Step::Next || step == FolderFiles::Step::Last
                                       ? QT_TRID_NOOP("StatusLastFile")
                                       : QT_TRID_NOOP("StatusFirstFile")));
-    if (!path.isEmpty())
-        openChosenFile(path);
 }
 
 void KivController::openRecentFile(const QString &path)

@@ -26,7 +26,7 @@ void KivController::exportStereoViewAction()
     if (document_.isLocked())
         return;
     if (pictures_ == nullptr || !pictures_->showsPair()) {
-        panels_.alert(mainWindow(), qtTrId("ExportNoViewTitle"),
+        showAlert(qtTrId("ExportNoViewTitle"),
                       qtTrId("ExportNoView"));
         return;
     }
@@ -52,7 +52,7 @@ void KivController::exportStereoViewAction()
     outlets_.statusTextField->setText(statusText);
     document_.setLocked(false);
     if (!problem.empty()) {
-        panels_.alert(mainWindow(), qtTrId("ExportFailedTitle"), QString::fromStdString(problem));
+        showAlert(qtTrId("ExportFailedTitle"), QString::fromStdString(problem));
         return;
     }
     emit statusMessage(qtTrId("StatusStereoViewWritten").arg(FilePaths::shown(path)));
@@ -63,7 +63,7 @@ void KivController::exportConsolePairAction()
     if (document_.isLocked())
         return;
     if (pictures_ == nullptr || !pictures_->showsPair()) {
-        panels_.alert(mainWindow(), qtTrId("ExportNoViewTitle"), qtTrId("ExportNoView"));
+        showAlert(qtTrId("ExportNoViewTitle"), qtTrId("ExportNoView"));
         return;
     }
     const QString folder = panels_.chooseFolder(mainWindow(), QFileInfo(document_.path()).absolutePath());
@@ -81,7 +81,7 @@ void KivController::exportConsolePairAction()
     outlets_.statusTextField->setText(statusText);
     document_.setLocked(false);
     if (!problem.empty()) {
-        panels_.alert(mainWindow(), qtTrId("ExportFailedTitle"), QString::fromStdString(problem));
+        showAlert(qtTrId("ExportFailedTitle"), QString::fromStdString(problem));
         return;
     }
     const QString path = FilePaths::fromBytes(QByteArray::fromStdString(written));

@@ -33,7 +33,7 @@ void KivController::makeMpoAction()
     MPOJoinProblem problem;
     if (joinMPO(inputs, FilePaths::toBytes(path).toStdString(), settings, problem) != MPO_JOIN_DONE) {
         const QString reason = QString::fromStdString(problem.reason);
-        panels_.alert(mainWindow(), qtTrId("JoinFailedTitle"),
+        showAlert(qtTrId("JoinFailedTitle"),
                       problem.input >= 0 ? FilePaths::shown(pictures.value(problem.input)) + " " + reason : reason);
         return;
     }

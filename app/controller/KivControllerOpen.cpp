@@ -1,4 +1,7 @@
-// Opening a file (open panel, drop, desktop) and showing its pictures.
+// Opening a file (open panel, drop, desktop, folder steps) and showing its
+// pictures. A file is shown whole or not at all: until it is, the label,
+// the title, the picture and the file the commands act on stay those of the
+// file on show.
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,14 +10,15 @@
 
 #include <cstdlib>
 
-#include "files/FilePaths.h"
 #include "controller/KivController.h"
 #include "controller/Panels.h"
-#include "files/ViewerSettings.h"
-#include "pictures/PicturePresenter.h"
-#include "view/ZorImageView.h"
 #include "engine/mpo.h"
+#include "files/FilePaths.h"
+#include "files/ViewerSettings.h"
+#include "imaging/jpeg_decoder.h"
+#include "pictures/PicturePresenter.h"
 #include "stereo/side_by_side.h"
+#include "view/ZorImageView.h"
 
 using FilePaths::hasExtension;
 
@@ -23,16 +27,16 @@ int KivController::callEngine(const QString &path, const QString &folder, int mo
 {
     const QByteArray file = FilePaths::toBytes(path);
     const QByteArray saveFolder = FilePaths::toBytes(folder);
-    const int result = chkMPOandSaved(file.constData(), &call.count, &call.representative, mode, selectNum,
-                                      &call.picture, &call.size, saveFolder.constData(), mpoStatusCallBack, this);
+    const int result = chkMPOandSavedExplained(file.constData(), &call.count, &call.representative, mode, selectNum,
+                                               &call.picture, &call.size, saveFolder.constData(), mpoStatusCallBack,
+                                               this, &call.cause);
     if (result != 0) {
         std::free(call.picture);
         call.picture = nullptr;
-        mpoErrorDialog(result);
+        setProgressDisplayVisible(false);
     }
     return result;
 }
-
 
 void KivController::showEnginePicture(unsigned char *buffer, int size)
 {
@@ -52,95 +56,117 @@ void KivController::showPicture(const QByteArray &bytes, int number, int count)
     pictures_->showPicture(bytes, number, count);
 }
 
-void KivController::startFile()
+// The file at `path` is the one on show from now on.
+void KivController::startFile(const QString &path)
 {
-    emit fileStarted(document_.shownPath());
+    document_.setShownPath(path);
+    outlets_.fileNameTextField->setText(FilePaths::shownFileName(path));
+    emit fileStarted(path);
     if (pictures_ != nullptr)
         pictures_->startFile(document_.path(), document_.heldPictures());
 }
 
-void KivController::showSinglePicture(const QString &path)
+KivController::Failure KivController::showSinglePicture(const QString &path)
 {
     qInfo("Single Picture");
     const QByteArray picture = FilePaths::readFile(path);
+    const auto *bytes = reinterpret_cast<const unsigned char *>(picture.constData());
+    if (picture.isEmpty())
+        return {qtTrId(FilePaths::isReadableFile(path) ? "ReasonEmpty" : "ReasonCannotOpen")};
+    if (!imaging::readJpegHeader(bytes, std::size_t(picture.size())).read)
+        return {qtTrId("ReasonNotJpeg")};
     document_.showSinglePicture();
-    startFile();
-    showPicture(picture, 1, 1);  // unreadable: the view shows nothing
+    startFile(path);
+    showPicture(picture, 1, 1);
     setProgressDisplayVisible(false);
+    return {};
 }
 
 // A JPS or PNS file: its halves cut apart, then shown as an MPO pair is;
-// an odd width shows the whole picture flat. Returns 0, or MPO_REFUSED for
-// a file that cannot be shown, after its alert.
-int KivController::showSideBySideFile(const QString &path)
+// an odd width shows the whole picture flat.
+KivController::Failure KivController::showSideBySideFile(const QString &path)
 {
     qInfo("Side-by-side Pair");
     const auto kind = hasExtension(path, "pns") ? stereo::SideBySideKind::Pns : stereo::SideBySideKind::Jps;
     setProgressDisplayVisible(true);
     const stereo::SideBySidePair pair = stereo::readSideBySideFile(FilePaths::toBytes(path).toStdString(), kind);
     setProgressDisplayVisible(false);
-    const QString name = FilePaths::shownFileName(path);
     const auto asBytes = [](const std::vector<unsigned char> &jpeg) {
         return QByteArray(reinterpret_cast<const char *>(jpeg.data()), qsizetype(jpeg.size()));
     };
     if (pair.fault != stereo::SideBySideFault::None) {
-        static const char *const faults[] = {"", QT_TRID_NOOP("SideBySideCannotOpen"), QT_TRID_NOOP("SideBySideEmpty"),
-                                             QT_TRID_NOOP("SideBySideNotJpeg"), QT_TRID_NOOP("SideBySideNotPng"),
-                                             QT_TRID_NOOP("SideBySideTooLarge"), QT_TRID_NOOP("SideBySideTooNarrow")};
-        document_.loadFailed();
-        panels_.alert(mainWindow(), qtTrId("SideBySideUnreadableTitle"),
-                      qtTrId(faults[int(pair.fault)]).arg(name));
-        return MPO_REFUSED;
+        static const char *const reasons[] = {"", QT_TRID_NOOP("ReasonCannotOpen"), QT_TRID_NOOP("ReasonEmpty"),
+                                              QT_TRID_NOOP("ReasonNotJpeg"), QT_TRID_NOOP("ReasonNotPng"),
+                                              QT_TRID_NOOP("ReasonTooLarge"), QT_TRID_NOOP("ReasonTooNarrow")};
+        return {qtTrId(reasons[int(pair.fault)])};
     }
     document_.setPath(path);
     if (pair.oddWidth) {
         document_.showSinglePicture();
-        startFile();
+        startFile(path);
         showPicture(asBytes(pair.whole), 1, 1);
-        emit statusMessage(qtTrId("SideBySideOddWidth").arg(name));
-        return 0;
+        emit statusMessage(qtTrId("SideBySideOddWidth").arg(FilePaths::shownFileName(path)));
+        return {};
     }
     document_.showSideBySide({asBytes(pair.left), asBytes(pair.right)});
-    startFile();
+    startFile(path);
     showPicture(document_.heldPictures().front(), 1, 2);
-    return 0;
+    return {};
 }
 
-// The steps both loaders take for an MPO file; returns the engine's result.
-// The open panel's loader makes the file the current one once it loaded.
-int KivController::loadMpoFile(const QString &path, bool makeCurrent)
+// Loads an MPO file through the engine. The open panel's loader makes the
+// file the current one once it loaded.
+KivController::Failure KivController::loadMpoFile(const QString &path, bool makeCurrent)
 {
+    qInfo("Multi Picture");
     setProgressDisplayVisible(true);
     EngineCall call;
     if (const int result = callEngine(path, settings_.saveFolder(), MPO_LOAD_ONE, 0, call); result != 0)
-        return result;
+        return Failure{qtTrId(mpoProblemText(result, call.cause).id), result};
     const int number = call.representative != 0 ? call.representative : 1;
     document_.showPictures(call.count, number);
     if (makeCurrent)
         document_.setPath(path);
-    startFile();
+    startFile(path);
     if (call.picture != nullptr)
         showEnginePicture(call.picture, call.size);
     else
         updatePicture(number);
-    return 0;
+    return {};
+}
+
+KivController::Failure KivController::showFile(const QString &path, bool makeCurrent)
+{
+    if (FilePaths::isSideBySideName(path))
+        return showSideBySideFile(path);
+    if (hasExtension(path, "mpo"))
+        return loadMpoFile(path, makeCurrent);
+    if (hasExtension(path, "jpg") || hasExtension(path, "jpeg"))
+        return showSinglePicture(path);
+    return {};  // not a picture file: nothing to do
+}
+
+int KivController::alertCannotShow(const QString &path, const Failure &failure)
+{
+    const QString named = qtTrId("FileReason").arg(FilePaths::shownFileName(path), failure.reason);
+    if (failure.result != 0) {
+        showEngineAlert(failure.result, named);
+    } else {
+        showAlert(qtTrId("OpenFailedTitle"), named);
+        setProgressDisplayVisible(false);
+    }
+    if (document_.kind() == Document::Kind::Nothing)
+        outlets_.fileNameTextField->setText(FilePaths::shownFileName(path));  // nothing else names it
+    return failure.result != 0 ? failure.result : MPO_REFUSED;
 }
 
 int KivController::getPicturefromFile(const QString &path)
 {
-    qInfo("Multi Picture");
-    document_.setShownPath(path);
-    if (FilePaths::isSideBySideName(path))
-        return showSideBySideFile(path);
-    if (hasExtension(path, "mpo")) {
-        const int result = loadMpoFile(path, false);
-        if (result != 0)
-            document_.loadFailed();
-        return result;
-    }
-    if (hasExtension(path, "jpg") || hasExtension(path, "jpeg"))
-        showSinglePicture(path);
-    return 0;
+    const Failure failure = showFile(path, false);
+    if (!failure)
+        return 0;
+    document_.loadFailed();
+    return alertCannotShow(path, failure);
 }
 
 void KivController::selectAction()
@@ -149,8 +175,7 @@ void KivController::selectAction()
     if (path.isEmpty())
         return;
     if (FilePaths::lostInTransit(path) && !FilePaths::exists(path)) {
-        panels_.alert(mainWindow(), qtTrId("PanelNameLostTitle"),
-                      qtTrId("PanelNameLost").arg(FilePaths::shownFileName(path)));
+        showAlert(qtTrId("PanelNameLostTitle"), qtTrId("PanelNameLost").arg(FilePaths::shownFileName(path)));
         return;
     }
     openChosenFile(path);
@@ -158,16 +183,8 @@ void KivController::selectAction()
 
 void KivController::openChosenFile(const QString &path)
 {
-    document_.setShownPath(path);
-    outlets_.fileNameTextField->setText(FilePaths::shownFileName(path));
-    if (FilePaths::isSideBySideName(path)) {
-        showSideBySideFile(path);
-        return;
-    }
-    if (!hasExtension(path, "mpo"))
-        return showSinglePicture(path);
-    qInfo("Multi Picture");
-    loadMpoFile(path, true);
+    if (const Failure failure = showFile(path, true))
+        alertCannotShow(path, failure);
 }
 
 void KivController::updatePicture(int n)
@@ -188,11 +205,13 @@ void KivController::updatePicture(int n)
     if (result == 0 && call.picture != nullptr)
         showEnginePicture(call.picture, call.size);
     document_.setLocked(false);
+    if (result != 0)
+        showEngineAlert(result, qtTrId("FileReason").arg(FilePaths::shownFileName(document_.path()),
+                                                         qtTrId(mpoProblemText(result, call.cause).id)));
 }
 
 void KivController::showHandedOverDocument()
 {
-    outlets_.fileNameTextField->setText(FilePaths::shownFileName(document_.path()));
     if (const int result = getPicturefromFile(document_.path()); result != 0)
         qInfo("getPicturefromFile Error %d", result);
 }
@@ -202,14 +221,17 @@ void KivController::mpofiledropedAction(ZorImageView *sender)
     qInfo("%s", "-[KivController mpofiledropedAction:]");
     if (sender == nullptr)
         return;
+    const QString before = document_.path();
     if (!sender->dropedFileName().isEmpty())
         document_.setPath(sender->dropedFileName().first());
     if (document_.path().isEmpty()) {
         document_.loadFailed();
         return;
     }
-    outlets_.fileNameTextField->setText(FilePaths::shownFileName(document_.path()));
     if (const int result = getPicturefromFile(document_.path()); result != 0) {
+        // The commands go on acting on the file on show.
+        if (document_.kind() != Document::Kind::Nothing)
+            document_.setPath(before);
         qInfo("getPicturefromFile Error %d", result);
         return;
     }

@@ -1,9 +1,12 @@
 // Progress of an engine run and the alert after a failed one.
+#include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 
 #include "controller/KivController.h"
 #include "controller/Panels.h"
+#include "view/ZorImageView.h"
 
 namespace {
 
@@ -85,11 +88,27 @@ void KivController::updateStatusTotal(int num, int total)
 
 void KivController::mpoErrorDialog(int code)
 {
+    showEngineAlert(code, {});
+}
+
+void KivController::showEngineAlert(int code, const QString &about)
+{
     const int messageNumber = messageNumberFor(code);
     const QString title = localized(QString::asprintf("ErrorTitle%04d", messageNumber));
     const QString message = localized(QString::asprintf("ErrorMsg%04d", messageNumber));
-    const int result = panels_.alert(mainWindow(), title, message);
+    const int result = showAlert(title, about.isEmpty() ? message : about + "\n\n" + message);
     if (result != 0)
         qInfo("NSRunAlertPanel result %d", result);
     setProgressDisplayVisible(false);
+}
+
+int KivController::showAlert(const QString &title, const QString &message)
+{
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    const int result = panels_.alert(mainWindow(), title, message);
+    if (focused != nullptr && focused->isEnabled())
+        focused->setFocus();
+    else
+        outlets_.image->setFocus();
+    return result;
 }

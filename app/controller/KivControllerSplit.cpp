@@ -24,8 +24,10 @@ void KivController::split(int mode, int selectNum)
     if (document_.path().isEmpty())
         return;
     EngineCall call;
-    callEngine(document_.path(), document_.saveFolder(), mode, selectNum, call);
+    const int result = callEngine(document_.path(), document_.saveFolder(), mode, selectNum, call);
     std::free(call.picture);  // only a load hands a picture back
+    if (result != 0)
+        mpoErrorDialog(result);
 }
 
 void KivController::splitAllFilesAction()

@@ -94,10 +94,6 @@
         <source>The picture is too large to show at %1 %</source>
         <translation>The picture is too large to show at %1 %</translation>
     </message>
-    <message id="StatusSkippedUnreadable">
-        <source>Skipped, cannot be read: %1</source>
-        <translation>Skipped, cannot be read: %1</translation>
-    </message>
     <message id="StatusLastFile">
         <source>This is the last picture file in the folder</source>
         <translation>This is the last picture file in the folder</translation>
@@ -773,34 +769,6 @@
         <source>Written for the Nintendo 3DS: %1</source>
         <translation>Written for the Nintendo 3DS: %1</translation>
     </message>
-    <message id="SideBySideUnreadableTitle">
-        <source>Cannot Show the Side-by-Side Picture</source>
-        <translation>Cannot Show the Side-by-Side Picture</translation>
-    </message>
-    <message id="SideBySideCannotOpen">
-        <source>%1 cannot be opened.</source>
-        <translation>%1 cannot be opened.</translation>
-    </message>
-    <message id="SideBySideEmpty">
-        <source>%1 is empty.</source>
-        <translation>%1 is empty.</translation>
-    </message>
-    <message id="SideBySideNotJpeg">
-        <source>%1 is not a JPEG picture that can be decoded.</source>
-        <translation>%1 is not a JPEG picture that can be decoded.</translation>
-    </message>
-    <message id="SideBySideNotPng">
-        <source>%1 is not a PNG picture that can be decoded.</source>
-        <translation>%1 is not a PNG picture that can be decoded.</translation>
-    </message>
-    <message id="SideBySideTooLarge">
-        <source>%1 is too large to be held in memory.</source>
-        <translation>%1 is too large to be held in memory.</translation>
-    </message>
-    <message id="SideBySideTooNarrow">
-        <source>%1 is too narrow to hold two pictures side by side.</source>
-        <translation>%1 is too narrow to hold two pictures side by side.</translation>
-    </message>
     <message id="SideBySideOddWidth">
         <source>%1 has an odd width, so its halves cannot be a pair: shown flat</source>
         <translation>%1 has an odd width, so its halves cannot be a pair: shown flat</translation>
@@ -808,6 +776,46 @@
     <message id="InfoSideBySide">
         <source>%1: side-by-side pair</source>
         <translation>%1: side-by-side pair</translation>
+    </message>
+    <message id="OpenFailedTitle">
+        <source>Cannot Show the File</source>
+        <translation>Cannot Show the File</translation>
+    </message>
+    <message id="FileReason">
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message id="ListSeparator">
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message id="StatusPassedOver">
+        <source>Passed over: %1</source>
+        <translation>Passed over: %1</translation>
+    </message>
+    <message id="ReasonCannotOpen">
+        <source>cannot be opened</source>
+        <translation>cannot be opened</translation>
+    </message>
+    <message id="ReasonEmpty">
+        <source>is empty</source>
+        <translation>is empty</translation>
+    </message>
+    <message id="ReasonNotJpeg">
+        <source>is not a JPEG picture that can be decoded</source>
+        <translation>is not a JPEG picture that can be decoded</translation>
+    </message>
+    <message id="ReasonNotPng">
+        <source>is not a PNG picture that can be decoded</source>
+        <translation>is not a PNG picture that can be decoded</translation>
+    </message>
+    <message id="ReasonTooLarge">
+        <source>is too large to be held in memory</source>
+        <translation>is too large to be held in memory</translation>
+    </message>
+    <message id="ReasonTooNarrow">
+        <source>is too narrow to hold two pictures side by side</source>
+        <translation>is too narrow to hold two pictures side by side</translation>
     </message>
 </context>
 </TS>

@@ -94,10 +94,6 @@
         <source>The picture is too large to show at %1 %</source>
         <translation>この画像は大きすぎて %1 % では表示できません</translation>
     </message>
-    <message id="StatusSkippedUnreadable">
-        <source>Skipped, cannot be read: %1</source>
-        <translation>読み込めないためスキップしました: %1</translation>
-    </message>
     <message id="StatusLastFile">
         <source>This is the last picture file in the folder</source>
         <translation>フォルダ内の最後の画像ファイルです</translation>
@@ -773,34 +769,6 @@
         <source>Written for the Nintendo 3DS: %1</source>
         <translation>ニンテンドー3DS用に書き出しました: %1</translation>
     </message>
-    <message id="SideBySideUnreadableTitle">
-        <source>Cannot Show the Side-by-Side Picture</source>
-        <translation>並列画像を表示できません</translation>
-    </message>
-    <message id="SideBySideCannotOpen">
-        <source>%1 cannot be opened.</source>
-        <translation>%1 を開けません。</translation>
-    </message>
-    <message id="SideBySideEmpty">
-        <source>%1 is empty.</source>
-        <translation>%1 は空のファイルです。</translation>
-    </message>
-    <message id="SideBySideNotJpeg">
-        <source>%1 is not a JPEG picture that can be decoded.</source>
-        <translation>%1 はデコードできるJPEG画像ではありません。</translation>
-    </message>
-    <message id="SideBySideNotPng">
-        <source>%1 is not a PNG picture that can be decoded.</source>
-        <translation>%1 はデコードできるPNG画像ではありません。</translation>
-    </message>
-    <message id="SideBySideTooLarge">
-        <source>%1 is too large to be held in memory.</source>
-        <translation>%1 は大きすぎてメモリに読み込めません。</translation>
-    </message>
-    <message id="SideBySideTooNarrow">
-        <source>%1 is too narrow to hold two pictures side by side.</source>
-        <translation>%1 は幅が狭すぎて2枚の画像を並べて収められません。</translation>
-    </message>
     <message id="SideBySideOddWidth">
         <source>%1 has an odd width, so its halves cannot be a pair: shown flat</source>
         <translation>%1 は幅が奇数のため左右半分をペアにできません: 平面で表示しています</translation>
@@ -808,6 +776,46 @@
     <message id="InfoSideBySide">
         <source>%1: side-by-side pair</source>
         <translation>%1: 並列ペア</translation>
+    </message>
+    <message id="OpenFailedTitle">
+        <source>Cannot Show the File</source>
+        <translation>ファイルを表示できません</translation>
+    </message>
+    <message id="FileReason">
+        <source>%1 %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="ListSeparator">
+        <source>; </source>
+        <translation>、</translation>
+    </message>
+    <message id="StatusPassedOver">
+        <source>Passed over: %1</source>
+        <translation>表示できないファイルを飛ばしました: %1</translation>
+    </message>
+    <message id="ReasonCannotOpen">
+        <source>cannot be opened</source>
+        <translation>開けません</translation>
+    </message>
+    <message id="ReasonEmpty">
+        <source>is empty</source>
+        <translation>空のファイルです</translation>
+    </message>
+    <message id="ReasonNotJpeg">
+        <source>is not a JPEG picture that can be decoded</source>
+        <translation>デコードできるJPEG画像ではありません</translation>
+    </message>
+    <message id="ReasonNotPng">
+        <source>is not a PNG picture that can be decoded</source>
+        <translation>デコードできるPNG画像ではありません</translation>
+    </message>
+    <message id="ReasonTooLarge">
+        <source>is too large to be held in memory</source>
+        <translation>大きすぎてメモリに読み込めません</translation>
+    </message>
+    <message id="ReasonTooNarrow">
+        <source>is too narrow to hold two pictures side by side</source>
+        <translation>幅が狭すぎて2枚の画像を並べて収められません</translation>
     </message>
 </context>
 </TS>

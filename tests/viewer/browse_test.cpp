@@ -103,8 +103,36 @@ TEST_F(BrowseTest, PageKeysStepThroughTheFolderInNaturalOrderAndArrowsStayInTheF
         QFile(files.two).setPermissions(QFileDevice::WriteOwner);
         press(Qt::Key_PageDown);
         EXPECT_EQ(o().fileNameTextField->text(), "shot10.MPO");
-        EXPECT_EQ(statusText(), "StatusSkippedUnreadable") << "passed over with a message";
+        EXPECT_EQ(statusText(), "StatusPassedOver") << "passed over with a message";
     }
+}
+
+TEST_F(BrowseTest, FolderStepsPassOverWhatCannotBeShownNameItAndKeepTheFocus)
+{
+    InEnglish english;
+    const BuiltMPO pair = jpegMPO(2);
+    const QString first = write("a1.jpg", jpegOf(QSize(40, 30)));
+    write("a2.jpg", {});
+    write("a3.MPO", patched(pair, pair.entriesAt + 24, big32(0x7FFFFFF0)));  // picture 2 beyond the end
+    write("a4.jps", Bytes(10, 'x'));
+    write("a5.mpo", pair.bytes);
+    open(Way::OpenPanel, first);
+    const QString empty = "a2.jpg is empty", damaged = "a3.MPO has an MP index that points outside the file, or lists "
+                                                       "its pictures out of order",
+                  notJpeg = "a4.jps is not a JPEG picture that can be decoded";
+    press(Qt::Key_PageDown);
+    EXPECT_EQ(title(), "a5.mpo — 1 / 2");
+    EXPECT_EQ(o().fileNameTextField->text(), "a5.mpo");
+    EXPECT_EQ(statusText(), "Passed over: " + (QStringList() << empty << damaged << notJpeg).join("; "));
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(title(), "a1.jpg — 1 / 1");
+    EXPECT_EQ(o().fileNameTextField->text(), "a1.jpg");
+    EXPECT_EQ(statusText(), "Passed over: " + (QStringList() << notJpeg << damaged << empty).join("; "));
+    EXPECT_TRUE(panels.alerts.isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), o().image);
+    EXPECT_FALSE(o().statusProgressIndicator->isVisible());
+    press(Qt::Key_End);
+    EXPECT_EQ(o().fileNameTextField->text(), "a5.mpo");
 }
 
 TEST_F(BrowseTest, ZoomDecodesAtTheScaleShownKeepsThePointerSpotAndRefusesAHugePicture)

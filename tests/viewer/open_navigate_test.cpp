@@ -35,10 +35,17 @@ TEST_F(ViewerTest, EachWayOpensAnMpoFileAJpegAndRefusesABrokenFile)
 
         open(Way::OpenPanel, mpo);
         panels.alerts.clear();
-        open(way, bad);
-        EXPECT_EQ(panels.alerts, QStringList{"ErrorTitle0001 | ErrorMsg0001"});
-        EXPECT_EQ(o().fileNameTextField->text(), "bad.mpo");
-        if (way != Way::Desktop)  // a fresh start has nothing on show
+        {
+            InEnglish english;
+            open(way, bad);
+        }
+        EXPECT_EQ(panels.alerts, QStringList{"Cannot Open the File | bad.mpo is not an MPO file this program can read\n\n"
+                                             "The file cannot be opened, or it is not an MPO or JPEG file that this "
+                                             "program can read."});
+        // What is on show stays, and so does its name (a fresh start has nothing on show).
+        EXPECT_EQ(o().fileNameTextField->text(), way == Way::Desktop ? "bad.mpo" : "pair.Mpo");
+        EXPECT_FALSE(o().statusProgressIndicator->isVisible());
+        if (way != Way::Desktop)
             EXPECT_EQ(shownPicture(), 2);
     }
     EXPECT_TRUE(log.contains("getPicturefromFile Error -12"));

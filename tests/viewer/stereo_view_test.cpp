@@ -288,5 +288,5 @@ TEST_F(StereoViewTest, AJpsFileShowsAsAPairAndExportsForThe3dsUnderTheNextFreeNa
     EXPECT_TRUE(checkMPO((card + "/HNI_0005.MPO").toStdString()).findings.empty());
 
     open(Way::OpenPanel, write("odd.pns", Bytes{'P'}));  // not a PNG
-    EXPECT_EQ(panels.alerts.value(0), "Cannot Show the Side-by-Side Picture | odd.pns is not a PNG picture that can be decoded.");
+    EXPECT_EQ(panels.alerts.value(0), "Cannot Show the File | odd.pns is not a PNG picture that can be decoded");
 }
