@@ -5,7 +5,9 @@
 // updates them from the document in one place.
 #pragma once
 
+#include <QApplication>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -138,6 +140,8 @@ private:
     void showPicture(const QByteArray &bytes, int number, int count);
     void startFile(const QString &path);
     void split(int mode, int selectNum);
+    void reportSplit(const QString &folder, const QStringList &before);
+    bool askForAnotherFolder(int result, const QString &what);
     void openFolderFile(FolderFiles::Step step);
 
     // What one engine call reports; `picture` is the caller's to free.
@@ -157,6 +161,16 @@ private:
     // A modal alert, after which the keyboard focus is where it was (or on
     // the picture, if that control is disabled now).
     int showAlert(const QString &title, const QString &message);
+    // Runs `modal` (a panel) and gives the focus back as showAlert does.
+    template <class Modal>
+    auto keepingFocus(Modal modal)
+    {
+        const QPointer<QWidget> focused = QApplication::focusWidget();
+        auto result = modal();
+        giveFocusBack(focused);
+        return result;
+    }
+    void giveFocusBack(QWidget *focused);
     void redrawProgressDisplay();
     void setProgressDisplayVisible(bool visible);
     double secondsSinceLastUpdate() const;

@@ -1,7 +1,5 @@
 // Progress of an engine run and the alert after a failed one.
-#include <QApplication>
 #include <QLabel>
-#include <QPointer>
 #include <QProgressBar>
 
 #include "controller/KivController.h"
@@ -104,11 +102,13 @@ void KivController::showEngineAlert(int code, const QString &about)
 
 int KivController::showAlert(const QString &title, const QString &message)
 {
-    const QPointer<QWidget> focused = QApplication::focusWidget();
-    const int result = panels_.alert(mainWindow(), title, message);
+    return keepingFocus([&] { return panels_.alert(mainWindow(), title, message); });
+}
+
+void KivController::giveFocusBack(QWidget *focused)
+{
     if (focused != nullptr && focused->isEnabled())
         focused->setFocus();
     else
         outlets_.image->setFocus();
-    return result;
 }

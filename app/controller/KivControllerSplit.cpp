@@ -1,19 +1,43 @@
-// Splitting the file on show, and the split-settings dialog.
+// Splitting the file on show, what it wrote or why it could not, and the
+// split-settings dialog.
 #include <QAction>
 #include <QDialog>
 #include <QLineEdit>
-#include "files/ViewerSettings.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "controller/KivController.h"
 #include "controller/Panels.h"
 #include "engine/mpo.h"
+#include "files/FilePaths.h"
+#include "files/ViewerSettings.h"
 
 namespace {
 
 constexpr int okCode = 1;
 constexpr int cancelCode = 0;
+
+// The JPEG files in `folder`, to tell which ones a split wrote.
+QStringList jpegFilesIn(const QString &folder)
+{
+    QStringList names = FilePaths::fileNamesIn(folder);
+    names.removeIf([](const QString &name) { return !name.endsWith(".JPG"); });
+    return names;
+}
+
+// Whether a failed split is the save folder's doing, so that another folder may help.
+bool aboutTheFolder(MPOCause cause)
+{
+    switch (cause) {
+    case MPOCause::FolderUnusable:
+    case MPOCause::CopyFailed:
+    case MPOCause::DiskFull:
+    case MPOCause::NotEnoughRoom:
+    case MPOCause::NoOutputFile: return true;
+    default: return false;
+    }
+}
 
 }  // namespace
 
@@ -23,11 +47,55 @@ void KivController::split(int mode, int selectNum)
     // arrives before has no file to split.
     if (document_.path().isEmpty())
         return;
-    EngineCall call;
-    const int result = callEngine(document_.path(), document_.saveFolder(), mode, selectNum, call);
-    std::free(call.picture);  // only a load hands a picture back
-    if (result != 0)
-        mpoErrorDialog(result);
+    for (;;) {
+        const QString folder = document_.saveFolder();
+        if (folder == ViewerSettings::defaultSaveFolder() && !FilePaths::exists(folder))
+            FilePaths::makeFolder(folder);  // made for the user only where it is the default
+        const QStringList before = jpegFilesIn(folder);
+        EngineCall call;
+        const int result = callEngine(document_.path(), folder, mode, selectNum, call);
+        std::free(call.picture);  // only a load hands a picture back
+        if (result == 0)
+            return reportSplit(folder, before);
+        const QString what = qtTrId("FileReason").arg(FilePaths::shownFileName(document_.path()),
+                                                      qtTrId(mpoProblemText(result, call.cause).id));
+        if (!aboutTheFolder(call.cause))
+            return showEngineAlert(result, what);
+        if (!askForAnotherFolder(result, qtTrId("SplitFolderNamed").arg(what, FilePaths::shown(folder))))
+            return;
+    }
+}
+
+// "N pictures written to FOLDER" and the first one's name.
+void KivController::reportSplit(const QString &folder, const QStringList &before)
+{
+    QStringList written = jpegFilesIn(folder);
+    written.removeIf([&](const QString &name) { return before.contains(name); });
+    std::sort(written.begin(), written.end());
+    const QString shownFolder = FilePaths::shown(folder);
+    if (written.isEmpty())
+        emit statusMessage(qtTrId("StatusSplitNone").arg(shownFolder));
+    else if (written.size() == 1)
+        emit statusMessage(qtTrId("StatusSplitOne").arg(FilePaths::shown(written.first()), shownFolder));
+    else
+        emit statusMessage(qtTrId("StatusSplitMany").arg(written.size()).arg(shownFolder, FilePaths::shown(written.first())));
+}
+
+// Offers to choose another save folder after a split failed for the one it
+// had; a folder chosen becomes the save folder, kept for the next start too.
+bool KivController::askForAnotherFolder(int result, const QString &what)
+{
+    const QString title = qtTrId(QString::asprintf("ErrorTitle%04d", result == MPO_NO_ROOM ? 2 : 4).toUtf8().constData());
+    const QString chosen = keepingFocus([&] {
+        const bool choose = panels_.ask(mainWindow(), title, what, qtTrId("ChooseAnotherFolder"));
+        return choose ? panels_.chooseFolder(mainWindow(), document_.saveFolder()) : QString();
+    });
+    if (chosen.isEmpty())
+        return false;
+    document_.setSaveFolder(chosen);
+    settings_.setSaveFolder(chosen);
+    settings_.sync();
+    return true;
 }
 
 void KivController::splitAllFilesAction()

@@ -1,5 +1,6 @@
 // The modal panels the viewer asks the user through: the open panel, the
-// folder panel, the alert and the modal run of a dialog. The controller
+// folder panel, the alert (with or without an action to take) and the
+// modal run of a dialog. The controller
 // talks to this interface only, so tests can answer in place of a user.
 #pragma once
 
@@ -28,6 +29,9 @@ public:
     // Shows a modal alert with one default button; returns 1 when that button
     // dismissed it.
     virtual int alert(QWidget *parent, const QString &title, const QString &message) = 0;
+    // Shows a modal alert that offers `action` besides Cancel; true when the
+    // user took it.
+    virtual bool ask(QWidget *parent, const QString &title, const QString &message, const QString &action) = 0;
     // Runs `dialog` modally and returns the code it was ended with.
     virtual int runModal(QDialog &dialog) = 0;
 };

@@ -179,6 +179,16 @@ bool exists(const QString &path)
     return stat(toBytes(path).constData(), &status) == 0;
 }
 
+bool makeFolder(const QString &path)
+{
+    const QByteArray bytes = toBytes(path);
+    for (qsizetype slash = bytes.indexOf('/', 1); slash > 0; slash = bytes.indexOf('/', slash + 1))
+        mkdir(bytes.left(slash).constData(), 0777);  // a folder above that exists already is fine
+    mkdir(bytes.constData(), 0777);
+    struct stat status {};
+    return stat(bytes.constData(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 bool isReadableFile(const QString &path)
 {
     const QByteArray bytes = toBytes(path);

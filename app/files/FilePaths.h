@@ -42,6 +42,8 @@ bool isPictureName(const QString &path);
 bool isSideBySideName(const QString &path);
 
 bool exists(const QString &path);
+// Makes the folder and any missing folders above it; whether it is there then.
+bool makeFolder(const QString &path);
 bool isReadableFile(const QString &path);
 // The file's bytes, or empty when it cannot be read.
 QByteArray readFile(const QString &path);

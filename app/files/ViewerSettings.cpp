@@ -2,11 +2,18 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 #include <algorithm>
+
+QString ViewerSettings::defaultSaveFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return pictures.isEmpty() ? QDir(QDir::homePath()).filePath("Pictures") : pictures;
+}
 
 QString ViewerSettings::saveFolder() const
 {
-    return store_.value(saveFolderKey, QDir(QDir::homePath()).filePath("Pictures")).toString();
+    return store_.value(saveFolderKey, defaultSaveFolder()).toString();
 }
 
 void ViewerSettings::setSaveFolder(const QString &folder) { store_.setValue(saveFolderKey, folder); }

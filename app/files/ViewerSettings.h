@@ -23,8 +23,10 @@ public:
     static constexpr const char *autoAlignKey = "AutoAlign";
     static constexpr double defaultWiggleRate = 7.0;
 
-    // The folder splits write into, as stored; by default the home folder's Pictures.
+    // The folder splits write into, as stored; by default the desktop's
+    // pictures folder (`xdg-user-dir PICTURES`, most often ~/Pictures).
     QString saveFolder() const;
+    static QString defaultSaveFolder();
     void setSaveFolder(const QString &folder);
     std::optional<QString> frame() const;
     void setFrame(const QString &frame);

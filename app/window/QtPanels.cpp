@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "files/FilePaths.h"
 
@@ -73,6 +74,16 @@ int QtPanels::alert(QWidget *parent, const QString &title, const QString &messag
     box.setTextFormat(Qt::PlainText);
     box.exec();
     return 1;
+}
+
+bool QtPanels::ask(QWidget *parent, const QString &title, const QString &message, const QString &action)
+{
+    QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *take = box.addButton(action, QMessageBox::AcceptRole);
+    box.setDefaultButton(take);
+    box.exec();
+    return box.clickedButton() == take;
 }
 
 int QtPanels::runModal(QDialog &dialog)

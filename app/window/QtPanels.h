@@ -10,5 +10,6 @@ public:
     QString chooseFolder(QWidget *parent, const QString &start) override;
     QString saveFile(QWidget *parent, const QString &suggested, const QStringList &extensions) override;
     int alert(QWidget *parent, const QString &title, const QString &message) override;
+    bool ask(QWidget *parent, const QString &title, const QString &message, const QString &action) override;
     int runModal(QDialog &dialog) override;
 };

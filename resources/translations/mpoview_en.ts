@@ -817,5 +817,25 @@
         <source>is too narrow to hold two pictures side by side</source>
         <translation>is too narrow to hold two pictures side by side</translation>
     </message>
+    <message id="StatusSplitNone">
+        <source>No picture was written to %1</source>
+        <translation>No picture was written to %1</translation>
+    </message>
+    <message id="StatusSplitOne">
+        <source>%1 written to %2</source>
+        <translation>%1 written to %2</translation>
+    </message>
+    <message id="StatusSplitMany">
+        <source>%1 pictures written to %2, the first as %3</source>
+        <translation>%1 pictures written to %2, the first as %3</translation>
+    </message>
+    <message id="ChooseAnotherFolder">
+        <source>Choose Another Folder…</source>
+        <translation>Choose Another Folder…</translation>
+    </message>
+    <message id="SplitFolderNamed">
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 </TS>

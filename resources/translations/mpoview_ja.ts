@@ -817,5 +817,25 @@
         <source>is too narrow to hold two pictures side by side</source>
         <translation>幅が狭すぎて2枚の画像を並べて収められません</translation>
     </message>
+    <message id="StatusSplitNone">
+        <source>No picture was written to %1</source>
+        <translation>%1 に画像は書き出されませんでした</translation>
+    </message>
+    <message id="StatusSplitOne">
+        <source>%1 written to %2</source>
+        <translation>%1 を %2 に書き出しました</translation>
+    </message>
+    <message id="StatusSplitMany">
+        <source>%1 pictures written to %2, the first as %3</source>
+        <translation>%1 枚の画像を %2 に書き出しました（最初は %3）</translation>
+    </message>
+    <message id="ChooseAnotherFolder">
+        <source>Choose Another Folder…</source>
+        <translation>別のフォルダを選ぶ…</translation>
+    </message>
+    <message id="SplitFolderNamed">
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
 </context>
 </TS>

@@ -65,7 +65,6 @@ struct BrowseTest : ViewerTest {
         QTest::keyClick(o().image, key, modifiers);
     }
     QString title() { return windows->mainWindow().windowTitle(); }
-    QString statusText() { return windows->mainWindow().statusBar()->currentMessage(); }
 };
 
 TEST_F(BrowseTest, PageKeysStepThroughTheFolderInNaturalOrderAndArrowsStayInTheFile)
@@ -82,7 +81,7 @@ TEST_F(BrowseTest, PageKeysStepThroughTheFolderInNaturalOrderAndArrowsStayInTheF
     EXPECT_EQ(title(), "shot10.MPO — 1 / 3");
     press(Qt::Key_PageDown);
     EXPECT_EQ(title(), "shot10.MPO — 1 / 3");
-    EXPECT_EQ(statusText(), "StatusLastFile");
+    EXPECT_EQ(statusBarText(), "StatusLastFile");
     press(Qt::Key_Home);
     EXPECT_EQ(o().fileNameTextField->text(), "Shot1.jpg");
     press(Qt::Key_End);
@@ -103,7 +102,7 @@ TEST_F(BrowseTest, PageKeysStepThroughTheFolderInNaturalOrderAndArrowsStayInTheF
         QFile(files.two).setPermissions(QFileDevice::WriteOwner);
         press(Qt::Key_PageDown);
         EXPECT_EQ(o().fileNameTextField->text(), "shot10.MPO");
-        EXPECT_EQ(statusText(), "StatusPassedOver") << "passed over with a message";
+        EXPECT_EQ(statusBarText(), "StatusPassedOver") << "passed over with a message";
     }
 }
 
@@ -123,11 +122,11 @@ TEST_F(BrowseTest, FolderStepsPassOverWhatCannotBeShownNameItAndKeepTheFocus)
     press(Qt::Key_PageDown);
     EXPECT_EQ(title(), "a5.mpo — 1 / 2");
     EXPECT_EQ(o().fileNameTextField->text(), "a5.mpo");
-    EXPECT_EQ(statusText(), "Passed over: " + (QStringList() << empty << damaged << notJpeg).join("; "));
+    EXPECT_EQ(statusBarText(), "Passed over: " + (QStringList() << empty << damaged << notJpeg).join("; "));
     press(Qt::Key_PageUp);
     EXPECT_EQ(title(), "a1.jpg — 1 / 1");
     EXPECT_EQ(o().fileNameTextField->text(), "a1.jpg");
-    EXPECT_EQ(statusText(), "Passed over: " + (QStringList() << notJpeg << damaged << empty).join("; "));
+    EXPECT_EQ(statusBarText(), "Passed over: " + (QStringList() << notJpeg << damaged << empty).join("; "));
     EXPECT_TRUE(panels.alerts.isEmpty());
     EXPECT_EQ(QApplication::focusWidget(), o().image);
     EXPECT_FALSE(o().statusProgressIndicator->isVisible());
@@ -180,7 +179,7 @@ TEST_F(BrowseTest, ZoomDecodesAtTheScaleShownKeepsThePointerSpotAndRefusesAHugeP
     EXPECT_TRUE(view.isFitted()) << "a new file starts fitted";
     press(Qt::Key_1);
     EXPECT_TRUE(view.isFitted());
-    EXPECT_EQ(statusText(), "ZoomTooLarge");
+    EXPECT_EQ(statusBarText(), "ZoomTooLarge");
     EXPECT_LE(qint64(view.image().width()) * view.image().height(), 20000LL * 20000 / 64);
 }
 

@@ -79,12 +79,38 @@ TEST_F(ViewerTest, SplitsWriteTheEnginesFilesIntoTheSaveFolderAndSettingsChangeI
     EXPECT_EQ(stored("SaveFolderPath"), "/typed/folder");
     EXPECT_TRUE(panels.alerts.isEmpty());
 
-    QDir(chosen).removeRecursively();  // a failed split shows its alert and changes nothing else
-    controller().splitAllFilesAction();
-    QFile(chosen).open(QIODevice::WriteOnly);  // a file where the folder was
-    controller().splitOneFileAction();
-    EXPECT_EQ(panels.alerts, (QStringList{"ErrorTitle0004 | ErrorMsg0004", "ErrorTitle0002 | ErrorMsg0002"}));
-    EXPECT_EQ(windowState(), "0on /   3 prev on next on menu on");
     start();
     EXPECT_EQ(controller().mpSaveFolder(), "/typed/folder");
+}
+
+TEST_F(ViewerTest, SplitsSayWhatTheyWroteAndOfferAnotherFolderWhenTheirsFails)
+{
+    InEnglish english;
+    const QString home = QString::fromStdString(scratch.path()), pictures = home + "/Pictures";
+    const QString file = write("pair.MPO", jpegMPO(3, 2).bytes);
+    open(Way::OpenPanel, file);
+    controller().splitAllFilesAction();  // into the default folder, made for it
+    EXPECT_EQ(statusBarText(), "3 pictures written to " + pictures + ", the first as pair_001.JPG");
+    controller().splitOneFileAction();
+    EXPECT_EQ(statusBarText(), "pair_002-1.JPG written to " + pictures);
+
+    settings->setValue("SaveFolderPath", home + "/gone");  // a folder of the user's own is never made
+    start();
+    open(Way::OpenPanel, file);
+    const QString chosen = home + "/chosen";
+    QDir().mkpath(chosen);
+    panels.answers << true << false;
+    panels.folders << chosen;
+    controller().splitOneFileAction();
+    const QString failed = "Cannot Write the Picture | pair.MPO cannot be split: the save folder does not exist or "
+                           "cannot be used (%1) | Choose Another Folder…";
+    EXPECT_EQ(panels.alerts, QStringList{failed.arg(home + "/gone")});
+    EXPECT_FALSE(QDir(home + "/gone").exists());
+    EXPECT_EQ(statusBarText(), "pair_002.JPG written to " + chosen);  // tried again there, and kept
+    EXPECT_EQ(stored("SaveFolderPath"), chosen);
+    QDir(chosen).removeRecursively();
+    controller().splitOneFileAction();  // offered again, and declined: nothing more
+    EXPECT_EQ(panels.alerts.value(1), failed.arg(chosen));
+    EXPECT_EQ(panels.alerts.size(), 2);
+    EXPECT_FALSE(o().statusProgressIndicator->isVisible());
 }

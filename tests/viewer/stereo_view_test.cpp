@@ -48,7 +48,6 @@ struct StereoViewTest : ViewerTest {
         return nullptr;
     }
     QRgb shownPixel(int x, int y) { return o().image->image().pixel(x, y); }
-    QString statusBarText() { return windows->mainWindow().statusBar()->currentMessage(); }
 };
 
 }  // namespace

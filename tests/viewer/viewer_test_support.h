@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTest>
 #include <QTranslator>
 #include <memory>
@@ -45,12 +46,18 @@ public:
         alerts << title + " | " + message;
         return 1;
     }
+    bool ask(QWidget *, const QString &title, const QString &message, const QString &action) override
+    {
+        alerts << title + " | " + message + " | " + action;
+        return !answers.isEmpty() && answers.takeFirst();
+    }
     int runModal(QDialog &dialog) override { return whileModal(dialog); }
 
     QStringList files, folders, savedNames;    // answers, first one first; empty: cancelled
     QStringList suggestedNames;                // what each save panel suggested
     QList<QStringList> fileLists;              // answers of the panel for several files
-    QStringList alerts;                        // "title | message" of each alert shown
+    QStringList alerts;                        // "title | message" of each alert shown ("| action" for a question)
+    QList<bool> answers;                       // whether to take the action asked for; none: cancelled
     std::function<int(QDialog &)> whileModal;  // the user's doings in a modal dialog
 
 private:
@@ -119,6 +126,7 @@ struct ViewerTest : testing::Test {
     ViewerTest()
     {
         qputenv("HOME", QByteArray::fromStdString(scratch.path()));
+        qunsetenv("XDG_CONFIG_HOME");  // the desktop's folders come from the scratch home's settings
         static QStringList *caught;  // the program's own lines; the platform's warnings are not ours
         caught = &log;
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
@@ -132,6 +140,8 @@ struct ViewerTest : testing::Test {
         windows.reset();
         qInstallMessageHandler(nullptr);
         qputenv("HOME", realHome);
+        if (!realConfigHome.isNull())
+            qputenv("XDG_CONFIG_HOME", realConfigHome);
     }
     // Starts the viewer as the program does, maybe handed a document.
     void start(const QString &handedOver = {})
@@ -173,6 +183,7 @@ struct ViewerTest : testing::Test {
     KivController &controller() { return windows->controller(); }
     const KivOutlets &o() { return controller().outlets(); }
     QVariant stored(const QString &key) { return QSettings(settingsFile, QSettings::IniFormat).value(key); }
+    QString statusBarText() { return windows->mainWindow().statusBar()->currentMessage(); }
     int shownPicture() { return (o().image->image().width() - 56) / 8; }
     // Runs the event loop while what is read ahead decodes: a moment for the
     // view to paint, after which reading ahead starts, then until it is done.
@@ -196,7 +207,7 @@ struct ViewerTest : testing::Test {
 
     ScratchFolder scratch;
     QString settingsFile = QString::fromStdString(scratch.path()) + "/settings.ini";
-    QByteArray realHome = qgetenv("HOME");
+    QByteArray realHome = qgetenv("HOME"), realConfigHome = qgetenv("XDG_CONFIG_HOME");
     QStringList log;  // the program's own message log lines
     ScriptedPanels panels;
     qint64 now = 1000;              // milliseconds of the controller's clock
