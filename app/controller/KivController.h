@@ -139,6 +139,11 @@ private:
     void showEnginePicture(unsigned char *buffer, int size);
     void showPicture(const QByteArray &bytes, int number, int count);
     void startFile(const QString &path);
+    // Where a file panel starts: the folder of the file on show, else the
+    // folder a panel was last used in.
+    QString panelFolder() const;
+    // Keeps the folder of `path` (a file, or a folder itself) as the last one used.
+    void rememberFolder(const QString &path, bool isFolder = false);
     void split(int mode, int selectNum);
     void reportSplit(const QString &folder, const QStringList &before);
     bool askForAnotherFolder(int result, const QString &what);

@@ -5,6 +5,7 @@
 
 #include "files/FilePaths.h"
 #include "controller/KivController.h"
+#include "files/ViewerSettings.h"
 #include "view/ZorImageView.h"
 
 // Steps to the next file in the folder that can be shown. A file that cannot
@@ -39,6 +40,19 @@ void KivController::openFolderFile(FolderFiles::Step step)
         emit statusMessage(qtTrId(step == FolderFiles::Step::Next || step == FolderFiles::Step::Last
                                       ? QT_TRID_NOOP("StatusLastFile")
                                       : QT_TRID_NOOP("StatusFirstFile")));
+}
+
+QString KivController::panelFolder() const
+{
+    const QString &shown = document_.shownPath();
+    return shown.contains('/') ? shown.left(shown.lastIndexOf('/')) : settings_.lastFolder();
+}
+
+void KivController::rememberFolder(const QString &path, bool isFolder)
+{
+    const QString folder = isFolder ? path : path.left(path.lastIndexOf('/'));
+    if (!folder.isEmpty())
+        settings_.setLastFolder(folder);
 }
 
 void KivController::openRecentFile(const QString &path)

@@ -1,8 +1,6 @@
 // Writing the stereo view on show as a JPEG file at full resolution, and
 // the pair on show as an MPO file for the Nintendo 3DS.
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -19,6 +17,12 @@ namespace {
 constexpr int exportQuality = 92;
 constexpr int consoleQuality = 90;
 
+// A view's name in a file name: "anaglyph" for every kind of glasses.
+QString viewWord(stereo::View view)
+{
+    return stereo::isAnaglyph(view) ? QStringLiteral("anaglyph") : QString::fromLatin1(stereo::describe(view).name);
+}
+
 }  // namespace
 
 void KivController::exportStereoViewAction()
@@ -30,11 +34,22 @@ void KivController::exportStereoViewAction()
                       qtTrId("ExportNoView"));
         return;
     }
-    const QFileInfo file(document_.path());
-    const QString suggested = QDir(file.absolutePath()).filePath(file.completeBaseName() + "_stereo.jpg");
-    const QString path = panels_.saveFile(mainWindow(), suggested, {"jpg", "jps"});
+    // A side-by-side view may be written as JPS, which keeps the crossed
+    // layout (the right eye's picture on the left) whichever was on show.
+    stereo::Options options = pictures_->shownOptions();
+    const bool sideBySide = options.view == stereo::View::Parallel || options.view == stereo::View::Cross;
+    const QString name = document_.shownPath().mid(document_.shownPath().lastIndexOf('/') + 1);
+    const QString base = panelFolder() + "/" + name.left(name.lastIndexOf('.') > 0 ? name.lastIndexOf('.') : name.size());
+    const QString suggested = options.view == stereo::View::Cross ? base + ".jps" : base + "_" + viewWord(options.view) + ".jpg";
+    QList<FileKind> kinds{{qtTrId("PanelJpegPicture"), {"jpg", "jpeg"}}};
+    if (sideBySide)
+        kinds << FileKind{qtTrId("PanelJpsPicture"), {"jps"}};
+    const QString path = panels_.saveFile(mainWindow(), suggested, kinds);
     if (path.isEmpty())
         return;
+    rememberFolder(path);
+    if (sideBySide && FilePaths::hasExtension(path, "jps"))
+        options.view = stereo::View::Cross;
     document_.setLocked(true);
     QProgressBar *bar = outlets_.statusProgressIndicator;
     bar->setRange(0, 100);
@@ -42,7 +57,7 @@ void KivController::exportStereoViewAction()
     outlets_.statusTextField->setText(qtTrId("StatusWritingStereoView"));
     setProgressDisplayVisible(true);
     const std::string problem = stereo::writeStereoView(
-        bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes()), pictures_->shownOptions(), exportQuality,
+        bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes()), options, exportQuality,
         FilePaths::toBytes(path).toStdString(), [bar](int percent) {
             bar->setValue(percent);
             bar->repaint();
@@ -66,9 +81,10 @@ void KivController::exportConsolePairAction()
         showAlert(qtTrId("ExportNoViewTitle"), qtTrId("ExportNoView"));
         return;
     }
-    const QString folder = panels_.chooseFolder(mainWindow(), QFileInfo(document_.path()).absolutePath());
+    const QString folder = panels_.chooseFolder(mainWindow(), panelFolder());
     if (folder.isEmpty())
         return;
+    rememberFolder(folder, true);
     document_.setLocked(true);
     const QString statusText = outlets_.statusTextField->text();
     outlets_.statusTextField->setText(qtTrId("StatusWritingConsolePair"));

@@ -1,6 +1,5 @@
 // Making an MPO file from pictures the user chooses, and showing it.
-#include <QDir>
-#include <QFileInfo>
+#include <QRegularExpression>
 
 #include "files/FilePaths.h"
 #include "controller/KivController.h"
@@ -8,22 +7,40 @@
 #include "controller/Panels.h"
 #include "engine/mpo_joiner.h"
 
+namespace {
+
+// The name an MPO file made from `first` and its partners suggests itself:
+// the first picture's, without the number or the side a pair's pictures
+// carry (IMG_0001_L.JPG, DSC_0042_001.JPG), in its folder.
+QString madeFileName(const QString &first)
+{
+    const qsizetype slash = first.lastIndexOf('/') + 1, dot = first.lastIndexOf('.');
+    QString name = first.mid(slash, dot > slash ? dot - slash : -1);
+    static const QRegularExpression partOfASet("[_-]([0-9]+|[LRlr])$");
+    const QString shortened = QString(name).remove(partOfASet);
+    return first.left(slash) + (shortened.isEmpty() ? name : shortened) + ".MPO";
+}
+
+}  // namespace
+
 void KivController::makeMpoAction()
 {
     if (document_.isLocked() || makeMpo_ == nullptr)
         return;
-    const QStringList chosen = panels_.openFiles(mainWindow(), {"jpg", "jpeg", "mpo"});
+    const FileKind pictureKind{qtTrId("PanelJoinPictures"), {"jpg", "jpeg", "mpo"}};
+    const QStringList chosen = panels_.openFiles(mainWindow(), panelFolder(), pictureKind);
     if (chosen.isEmpty())
         return;
+    rememberFolder(chosen.first());
     makeMpo_->setPictures(chosen);
     if (panels_.runModal(*makeMpo_) != QDialog::Accepted)
         return;
     const QStringList pictures = makeMpo_->pictures();
-    const QFileInfo first(pictures.value(0));
     const QString path =
-        panels_.saveFile(mainWindow(), QDir(first.absolutePath()).filePath(first.completeBaseName() + ".MPO"), {"mpo"});
+        panels_.saveFile(mainWindow(), madeFileName(pictures.value(0)), {{qtTrId("PanelMpoFile"), {"mpo"}}});
     if (path.isEmpty())
         return;
+    rememberFolder(path);
     std::vector<std::string> inputs;
     for (const QString &picture : pictures)
         inputs.push_back(FilePaths::toBytes(picture).toStdString());

@@ -171,9 +171,11 @@ int KivController::getPicturefromFile(const QString &path)
 
 void KivController::selectAction()
 {
-    const QString path = panels_.openFile(mainWindow(), {"jpg", "jpeg", "mpo", "jps", "pns"});
+    const QString path = panels_.openFile(mainWindow(), panelFolder(),
+                                          {qtTrId("PanelViewerPictures"), {"mpo", "jpg", "jpeg", "jps", "pns"}});
     if (path.isEmpty())
         return;
+    rememberFolder(path);
     if (FilePaths::lostInTransit(path) && !FilePaths::exists(path)) {
         showAlert(qtTrId("PanelNameLostTitle"), qtTrId("PanelNameLost").arg(FilePaths::shownFileName(path)));
         return;

@@ -88,10 +88,11 @@ bool KivController::askForAnotherFolder(int result, const QString &what)
     const QString title = qtTrId(QString::asprintf("ErrorTitle%04d", result == MPO_NO_ROOM ? 2 : 4).toUtf8().constData());
     const QString chosen = keepingFocus([&] {
         const bool choose = panels_.ask(mainWindow(), title, what, qtTrId("ChooseAnotherFolder"));
-        return choose ? panels_.chooseFolder(mainWindow(), document_.saveFolder()) : QString();
+        return choose ? panels_.chooseFolder(mainWindow(), panelFolder()) : QString();
     });
     if (chosen.isEmpty())
         return false;
+    rememberFolder(chosen, true);
     document_.setSaveFolder(chosen);
     settings_.setSaveFolder(chosen);
     settings_.sync();
@@ -126,9 +127,12 @@ void KivController::splitSettingsAction()
 void KivController::selectSaveFolderAction()
 {
     QLineEdit *field = outlets_.saveFolderTextField;
-    const QString folder = panels_.chooseFolder(field->window(), field->text());
+    // The save folder's own, where it is there; else where the other panels start.
+    const QString start = FilePaths::exists(field->text()) ? field->text() : panelFolder();
+    const QString folder = panels_.chooseFolder(field->window(), start);
     if (folder.isEmpty())
         return;
+    rememberFolder(folder, true);
     field->setText(folder);
     document_.setSaveFolder(folder);
 }

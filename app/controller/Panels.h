@@ -4,28 +4,37 @@
 // talks to this interface only, so tests can answer in place of a user.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 class QDialog;
 class QWidget;
 
+// A kind of file a file panel offers: its name in words and its extensions,
+// which match in any case.
+struct FileKind {
+    QString name;
+    QStringList extensions;
+};
+
 class Panels {
 public:
     virtual ~Panels() = default;
 
-    // A file chosen by the user among files with these extensions; empty when
+    // A file of `kind` chosen by the user, starting in the folder `start`;
+    // empty when the panel was cancelled.
+    virtual QString openFile(QWidget *parent, const QString &start, const FileKind &kind) = 0;
+    // Files of `kind` chosen by the user, in the order chosen; empty when
     // the panel was cancelled.
-    virtual QString openFile(QWidget *parent, const QStringList &extensions) = 0;
-    // Files chosen by the user among files with these extensions, in the
-    // order chosen; empty when the panel was cancelled.
-    virtual QStringList openFiles(QWidget *parent, const QStringList &extensions) = 0;
+    virtual QStringList openFiles(QWidget *parent, const QString &start, const FileKind &kind) = 0;
     // A folder chosen (or made) by the user, starting in `start`; empty when
     // cancelled.
     virtual QString chooseFolder(QWidget *parent, const QString &start) = 0;
-    // A name for a new file, starting at `suggested`, among these extensions;
-    // empty when cancelled. The panel does not offer to replace a file.
-    virtual QString saveFile(QWidget *parent, const QString &suggested, const QStringList &extensions) = 0;
+    // A name for a new file, starting at `suggested` (a path), of one of
+    // `kinds` (the first one offered first); empty when cancelled. The panel
+    // does not offer to replace a file.
+    virtual QString saveFile(QWidget *parent, const QString &suggested, const QList<FileKind> &kinds) = 0;
     // Shows a modal alert with one default button; returns 1 when that button
     // dismissed it.
     virtual int alert(QWidget *parent, const QString &title, const QString &message) = 0;

@@ -18,6 +18,10 @@ QString ViewerSettings::saveFolder() const
 
 void ViewerSettings::setSaveFolder(const QString &folder) { store_.setValue(saveFolderKey, folder); }
 
+QString ViewerSettings::lastFolder() const { return store_.value(lastFolderKey, QDir::homePath()).toString(); }
+
+void ViewerSettings::setLastFolder(const QString &folder) { store_.setValue(lastFolderKey, folder); }
+
 std::optional<QString> ViewerSettings::frame() const
 {
     return store_.contains(frameKey) ? std::optional(store_.value(frameKey).toString()) : std::nullopt;

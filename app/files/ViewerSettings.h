@@ -21,6 +21,7 @@ public:
     static constexpr const char *stereoSwapKey = "StereoSwap";
     static constexpr const char *wiggleRateKey = "WiggleRate";  // pictures a second
     static constexpr const char *autoAlignKey = "AutoAlign";
+    static constexpr const char *lastFolderKey = "LastFolder";  // where a file panel was last used
     static constexpr double defaultWiggleRate = 7.0;
 
     // The folder splits write into, as stored; by default the desktop's
@@ -41,6 +42,9 @@ public:
     double wiggleRate() const;
     bool autoAlign() const;
     void setAutoAlign(bool on);
+    // The home folder until a panel was used.
+    QString lastFolder() const;
+    void setLastFolder(const QString &folder);
     // Writes what changed to the file now.
     void sync();
 

@@ -17,6 +17,8 @@ MakeMpoDialog::MakeMpoDialog(Panels &panels, QWidget *parent) : QDialog(parent),
     connect(ui_.pictureList, &QListWidget::currentRowChanged, this, &MakeMpoDialog::updateButtons);
     connect(ui_.pictureList->model(), &QAbstractItemModel::rowsRemoved, this, &MakeMpoDialog::updateButtons);
     connect(ui_.pictureList->model(), &QAbstractItemModel::rowsInserted, this, &MakeMpoDialog::updateButtons);
+    connect(ui_.pictureList->model(), &QAbstractItemModel::rowsMoved, this, &MakeMpoDialog::updateButtons);
+    connect(ui_.typeBox, &QComboBox::currentIndexChanged, this, &MakeMpoDialog::nameRows);
     connect(ui_.makeButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     updateButtons();
@@ -26,11 +28,24 @@ void MakeMpoDialog::setPictures(const QStringList &paths)
 {
     ui_.pictureList->clear();
     for (const QString &path : paths) {
-        auto *item = new QListWidgetItem(FilePaths::shownFileName(path), ui_.pictureList);
+        auto *item = new QListWidgetItem(ui_.pictureList);
         item->setData(Qt::UserRole, path);
-        item->setToolTip(path);
+        item->setToolTip(FilePaths::shown(path));
     }
     ui_.pictureList->setCurrentRow(0);
+    nameRows();
+}
+
+// Each row shows its picture's name; the first two of a stereo pair also
+// which eye they are for.
+void MakeMpoDialog::nameRows()
+{
+    const bool pair = type() == MP_TYPE_DISPARITY;
+    for (int row = 0; row < ui_.pictureList->count(); ++row) {
+        QListWidgetItem *item = ui_.pictureList->item(row);
+        const QString name = FilePaths::shownFileName(item->data(Qt::UserRole).toString());
+        item->setText(pair && row < 2 ? qtTrId(row == 0 ? "MakeLeftPicture" : "MakeRightPicture").arg(name) : name);
+    }
 }
 
 QStringList MakeMpoDialog::pictures() const
@@ -45,7 +60,9 @@ std::uint32_t MakeMpoDialog::type() const { return ui_.typeBox->currentData().to
 
 void MakeMpoDialog::addPictures()
 {
-    setPictures(pictures() + panels_.openFiles(this, {"jpg", "jpeg", "mpo"}));
+    const QStringList have = pictures();
+    const QString start = have.isEmpty() ? QString() : have.last().left(have.last().lastIndexOf('/'));
+    setPictures(have + panels_.openFiles(this, start, {qtTrId("PanelJoinPictures"), {"jpg", "jpeg", "mpo"}}));
     ui_.pictureList->setCurrentRow(ui_.pictureList->count() - 1);
 }
 
@@ -65,4 +82,5 @@ void MakeMpoDialog::updateButtons()
     ui_.upButton->setEnabled(row > 0);
     ui_.downButton->setEnabled(row >= 0 && row + 1 < count);
     ui_.makeButton->setEnabled(count >= 2 && count <= MPO_JOIN_MOST_PICTURES);
+    nameRows();
 }

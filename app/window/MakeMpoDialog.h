@@ -1,6 +1,7 @@
 // The Make MPO dialog: the pictures to join, in an order the user can change
-// (drag, or Move Up and Move Down), more added through the open panel, the
-// kind of file, and whether an MPO file among them gives its first picture.
+// (drag, or Move Up and Move Down; a pair's rows say Left and Right), more
+// added through the open panel, the kind of file, and whether an MPO file
+// among them gives its first picture.
 #pragma once
 
 #include <QDialog>
@@ -25,6 +26,7 @@ private:
     void addPictures();
     void moveCurrent(int by);
     void updateButtons();
+    void nameRows();
 
     Panels &panels_;
     Ui::MakeMpo ui_;

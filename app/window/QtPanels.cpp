@@ -9,18 +9,20 @@
 
 namespace {
 
-// The files of an open panel, one or several, among these extensions.
-QStringList chooseFiles(QWidget *parent, const QStringList &extensions, QFileDialog::FileMode mode)
+// "MPO and JPEG pictures (*.mpo *.jpg *.jpeg)"; Qt's own panel matches the
+// patterns in any case.
+QString filterOf(const FileKind &kind)
 {
-    // Extensions match in any case: IMG_0001.MPO as well as photo.jpg.
     QStringList patterns;
-    for (const QString &extension : extensions) {
-        QString pattern = "*.";
-        for (const QChar c : extension)
-            pattern += QString("[%1%2]").arg(c.toLower(), c.toUpper());
-        patterns << pattern;
-    }
-    QFileDialog dialog(parent, QString(), QString(), qtTrId("PanelPictureFilter").arg(patterns.join(' ')));
+    for (const QString &extension : kind.extensions)
+        patterns << "*." + extension;
+    return kind.name + " (" + patterns.join(' ') + ")";
+}
+
+// The files of an open panel, one or several.
+QStringList chooseFiles(QWidget *parent, const QString &start, const FileKind &kind, QFileDialog::FileMode mode)
+{
+    QFileDialog dialog(parent, QString(), FilePaths::shown(start), filterOf(kind));
     dialog.setFileMode(mode);
     QStringList files;
     if (dialog.exec() == QDialog::Accepted)
@@ -31,14 +33,14 @@ QStringList chooseFiles(QWidget *parent, const QStringList &extensions, QFileDia
 
 }  // namespace
 
-QString QtPanels::openFile(QWidget *parent, const QStringList &extensions)
+QString QtPanels::openFile(QWidget *parent, const QString &start, const FileKind &kind)
 {
-    return chooseFiles(parent, extensions, QFileDialog::ExistingFile).value(0);
+    return chooseFiles(parent, start, kind, QFileDialog::ExistingFile).value(0);
 }
 
-QStringList QtPanels::openFiles(QWidget *parent, const QStringList &extensions)
+QStringList QtPanels::openFiles(QWidget *parent, const QString &start, const FileKind &kind)
 {
-    return chooseFiles(parent, extensions, QFileDialog::ExistingFiles);
+    return chooseFiles(parent, start, kind, QFileDialog::ExistingFiles);
 }
 
 QString QtPanels::chooseFolder(QWidget *parent, const QString &start)
@@ -47,14 +49,24 @@ QString QtPanels::chooseFolder(QWidget *parent, const QString &start)
         QFileDialog::getExistingDirectory(parent, QString(), FilePaths::shown(start), QFileDialog::ShowDirsOnly));
 }
 
-QString QtPanels::saveFile(QWidget *parent, const QString &suggested, const QStringList &extensions)
+QString QtPanels::saveFile(QWidget *parent, const QString &suggested, const QList<FileKind> &kinds)
 {
     QStringList filters;
-    for (const QString &extension : extensions)
-        filters << qtTrId("PanelFileFilter").arg(extension.toUpper(), extension);
+    for (const FileKind &kind : kinds)
+        filters << filterOf(kind);
     QFileDialog dialog(parent, QString(), FilePaths::shown(suggested), filters.join(";;"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(extensions.value(0));
+    // The suffix follows the kind chosen, and a name the user typed keeps its own.
+    const QString suffix = suggested.mid(suggested.lastIndexOf('.') + 1);
+    for (const FileKind &kind : kinds)
+        if (kind.extensions.contains(suffix, Qt::CaseInsensitive))
+            dialog.selectNameFilter(filterOf(kind));
+    dialog.setDefaultSuffix(suffix);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+        for (const FileKind &kind : kinds)
+            if (filterOf(kind) == filter && !kind.extensions.isEmpty())
+                dialog.setDefaultSuffix(kind.extensions.first());
+    });
     // The writer never replaces a file; asking the user whether to would mislead.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

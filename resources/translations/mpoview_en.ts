@@ -461,14 +461,6 @@
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
-    <message id="PanelPictureFilter">
-        <source>Pictures (%1)</source>
-        <translation>Pictures (%1)</translation>
-    </message>
-    <message id="PanelFileFilter">
-        <source>%1 files (*.%2)</source>
-        <translation>%1 files (*.%2)</translation>
-    </message>
     <message id="StatusFlat">
         <source>Flat</source>
         <translation>Flat</translation>
@@ -836,6 +828,34 @@
     <message id="SplitFolderNamed">
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message id="PanelViewerPictures">
+        <source>MPO, JPEG, JPS and PNS pictures</source>
+        <translation>MPO, JPEG, JPS and PNS pictures</translation>
+    </message>
+    <message id="PanelJoinPictures">
+        <source>JPEG and MPO pictures</source>
+        <translation>JPEG and MPO pictures</translation>
+    </message>
+    <message id="PanelMpoFile">
+        <source>MPO file</source>
+        <translation>MPO file</translation>
+    </message>
+    <message id="PanelJpegPicture">
+        <source>JPEG picture</source>
+        <translation>JPEG picture</translation>
+    </message>
+    <message id="PanelJpsPicture">
+        <source>JPS side-by-side picture</source>
+        <translation>JPS side-by-side picture</translation>
+    </message>
+    <message id="MakeLeftPicture">
+        <source>Left: %1</source>
+        <translation>Left: %1</translation>
+    </message>
+    <message id="MakeRightPicture">
+        <source>Right: %1</source>
+        <translation>Right: %1</translation>
     </message>
 </context>
 </TS>

@@ -461,14 +461,6 @@
         <source>Panorama</source>
         <translation>パノラマ</translation>
     </message>
-    <message id="PanelPictureFilter">
-        <source>Pictures (%1)</source>
-        <translation>画像 (%1)</translation>
-    </message>
-    <message id="PanelFileFilter">
-        <source>%1 files (*.%2)</source>
-        <translation>%1 ファイル (*.%2)</translation>
-    </message>
     <message id="StatusFlat">
         <source>Flat</source>
         <translation>平面</translation>
@@ -836,6 +828,34 @@
     <message id="SplitFolderNamed">
         <source>%1 (%2)</source>
         <translation>%1（%2）</translation>
+    </message>
+    <message id="PanelViewerPictures">
+        <source>MPO, JPEG, JPS and PNS pictures</source>
+        <translation>MPO・JPEG・JPS・PNS 画像</translation>
+    </message>
+    <message id="PanelJoinPictures">
+        <source>JPEG and MPO pictures</source>
+        <translation>JPEG・MPO 画像</translation>
+    </message>
+    <message id="PanelMpoFile">
+        <source>MPO file</source>
+        <translation>MPO ファイル</translation>
+    </message>
+    <message id="PanelJpegPicture">
+        <source>JPEG picture</source>
+        <translation>JPEG 画像</translation>
+    </message>
+    <message id="PanelJpsPicture">
+        <source>JPS side-by-side picture</source>
+        <translation>JPS 並列画像</translation>
+    </message>
+    <message id="MakeLeftPicture">
+        <source>Left: %1</source>
+        <translation>左: %1</translation>
+    </message>
+    <message id="MakeRightPicture">
+        <source>Right: %1</source>
+        <translation>右: %1</translation>
     </message>
 </context>
 </TS>

@@ -179,7 +179,8 @@ TEST_F(StereoViewTest, ExportWritesTheViewAtFullSizeAndNeverReplacesAFile)
     const QString exported = QString::fromStdString(scratch.path()) + "/pair_stereo.jps";
     panels.savedNames << exported << exported;
     controller().exportStereoViewAction();
-    EXPECT_EQ(panels.suggestedNames.value(0), QString::fromStdString(scratch.path()) + "/pair_stereo.jpg");
+    EXPECT_EQ(panels.suggestedNames.value(0), QString::fromStdString(scratch.path()) + "/pair.jps");  // after the view
+    EXPECT_EQ(panels.kinds, (QStringList{"PanelJpegPicture", "PanelJpsPicture"}));
     const QImage written(exported, "JPEG");
     EXPECT_EQ(written.size(), QSize(128, 48));
     EXPECT_TRUE(near(written.pixel(10, 10), blue));  // crossed: the right picture on the left

@@ -30,15 +30,26 @@ inline void PrintTo(const QString &text, std::ostream *out)  // shows texts in f
 
 class ScriptedPanels : public Panels {
 public:
-    QString openFile(QWidget *, const QStringList &) override { return next(files); }
-    QStringList openFiles(QWidget *, const QStringList &) override
+    QString openFile(QWidget *, const QString &start, const FileKind &kind) override
     {
+        starts << start, kinds << kind.name;
+        return next(files);
+    }
+    QStringList openFiles(QWidget *, const QString &start, const FileKind &kind) override
+    {
+        starts << start, kinds << kind.name;
         return fileLists.isEmpty() ? QStringList() : fileLists.takeFirst();
     }
-    QString chooseFolder(QWidget *, const QString &) override { return next(folders); }
-    QString saveFile(QWidget *, const QString &suggested, const QStringList &) override
+    QString chooseFolder(QWidget *, const QString &start) override
+    {
+        starts << start;
+        return next(folders);
+    }
+    QString saveFile(QWidget *, const QString &suggested, const QList<FileKind> &offered) override
     {
         suggestedNames << suggested;
+        for (const FileKind &kind : offered)
+            kinds << kind.name;
         return next(savedNames);
     }
     int alert(QWidget *, const QString &title, const QString &message) override
@@ -55,6 +66,8 @@ public:
 
     QStringList files, folders, savedNames;    // answers, first one first; empty: cancelled
     QStringList suggestedNames;                // what each save panel suggested
+    QStringList starts;                        // the folder each open or folder panel started in
+    QStringList kinds;                         // the kinds of file each file panel offered
     QList<QStringList> fileLists;              // answers of the panel for several files
     QStringList alerts;                        // "title | message" of each alert shown ("| action" for a question)
     QList<bool> answers;                       // whether to take the action asked for; none: cancelled
