@@ -180,7 +180,7 @@ TEST_F(StereoViewTest, ExportWritesTheViewAtFullSizeAndNeverReplacesAFile)
     panels.savedNames << exported << exported;
     controller().exportStereoViewAction();
     EXPECT_EQ(panels.suggestedNames.value(0), QString::fromStdString(scratch.path()) + "/pair.jps");  // after the view
-    EXPECT_EQ(panels.kinds, (QStringList{"PanelJpegPicture", "PanelJpsPicture"}));
+    EXPECT_EQ(panels.kinds.mid(1), (QStringList{"JPEG picture", "JPS side-by-side picture"}));
     const QImage written(exported, "JPEG");
     EXPECT_EQ(written.size(), QSize(128, 48));
     EXPECT_TRUE(near(written.pixel(10, 10), blue));  // crossed: the right picture on the left
