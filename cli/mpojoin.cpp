@@ -87,6 +87,18 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "mpojoin: %s; nothing was written\n", problem.reason.c_str());
         return 1;
     }
+    // A pair or a series of views is looked at picture beside picture.
+    const auto &sizes = problem.sizes;
+    const bool views = settings.type == MP_TYPE_DISPARITY || settings.type == MP_TYPE_MULTI_ANGLE;
+    for (std::size_t i = 1; views && i < sizes.size(); ++i)
+        if (sizes[i] != sizes[0]) {
+            std::fprintf(stderr,
+                         "mpojoin: warning: %s is %d x %d pixels but %s is %d x %d; a stereo viewer cannot show "
+                         "pictures of two sizes together (written as given)\n",
+                         inputs[0].c_str(), sizes[0].first, sizes[0].second, inputs[i].c_str(), sizes[i].first,
+                         sizes[i].second);
+            break;
+        }
     std::printf("%s\n", output.c_str());
     return 0;
 }

@@ -21,11 +21,18 @@ namespace {
 
 const char *usageText =
     "usage: mposplit [-o DIR] [-p N] [--list] [--trace] FILE...\n"
-    "Splits each MPO FILE into one JPEG file per picture, named FILE_001.JPG and so on;\n"
-    "an existing file is never overwritten.\n"
+    "Splits each MPO FILE into one JPEG file per picture, named after FILE without\n"
+    "its last four characters (its extension) and the picture's number:\n"
+    "IMG_0001.MPO gives IMG_0001_001.JPG, IMG_0001_002.JPG and so on. A name that is\n"
+    "taken gets -1, -2... (IMG_0001_001-1.JPG): an existing file is never overwritten.\n"
     "  -o DIR     write into DIR (default: the folder holding FILE)\n"
     "  -p N       write only picture N (0: the representative picture)\n"
-    "  --list     list each file's MP entries; write nothing\n"
+    "  --list     list each file's MP entries; write nothing. Each line gives the\n"
+    "             picture's number (\"(not numbered)\" for an entry that is not), three\n"
+    "             flags (p: a dependent parent, c: a dependent child, r: the\n"
+    "             representative picture; - where not), the MP type, the size in\n"
+    "             bytes as the reading corrects it, the offset the index records\n"
+    "             (from the MP header) and the file position it stands for\n"
     "  --trace    show the engine's trace on standard output\n"
     "  --help     show this help\n"
     "  --version  show the version\n";
@@ -77,6 +84,12 @@ std::string saveFolderFor(const std::string &file, const Options &options)
 bool split(const std::string &file, const Options &options)
 {
     const std::string folder = saveFolderFor(file, options);
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) {
+        std::fprintf(stderr, "mposplit: %s cannot be split: %s %s\n", file.c_str(), folder.c_str(),
+                     fs::exists(folder, error) ? "is not a folder" : "does not exist");
+        return false;
+    }
     const std::set<std::string> before = jpegFilesIn(folder);
     const bool one = options.picture >= 0;
     int count = 0;

@@ -93,6 +93,9 @@ std::string readPicture(const std::string &file, int number, int &count, std::ve
 // file, or the halves of a side-by-side file.
 std::string readPair(const std::string &file, std::vector<unsigned char> &left, std::vector<unsigned char> &right)
 {
+    std::error_code error;
+    if (fs::is_regular_file(file, error) && fs::file_size(file, error) == 0)
+        return "is empty";
     if (const auto kind = stereo::sideBySideKindOf(file)) {
         stereo::SideBySidePair pair = stereo::readSideBySideFile(file, *kind);
         if (std::string problem = pair.problem(); !problem.empty())

@@ -87,6 +87,18 @@ struct PlannedPicture {
     struct stat status {};
 };
 
+// The width and height in the picture's frame header (SOFn), or 0, 0.
+std::pair<int, int> frameSize(const JpegLayout &layout)
+{
+    for (const JpegSegment &segment : layout.header) {
+        const int marker = segment.marker();
+        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame && segment.bytes.size() >= 9)
+            return {segment.bytes[7] << 8 | segment.bytes[8], segment.bytes[5] << 8 | segment.bytes[6]};
+    }
+    return {0, 0};
+}
+
 int refuse(MPOJoinProblem &problem, int input, std::string reason, int code = MPO_JOIN_INPUT_REFUSED)
 {
     problem.input = input;
@@ -113,6 +125,7 @@ int joinInputs(std::size_t count, const InputOpener &openInput, const std::strin
                                                        : attributePayload(int(i + 1), settings);
         planned[i] = {rewrittenHeader(input.layout, i == 0, app2, settings.littleEndian).size(),
                       input.layout.dataEnd - input.layout.dataAt, input.status};
+        problem.sizes.push_back(frameSize(input.layout));
         if (i == 0) {
             const JpegSegment *exif = exifOf(input.layout);
             mpBase = 2 + (exif ? exif->bytes.size() : minimalExifSegment(settings.littleEndian).size()) + 4 + 4;

@@ -30,6 +30,10 @@ struct MPOJoinSettings {
 struct MPOJoinProblem {
     int input = -1;
     std::string reason;
+    // Each picture's width and height as its frame header gives them (0, 0
+    // for none), also when the file was written: pictures of a pair that
+    // differ in size are joined as given, but a viewer cannot show them as one.
+    std::vector<std::pair<int, int>> sizes;
 };
 
 // Returns MPO_JOIN_DONE or a result code MPO_JOIN_... of engine/mpo.h.

@@ -158,6 +158,14 @@ TEST_F(Join, MpojoinExitsAsDocumentedLeavesNothingOnAFullDiskAndIndependentReade
     const ProgramRun done = mpojoin({"-o", output(), left, right});
     EXPECT_EQ(done.status, 0) << done.err;
     EXPECT_EQ(done.out, output() + "\n");
+    EXPECT_EQ(done.err, "");
+    const std::string small = scratch.write("small.jpg", encodeJpeg(48, 32, JCS_RGB, JCS_YCbCr, [](int, int, unsigned char *p) {
+        p[0] = p[1] = p[2] = 90;
+    }));
+    const ProgramRun sizes = mpojoin({"-o", scratch.path() + "/sizes.MPO", left, small});  // written, with a warning
+    EXPECT_EQ(sizes.status, 0);
+    EXPECT_NE(sizes.err.find("warning: " + left + " is 96 x 64 pixels but " + small + " is 48 x 32"), std::string::npos)
+        << sizes.err;
     const ProgramRun refused = mpojoin({"-o", scratch.path() + "/other.MPO", left, scratch.path() + "/nothing.jpg"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err, "mpojoin: " + scratch.path() + "/nothing.jpg cannot be found; nothing was written\n");

@@ -43,8 +43,7 @@ TEST_F(Mposplit, ReportsEachFailureByNameAndGoesOn)
                              " has an MP index entry whose data is not a whole JPEG picture\n");
     EXPECT_EQ(linesOf(mixed.out).size(), 3u);
     const Run nowhere = mposplit({"-o", scratch.path() + "/nowhere", good});
-    EXPECT_EQ(nowhere.err, "mposplit: " + good + " cannot be split: the save folder does not exist or cannot be used (" +
-                               scratch.path() + "/nowhere)\n");
+    EXPECT_EQ(nowhere.err, "mposplit: " + good + " cannot be split: " + scratch.path() + "/nowhere does not exist\n");
     const Run beyond = mposplit({"-p", "5", good});
     EXPECT_EQ(beyond.status, 1);
     EXPECT_EQ(beyond.err, "mposplit: " + good + " has no picture 5\n");
