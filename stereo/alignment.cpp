@@ -277,4 +277,9 @@ Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbP
     return alignment;
 }
 
+const char *featureLibraryVersion()
+{
+    return CV_VERSION;
+}
+
 }  // namespace stereo

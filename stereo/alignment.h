@@ -68,4 +68,7 @@ std::string describeAlignment(const Alignment &alignment);
 // they are.
 Options withAlignment(Options options, const Alignment &alignment);
 
+// The version of OpenCV, which finds and matches the points.
+const char *featureLibraryVersion();
+
 }  // namespace stereo

@@ -44,6 +44,8 @@ QList<CommandItem> commandItems()
         {Command::LastFile, QT_TRID_NOOP("MenuLastFile"), {K(Qt::Key_End)}},
         {Command::SplitOne, QT_TRID_NOOP("MenuSplitOne"), {}},
         {Command::SplitAll, QT_TRID_NOOP("MenuSplitAll"), {}},
+        {Command::Shortcuts, QT_TRID_NOOP("MenuShortcuts"), {K::HelpContents}},
+        {Command::About, QT_TRID_NOOP("MenuAbout"), {}},
     };
 }
 
@@ -67,6 +69,32 @@ QKeySequence shortcutFor(stereo::View view)
                         : QKeySequence(QString("Ctrl+Alt+%1").arg(anaglyph - 7));
 }
 
+// The View menu's views in groups: flat; side by side and over/under; one
+// submenu for each kind of anaglyph glasses; interlaced; wiggle.
+struct ViewGroup {
+    const char *submenuId;  // nullptr: in the menu itself
+    std::vector<stereo::View> views;
+};
+
+const std::vector<ViewGroup> &viewGroups()
+{
+    using V = stereo::View;
+    static const std::vector<ViewGroup> groups = {
+        {nullptr, {V::Parallel, V::Cross, V::OverUnder, V::Mirror}},
+        {QT_TRID_NOOP("MenuRedCyan"), {V::RedCyanDubois, V::RedCyanColour, V::RedCyanHalf, V::RedCyanGray}},
+        {QT_TRID_NOOP("MenuGreenMagenta"),
+         {V::GreenMagentaDubois, V::GreenMagentaColour, V::GreenMagentaHalf, V::GreenMagentaGray}},
+        {QT_TRID_NOOP("MenuAmberBlue"), {V::AmberBlueDubois, V::AmberBlueColour, V::AmberBlueHalf, V::AmberBlueGray}},
+        {nullptr, {V::Rows, V::Columns}},
+        {nullptr, {V::Wiggle}},
+    };
+    return groups;
+}
+
+// An anaglyph's item in its glasses' submenu names the mix only.
+const char *const anaglyphMixIds[] = {QT_TRID_NOOP("MenuMixDubois"), QT_TRID_NOOP("MenuMixColor"),
+                                      QT_TRID_NOOP("MenuMixHalf"), QT_TRID_NOOP("MenuMixGray")};
+
 // What a menu holds besides commands.
 enum class Part { Separator, Recent, Views, Offsets };
 using Entry = std::variant<Command, Part>;
@@ -83,15 +111,15 @@ const std::vector<MenuLayout> &menuLayout()
     using P = Part;
     static const std::vector<MenuLayout> layout = {
         {QT_TRID_NOOP("MenuFile"),
-         {C::Open, P::Recent, C::ExportStereo, C::ExportConsole, C::MakeMpo, P::Separator, C::SplitSettings,
-          P::Separator, C::Quit}},
+         {C::Open, P::Recent, P::Separator, C::ExportStereo, C::ExportConsole, C::MakeMpo, P::Separator, C::Quit}},
         {QT_TRID_NOOP("MenuEdit"), {C::CopyPicture}},
         {QT_TRID_NOOP("MenuView"),
          {P::Views, P::Separator, C::Swap, C::AutoAlign, P::Offsets, P::Separator, C::ZoomIn, C::ZoomOut,
-          C::ActualSize, C::FitToWindow, C::Information, P::Separator, C::FullScreen}},
+          C::ActualSize, C::FitToWindow, P::Separator, C::Information, C::FullScreen}},
         {QT_TRID_NOOP("MenuGo"),
-         {C::PreviousPicture, C::NextPicture, P::Separator, C::NextFile, C::PreviousFile, C::FirstFile, C::LastFile}},
-        {QT_TRID_NOOP("MenuSplit"), {C::SplitOne, C::SplitAll}},
+         {C::PreviousPicture, C::NextPicture, P::Separator, C::PreviousFile, C::NextFile, C::FirstFile, C::LastFile}},
+        {QT_TRID_NOOP("MenuSplit"), {C::SplitOne, C::SplitAll, P::Separator, C::SplitSettings}},
+        {QT_TRID_NOOP("MenuHelp"), {C::Shortcuts, C::About}},
     };
     return layout;
 }
@@ -129,8 +157,43 @@ void ActionRegistry::makeViewItems()
         views_->addAction(item);
     };
     add(std::nullopt, qtTrId("MenuFlat"), QKeySequence("Ctrl+0"));
-    for (const stereo::ViewDescription &view : stereo::allViews())
-        add(view.view, qtTrId(view.textId), shortcutFor(view.view));
+    for (const stereo::ViewDescription &view : stereo::allViews()) {
+        const int anaglyph = int(view.view) - int(stereo::View::RedCyanDubois);
+        add(view.view, qtTrId(stereo::isAnaglyph(view.view) ? anaglyphMixIds[anaglyph % 4] : view.textId),
+            shortcutFor(view.view));
+    }
+}
+
+void ActionRegistry::addViews(QMenu &menu)
+{
+    menu.addAction(viewItem(std::nullopt));
+    inMenuOrder_.push_back(viewItem(std::nullopt));
+    for (const ViewGroup &group : viewGroups()) {
+        if (group.submenuId == nullptr || group.views.front() == stereo::View::RedCyanDubois)
+            menu.addSeparator();  // the anaglyph submenus stand together
+        QMenu *into = group.submenuId == nullptr ? &menu : menu.addMenu(qtTrId(group.submenuId));
+        for (stereo::View view : group.views) {
+            into->addAction(viewItem(view));
+            inMenuOrder_.push_back(viewItem(view));
+        }
+    }
+}
+
+QList<ActionRegistry::Shortcut> ActionRegistry::shortcuts() const
+{
+    QList<Shortcut> list;
+    for (QAction *item : inMenuOrder_) {
+        if (item->shortcuts().isEmpty())
+            continue;
+        // A view by its full name, as the status bar shows it; a command as its menu names it.
+        const int view = views_->actions().contains(item) ? item->data().toInt() : -1;
+        QString what = view >= 0 ? qtTrId(stereo::describe(stereo::View(view)).textId) : item->text();
+        what.remove('&');
+        if (what.endsWith(QChar(0x2026)))
+            what.chop(1);
+        list << Shortcut{what, item->shortcuts()};
+    }
+    return list;
 }
 
 void ActionRegistry::makeOffsetItems()
@@ -169,33 +232,33 @@ void ActionRegistry::buildMenuBar()
 {
     for (const MenuLayout &layout : menuLayout()) {
         QMenu *menu = window_.menuBar()->addMenu(qtTrId(layout.titleId));
-        if (qstrcmp(layout.titleId, "MenuSplit") == 0)
-            splitMenu_ = menu->menuAction();
         for (const Entry &entry : layout.entries) {
             if (const Command *command = std::get_if<Command>(&entry)) {
                 menu->addAction(action(*command));
+                inMenuOrder_.push_back(action(*command));
                 continue;
             }
             switch (std::get<Part>(entry)) {
             case Part::Separator: menu->addSeparator(); break;
             case Part::Recent: recent_ = menu->addMenu(qtTrId("MenuOpenRecent")); break;
-            case Part::Views:
-                for (QAction *item : views_->actions()) {
-                    const int view = item->data().toInt();
-                    if (view == int(stereo::View::RedCyanDubois) || view == int(stereo::View::Wiggle))
-                        menu->addSeparator();
-                    menu->addAction(item);
-                }
-                break;
+            case Part::Views: addViews(*menu); break;
             case Part::Offsets:
                 offsetMenu_ = menu->addMenu(qtTrId("MenuOffsets"));
-                for (const OffsetItem &item : offsets_)
+                for (const OffsetItem &item : offsets_) {
                     offsetMenu_->addAction(item.action);
+                    inMenuOrder_.push_back(item.action);
+                }
                 offsetMenu_->addAction(action(Command::ResetOffsets));
+                inMenuOrder_.push_back(action(Command::ResetOffsets));
                 break;
             }
         }
     }
+    splitCommands_ = new QAction(&window_);
+    connect(splitCommands_, &QAction::changed, this, [this] {
+        for (Command split : {Command::SplitOne, Command::SplitAll})
+            action(split)->setEnabled(splitCommands_->isEnabled());
+    });
     window_.addActions(QList<QAction *>(actions_.begin(), actions_.end()) + views_->actions());
     for (const OffsetItem &item : offsets_)
         window_.addAction(item.action);

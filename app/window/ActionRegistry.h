@@ -5,6 +5,7 @@
 // command does is wired where its part of the viewer lives.
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QObject>
 #include <optional>
@@ -23,6 +24,7 @@ enum class Command {
     Swap, AutoAlign, ResetOffsets, ZoomIn, ZoomOut, ActualSize, FitToWindow, Information, FullScreen,
     PreviousPicture, NextPicture, NextFile, PreviousFile, FirstFile, LastFile,
     SplitOne, SplitAll,
+    Shortcuts, About,
 };
 
 class ActionRegistry : public QObject {
@@ -42,14 +44,23 @@ public:
     const std::vector<OffsetItem> &offsetItems() const { return offsets_; }
     // File ▸ Open Recent, which the recent files fill.
     QMenu *recentMenu() const { return recent_; }
-    // The Split menu, enabled while an MPO file is on show.
-    QAction *splitMenu() const { return splitMenu_; }
+    // Enabled while an MPO file is on show, and with it the split commands
+    // (the Split menu keeps Split Settings at hand always). In no menu.
+    QAction *splitCommands() const { return splitCommands_; }
+    // Every item that has a shortcut, in menu order, with what it does in
+    // words: the keyboard shortcuts the viewer lists.
+    struct Shortcut {
+        QString what;
+        QList<QKeySequence> keys;
+    };
+    QList<Shortcut> shortcuts() const;
 
 private:
     void makeCommands();
     void makeViewItems();
     void makeOffsetItems();
     void buildMenuBar();
+    void addViews(QMenu &menu);
 
     QMainWindow &window_;
     std::vector<QAction *> actions_;  // by Command
@@ -57,5 +68,6 @@ private:
     std::vector<OffsetItem> offsets_;
     QMenu *recent_ = nullptr;
     QMenu *offsetMenu_ = nullptr;
-    QAction *splitMenu_ = nullptr;
+    QAction *splitCommands_ = nullptr;
+    std::vector<QAction *> inMenuOrder_;  // what the shortcuts list follows
 };

@@ -4,6 +4,11 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
+#include <xxhash.h>
+
+#include "controller/Panels.h"
+#include "imaging/library_versions.h"
+#include "stereo/alignment.h"
 
 namespace {
 
@@ -35,7 +40,7 @@ ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
     actions_ = new ActionRegistry(mainWindow_);
     controller_.setOutlets({ui_.currentTextField, ui_.fileNameTextField, ui_.image, ui_.nextButton,
                             ui_.previousButton, ui_.totalTextField, settingsUi_.saveFolderTextField,
-                            ui_.statusProgressIndicator, ui_.statusTextField, actions_->splitMenu()});
+                            ui_.statusProgressIndicator, ui_.statusTextField, actions_->splitCommands()});
     // The progress display keeps its place while hidden, so showing it
     // neither moves the controls nor resizes (and re-decodes) the picture.
     for (QWidget *status : {static_cast<QWidget *>(ui_.statusProgressIndicator), static_cast<QWidget *>(ui_.statusTextField)}) {
@@ -45,6 +50,7 @@ ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
     }
     connectCommands();
     connectStereo();
+    connectHelp(panels);
     browseMenus_ = new BrowseMenus(mainWindow_, *actions_, settings_, controller_, *ui_.image);
 }
 
@@ -92,6 +98,25 @@ void ViewerWindows::connectCommands()
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, c, &KivController::applicationWillTerminate);
     closeWatcher_ = std::make_unique<CloseWatcher>(controller_);
     mainWindow_.installEventFilter(closeWatcher_.get());
+}
+
+void ViewerWindows::connectHelp(Panels &panels)
+{
+    shortcutsWindow_ = new ShortcutsWindow(*actions_, &mainWindow_);
+    QObject::connect(actions_->action(Command::Shortcuts), &QAction::triggered, shortcutsWindow_,
+                     &ShortcutsWindow::showList);
+    QObject::connect(actions_->action(Command::About), &QAction::triggered, &mainWindow_, [this, &panels] {
+        QStringList libraries{QStringLiteral("Qt %1").arg(qVersion())};
+        for (const auto &[name, version] : imaging::libraryVersions())
+            libraries << QString::fromStdString(name + " " + version);
+        libraries << QStringLiteral("OpenCV %1").arg(stereo::featureLibraryVersion())
+                  << QStringLiteral("xxHash %1.%2.%3")
+                         .arg(XXH_versionNumber() / 10000)
+                         .arg(XXH_versionNumber() / 100 % 100)
+                         .arg(XXH_versionNumber() % 100);
+        panels.alert(&mainWindow_, qtTrId("AboutTitle"),
+                     qtTrId("AboutText").arg(MPO_VERSION, libraries.join(qtTrId("ListSeparator"))));
+    });
 }
 
 void ViewerWindows::connectStereo()

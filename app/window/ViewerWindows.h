@@ -15,6 +15,7 @@
 #include "pictures/StereoMode.h"
 #include "files/ViewerSettings.h"
 #include "pictures/PicturePresenter.h"
+#include "window/ShortcutsWindow.h"
 #include "window/ViewMenu.h"
 #include "ui_MainWindow.h"
 #include "ui_SplitSettings.h"
@@ -40,12 +41,14 @@ public:
     ViewMenu &viewMenu() { return *viewMenu_; }
     BrowseMenus &browseMenus() { return *browseMenus_; }
     QLabel &stereoStatus() { return *stereoStatus_; }
+    ShortcutsWindow &shortcutsWindow() { return *shortcutsWindow_; }
     const Ui::MainWindow &ui() const { return ui_; }
     const Ui::SplitSettings &settingsUi() const { return settingsUi_; }
 
 private:
     void connectCommands();
     void connectStereo();
+    void connectHelp(Panels &panels);
 
     ViewerSettings settings_;
     QMainWindow mainWindow_;
@@ -61,5 +64,6 @@ private:
     ViewMenu *viewMenu_ = nullptr;       // owned by the main window
     BrowseMenus *browseMenus_ = nullptr;  // owned by the main window
     QLabel *stereoStatus_ = nullptr;  // owned by the status bar
+    ShortcutsWindow *shortcutsWindow_ = nullptr;  // owned by the main window
     std::unique_ptr<QObject> closeWatcher_;
 };

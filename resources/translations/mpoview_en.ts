@@ -311,8 +311,8 @@
         <translation>Orientation</translation>
     </message>
     <message id="InfoColourProfile">
-        <source>Colour profile</source>
-        <translation>Colour profile</translation>
+        <source>Color profile</source>
+        <translation>Color profile</translation>
     </message>
     <message id="InfoProfileDescription">
         <source>Description</source>
@@ -566,48 +566,48 @@
         <translation>Anaglyph Red/Cyan (Dubois)</translation>
     </message>
     <message id="ViewRedCyanColor">
-        <source>Anaglyph Red/Cyan, Colour</source>
-        <translation>Anaglyph Red/Cyan, Colour</translation>
+        <source>Anaglyph Red/Cyan (Color)</source>
+        <translation>Anaglyph Red/Cyan (Color)</translation>
     </message>
     <message id="ViewRedCyanHalf">
-        <source>Anaglyph Red/Cyan, Half Colour</source>
-        <translation>Anaglyph Red/Cyan, Half Colour</translation>
+        <source>Anaglyph Red/Cyan (Half Color)</source>
+        <translation>Anaglyph Red/Cyan (Half Color)</translation>
     </message>
     <message id="ViewRedCyanGray">
-        <source>Anaglyph Red/Cyan, Gray</source>
-        <translation>Anaglyph Red/Cyan, Gray</translation>
+        <source>Anaglyph Red/Cyan (Gray)</source>
+        <translation>Anaglyph Red/Cyan (Gray)</translation>
     </message>
     <message id="ViewGreenMagentaDubois">
         <source>Anaglyph Green/Magenta (Dubois)</source>
         <translation>Anaglyph Green/Magenta (Dubois)</translation>
     </message>
     <message id="ViewGreenMagentaColor">
-        <source>Anaglyph Green/Magenta, Colour</source>
-        <translation>Anaglyph Green/Magenta, Colour</translation>
+        <source>Anaglyph Green/Magenta (Color)</source>
+        <translation>Anaglyph Green/Magenta (Color)</translation>
     </message>
     <message id="ViewGreenMagentaHalf">
-        <source>Anaglyph Green/Magenta, Half Colour</source>
-        <translation>Anaglyph Green/Magenta, Half Colour</translation>
+        <source>Anaglyph Green/Magenta (Half Color)</source>
+        <translation>Anaglyph Green/Magenta (Half Color)</translation>
     </message>
     <message id="ViewGreenMagentaGray">
-        <source>Anaglyph Green/Magenta, Gray</source>
-        <translation>Anaglyph Green/Magenta, Gray</translation>
+        <source>Anaglyph Green/Magenta (Gray)</source>
+        <translation>Anaglyph Green/Magenta (Gray)</translation>
     </message>
     <message id="ViewAmberBlueDubois">
         <source>Anaglyph Amber/Blue (Dubois)</source>
         <translation>Anaglyph Amber/Blue (Dubois)</translation>
     </message>
     <message id="ViewAmberBlueColor">
-        <source>Anaglyph Amber/Blue, Colour</source>
-        <translation>Anaglyph Amber/Blue, Colour</translation>
+        <source>Anaglyph Amber/Blue (Color)</source>
+        <translation>Anaglyph Amber/Blue (Color)</translation>
     </message>
     <message id="ViewAmberBlueHalf">
-        <source>Anaglyph Amber/Blue, Half Colour</source>
-        <translation>Anaglyph Amber/Blue, Half Colour</translation>
+        <source>Anaglyph Amber/Blue (Half Color)</source>
+        <translation>Anaglyph Amber/Blue (Half Color)</translation>
     </message>
     <message id="ViewAmberBlueGray">
-        <source>Anaglyph Amber/Blue, Gray</source>
-        <translation>Anaglyph Amber/Blue, Gray</translation>
+        <source>Anaglyph Amber/Blue (Gray)</source>
+        <translation>Anaglyph Amber/Blue (Gray)</translation>
     </message>
     <message id="ViewWiggle">
         <source>Wiggle</source>
@@ -856,6 +856,78 @@
     <message id="MakeRightPicture">
         <source>Right: %1</source>
         <translation>Right: %1</translation>
+    </message>
+    <message id="MenuHelp">
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message id="MenuShortcuts">
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Keyboard Shortcuts</translation>
+    </message>
+    <message id="MenuAbout">
+        <source>&amp;About MPO Viewer</source>
+        <translation>&amp;About MPO Viewer</translation>
+    </message>
+    <message id="ShortcutsTitle">
+        <source>Keyboard Shortcuts</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
+    <message id="ShortcutsCommand">
+        <source>Command</source>
+        <translation>Command</translation>
+    </message>
+    <message id="ShortcutsKeys">
+        <source>Keys</source>
+        <translation>Keys</translation>
+    </message>
+    <message id="ShortcutsOr">
+        <source> or </source>
+        <translation> or </translation>
+    </message>
+    <message id="AboutTitle">
+        <source>About MPO Viewer</source>
+        <translation>About MPO Viewer</translation>
+    </message>
+    <message id="AboutText">
+        <source>MPO Viewer %1
+
+Shows the pictures of MPO multi-picture files and JPS and PNS stereo pairs, in stereo views and anaglyphs, and splits MPO files losslessly into JPEG files.
+
+Libraries: %2</source>
+        <translation>MPO Viewer %1
+
+Shows the pictures of MPO multi-picture files and JPS and PNS stereo pairs, in stereo views and anaglyphs, and splits MPO files losslessly into JPEG files.
+
+Libraries: %2</translation>
+    </message>
+    <message id="MenuRedCyan">
+        <source>Anaglyph &amp;Red/Cyan</source>
+        <translation>Anaglyph &amp;Red/Cyan</translation>
+    </message>
+    <message id="MenuGreenMagenta">
+        <source>Anaglyph &amp;Green/Magenta</source>
+        <translation>Anaglyph &amp;Green/Magenta</translation>
+    </message>
+    <message id="MenuAmberBlue">
+        <source>Anaglyph &amp;Amber/Blue</source>
+        <translation>Anaglyph &amp;Amber/Blue</translation>
+    </message>
+    <message id="MenuMixDubois">
+        <source>&amp;Dubois (Least Ghosting)</source>
+        <translation>&amp;Dubois (Least Ghosting)</translation>
+    </message>
+    <message id="MenuMixColor">
+        <source>&amp;Color</source>
+        <translation>&amp;Color</translation>
+    </message>
+    <message id="MenuMixHalf">
+        <source>&amp;Half Color</source>
+        <translation>&amp;Half Color</translation>
+    </message>
+    <message id="MenuMixGray">
+        <source>G&amp;ray</source>
+        <translation>G&amp;ray</translation>
     </message>
 </context>
 </TS>

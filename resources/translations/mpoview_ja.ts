@@ -311,7 +311,7 @@
         <translation>向き</translation>
     </message>
     <message id="InfoColourProfile">
-        <source>Colour profile</source>
+        <source>Color profile</source>
         <translation>カラープロファイル</translation>
     </message>
     <message id="InfoProfileDescription">
@@ -566,15 +566,15 @@
         <translation>アナグリフ 赤/シアン（Dubois）</translation>
     </message>
     <message id="ViewRedCyanColor">
-        <source>Anaglyph Red/Cyan, Colour</source>
+        <source>Anaglyph Red/Cyan (Color)</source>
         <translation>アナグリフ 赤/シアン、カラー</translation>
     </message>
     <message id="ViewRedCyanHalf">
-        <source>Anaglyph Red/Cyan, Half Colour</source>
+        <source>Anaglyph Red/Cyan (Half Color)</source>
         <translation>アナグリフ 赤/シアン、ハーフカラー</translation>
     </message>
     <message id="ViewRedCyanGray">
-        <source>Anaglyph Red/Cyan, Gray</source>
+        <source>Anaglyph Red/Cyan (Gray)</source>
         <translation>アナグリフ 赤/シアン、グレー</translation>
     </message>
     <message id="ViewGreenMagentaDubois">
@@ -582,15 +582,15 @@
         <translation>アナグリフ 緑/マゼンタ（Dubois）</translation>
     </message>
     <message id="ViewGreenMagentaColor">
-        <source>Anaglyph Green/Magenta, Colour</source>
+        <source>Anaglyph Green/Magenta (Color)</source>
         <translation>アナグリフ 緑/マゼンタ、カラー</translation>
     </message>
     <message id="ViewGreenMagentaHalf">
-        <source>Anaglyph Green/Magenta, Half Colour</source>
+        <source>Anaglyph Green/Magenta (Half Color)</source>
         <translation>アナグリフ 緑/マゼンタ、ハーフカラー</translation>
     </message>
     <message id="ViewGreenMagentaGray">
-        <source>Anaglyph Green/Magenta, Gray</source>
+        <source>Anaglyph Green/Magenta (Gray)</source>
         <translation>アナグリフ 緑/マゼンタ、グレー</translation>
     </message>
     <message id="ViewAmberBlueDubois">
@@ -598,15 +598,15 @@
         <translation>アナグリフ 琥珀/青（Dubois）</translation>
     </message>
     <message id="ViewAmberBlueColor">
-        <source>Anaglyph Amber/Blue, Colour</source>
+        <source>Anaglyph Amber/Blue (Color)</source>
         <translation>アナグリフ 琥珀/青、カラー</translation>
     </message>
     <message id="ViewAmberBlueHalf">
-        <source>Anaglyph Amber/Blue, Half Colour</source>
+        <source>Anaglyph Amber/Blue (Half Color)</source>
         <translation>アナグリフ 琥珀/青、ハーフカラー</translation>
     </message>
     <message id="ViewAmberBlueGray">
-        <source>Anaglyph Amber/Blue, Gray</source>
+        <source>Anaglyph Amber/Blue (Gray)</source>
         <translation>アナグリフ 琥珀/青、グレー</translation>
     </message>
     <message id="ViewWiggle">
@@ -856,6 +856,78 @@
     <message id="MakeRightPicture">
         <source>Right: %1</source>
         <translation>右: %1</translation>
+    </message>
+    <message id="MenuHelp">
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message id="MenuShortcuts">
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>キーボードショートカット(&amp;K)</translation>
+    </message>
+    <message id="MenuAbout">
+        <source>&amp;About MPO Viewer</source>
+        <translation>MPO Viewer について(&amp;A)</translation>
+    </message>
+    <message id="ShortcutsTitle">
+        <source>Keyboard Shortcuts</source>
+        <translation>キーボードショートカット</translation>
+    </message>
+    <message id="ShortcutsCommand">
+        <source>Command</source>
+        <translation>コマンド</translation>
+    </message>
+    <message id="ShortcutsKeys">
+        <source>Keys</source>
+        <translation>キー</translation>
+    </message>
+    <message id="ShortcutsOr">
+        <source> or </source>
+        <translation> または </translation>
+    </message>
+    <message id="AboutTitle">
+        <source>About MPO Viewer</source>
+        <translation>MPO Viewer について</translation>
+    </message>
+    <message id="AboutText">
+        <source>MPO Viewer %1
+
+Shows the pictures of MPO multi-picture files and JPS and PNS stereo pairs, in stereo views and anaglyphs, and splits MPO files losslessly into JPEG files.
+
+Libraries: %2</source>
+        <translation>MPO Viewer %1
+
+MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像を、立体表示やアナグリフで表示し、MPOファイルを無劣化でJPEGファイルに分割します。
+
+ライブラリ: %2</translation>
+    </message>
+    <message id="MenuRedCyan">
+        <source>Anaglyph &amp;Red/Cyan</source>
+        <translation>アナグリフ 赤/シアン(&amp;R)</translation>
+    </message>
+    <message id="MenuGreenMagenta">
+        <source>Anaglyph &amp;Green/Magenta</source>
+        <translation>アナグリフ 緑/マゼンタ(&amp;G)</translation>
+    </message>
+    <message id="MenuAmberBlue">
+        <source>Anaglyph &amp;Amber/Blue</source>
+        <translation>アナグリフ 琥珀/青(&amp;B)</translation>
+    </message>
+    <message id="MenuMixDubois">
+        <source>&amp;Dubois (Least Ghosting)</source>
+        <translation>デュボア法（ゴースト最小）(&amp;D)</translation>
+    </message>
+    <message id="MenuMixColor">
+        <source>&amp;Color</source>
+        <translation>カラー(&amp;C)</translation>
+    </message>
+    <message id="MenuMixHalf">
+        <source>&amp;Half Color</source>
+        <translation>ハーフカラー(&amp;H)</translation>
+    </message>
+    <message id="MenuMixGray">
+        <source>G&amp;ray</source>
+        <translation>グレー(&amp;R)</translation>
     </message>
 </context>
 </TS>

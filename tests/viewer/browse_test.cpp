@@ -13,6 +13,7 @@
 
 #include "files/FilePaths.h"
 #include "window/InfoPanel.h"
+#include "window/ShortcutsWindow.h"
 #include "files/RecentFiles.h"
 #include "viewer_test_support.h"
 
@@ -250,4 +251,25 @@ TEST_F(BrowseTest, AFileNamedInLatin1OpensStepsSplitsJoinsAndIsRemembered)
     panels.whileModal = [](QDialog &) { return int(QDialog::Accepted); };
     controller().makeMpoAction();
     EXPECT_EQ(FilePaths::toBytes(panels.suggestedNames.value(0)).toStdString(), scratch.path() + "/" + latin1 + ".MPO");
+}
+
+TEST_F(BrowseTest, HelpListsEveryShortcutOfTheWindowFromTheRegistry)
+{
+    windows->actions().action(Command::Shortcuts)->trigger();
+    const QTreeWidget &list = windows->shortcutsWindow().list();
+    ASSERT_TRUE(windows->shortcutsWindow().isVisible());
+    QStringList listed, expected;
+    for (int row = 0; row < list.topLevelItemCount(); ++row)
+        listed << list.topLevelItem(row)->text(1);
+    for (const QAction *item : windows->mainWindow().actions()) {
+        QStringList keys;
+        for (const QKeySequence &key : item->shortcuts())
+            keys << key.toString(QKeySequence::NativeText);
+        if (!keys.isEmpty())
+            expected << keys.join("ShortcutsOr");
+    }
+    listed.sort(), expected.sort();
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(list.topLevelItem(0)->text(0), "MenuOpen");  // in menu order, as the menus name it
+    EXPECT_EQ(list.topLevelItem(0)->text(1), QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText));
 }
