@@ -3,6 +3,7 @@
 #include "files/FilePaths.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QLocale>
 #include <vector>
 
@@ -109,6 +110,27 @@ QString exifLabel(const std::string &key)
     return QString::fromStdString(key);
 }
 
+// A fact in the user's words: the date taken as the locale writes dates,
+// the orientation as what it does to the picture; others as Exiv2 prints them.
+QString exifValue(const std::string &key, const QString &printed, int orientation)
+{
+    if (key == "Exif.Photo.DateTimeOriginal") {
+        const QDateTime taken = QDateTime::fromString(printed, "yyyy:MM:dd HH:mm:ss");
+        const QLocale locale;
+        return taken.isValid() ? locale.toString(taken.date(), QLocale::LongFormat) + ", " +
+                                     locale.toString(taken.time(), QLocale::ShortFormat)
+                               : printed;
+    }
+    if (key == "Exif.Image.Orientation") {
+        static const char *const words[] = {
+            QT_TRID_NOOP("InfoOrientation1"), QT_TRID_NOOP("InfoOrientation2"), QT_TRID_NOOP("InfoOrientation3"),
+            QT_TRID_NOOP("InfoOrientation4"), QT_TRID_NOOP("InfoOrientation5"), QT_TRID_NOOP("InfoOrientation6"),
+            QT_TRID_NOOP("InfoOrientation7"), QT_TRID_NOOP("InfoOrientation8")};
+        return orientation >= 1 && orientation <= 8 ? qtTrId(words[orientation - 1]) : printed;
+    }
+    return printed;
+}
+
 InfoSection exifSection(const imaging::JpegHeader &header)
 {
     InfoSection section{qtTrId("InfoExif"), {}};
@@ -124,7 +146,7 @@ InfoSection exifSection(const imaging::JpegHeader &header)
     else if (exif.state == imaging::ExifBasics::State::Damaged)
         section.rows << InfoRow{qtTrId("InfoNone"), qtTrId("InfoExifDamaged")};
     for (const auto &[key, value] : exif.facts)
-        section.rows << InfoRow{exifLabel(key), QString::fromStdString(value)};
+        section.rows << InfoRow{exifLabel(key), exifValue(key, QString::fromStdString(value), header.orientation)};
     return section;
 }
 

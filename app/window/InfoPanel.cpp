@@ -1,9 +1,38 @@
 #include "window/InfoPanel.h"
 
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 #include "files/PictureInformation.h"
+
+namespace {
+
+// Gives each row the height its value takes wrapped in the value column's
+// width: the tree's own row heights would cut long values short.
+class WrappingDelegate : public QStyledItemDelegate {
+public:
+    explicit WrappingDelegate(QTreeWidget &tree) : QStyledItemDelegate(&tree), tree_(tree) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const QSize natural = QStyledItemDelegate::sizeHint(option, index);
+        if (index.column() != 1)
+            return natural;  // the labels keep to one line
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const int margins = 8;
+        const int width = std::max(1, tree_.columnWidth(index.column()) - margins);
+        const QRect text = item.fontMetrics.boundingRect(QRect(0, 0, width, 1 << 20),
+                                                         int(Qt::TextWordWrap | Qt::AlignLeft), item.text);
+        return {natural.width(), std::max(natural.height(), text.height() + margins / 2)};
+    }
+
+private:
+    QTreeWidget &tree_;
+};
+
+}  // namespace
 
 InfoPanel::InfoPanel(QWidget *parent) : QDockWidget(qtTrId("InfoPanelTitle"), parent), tree_(new QTreeWidget(this))
 {
@@ -17,6 +46,10 @@ InfoPanel::InfoPanel(QWidget *parent) : QDockWidget(qtTrId("InfoPanelTitle"), pa
     tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tree_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     tree_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tree_->setTextElideMode(Qt::ElideNone);
+    tree_->setItemDelegate(new WrappingDelegate(*tree_));
+    // The rows' heights follow the width the values wrap in.
+    connect(tree_->header(), &QHeaderView::sectionResized, tree_, [this] { tree_->doItemsLayout(); });
     tree_->setMinimumWidth(340);
     setWidget(tree_);
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
@@ -48,6 +81,7 @@ void InfoPanel::refresh()
         for (const InfoRow &row : section.rows) {
             auto *item = new QTreeWidgetItem(tree_, {row.label, row.value});
             item->setTextAlignment(0, Qt::AlignLeft | Qt::AlignTop);
+            item->setTextAlignment(1, Qt::AlignLeft | Qt::AlignTop);
             item->setToolTip(1, row.value);
         }
     }

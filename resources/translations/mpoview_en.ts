@@ -929,5 +929,37 @@ Libraries: %2</translation>
         <source>G&amp;ray</source>
         <translation>G&amp;ray</translation>
     </message>
+    <message id="InfoOrientation1">
+        <source>Upright as stored</source>
+        <translation>Upright as stored</translation>
+    </message>
+    <message id="InfoOrientation2">
+        <source>Mirrored left to right</source>
+        <translation>Mirrored left to right</translation>
+    </message>
+    <message id="InfoOrientation3">
+        <source>Turned 180°</source>
+        <translation>Turned 180°</translation>
+    </message>
+    <message id="InfoOrientation4">
+        <source>Mirrored top to bottom</source>
+        <translation>Mirrored top to bottom</translation>
+    </message>
+    <message id="InfoOrientation5">
+        <source>Mirrored, and turned 90° counterclockwise</source>
+        <translation>Mirrored, and turned 90° counterclockwise</translation>
+    </message>
+    <message id="InfoOrientation6">
+        <source>Turned 90° clockwise</source>
+        <translation>Turned 90° clockwise</translation>
+    </message>
+    <message id="InfoOrientation7">
+        <source>Mirrored, and turned 90° clockwise</source>
+        <translation>Mirrored, and turned 90° clockwise</translation>
+    </message>
+    <message id="InfoOrientation8">
+        <source>Turned 90° counterclockwise</source>
+        <translation>Turned 90° counterclockwise</translation>
+    </message>
 </context>
 </TS>

@@ -929,5 +929,37 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>G&amp;ray</source>
         <translation>グレー(&amp;R)</translation>
     </message>
+    <message id="InfoOrientation1">
+        <source>Upright as stored</source>
+        <translation>保存どおりの向き</translation>
+    </message>
+    <message id="InfoOrientation2">
+        <source>Mirrored left to right</source>
+        <translation>左右反転</translation>
+    </message>
+    <message id="InfoOrientation3">
+        <source>Turned 180°</source>
+        <translation>180°回転</translation>
+    </message>
+    <message id="InfoOrientation4">
+        <source>Mirrored top to bottom</source>
+        <translation>上下反転</translation>
+    </message>
+    <message id="InfoOrientation5">
+        <source>Mirrored, and turned 90° counterclockwise</source>
+        <translation>左右反転して反時計回りに90°回転</translation>
+    </message>
+    <message id="InfoOrientation6">
+        <source>Turned 90° clockwise</source>
+        <translation>時計回りに90°回転</translation>
+    </message>
+    <message id="InfoOrientation7">
+        <source>Mirrored, and turned 90° clockwise</source>
+        <translation>左右反転して時計回りに90°回転</translation>
+    </message>
+    <message id="InfoOrientation8">
+        <source>Turned 90° counterclockwise</source>
+        <translation>反時計回りに90°回転</translation>
+    </message>
 </context>
 </TS>
