@@ -8,7 +8,7 @@
 
 TEST_F(ViewerTest, MakeMpoJoinsThePicturesInTheOrderSetAndShowsTheFile)
 {
-    const QString right = write("right.jpg", jpegOf(QSize(72, 48))), left = write("left.jpg", jpegOf(QSize(64, 48)));
+    const QString right = write("right.jpg", jpegOf(QSize(72, 48))), left = write("pair_L.jpg", jpegOf(QSize(64, 48)));
     const QString made = QString::fromStdString(scratch.path()) + "/pair.MPO";
     MakeMpoDialog &dialog = windows->makeMpoDialog();
     QStringList listed;
@@ -17,14 +17,16 @@ TEST_F(ViewerTest, MakeMpoJoinsThePicturesInTheOrderSetAndShowsTheFile)
     panels.whileModal = [&](QDialog &modal) {
         EXPECT_FALSE(dialog.ui().upButton->isEnabled());  // the first picture is current
         dialog.ui().downButton->click();                  // the right picture goes second
+        EXPECT_EQ(dialog.ui().pictureList->item(1)->text(), "MakeRightPicture");  // a pair's rows say which eye
         dialog.ui().typeBox->setCurrentIndex(1);          // multi-angle
+        EXPECT_EQ(dialog.ui().pictureList->item(0)->text(), "pair_L.jpg");
         listed = dialog.pictures();
         dialog.ui().makeButton->click();
         return modal.result();
     };
     controller().makeMpoAction();
     EXPECT_EQ(listed, (QStringList{left, right}));
-    EXPECT_EQ(panels.suggestedNames.value(0), QString::fromStdString(scratch.path()) + "/left.MPO");
+    EXPECT_EQ(panels.suggestedNames.value(0), QString::fromStdString(scratch.path()) + "/pair.MPO");  // no _L
     EXPECT_TRUE(panels.alerts.isEmpty()) << panels.alerts.join("\n").toStdString();
     EXPECT_EQ(controller().mpFileName(), made);
     EXPECT_EQ(windowState(), "1on /   2 prev off next on menu on");
