@@ -28,15 +28,16 @@ namespace {
 class BenchPanels : public Panels {
 public:
     QString path;
-    QString openFile(QWidget *, const QStringList &) override { return path; }
-    QStringList openFiles(QWidget *, const QStringList &) override { return {}; }
+    QString openFile(QWidget *, const QString &, const FileKind &) override { return path; }
+    QStringList openFiles(QWidget *, const QString &, const FileKind &) override { return {}; }
     QString chooseFolder(QWidget *, const QString &) override { return {}; }
-    QString saveFile(QWidget *, const QString &, const QStringList &) override { return {}; }
+    QString saveFile(QWidget *, const QString &, const QList<FileKind> &) override { return {}; }
     int alert(QWidget *, const QString &title, const QString &) override
     {
         std::fprintf(stderr, "alert: %s\n", qPrintable(title));
         std::exit(1);
     }
+    bool ask(QWidget *, const QString &title, const QString &, const QString &) override { return alert(nullptr, title, {}); }
     int runModal(QDialog &) override { return 0; }
 };
 
