@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <numeric>
 
+#include "file_window.h"
 #include "gain_map.h"
 #include "picture_walk.h"
 #include "recorded_index.h"
@@ -77,12 +79,17 @@ std::vector<WalkedPicture> checkPictures(int fd, std::uint64_t size, const Recor
 {
     std::vector<WalkedPicture> walked;
     std::vector<int> withoutSegment, undefined;
+    // Entries that share a start are walked, and looked at for a gain map, once.
+    std::map<std::uint64_t, WalkedPicture> walks;
+    std::map<std::uint64_t, bool> gainMaps;
     for (std::size_t i = 0; i < index.entries.size(); ++i) {
         const MPEntry &entry = index.entries[i];
         const int number = int(i + 1);
         const std::string name = "picture " + std::to_string(number);
         const std::uint64_t start = index.startOf(entry);
-        walked.push_back(walkPicture(fd, size, start));
+        if (walks.count(start) == 0)
+            walks[start] = walkPicture(fd, size, start);
+        walked.push_back(walks[start]);
         const WalkedPicture &picture = walked.back();
         if (start >= size) {
             findings.problem(name + " starts outside the file (at byte " + std::to_string(start) + " of " +
@@ -103,9 +110,12 @@ std::vector<WalkedPicture> checkPictures(int fd, std::uint64_t size, const Recor
             continue;
         }
         if (i > 0 && !picture.hasMPSegment) {
-            std::vector<unsigned char> bytes(std::size_t(picture.end - start));
-            const bool read = pread(fd, bytes.data(), bytes.size(), off_t(start)) == ssize_t(bytes.size());
-            if (read && marksGainMap(bytes.data(), bytes.size()))
+            if (gainMaps.count(start) == 0) {
+                std::vector<unsigned char> bytes(std::size_t(picture.end - start));
+                gainMaps[start] =
+                    readExactly(fd, start, bytes.data(), bytes.size()) && marksGainMap(bytes.data(), bytes.size());
+            }
+            if (gainMaps[start])
                 findings.note(name + " is an HDR gain map of picture 1");
             else
                 withoutSegment.push_back(number);
