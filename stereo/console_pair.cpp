@@ -8,12 +8,9 @@
 #include <filesystem>
 #include <strings.h>
 
-#include "composition.h"
-#include "engine/mpo_joiner.h"
 #include "imaging/exif.h"
 #include "imaging/jpeg_encoder.h"
 #include "imaging/resample.h"
-#include "pair.h"
 #include "stereo_file.h"
 
 namespace stereo {
@@ -70,26 +67,15 @@ std::string writeConsolePair(std::span<const unsigned char> left, std::span<cons
                              const Options &options, int quality, const std::string &dateTaken,
                              const std::string &path)
 {
-    DecodedPair pair = decodePair(left, right, [](imaging::PixelSize full) { return full; });
-    if (std::string problem = pairProblem(pair.left, pair.right); !problem.empty())
+    PlacedPair placed;
+    if (std::string problem = placePair(left, right, options, placed); !problem.empty())
         return problem;
-    Options sideBySide = options;
-    sideBySide.view = View::Parallel;
-    imaging::RgbPicture both;
-    compose(pair.left.picture, pair.right.picture, sideBySide, both);
-    pair = {};
-    const int width = both.size.width / 2;
     std::vector<unsigned char> jpegs[2];
-    for (int side = 0; side < 2; ++side) {
-        const imaging::RgbPicture half = imaging::cropped(both, side * width, 0, {width, both.size.height});
-        if (!encodeForConsole(imaging::resized(fourByThree(half), consoleSize), quality, dateTaken, jpegs[side]))
+    for (int side = 0; side < 2; ++side)
+        if (!encodeForConsole(imaging::resized(fourByThree(placed.pictures[side]), consoleSize), quality, dateTaken,
+                              jpegs[side]))
             return "the pictures cannot be encoded (not enough memory)";
-    }
-    MPOJoinProblem problem;
-    if (joinMPO({std::span<const unsigned char>(jpegs[0]), std::span<const unsigned char>(jpegs[1])}, path,
-                {MP_TYPE_DISPARITY, false, false}, problem) != MPO_JOIN_DONE)
-        return problem.reason;
-    return "";
+    return writePair(jpegs, path);
 }
 
 std::string writeConsolePairInto(std::span<const unsigned char> left, std::span<const unsigned char> right,

@@ -66,28 +66,50 @@ Alignment estimatePairAlignment(std::span<const unsigned char> left, std::span<c
     return estimateAlignment(pair.left.picture, pair.right.picture, pair.left.fullSize);
 }
 
-std::string writeAlignedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
-                             const Alignment &alignment, int quality, const std::string &path)
+std::string placePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                      const Options &options, PlacedPair &placed)
 {
     DecodedPair pair = decodePair(left, right, [](imaging::PixelSize full) { return full; });
     if (std::string problem = pairProblem(pair.left, pair.right); !problem.empty())
         return problem;
-    // Side by side, both pictures are cropped alike; the halves are the new pair.
+    // Side by side, both pictures are cropped alike; the halves are the placed pair.
+    Options sideBySide = options;
+    sideBySide.view = View::Parallel;
     imaging::RgbPicture both;
-    compose(pair.left.picture, pair.right.picture, withAlignment({View::Parallel}, alignment), both);
+    compose(pair.left.picture, pair.right.picture, sideBySide, both);
+    placed.exif[0] = std::move(pair.left.exif);
+    placed.exif[1] = std::move(pair.right.exif);
+    pair = {};  // the decoded pictures are no longer needed
     const int width = both.size.width / 2;
-    std::vector<unsigned char> jpegs[2];
-    for (int side = 0; side < 2; ++side) {
-        const imaging::RgbPicture half = imaging::cropped(both, side * width, 0, {width, both.size.height});
-        const std::vector<unsigned char> &exif = side == 0 ? pair.left.exif : pair.right.exif;
-        if (!imaging::encodeJpeg(half, {quality, imaging::exifForNewPicture(exif, half.size)}, jpegs[side]))
-            return "the pictures cannot be encoded (not enough memory)";
-    }
+    for (int side = 0; side < 2; ++side)
+        placed.pictures[side] = imaging::cropped(both, side * width, 0, {width, both.size.height});
+    return "";
+}
+
+std::string writePair(const std::vector<unsigned char> (&jpegs)[2], const std::string &path)
+{
     MPOJoinProblem problem;
-    if (joinMPO({std::span<const unsigned char>(jpegs[0]), std::span<const unsigned char>(jpegs[1])}, path, {},
-                problem) != MPO_JOIN_DONE)
+    if (joinMPO({std::span<const unsigned char>(jpegs[0]), std::span<const unsigned char>(jpegs[1])}, path,
+                {MP_TYPE_DISPARITY, false, false}, problem) != MPO_JOIN_DONE)
         return problem.reason;
     return "";
+}
+
+std::string writeAlignedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                             const Alignment &alignment, int quality, const std::string &path)
+{
+    PlacedPair placed;
+    if (std::string problem = placePair(left, right, withAlignment({View::Parallel}, alignment), placed);
+        !problem.empty())
+        return problem;
+    std::vector<unsigned char> jpegs[2];
+    for (int side = 0; side < 2; ++side) {
+        const imaging::RgbPicture &picture = placed.pictures[side];
+        if (!imaging::encodeJpeg(picture, {quality, imaging::exifForNewPicture(placed.exif[side], picture.size)},
+                                 jpegs[side]))
+            return "the pictures cannot be encoded (not enough memory)";
+    }
+    return writePair(jpegs, path);
 }
 
 }  // namespace stereo

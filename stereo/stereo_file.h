@@ -33,6 +33,21 @@ std::string writeStereoView(std::span<const unsigned char> left, std::span<const
 // analysis size (the same estimate whatever a pair is shown at).
 Alignment estimatePairAlignment(std::span<const unsigned char> left, std::span<const unsigned char> right);
 
+// Both pictures of a pair at full size, the right one placed as `options`
+// place it (moved, corrected, swapped; the view itself is not used), both
+// cropped alike to what they both cover, each with its Exif.
+struct PlacedPair {
+    imaging::RgbPicture pictures[2];  // left, right
+    std::vector<unsigned char> exif[2];
+};
+// Returns "" when placed, else why the pictures are no pair.
+std::string placePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                      const Options &options, PlacedPair &placed);
+
+// Writes two JPEG pictures, left first, as the new MPO file `path` of a
+// disparity pair (never replacing one). Returns "" when written, else why not.
+std::string writePair(const std::vector<unsigned char> (&jpegs)[2], const std::string &path);
+
 // Writes the pair aligned and cropped as a new MPO file `path` (never
 // replacing one): both pictures are encoded anew, each with its own Exif.
 // Returns "" when written, else why nothing was.
