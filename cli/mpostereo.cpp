@@ -179,6 +179,19 @@ std::string makeStereoView(const std::string &file, const Options &options, std:
     return "";
 }
 
+// makeStereoView, with what the libraries throw turned into a reason: a file
+// that fails never ends the run for the files after it.
+std::string guarded(const std::string &file, const Options &options, std::string &written)
+{
+    try {
+        return makeStereoView(file, options, written);
+    } catch (const std::bad_alloc &) {
+        return "is not written: not enough memory for its pictures";
+    } catch (const std::exception &error) {
+        return std::string("is not written: ") + error.what();
+    }
+}
+
 int usageError(const char *message)
 {
     std::fprintf(stderr, "mpostereo: %s\n%s", message, usageText);
@@ -257,7 +270,7 @@ int main(int argc, char **argv)
     bool allDone = true;
     for (const std::string &file : options.files) {
         std::string written;
-        if (const std::string problem = makeStereoView(file, options, written); !problem.empty()) {
+        if (const std::string problem = guarded(file, options, written); !problem.empty()) {
             std::fprintf(stderr, "mpostereo: %s %s\n", file.c_str(), problem.c_str());
             allDone = false;
         } else {

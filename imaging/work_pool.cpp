@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
+#include <exception>
 
 namespace imaging {
 
@@ -9,6 +11,16 @@ struct WorkPool::Shared {
     std::function<void()> task;
     std::atomic<bool> claimed{false};
     bool finished = false;  // guarded by the pool's lock
+    std::exception_ptr thrown;
+
+    void run()
+    {
+        try {
+            task();
+        } catch (...) {
+            thrown = std::current_exception();
+        }
+    }
 };
 
 WorkPool &WorkPool::shared()
@@ -53,7 +65,13 @@ void WorkPool::work()
         std::function<void()> task = std::move(queue_.front());
         queue_.pop_front();
         lock.unlock();
-        task();
+        try {
+            task();
+        } catch (const std::exception &error) {
+            std::fprintf(stderr, "a background task failed: %s\n", error.what());
+        } catch (...) {
+            std::fprintf(stderr, "a background task failed\n");
+        }
     }
 }
 
@@ -69,21 +87,30 @@ void WorkPool::runAll(std::vector<std::function<void()>> tasks)
         post([this, helper] {
             if (helper->claimed.exchange(true))
                 return;
-            helper->task();
+            helper->run();
             const std::lock_guard lock(lock_);
             helper->finished = true;
             done_.notify_all();
         });
     }
-    tasks[0]();
+    std::exception_ptr thrown;
+    try {
+        tasks[0]();
+    } catch (...) {
+        thrown = std::current_exception();
+    }
     for (const std::shared_ptr<Shared> &helper : helpers) {
         if (!helper->claimed.exchange(true)) {
-            helper->task();
-            continue;
+            helper->run();
+        } else {
+            std::unique_lock lock(lock_);
+            done_.wait(lock, [&] { return helper->finished; });
         }
-        std::unique_lock lock(lock_);
-        done_.wait(lock, [&] { return helper->finished; });
+        if (!thrown)
+            thrown = helper->thrown;
     }
+    if (thrown)
+        std::rethrow_exception(thrown);
 }
 
 void inBands(int height, int bands, const std::function<void(int, int)> &rows)

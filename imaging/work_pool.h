@@ -24,11 +24,15 @@ public:
     WorkPool &operator=(const WorkPool &) = delete;
 
     int threads() const { return int(threads_.size()); }
-    // Runs `task` on a pool thread, after the tasks posted before it.
+    // Runs `task` on a pool thread, after the tasks posted before it. A
+    // task handles its own failures: one that throws ends with a message on
+    // standard error, and the pool goes on.
     void post(std::function<void()> task);
     // Runs every task and returns once all are done. This thread runs the
     // first one and then any that no pool thread has begun, so that work
     // started from a pool thread never waits for a thread that is busy.
+    // An exception a task throws is thrown here once all are done (the
+    // first one, when several throw).
     void runAll(std::vector<std::function<void()>> tasks);
 
 private:

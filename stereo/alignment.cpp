@@ -53,7 +53,9 @@ Features featuresOf(const imaging::RgbPicture &picture)
 std::vector<Match> matchedPoints(const Features &left, const Features &right)
 {
     std::vector<Match> matches;
-    if (left.descriptors.empty() || right.descriptors.empty())
+    // The ratio test needs a second best on either side; a picture with
+    // fewer points than a fit needs cannot be aligned anyway.
+    if (left.descriptors.rows < fewestInliers || right.descriptors.rows < fewestInliers)
         return matches;
     // A row for each right point, a column for each left one; the two
     // halves of the rows at once.
@@ -155,6 +157,11 @@ const char *doubtText(Doubt doubt)
     case Doubt::None: return "";
     case Doubt::SizesDiffer: return "the pictures differ in size";
     case Doubt::TooFewMatches: return "too few points match (the pictures may show different scenes)";
+    case Doubt::TooSmall: return "the pictures are too small to find points in";
+    case Doubt::NotDecoded: return "a picture of the pair cannot be decoded";
+    case Doubt::Grayscale: return "the pictures of the pair are grayscale";
+    case Doubt::OutOfMemory: return "not enough memory to align the pictures";
+    case Doubt::FeatureFailure: return "the points of the pictures cannot be matched";
     }
     return "";
 }
@@ -227,11 +234,14 @@ bool Alignment::needed() const
                     keystoneRows() >= 0.5);
 }
 
-Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbPicture &right,
-                            imaging::PixelSize fullSize)
+namespace {
+
+Alignment estimated(const imaging::RgbPicture &left, const imaging::RgbPicture &right, imaging::PixelSize fullSize)
 {
-    if (left.size != right.size || left.size.width < 16 || left.size.height < 16)
+    if (left.size != right.size)
         return unsure(Doubt::SizesDiffer);
+    if (left.size.width < 16 || left.size.height < 16)
+        return unsure(Doubt::TooSmall);
     Features leftFeatures, rightFound;
     imaging::WorkPool::shared().runAll({[&] { leftFeatures = featuresOf(left); },
                                         [&] { rightFound = featuresOf(right); }});
@@ -275,6 +285,22 @@ Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbP
     alignment.exceedsDepthBudget = alignment.disparityRange > fullSize.width / 30.0;
     alignment.sure = true;
     return alignment;
+}
+
+}  // namespace
+
+Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbPicture &right,
+                            imaging::PixelSize fullSize)
+{
+    // The feature library reports what it cannot do by exceptions; none
+    // leaves here, and the pair stays as it is.
+    try {
+        return estimated(left, right, fullSize);
+    } catch (const std::bad_alloc &) {
+        return unsure(Doubt::OutOfMemory);
+    } catch (const std::exception &) {
+        return unsure(Doubt::FeatureFailure);
+    }
 }
 
 const char *featureLibraryVersion()

@@ -14,7 +14,16 @@
 namespace stereo {
 
 // Why nothing is applied, when an estimate is unsure.
-enum class Doubt { None, SizesDiffer, TooFewMatches };
+enum class Doubt {
+    None,
+    SizesDiffer,
+    TooFewMatches,
+    TooSmall,       // a picture too small to hold points that can be matched
+    NotDecoded,     // a picture of the pair cannot be decoded
+    Grayscale,      // the pictures hold gray only
+    OutOfMemory,    // the estimate ran out of memory
+    FeatureFailure  // the feature library refused the pictures
+};
 // The reason in words, as the command line says it.
 const char *doubtText(Doubt doubt);
 

@@ -57,13 +57,22 @@ std::string writeStereoView(std::span<const unsigned char> left, std::span<const
 
 Alignment estimatePairAlignment(std::span<const unsigned char> left, std::span<const unsigned char> right)
 {
-    const DecodedPair pair = decodePair(left, right, analysisSize);
-    if (!pairProblem(pair.left, pair.right).empty()) {
-        Alignment unsure;
-        unsure.doubt = Doubt::SizesDiffer;
+    Alignment unsure;
+    try {
+        const DecodedPair pair = decodePair(left, right, analysisSize);
+        if (!pairProblem(pair.left, pair.right).empty()) {
+            unsure.doubt = !pair.left.decoded || !pair.right.decoded || pair.left.picture.pixels.empty() ||
+                                   pair.right.picture.pixels.empty()
+                               ? Doubt::NotDecoded
+                           : pair.left.fullSize != pair.right.fullSize ? Doubt::SizesDiffer
+                                                                         : Doubt::Grayscale;
+            return unsure;
+        }
+        return estimateAlignment(pair.left.picture, pair.right.picture, pair.left.fullSize);
+    } catch (const std::bad_alloc &) {
+        unsure.doubt = Doubt::OutOfMemory;
         return unsure;
     }
-    return estimateAlignment(pair.left.picture, pair.right.picture, pair.left.fullSize);
 }
 
 std::string placePair(std::span<const unsigned char> left, std::span<const unsigned char> right,

@@ -72,20 +72,25 @@ std::pair<cv::Mat, cv::Mat> pairFor(const Distortion &d)
     return {left, right};
 }
 
+imaging::RgbPicture pictureOf(const cv::Mat &bgr)
+{
+    imaging::RgbPicture out;
+    out.size = {bgr.cols, bgr.rows};
+    out.pixels.resize(std::size_t(bgr.cols) * std::size_t(bgr.rows));
+    for (int y = 0; y < bgr.rows; ++y)
+        for (int x = 0; x < bgr.cols; ++x) {
+            const cv::Vec3b p = bgr.at<cv::Vec3b>(y, x);
+            out.row(y)[x] = 0xFF000000u | std::uint32_t(p[2]) << 16 | std::uint32_t(p[1]) << 8 | p[0];
+        }
+    return out;
+}
+
 // At half size, as the viewer decodes it.
 imaging::RgbPicture halfSized(const cv::Mat &picture)
 {
     cv::Mat half;
     cv::resize(picture, half, sceneSize / 2, 0, 0, cv::INTER_AREA);
-    imaging::RgbPicture out;
-    out.size = {half.cols, half.rows};
-    out.pixels.resize(std::size_t(half.cols) * std::size_t(half.rows));
-    for (int y = 0; y < half.rows; ++y)
-        for (int x = 0; x < half.cols; ++x) {
-            const cv::Vec3b bgr = half.at<cv::Vec3b>(y, x);
-            out.row(y)[x] = 0xFF000000u | std::uint32_t(bgr[2]) << 16 | std::uint32_t(bgr[1]) << 8 | bgr[0];
-        }
-    return out;
+    return pictureOf(half);
 }
 
 // Mean difference per channel between the two halves of a side-by-side view.
@@ -153,3 +158,43 @@ TEST(Alignment, RecoversKnownShiftsTurnsScalesAndKeystonesWhateverTheDepthAndIsU
     EXPECT_EQ(unrelated.doubt, stereo::Doubt::TooFewMatches);
     EXPECT_EQ(stereo::withAlignment({stereo::View::Parallel}, unrelated).dx, 0);
 }
+
+TEST(Alignment, PairsWithoutEnoughToMatchAreUnsureAndSayWhy)
+{
+    const imaging::PixelSize full{sceneSize.width, sceneSize.height};
+    // A soft corner in a gray field: ORB finds a single point in it.
+    cv::Mat corner(sceneSize / 2, CV_8UC3, cv::Scalar::all(128));
+    corner(cv::Rect(300, 225, 300, 225)).setTo(cv::Scalar::all(160));
+    cv::GaussianBlur(corner, corner, cv::Size(), 2);
+    cv::Mat smooth(sceneSize, CV_8UC3);
+    for (int y = 0; y < sceneSize.height; ++y)
+        for (int x = 0; x < sceneSize.width; ++x)
+            smooth.at<cv::Vec3b>(y, x) = cv::Vec3b(x * 255 / sceneSize.width, y * 255 / sceneSize.height, 128);
+    cv::Mat fog;
+    cv::GaussianBlur(scene(3), fog, cv::Size(), 40);
+    imaging::RgbPicture tiny;
+    tiny.size = {8, 8};
+    tiny.pixels.assign(64, 0xFF808080u);
+    const struct {
+        const char *what;
+        imaging::RgbPicture left, right;
+        stereo::Doubt doubt;
+    } table[] = {
+        {"uniform", halfSized(cv::Mat(sceneSize, CV_8UC3, cv::Scalar::all(128))),
+         halfSized(cv::Mat(sceneSize, CV_8UC3, cv::Scalar::all(128))), stereo::Doubt::TooFewMatches},
+        {"one point each", pictureOf(corner), pictureOf(corner), stereo::Doubt::TooFewMatches},
+        {"one point against many", halfSized(scene(7)), pictureOf(corner), stereo::Doubt::TooFewMatches},
+        {"a smooth gradient", halfSized(smooth), halfSized(smooth), stereo::Doubt::TooFewMatches},
+        {"fog", halfSized(fog), halfSized(fog), stereo::Doubt::TooFewMatches},
+        {"a few pixels", tiny, tiny, stereo::Doubt::TooSmall},
+        {"two sizes", halfSized(scene(7)), tiny, stereo::Doubt::SizesDiffer},
+    };
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.what);
+        const stereo::Alignment found = stereo::estimateAlignment(row.left, row.right, full);
+        EXPECT_FALSE(found.sure);
+        EXPECT_EQ(found.doubt, row.doubt) << stereo::doubtText(found.doubt);
+        EXPECT_EQ(stereo::describeAlignment(found), std::string("not aligned: ") + stereo::doubtText(row.doubt));
+    }
+}
+

@@ -6,7 +6,15 @@
 
 QString alignmentText(const stereo::Alignment &alignment)
 {
-    static const char *const doubts[] = {"", QT_TRID_NOOP("AlignSizesDiffer"), QT_TRID_NOOP("AlignTooFewMatches")};
+    // In the order of stereo::Doubt.
+    static const char *const doubts[] = {"",
+                                         QT_TRID_NOOP("AlignSizesDiffer"),
+                                         QT_TRID_NOOP("AlignTooFewMatches"),
+                                         QT_TRID_NOOP("AlignTooSmall"),
+                                         QT_TRID_NOOP("AlignNotDecoded"),
+                                         QT_TRID_NOOP("AlignGrayscale"),
+                                         QT_TRID_NOOP("AlignOutOfMemory"),
+                                         QT_TRID_NOOP("AlignFeatureFailure")};
     if (!alignment.sure)
         return qtTrId("AlignUnsure").arg(qtTrId(doubts[int(alignment.doubt)]));
     const QLocale locale;

@@ -45,7 +45,13 @@ void DecodeQueue::startWaiting()
         waiting_.erase(std::next(next).base());
         const Job &job = running_.back();
         imaging::WorkPool::shared().post([this, key = job.key, type = job.type, work = job.work] {
-            Result result = work();
+            Result result;
+            try {
+                result = work();
+            } catch (const std::exception &error) {
+                // Nothing is kept; whoever waits for it sees it missing.
+                qWarning("a picture could not be made: %s", error.what());
+            }
             {
                 const std::lock_guard lock(lock_);
                 keepLocked(key, *type, std::move(result));

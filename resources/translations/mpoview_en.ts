@@ -418,6 +418,26 @@
         <source>too few points match (the pictures may show different scenes)</source>
         <translation>too few points match (the pictures may show different scenes)</translation>
     </message>
+    <message id="AlignTooSmall">
+        <source>the pictures are too small to find points in</source>
+        <translation>the pictures are too small to find points in</translation>
+    </message>
+    <message id="AlignNotDecoded">
+        <source>a picture of the pair cannot be decoded</source>
+        <translation>a picture of the pair cannot be decoded</translation>
+    </message>
+    <message id="AlignGrayscale">
+        <source>the pictures of the pair are grayscale</source>
+        <translation>the pictures of the pair are grayscale</translation>
+    </message>
+    <message id="AlignOutOfMemory">
+        <source>not enough memory to align the pictures</source>
+        <translation>not enough memory to align the pictures</translation>
+    </message>
+    <message id="AlignFeatureFailure">
+        <source>the points of the pictures cannot be matched</source>
+        <translation>the points of the pictures cannot be matched</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

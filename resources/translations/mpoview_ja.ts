@@ -418,6 +418,26 @@
         <source>too few points match (the pictures may show different scenes)</source>
         <translation>対応する点が少なすぎます (別の場面の画像かもしれません)</translation>
     </message>
+    <message id="AlignTooSmall">
+        <source>the pictures are too small to find points in</source>
+        <translation>画像が小さすぎて点を見つけられません</translation>
+    </message>
+    <message id="AlignNotDecoded">
+        <source>a picture of the pair cannot be decoded</source>
+        <translation>ペアの画像をデコードできません</translation>
+    </message>
+    <message id="AlignGrayscale">
+        <source>the pictures of the pair are grayscale</source>
+        <translation>ペアの画像がグレースケールです</translation>
+    </message>
+    <message id="AlignOutOfMemory">
+        <source>not enough memory to align the pictures</source>
+        <translation>画像を揃えるためのメモリが足りません</translation>
+    </message>
+    <message id="AlignFeatureFailure">
+        <source>the points of the pictures cannot be matched</source>
+        <translation>画像の点を対応付けられません</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
