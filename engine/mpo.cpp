@@ -75,7 +75,7 @@ int chkMPOandSaved(const char *path, int *outCount, int *outIndex, int mode, int
 
 int chkMPOandSavedExplained(const char *path, int *outCount, int *outIndex, int mode, int selectNum,
                             unsigned char **outBuffer, int *outSize, const char *saveFolder,
-                            MPOStatusCallback callback, void *context, MPOCause *cause)
+                            MPOStatusCallback callback, void *context, MPOCause *cause, MPOSplitReport *report)
 {
     if (cause != nullptr)
         *cause = MPOCause::None;
@@ -85,7 +85,7 @@ int chkMPOandSavedExplained(const char *path, int *outCount, int *outIndex, int 
     MPIndex index;
     int result = readMPIndex(path, outCount, outIndex, mode, selectNum, saveFolder, index);
     if (result == MPO_DONE)
-        result = outputPictures(index, mode, selectNum, outBuffer, outSize, saveFolder, callback, context);
+        result = outputPictures(index, mode, selectNum, outBuffer, outSize, saveFolder, callback, context, report);
     if (cause != nullptr && result != MPO_DONE)
         *cause = index.cause;
     return result;

@@ -53,10 +53,22 @@ int chkMPOandSaved(const char *path, int *outCount, int *outIndex, int mode, int
                    unsigned char **outBuffer, int *outSize, const char *saveFolder,
                    MPOStatusCallback callback, void *context);
 
-// The same, and `cause` (when given) gets what lies behind a failure.
+// What a split wrote, and which pictures of the index it passed over.
+struct MPOSplitReport {
+    std::vector<std::string> written;  // the files this call wrote, as "FOLDER/NAME"
+    struct Missed {
+        int number;          // the picture's number
+        const char *reason;  // in English words, after "picture N is not written: "
+    };
+    std::vector<Missed> missed;
+};
+
+// The same, and `cause` (when given) gets what lies behind a failure, and
+// `report` (when given) what a split wrote and passed over.
 int chkMPOandSavedExplained(const char *path, int *outCount, int *outIndex, int mode, int selectNum,
                             unsigned char **outBuffer, int *outSize, const char *saveFolder,
-                            MPOStatusCallback callback, void *context, MPOCause *cause);
+                            MPOStatusCallback callback, void *context, MPOCause *cause,
+                            MPOSplitReport *report = nullptr);
 
 // A short English text that follows a file's name and says what is wrong
 // ("cannot be opened"), and the id the viewer translates it by.
@@ -158,4 +170,6 @@ const char *getEXIFTYPENAME(std::uint16_t type);
 // superuser included); prints the file system's figures. All bits set means
 // the file system could not be queried.
 std::uint64_t getfreespace(const char *path);
+// The same for the open folder `folder`, whose path `path` is traced.
+std::uint64_t getfreespace(int folder, const char *path);
 inline constexpr std::uint64_t MPO_FREESPACE_UNKNOWN = ~std::uint64_t{0};

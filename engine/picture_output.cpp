@@ -84,17 +84,23 @@ bool composeName(char (&name)[MPO_NAME_CAPACITY], const char *folder, const char
     return length >= 0 && length < static_cast<int>(sizeof name);
 }
 
+// The file's own name in a name composed as "FOLDER/NAME".
+const char *nameInFolder(const char *name, const OpenFolder &folder)
+{
+    return name + folder.path().size() + 1;
+}
+
 // Composes names from `suffix` on until one names no existing file.
-bool findFreeName(char (&name)[MPO_NAME_CAPACITY], const char *folder, const char *baseName,
+bool findFreeName(char (&name)[MPO_NAME_CAPACITY], const OpenFolder &folder, const char *baseName,
                   int number, int &suffix)
 {
     struct stat status {};
     for (;; ++suffix) {
-        if (!composeName(name, folder, baseName, number, suffix)) {
+        if (!composeName(name, folder.path().c_str(), baseName, number, suffix)) {
             traceLine("Output Name Too Long.");
             return false;
         }
-        if (stat(name, &status) != 0)
+        if (fstatat(folder.fd(), nameInFolder(name, folder), &status, AT_SYMLINK_NOFOLLOW) != 0)
             return true;
         if (suffix == INT_MAX)
             return false;
@@ -104,9 +110,10 @@ bool findFreeName(char (&name)[MPO_NAME_CAPACITY], const char *folder, const cha
 struct Walk {
     MPIndex &index;
     int mode;
-    const char *saveFolder;
+    const OpenFolder *folder;  // open for a save, where one is given
     MPOStatusCallback callback;
     void *context;
+    MPOSplitReport *told;  // hears what was written and passed over, where given
 
     void report(int num) const
     {
@@ -131,7 +138,7 @@ bool nextName(char (&name)[MPO_NAME_CAPACITY], const Walk &walk, int number, int
     if (suffix == INT_MAX)
         return false;
     ++suffix;
-    if (!findFreeName(name, walk.saveFolder, walk.index.baseName, number, suffix))
+    if (!findFreeName(name, *walk.folder, walk.index.baseName, number, suffix))
         return false;
     traceLine(name);
     return true;
@@ -146,12 +153,13 @@ bool nextName(char (&name)[MPO_NAME_CAPACITY], const Walk &walk, int number, int
 int savePicture(const Walk &walk, std::uint64_t start, std::size_t count, char (&name)[MPO_NAME_CAPACITY],
                 int number, int suffix)
 {
+    const OpenFolder &folder = *walk.folder;
     // An unknown free space is all bits set, which no picture reaches.
-    if (static_cast<std::uint64_t>(count) >= getfreespace(walk.saveFolder))
+    if (static_cast<std::uint64_t>(count) >= getfreespace(folder.fd(), folder.path().c_str()))
         return walk.fail(cannotStore, MPOCause::NotEnoughRoom);
     std::optional<NewFile> out;
-    for (out.emplace(name, NewFile::Way::Unnamed, NewFile::Flush::No); out->error() == EEXIST;
-         out.emplace(name, NewFile::Way::Unnamed, NewFile::Flush::No))
+    const auto openOut = [&] { out.emplace(folder, nameInFolder(name, folder), NewFile::Way::Unnamed, NewFile::Flush::No); };
+    for (openOut(); out->error() == EEXIST; openOut())
         if (!nextName(name, walk, number, suffix))
             return walk.fail(cannotStore, MPOCause::NoOutputFile);
     if (out->error() != 0)
@@ -165,9 +173,13 @@ int savePicture(const Walk &walk, std::uint64_t start, std::size_t count, char (
     while (error == EEXIST) {
         if (!nextName(name, walk, number, suffix))
             return walk.fail(cannotStore, MPOCause::NoOutputFile);
-        error = out->commitAs(name);
+        error = out->commitAs(nameInFolder(name, folder));
     }
-    return error == 0 ? 0 : walk.failedWrite(error);
+    if (error != 0)
+        return walk.failedWrite(error);
+    if (walk.told != nullptr)
+        walk.told->written.push_back(name);
+    return 0;
 }
 
 // The bytes of an entry the file holds now: a file cut short keeps only
@@ -202,13 +214,16 @@ int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **
     } else {
         got = bytesThere(input, start, entry.Size);
     }
-    if (got == 0)
+    if (got == 0) {
+        if (walk.told != nullptr)
+            walk.told->missed.push_back({number, "it starts at the end of the file or beyond it"});
         return 0;
+    }
 
     char name[MPO_NAME_CAPACITY];
     int suffix = 0;
-    const bool named = walk.saveFolder != nullptr &&
-                       findFreeName(name, walk.saveFolder, walk.index.baseName, number, suffix);
+    const bool named = walk.folder != nullptr && walk.folder->isOpen() &&
+                       findFreeName(name, *walk.folder, walk.index.baseName, number, suffix);
     if (named)
         traceLine(name);
     if (loading) {
@@ -228,9 +243,23 @@ int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **
 }  // namespace
 
 int outputPictures(MPIndex &index, int mode, int selectNum, unsigned char **outBuffer, int *outSize,
-                   const char *saveFolder, MPOStatusCallback callback, void *context)
+                   const char *saveFolder, MPOStatusCallback callback, void *context, MPOSplitReport *report)
 {
-    const Walk walk{index, mode, saveFolder, callback, context};
+    // The save folder is opened once: a folder renamed or replaced by a
+    // link while the split runs is not followed.
+    std::optional<OpenFolder> folder;
+    if (saveFolder != nullptr)
+        folder.emplace(saveFolder);
+    if (mode != MPO_LOAD_ONE) {
+        // The reading found the folder there; one that cannot be opened
+        // (a file, say) can hold no file.
+        if (!folder || !folder->isOpen()) {
+            index.cause = MPOCause::NoOutputFile;
+            return cannotStore;
+        }
+        removeLeftHiddenFiles(*folder);
+    }
+    const Walk walk{index, mode, folder ? &*folder : nullptr, callback, context, report};
     const int target = selectNum != 0 ? selectNum : index.representative;
     const bool knownMode = mode == MPO_LOAD_ONE || mode == MPO_SAVE_ONE || mode == MPO_SAVE_ALL;
     int number = 1;

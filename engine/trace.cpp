@@ -157,10 +157,10 @@ void printFileSystemStats(const char *path, const struct statvfs &stats)
     tracef("f_namemax = %d\n", asInt(stats.f_namemax));
 }
 
-std::uint64_t getfreespace(const char *path)
+namespace {
+
+std::uint64_t freeSpaceOf(int result, const char *path, const struct statvfs &stats)
 {
-    struct statvfs stats {};
-    const int result = statvfs(path, &stats);
     if (result != 0) {
         tracef("Error = %d\n", result);
         return MPO_FREESPACE_UNKNOWN;
@@ -172,4 +172,20 @@ std::uint64_t getfreespace(const char *path)
     if (blockSize != 0 && freeBlocks > (MPO_FREESPACE_UNKNOWN - 1) / blockSize)
         return MPO_FREESPACE_UNKNOWN - 1;
     return blockSize * freeBlocks;
+}
+
+}  // namespace
+
+std::uint64_t getfreespace(const char *path)
+{
+    struct statvfs stats {};
+    const int result = statvfs(path, &stats);
+    return freeSpaceOf(result, path, stats);
+}
+
+std::uint64_t getfreespace(int folder, const char *path)
+{
+    struct statvfs stats {};
+    const int result = fstatvfs(folder, &stats);
+    return freeSpaceOf(result, path, stats);
 }

@@ -5,7 +5,8 @@
 # then the engine's and the decoder's fuzzers for 120 s each.
 . "$(dirname "$0")/common.sh"
 
-install_missing $build_packages python3-pil libimage-exiftool-perl desktop-file-utils shared-mime-info valgrind xvfb xauth
+install_missing $build_packages python3-pil libimage-exiftool-perl desktop-file-utils shared-mime-info valgrind xvfb xauth \
+    fusefat exfat-fuse dosfstools exfatprogs
 
 build_project build
 ctest --test-dir "$project_root/build" --output-on-failure -j "$(nproc)"

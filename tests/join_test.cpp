@@ -3,6 +3,8 @@
 // and header layout; the inputs refused with nothing written; mpojoin's exit
 // codes, a full disk, and independent readers (Pillow, ExifTool); the
 // exclusive writer.
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "engine/mpo_joiner.h"
@@ -201,9 +203,11 @@ TEST_F(Join, MpojoinExitsAsDocumentedLeavesNothingOnAFullDiskAndIndependentReade
                                     tag("BaseViewpointNum", "1")}));
 }
 
-TEST(NewFile, IsWrittenWholeAndNeverReplacesAFileEitherWay)
+TEST(NewFile, IsWrittenWholeAndNeverReplacesAFileWhicheverWayItIsNamed)
 {
-    for (NewFile::Way way : {NewFile::Way::Unnamed, NewFile::Way::Hidden}) {
+    using Way = NewFile::Way;
+    for (Way way : {Way::Unnamed, Way::Hidden, Way::Renamed, Way::Claimed}) {
+        SCOPED_TRACE(int(way));
         ScratchFolder scratch;
         const auto writeNew = [way](const std::string &path, const Bytes &bytes) {
             return writeNewFile(path, bytes.data(), bytes.size(), way);
@@ -219,9 +223,33 @@ TEST(NewFile, IsWrittenWholeAndNeverReplacesAFileEitherWay)
         std::filesystem::create_symlink(scratch.path() + "/target.jpg", link);
         EXPECT_EQ(writeNew(link, second), EEXIST);
         EXPECT_TRUE(std::filesystem::is_symlink(link));
-        EXPECT_EQ(scratch.files(), (std::vector<std::string>{"link.jpg", "view.jpg"}));  // no temporary file is left
+        // A name taken while the file is written stays as it was.
+        {
+            NewFile late(scratch.path() + "/late.jpg", way);
+            late.write(second.data(), second.size());
+            scratch.write("late.jpg", first);
+            EXPECT_EQ(late.commit(), EEXIST);
+            EXPECT_EQ(late.commitAs("late-1.jpg"), 0);
+        }
+        EXPECT_EQ(readFile(scratch.path() + "/late.jpg"), first);
+        EXPECT_EQ(readFile(scratch.path() + "/late-1.jpg"), second);
+        // No temporary file is left.
+        EXPECT_EQ(scratch.files(), (std::vector<std::string>{"late-1.jpg", "late.jpg", "link.jpg", "view.jpg"}));
         // Readable by whom any new file is: the hidden file's private mode is not kept.
         const std::string plain = scratch.write("plain", {});
         EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::status(plain).permissions());
     }
+}
+
+TEST(NewFile, HiddenFilesLeftByKilledWritersGoOnceADayOld)
+{
+    ScratchFolder scratch;
+    const std::string old = scratch.write(".pair.MPO.unfinished-Ab3dE9", Bytes(10, 1));
+    scratch.write(".pair.MPO.unfinished-Zz9zz9", Bytes(10, 1));  // a writer at work now
+    const std::string mine = scratch.write("notes.unfinished-backup", Bytes(10, 1));  // not hidden: the user's
+    const timespec twoDaysAgo[2] = {{time(nullptr) - 2 * 86400, 0}, {time(nullptr) - 2 * 86400, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, old.c_str(), twoDaysAgo, 0), 0);
+    ASSERT_EQ(utimensat(AT_FDCWD, mine.c_str(), twoDaysAgo, 0), 0);
+    EXPECT_EQ(writeNewFile(scratch.path() + "/view.jpg", Bytes(4, 3).data(), 4), 0);
+    EXPECT_EQ(scratch.files(), (std::vector<std::string>{".pair.MPO.unfinished-Zz9zz9", "notes.unfinished-backup", "view.jpg"}));
 }
