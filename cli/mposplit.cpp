@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <set>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,19 +58,6 @@ std::string describe(int result, MPOCause cause, const Options &options, const s
 
 void ignoreProgress(void *, int, int) {}
 
-// Names of the .JPG files in `folder`, to tell which ones a split created.
-std::set<std::string> jpegFilesIn(const std::string &folder)
-{
-    std::set<std::string> names;
-    std::error_code error;
-    for (const auto &item : fs::directory_iterator(folder, error)) {
-        const std::string name = item.path().filename().string();
-        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".JPG") == 0)
-            names.insert(item.path().string());
-    }
-    return names;
-}
-
 // The folder the pictures of `file` go to: -o, else the file's own folder.
 std::string saveFolderFor(const std::string &file, const Options &options)
 {
@@ -90,32 +76,36 @@ bool split(const std::string &file, const Options &options)
                      fs::exists(folder, error) ? "is not a folder" : "does not exist");
         return false;
     }
-    const std::set<std::string> before = jpegFilesIn(folder);
     const bool one = options.picture >= 0;
     int count = 0;
     int representative = 0;
     int result;
     MPOCause cause = MPOCause::None;
+    MPOSplitReport report;
     {
         std::optional<QuietTrace> quiet;
         if (!options.trace)
             quiet.emplace();
         result = chkMPOandSavedExplained(file.c_str(), &count, &representative, one ? MPO_SAVE_ONE : MPO_SAVE_ALL,
                                          one ? options.picture : 0, nullptr, nullptr, folder.c_str(),
-                                         ignoreProgress, nullptr, &cause);
+                                         ignoreProgress, nullptr, &cause, &report);
     }
-    std::vector<std::string> written;
-    for (const std::string &name : jpegFilesIn(folder))
-        if (before.count(name) == 0)
-            written.push_back(name);
     if (!options.trace)
-        for (const std::string &name : written)
+        for (const std::string &name : report.written)
             std::printf("%s\n", name.c_str());
-    if (result == 0 && one && written.empty())
+    if (result == 0 && one && report.written.empty() && report.missed.empty())
         result = MPO_NO_SUCH_PICTURE;  // no picture had the number asked for
-    if (result != 0)
+    if (result != 0) {
         std::fprintf(stderr, "mposplit: %s %s\n", file.c_str(), describe(result, cause, options, folder).c_str());
-    return result == 0;
+        return false;
+    }
+    for (const MPOSplitReport::Missed &missed : report.missed)
+        std::fprintf(stderr, "mposplit: %s %s: picture %d is not written\n", file.c_str(),
+                     mpoProblemText(0, missed.why).text, missed.number);
+    if (report.written.empty() && report.missed.empty())
+        std::fprintf(stderr, "mposplit: %s holds no picture that can be written (its MP index lists %d)\n",
+                     file.c_str(), count);
+    return !report.written.empty() && report.missed.empty();
 }
 
 bool list(const std::string &file, const Options &options)

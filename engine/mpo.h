@@ -43,6 +43,7 @@ enum class MPOCause : int {
     DiskFull,          // -14: the disk filled up while a picture was written
     NotEnoughRoom,     // -15: the free space is less than the picture
     NoOutputFile,      // -15: no file can be created in the save folder
+    StartsPastEnd,     // a split passes over a picture that starts where the file ends, or beyond
 };
 
 // Checks the file at `path`, reads its MP index and corrects the entries'
@@ -57,8 +58,8 @@ int chkMPOandSaved(const char *path, int *outCount, int *outIndex, int mode, int
 struct MPOSplitReport {
     std::vector<std::string> written;  // the files this call wrote, as "FOLDER/NAME"
     struct Missed {
-        int number;          // the picture's number
-        const char *reason;  // in English words, after "picture N is not written: "
+        int number;    // the picture's number
+        MPOCause why;  // its text follows the file's name
     };
     std::vector<Missed> missed;
 };

@@ -216,7 +216,7 @@ int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **
     }
     if (got == 0) {
         if (walk.told != nullptr)
-            walk.told->missed.push_back({number, "it starts at the end of the file or beyond it"});
+            walk.told->missed.push_back({number, MPOCause::StartsPastEnd});
         return 0;
     }
 

@@ -40,6 +40,8 @@ MPOText mpoProblemText(int result, MPOCause cause)
         return {"CauseNotEnoughRoom", "cannot be split: not enough free space for a picture"};
     case MPOCause::NoOutputFile:
         return {"CauseNoOutputFile", "cannot be split: no file can be created in the save folder"};
+    case MPOCause::StartsPastEnd:
+        return {"CauseStartsPastEnd", "has a picture that starts where the file ends, or beyond (the file is cut short)"};
     }
     return mpoResultText(result);
 }

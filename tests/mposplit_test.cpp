@@ -1,5 +1,7 @@
 // mposplit end to end: splitting, listing, errors and exit codes, a file
 // from an independent writer, and a disk that fills up.
+#include <set>
+
 #include "program_run.h"
 
 namespace {
@@ -42,14 +44,43 @@ TEST_F(Mposplit, ReportsEachFailureByNameAndGoesOn)
                              " cannot be opened\nmposplit: " + shifted +
                              " has an MP index entry whose data is not a whole JPEG picture\n");
     EXPECT_EQ(linesOf(mixed.out).size(), 3u);
+    EXPECT_EQ(mposplit({bad, good}).status, 1);  // a good file last does not hide a bad one
+    // A file cut where its second picture starts: the first is written, the
+    // second named as not written, and the split is no success.
+    const Bytes whole = pair.bytes;
+    const std::string cut = scratch.write("cut.MPO", Bytes(whole.begin(), whole.begin() + long(pair.starts[1])));
+    const Run shortened = mposplit({cut});
+    EXPECT_EQ(shortened.status, 1);
+    EXPECT_EQ(shortened.out, scratch.path() + "/cut_001.JPG\n");
+    EXPECT_EQ(shortened.err, "mposplit: " + cut +
+                                 " has a picture that starts where the file ends, or beyond (the file is cut short): "
+                                 "picture 2 is not written\n");
     const Run nowhere = mposplit({"-o", scratch.path() + "/nowhere", good});
     EXPECT_EQ(nowhere.err, "mposplit: " + good + " cannot be split: " + scratch.path() + "/nowhere does not exist\n");
     const Run beyond = mposplit({"-p", "5", good});
     EXPECT_EQ(beyond.status, 1);
     EXPECT_EQ(beyond.err, "mposplit: " + good + " has no picture 5\n");
     for (const auto &[args, status] : std::vector<std::pair<std::vector<std::string>, int>>{
-             {{}, 2}, {{"-x", good}, 2}, {{"-p", "two", good}, 2}, {{"-o"}, 2}, {{"--help"}, 0}, {{"--version"}, 0}})
+             {{}, 2}, {{"-x", good}, 2}, {{"-p", "two", good}, 2}, {{"-p", "-1", good}, 2}, {{"-p", "", good}, 2},
+             {{"-o"}, 2}, {{"--help"}, 0}, {{"--version"}, 0}})
         EXPECT_EQ(mposplit(args).status, status);
+}
+
+TEST_F(Mposplit, TwoSplitsAtOnceEachNameOnlyWhatTheyWrote)
+{
+    const std::string file = scratch.write("p.MPO", stereoLike(4).build().bytes);
+    for (int round = 0; round < 10; ++round) {
+        const std::string out = scratch.path() + "/out" + std::to_string(round);
+        std::filesystem::create_directory(out);
+        const std::string one = quoted(MPOSPLIT) + " -o " + quoted(out) + " " + quoted(file);
+        const auto named = linesOf(shell("{ " + one + " & " + one + "; wait; }").out);
+        // Four names each, none twice, and together every file in the folder.
+        std::set<std::string> files;
+        for (const auto &item : std::filesystem::directory_iterator(out))
+            files.insert(item.path().string());
+        EXPECT_EQ(named.size(), 8u);
+        EXPECT_EQ(std::set<std::string>(named.begin(), named.end()), files);
+    }
 }
 
 TEST_F(Mposplit, SplitsAPairWrittenByPillowIntoDecodableJpegs)

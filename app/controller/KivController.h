@@ -145,7 +145,7 @@ private:
     // Keeps the folder of `path` (a file, or a folder itself) as the last one used.
     void rememberFolder(const QString &path, bool isFolder = false);
     void split(int mode, int selectNum);
-    void reportSplit(const QString &folder, const QStringList &before);
+    void reportSplit(const QString &folder, const MPOSplitReport &report);
     bool askForAnotherFolder(int result, const QString &what);
     void openFolderFile(FolderFiles::Step step);
 
@@ -156,6 +156,7 @@ private:
         unsigned char *picture = nullptr;
         int size = 0;
         MPOCause cause = MPOCause::None;
+        MPOSplitReport report;  // what a split wrote and passed over
     };
     // Calls the engine with the progress callback. A failure frees any
     // picture and hides the progress display. Returns the engine's result code.

@@ -29,7 +29,7 @@ int KivController::callEngine(const QString &path, const QString &folder, int mo
     const QByteArray saveFolder = FilePaths::toBytes(folder);
     const int result = chkMPOandSavedExplained(file.constData(), &call.count, &call.representative, mode, selectNum,
                                                &call.picture, &call.size, saveFolder.constData(), mpoStatusCallBack,
-                                               this, &call.cause);
+                                               this, &call.cause, &call.report);
     if (result != 0) {
         std::free(call.picture);
         call.picture = nullptr;
@@ -201,7 +201,8 @@ void KivController::updatePicture(int n)
     document_.setLocked(true);
     // The engine refreshes the count, also when it fails after reading the
     // index; otherwise the count stays as it was.
-    EngineCall call{document_.count()};
+    EngineCall call;
+    call.count = document_.count();
     const int result = callEngine(document_.path(), document_.saveFolder(), MPO_LOAD_ONE, n, call);
     document_.setCount(call.count);
     if (result == 0 && call.picture != nullptr)

@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QLineEdit>
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "controller/KivController.h"
@@ -17,14 +16,6 @@ namespace {
 
 constexpr int okCode = 1;
 constexpr int cancelCode = 0;
-
-// The JPEG files in `folder`, to tell which ones a split wrote.
-QStringList jpegFilesIn(const QString &folder)
-{
-    QStringList names = FilePaths::fileNamesIn(folder);
-    names.removeIf([](const QString &name) { return !name.endsWith(".JPG"); });
-    return names;
-}
 
 // Whether a failed split is the save folder's doing, so that another folder may help.
 bool aboutTheFolder(MPOCause cause)
@@ -51,12 +42,11 @@ void KivController::split(int mode, int selectNum)
         const QString folder = document_.saveFolder();
         if (folder == ViewerSettings::defaultSaveFolder() && !FilePaths::exists(folder))
             FilePaths::makeFolder(folder);  // made for the user only where it is the default
-        const QStringList before = jpegFilesIn(folder);
         EngineCall call;
         const int result = callEngine(document_.path(), folder, mode, selectNum, call);
         std::free(call.picture);  // only a load hands a picture back
         if (result == 0)
-            return reportSplit(folder, before);
+            return reportSplit(folder, call.report);
         const QString what = qtTrId("FileReason").arg(FilePaths::shownFileName(document_.path()),
                                                       qtTrId(mpoProblemText(result, call.cause).id));
         if (!aboutTheFolder(call.cause))
@@ -66,19 +56,28 @@ void KivController::split(int mode, int selectNum)
     }
 }
 
-// "N pictures written to FOLDER" and the first one's name.
-void KivController::reportSplit(const QString &folder, const QStringList &before)
+// "N pictures written to FOLDER" and the first one's name, from the names
+// the engine wrote (not the folder's, where another program may write too),
+// and each picture it passed over.
+void KivController::reportSplit(const QString &folder, const MPOSplitReport &report)
 {
-    QStringList written = jpegFilesIn(folder);
-    written.removeIf([&](const QString &name) { return before.contains(name); });
-    std::sort(written.begin(), written.end());
+    QStringList written;
+    for (const std::string &name : report.written)
+        written << FilePaths::fromBytes(QByteArray::fromStdString(name));
     const QString shownFolder = FilePaths::shown(folder);
+    QString said;
     if (written.isEmpty())
-        emit statusMessage(qtTrId("StatusSplitNone").arg(shownFolder));
+        said = qtTrId("StatusSplitNone").arg(shownFolder);
     else if (written.size() == 1)
-        emit statusMessage(qtTrId("StatusSplitOne").arg(FilePaths::shown(written.first()), shownFolder));
+        said = qtTrId("StatusSplitOne").arg(FilePaths::shownFileName(written.first()), shownFolder);
     else
-        emit statusMessage(qtTrId("StatusSplitMany").arg(written.size()).arg(shownFolder, FilePaths::shown(written.first())));
+        said = qtTrId("StatusSplitMany").arg(written.size()).arg(shownFolder, FilePaths::shownFileName(written.first()));
+    for (const MPOSplitReport::Missed &missed : report.missed)
+        said += QStringLiteral("; ") + qtTrId("StatusSplitMissed")
+                                           .arg(FilePaths::shownFileName(document_.path()),
+                                                qtTrId(mpoProblemText(0, missed.why).id))
+                                           .arg(missed.number);
+    emit statusMessage(said);
 }
 
 // Offers to choose another save folder after a split failed for the one it

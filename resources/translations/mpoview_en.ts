@@ -198,6 +198,10 @@
         <source>cannot be split: no file can be created in the save folder</source>
         <translation>cannot be split: no file can be created in the save folder</translation>
     </message>
+    <message id="CauseStartsPastEnd">
+        <source>has a picture that starts where the file ends, or beyond (the file is cut short)</source>
+        <translation>has a picture that starts where the file ends, or beyond (the file is cut short)</translation>
+    </message>
     <message id="PanelNameLostTitle">
         <source>The File Cannot Be Opened from the Panel</source>
         <translation>The File Cannot Be Opened from the Panel</translation>
@@ -840,6 +844,10 @@
     <message id="StatusSplitMany">
         <source>%1 pictures written to %2, the first as %3</source>
         <translation>%1 pictures written to %2, the first as %3</translation>
+    </message>
+    <message id="StatusSplitMissed">
+        <source>%1 %2: picture %3 is not written</source>
+        <translation>%1 %2: picture %3 is not written</translation>
     </message>
     <message id="ChooseAnotherFolder">
         <source>Choose Another Folder…</source>
