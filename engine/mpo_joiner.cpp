@@ -158,7 +158,7 @@ int joinInputs(std::size_t count, const InputOpener &openInput, const std::strin
         file.copyFrom(input.fd, input.layout.dataAt, input.layout.dataEnd - input.layout.dataAt);
     }
     if (const int error = file.commit(); error != 0)
-        return refuse(problem, -1,
+        return problem.writeError = error, refuse(problem, -1,
                       error == EEXIST ? output + " exists, and an existing file is never replaced"
                                       : "cannot write " + output + ": " + std::strerror(error),
                       MPO_JOIN_WRITE_FAILED);

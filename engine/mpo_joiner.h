@@ -30,6 +30,7 @@ struct MPOJoinSettings {
 struct MPOJoinProblem {
     int input = -1;
     std::string reason;
+    int writeError = 0;  // the errno of a failed write of the output (EEXIST: its name is taken)
     // Each picture's width and height as its frame header gives them (0, 0
     // for none), also when the file was written: pictures of a pair that
     // differ in size are joined as given, but a viewer cannot show them as one.

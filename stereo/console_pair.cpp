@@ -63,18 +63,31 @@ int consoleNumber(const std::string &name)
 
 }  // namespace
 
-std::string writeConsolePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
-                             const Options &options, int quality, const std::string &dateTaken,
-                             const std::string &path)
+namespace {
+
+std::string encodeConsolePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                              const Options &options, int quality, const std::string &dateTaken,
+                              std::vector<unsigned char> (&jpegs)[2])
 {
     PlacedPair placed;
     if (std::string problem = placePair(left, right, options, placed); !problem.empty())
         return problem;
-    std::vector<unsigned char> jpegs[2];
     for (int side = 0; side < 2; ++side)
         if (!encodeForConsole(imaging::resized(fourByThree(placed.pictures[side]), consoleSize), quality, dateTaken,
                               jpegs[side]))
             return "the pictures cannot be encoded (not enough memory)";
+    return "";
+}
+
+}  // namespace
+
+std::string writeConsolePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                             const Options &options, int quality, const std::string &dateTaken,
+                             const std::string &path)
+{
+    std::vector<unsigned char> jpegs[2];
+    if (std::string problem = encodeConsolePair(left, right, options, quality, dateTaken, jpegs); !problem.empty())
+        return problem;
     return writePair(jpegs, path);
 }
 
@@ -89,12 +102,20 @@ std::string writeConsolePairInto(std::span<const unsigned char> left, std::span<
         highest = std::max(highest, consoleNumber(item.path().filename().string()));
     if (error)
         return "cannot list " + folder + ": " + error.message();
-    if (highest >= highestNumber)
-        return folder + " holds HNI_9999 already, the console's last number";
-    char name[24];
-    std::snprintf(name, sizeof name, "HNI_%04d.MPO", highest + 1);
-    written = (fs::path(folder) / name).string();
-    return writeConsolePair(left, right, options, quality, dateTaken, written);
+    std::vector<unsigned char> jpegs[2];
+    if (std::string problem = encodeConsolePair(left, right, options, quality, dateTaken, jpegs); !problem.empty())
+        return problem;
+    // A number another writer takes meanwhile passes to the next one.
+    for (int number = highest + 1; number <= highestNumber; ++number) {
+        char name[24];
+        std::snprintf(name, sizeof name, "HNI_%04d.MPO", number);
+        written = (fs::path(folder) / name).string();
+        int writeError = 0;
+        std::string problem = writePair(jpegs, written, &writeError);
+        if (writeError != EEXIST)
+            return problem;
+    }
+    return folder + " holds HNI_9999 already, the console's last number";
 }
 
 std::string dateTakenOf(std::span<const unsigned char> left, const std::string &path)

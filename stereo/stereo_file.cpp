@@ -95,13 +95,14 @@ std::string placePair(std::span<const unsigned char> left, std::span<const unsig
     return "";
 }
 
-std::string writePair(const std::vector<unsigned char> (&jpegs)[2], const std::string &path)
+std::string writePair(const std::vector<unsigned char> (&jpegs)[2], const std::string &path, int *writeError)
 {
     MPOJoinProblem problem;
-    if (joinMPO({std::span<const unsigned char>(jpegs[0]), std::span<const unsigned char>(jpegs[1])}, path,
-                {MP_TYPE_DISPARITY, false, false}, problem) != MPO_JOIN_DONE)
-        return problem.reason;
-    return "";
+    const int result = joinMPO({std::span<const unsigned char>(jpegs[0]), std::span<const unsigned char>(jpegs[1])},
+                               path, {MP_TYPE_DISPARITY, false, false}, problem);
+    if (writeError != nullptr)
+        *writeError = problem.writeError;
+    return result == MPO_JOIN_DONE ? "" : problem.reason;
 }
 
 std::string writeAlignedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,

@@ -46,7 +46,10 @@ std::string placePair(std::span<const unsigned char> left, std::span<const unsig
 
 // Writes two JPEG pictures, left first, as the new MPO file `path` of a
 // disparity pair (never replacing one). Returns "" when written, else why not.
-std::string writePair(const std::vector<unsigned char> (&jpegs)[2], const std::string &path);
+// `writeError`, when given, gets the errno of a failed write (EEXIST when
+// the name is taken).
+std::string writePair(const std::vector<unsigned char> (&jpegs)[2], const std::string &path,
+                      int *writeError = nullptr);
 
 // Writes the pair aligned and cropped as a new MPO file `path` (never
 // replacing one): both pictures are encoded anew, each with its own Exif.

@@ -2,12 +2,14 @@
 // left picture's Exif and an sRGB profile; what holds no pair is refused
 // with exit code 1 and no file, bad usage with 2; no file is ever replaced.
 #include <cmath>
+#include <set>
 
 #include "engine/mpo_check.h"
 #include "imaging/exif.h"
 #include "imaging/jpeg_decoder.h"
 #include "imaging/jpeg_encoder.h"
 #include "imaging/resample.h"
+
 #include "program_run.h"
 #include "test_jpegs.h"
 
@@ -219,6 +221,11 @@ TEST_F(Mpostereo, WritesAPairFromAJpsFileAsTheNintendo3dsWritesItsOwn)
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.out, card + "/" + expected + "\n");
     }
+    // Two runs at once each take a number of their own.
+    const std::string run = quoted(MPOSTEREO) + " --3ds -o " + quoted(card) + " " + quoted(file) + " 2>/dev/null";
+    const auto named = linesOf(shellIn(scratch, "{ " + run + " & " + run + "; wait; }").out);
+    EXPECT_EQ(std::set<std::string>(named.begin(), named.end()),
+              (std::set<std::string>{card + "/HNI_0010.MPO", card + "/HNI_0011.MPO"}));
     const std::string written = card + "/HNI_0008.MPO";
     EXPECT_TRUE(checkMPO(written).findings.empty());  // an MP segment in each picture, sizes exact
     const std::vector<MPOListedEntry> entries = listedEntries(written);
