@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/standard_output.h"
 #include "engine/mpo_check.h"
 
 namespace fs = std::filesystem;
@@ -72,7 +73,9 @@ int repair(const std::string &file, std::string out)
 
 }  // namespace
 
-int main(int argc, char **argv)
+namespace {
+
+int run(int argc, char **argv)
 {
     enum { repairOption = 256, helpOption, versionOption };
     static const option longOptions[] = {{"repair", no_argument, nullptr, repairOption},
@@ -104,4 +107,12 @@ int main(int argc, char **argv)
     for (const std::string &file : files)
         anyProblem = report(file, checkMPO(file)) || anyProblem;
     return anyProblem ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    reportClosedPipes();
+    return finishOutput("mpocheck", run(argc, argv));
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/standard_output.h"
 #include "engine/mpo_joiner.h"
 
 namespace {
@@ -45,7 +46,9 @@ bool typeNamed(const char *name, std::uint32_t &type)
 
 }  // namespace
 
-int main(int argc, char **argv)
+namespace {
+
+int run(int argc, char **argv)
 {
     enum { littleOption = 256, firstOption, helpOption, versionOption };
     static const option longOptions[] = {{"little-endian", no_argument, nullptr, littleOption},
@@ -101,4 +104,12 @@ int main(int argc, char **argv)
         }
     std::printf("%s\n", output.c_str());
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    reportClosedPipes();
+    return finishOutput("mpojoin", run(argc, argv));
 }

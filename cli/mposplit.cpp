@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/standard_output.h"
 #include "engine/mpo.h"
 #include "engine/trace_output.h"
 
@@ -151,7 +152,9 @@ int usageError(const char *message)
 
 }  // namespace
 
-int main(int argc, char **argv)
+namespace {
+
+int run(int argc, char **argv)
 {
     // Pictures of several megabytes are read one after another: keeping large
     // blocks in the heap lets each reuse the memory of the one before instead
@@ -191,4 +194,12 @@ int main(int argc, char **argv)
     for (const std::string &file : options.files)
         allDone = (options.list ? list(file, options) : split(file, options)) && allDone;
     return allDone ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    reportClosedPipes();
+    return finishOutput("mposplit", run(argc, argv));
 }

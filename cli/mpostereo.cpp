@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/standard_output.h"
 #include "engine/gain_map.h"
 #include "engine/mpo.h"
 #include "engine/trace_output.h"
@@ -211,7 +212,9 @@ bool readNumber(const char *text, long low, long high, int &number)
 
 }  // namespace
 
-int main(int argc, char **argv)
+namespace {
+
+int run(int argc, char **argv)
 {
     enum {
         swapOption = 256, dxOption, dyOption, alignOption, alignOnlyOption, consoleOption, helpOption, versionOption
@@ -278,4 +281,12 @@ int main(int argc, char **argv)
         }
     }
     return allDone ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    reportClosedPipes();
+    return finishOutput("mpostereo", run(argc, argv));
 }

@@ -14,13 +14,15 @@ constexpr std::size_t windowSize = std::size_t{1} << 14;
 
 }  // namespace
 
-bool readExactly(int fd, std::uint64_t at, unsigned char *to, std::size_t count)
+bool readExactly(int fd, std::uint64_t at, unsigned char *to, std::size_t count, bool *failed)
 {
     std::size_t got = 0;
     while (got < count) {
         const ssize_t n = pread(fd, to + got, count - got, off_t(at + got));
         if (n < 0 && errno == EINTR)
             continue;
+        if (n < 0 && failed != nullptr)
+            *failed = true;
         if (n <= 0)
             return false;
         got += std::size_t(n);
@@ -49,7 +51,7 @@ bool FileWindow::fill(std::uint64_t at)
     else
         start_ = at + 2 > length ? at + 2 - length : 0;
     const std::size_t want = std::size_t(std::min<std::uint64_t>(length, size_ - start_));
-    held_ = readExactly(fd_, origin_ + start_, bytes_.data(), want) ? want : 0;
+    held_ = readExactly(fd_, origin_ + start_, bytes_.data(), want, &readFailed_) ? want : 0;
     return held_ > 0;
 }
 
@@ -63,5 +65,5 @@ bool FileWindow::read(std::uint64_t at, unsigned char *to, std::size_t count)
         std::memcpy(to, bytes_.data() + (at - start_), count);
         return true;
     }
-    return readExactly(fd_, origin_ + at, to, count);
+    return readExactly(fd_, origin_ + at, to, count, &readFailed_);
 }

@@ -8,7 +8,8 @@
 #include <vector>
 
 // Reads `count` bytes at file position `at`; false when fewer are there.
-bool readExactly(int fd, std::uint64_t at, unsigned char *to, std::size_t count);
+// `failed`, when given, is set when a read failed (rather than ended).
+bool readExactly(int fd, std::uint64_t at, unsigned char *to, std::size_t count, bool *failed = nullptr);
 
 class FileWindow {
 public:
@@ -26,6 +27,9 @@ public:
     }
     // `count` bytes from `at`; false when they are not all there.
     bool read(std::uint64_t at, unsigned char *to, std::size_t count);
+    // Whether a read failed for an error of the file system (an I/O error),
+    // not for the end of the file.
+    bool readFailed() const { return readFailed_; }
 
 private:
     bool fill(std::uint64_t at);
@@ -36,4 +40,5 @@ private:
     std::vector<unsigned char> bytes_;
     std::uint64_t start_ = 0;
     std::size_t held_ = 0;
+    bool readFailed_ = false;
 };

@@ -21,6 +21,16 @@
 
 using namespace index_reading;
 
+MPOCause inputFileCause(const char *path)
+{
+    if (std::strlen(path) >= std::size_t(MPO_NAME_CAPACITY))
+        return MPOCause::PathTooLong;
+    struct stat status {};
+    if (stat(path, &status) == 0 && !S_ISREG(status.st_mode))
+        return MPOCause::NotAFile;
+    return MPOCause::None;
+}
+
 namespace {
 
 // A symbolic link is sized by the file it names, not by its own length.
@@ -38,6 +48,7 @@ int takeBaseName(const char *path, MPIndex &index)
 {
     if (std::strlen(path) >= sizeof index.pathCopy) {
         traceLine("Path Too Long.");
+        index.cause = MPOCause::PathTooLong;
         return cannotOpen;
     }
     std::strcpy(index.pathCopy, path);
@@ -47,6 +58,7 @@ int takeBaseName(const char *path, MPIndex &index)
     const std::size_t length = std::strlen(name);
     if (length < 4) {
         traceLine("File Name Too Short.");
+        index.cause = MPOCause::NameTooShort;
         return cannotOpen;
     }
     std::memcpy(index.baseName, name, length - 4);
@@ -61,6 +73,13 @@ int checkPathAndFolder(const char *path, int mode, const char *saveFolder, MPInd
     if (statResult != 0 && isMPO(path, "MPO") != 0) {
         tracef("Error = %d\n", statResult);
         return MPO_PATH_UNEXAMINED;
+    }
+    // A folder or a device is no file to read, and a pipe would wait for
+    // a writer; none is opened.
+    if (inputFileCause(path) == MPOCause::NotAFile) {
+        traceLine("The file Cannot open.");
+        index.cause = MPOCause::NotAFile;
+        return cannotOpen;
     }
     if (mode != MPO_LOAD_ONE) {
         struct statvfs folder {};
@@ -237,6 +256,7 @@ void cutSizesToFile(MPIndex &index)
 }
 
 }  // namespace
+
 
 int readMPIndex(const char *path, int *outCount, int *outIndex, int mode, int selectNum,
                 const char *saveFolder, MPIndex &index)

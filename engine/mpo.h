@@ -44,7 +44,17 @@ enum class MPOCause : int {
     NotEnoughRoom,     // -15: the free space is less than the picture
     NoOutputFile,      // -15: no file can be created in the save folder
     StartsPastEnd,     // a split passes over a picture that starts where the file ends, or beyond
+    PathTooLong,       // -11: the path is longer than the engine composes names in
+    NameTooShort,      // -11: the file's name has fewer than four characters to take an extension off
+    NotAFile,          // -11: the path names a folder, a device, a pipe or a socket
+    ReadFailed,        // -11 or -14: the file system failed to read the file (an I/O error)
+    NameTooLong,       // -15: a picture's name would be longer than the file system allows
 };
+
+// Why `path` cannot be read as an input file, before anything opens it (a
+// pipe would wait for a writer): PathTooLong, NotAFile, or None. A path
+// that does not exist is None: opening it says so.
+MPOCause inputFileCause(const char *path);
 
 // Checks the file at `path`, reads its MP index and corrects the entries'
 // sizes; then, by `mode`, hands one picture back (0), saves one picture (1)

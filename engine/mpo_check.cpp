@@ -166,7 +166,7 @@ void checkPlaces(std::uint64_t size, const RecordedIndex &index, const std::vect
 MPOCheck checkMPO(const std::string &path)
 {
     Findings findings;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)  /* a pipe is refused, not waited on */;
     struct stat status {};
     if (fd < 0 || fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         findings.problem(fd < 0 ? std::string("cannot be opened: ") + std::strerror(errno) : "is not a regular file");

@@ -47,7 +47,7 @@ std::string examineInput(const MPOJoinSettings &settings, OpenInput &input)
 
 std::string openInput(const std::string &path, const MPOJoinSettings &settings, OpenInput &input)
 {
-    input.fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    input.fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)  /* a pipe is refused, not waited on */;
     if (input.fd < 0)
         return errno == ENOENT ? "cannot be found" : std::string("cannot be opened: ") + std::strerror(errno);
     return examineInput(settings, input);

@@ -48,7 +48,7 @@ struct OpenFile {
 int repairMPO(const std::string &path, const std::string &output, MPOJoinProblem &problem, int &pictures)
 {
     pictures = 0;
-    OpenFile file{open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    OpenFile file{open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)  /* a pipe is refused, not waited on */};
     struct stat status {};
     if (file.fd < 0 || fstat(file.fd, &status) != 0)
         return refuse(problem, std::string("cannot be opened: ") + std::strerror(errno));

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cctype>
+#include <climits>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -98,8 +99,8 @@ void NewFile::open(Way way)
     // A taken name (a dangling link too) is said before anything is
     // written; the naming at the end checks again.
     struct stat taken;
-    if (fstatat(folder_, name_.c_str(), &taken, AT_SYMLINK_NOFOLLOW) == 0) {
-        fail(EEXIST);
+    if (fstatat(folder_, name_.c_str(), &taken, AT_SYMLINK_NOFOLLOW) == 0 || errno == ENAMETOOLONG) {
+        fail(errno == ENAMETOOLONG ? ENAMETOOLONG : EEXIST);
         return;
     }
     if (way == Way::Unnamed) {
@@ -121,8 +122,11 @@ void NewFile::openHidden()
     static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     static std::atomic<unsigned> made{0};
     std::minstd_rand random(unsigned(getpid()) * 2654435761u ^ unsigned(std::time(nullptr)) ^ made++ * 40503u);
+    // A name near the longest one allowed is shortened in its hidden form.
+    const std::size_t longest = NAME_MAX - 1 - std::strlen(hiddenMark) - hiddenLetters;
+    const std::string stem = name_.substr(0, longest);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = "." + name_ + hiddenMark;
+        std::string name = "." + stem + hiddenMark;
         for (int i = 0; i < hiddenLetters; ++i)
             name += letters[random() % (sizeof letters - 1)];
         fd_ = openat(folder_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);

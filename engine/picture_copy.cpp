@@ -60,18 +60,18 @@ int copywoAPP2(int in, std::uint64_t start, int size, int out)
     FileWindow picture(in, start, std::uint64_t(size));
     const int end = findLastEOI(picture, size);
     if (end < 0)
-        return COPY_NOT_A_PICTURE;
+        return picture.readFailed() ? COPY_READ_FAILED : COPY_NOT_A_PICTURE;
     if (end != size)
         tracef("Resize %d -> %d\n", size, end);
     std::vector<PicturePiece> pieces;
     if (!planWithoutMPSegment(picture, end, pieces))
-        return COPY_NOT_A_PICTURE;
+        return picture.readFailed() ? COPY_READ_FAILED : COPY_NOT_A_PICTURE;
     reserveRoom(out, pieces);
     GatheredBytes gathered(out);
     for (const PicturePiece &piece : pieces) {
         if (piece.count <= gatheredPieceLimit) {
             if (!gathered.add(picture, piece))
-                return COPY_FAILED;
+                return picture.readFailed() ? COPY_READ_FAILED : COPY_FAILED;
             continue;
         }
         if (!gathered.flush() || copyFileRange(in, start + std::uint64_t(piece.offset), std::uint64_t(piece.count), out) != 0)

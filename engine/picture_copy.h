@@ -15,3 +15,4 @@
 int copywoAPP2(int in, std::uint64_t start, int size, int out);
 inline constexpr int COPY_NOT_A_PICTURE = -1;  // the bytes do not begin a JPEG picture, or have no end
 inline constexpr int COPY_FAILED = -2;         // reading the picture or writing the copy failed
+inline constexpr int COPY_READ_FAILED = -3;    // the file system failed to read the picture's header

@@ -127,6 +127,8 @@ struct Walk {
     }
     int failedWrite(int error) const
     {
+        if (error == ENAMETOOLONG)
+            return fail(cannotStore, MPOCause::NameTooLong);
         return fail(writeFailed, error == ENOSPC || error == EDQUOT ? MPOCause::DiskFull : MPOCause::CopyFailed);
     }
 };
@@ -163,10 +165,12 @@ int savePicture(const Walk &walk, std::uint64_t start, std::size_t count, char (
         if (!nextName(name, walk, number, suffix))
             return walk.fail(cannotStore, MPOCause::NoOutputFile);
     if (out->error() != 0)
-        return walk.fail(cannotStore, MPOCause::NoOutputFile);
+        return walk.fail(cannotStore, out->error() == ENAMETOOLONG ? MPOCause::NameTooLong : MPOCause::NoOutputFile);
     const int copied = copywoAPP2(fileno(walk.index.input.get()), start, static_cast<int>(count), out->fd());
     if (copied == COPY_NOT_A_PICTURE)
         return walk.fail(writeFailed, MPOCause::NotAPicture);
+    if (copied == COPY_READ_FAILED)
+        return walk.fail(writeFailed, MPOCause::ReadFailed);
     if (copied < 0)
         return walk.failedWrite(errno);
     int error = out->commit();
@@ -236,7 +240,8 @@ int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **
         return 0;
     }
     if (!named)
-        return walk.fail(cannotStore, MPOCause::NoOutputFile);
+        return walk.fail(cannotStore, walk.folder != nullptr && walk.folder->isOpen() ? MPOCause::NameTooLong
+                                                                                        : MPOCause::NoOutputFile);
     return savePicture(walk, start, got, name, number, suffix);
 }
 

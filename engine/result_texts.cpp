@@ -40,6 +40,14 @@ MPOText mpoProblemText(int result, MPOCause cause)
         return {"CauseNotEnoughRoom", "cannot be split: not enough free space for a picture"};
     case MPOCause::NoOutputFile:
         return {"CauseNoOutputFile", "cannot be split: no file can be created in the save folder"};
+    case MPOCause::PathTooLong: return {"CausePathTooLong", "cannot be opened: its path is 1,024 bytes or longer"};
+    case MPOCause::NameTooShort:
+        return {"CauseNameTooShort", "cannot be opened: its name is too short to name its pictures after (fewer than four characters)"};
+    case MPOCause::NotAFile:
+        return {"CauseNotAFile", "cannot be opened: it is a folder, a device, a pipe or a socket, not a file"};
+    case MPOCause::ReadFailed: return {"CauseReadFailed", "cannot be read: the disk or the file system failed (an I/O error)"};
+    case MPOCause::NameTooLong:
+        return {"CauseNameTooLong", "cannot be split: a picture's name would be longer than the save folder's file system allows"};
     case MPOCause::StartsPastEnd:
         return {"CauseStartsPastEnd", "has a picture that starts where the file ends, or beyond (the file is cut short)"};
     }

@@ -1,5 +1,7 @@
 #include "side_by_side.h"
 
+#include "engine/mpo.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -66,6 +68,7 @@ const char *faultText(SideBySideFault fault)
     switch (fault) {
     case SideBySideFault::None: break;
     case SideBySideFault::CannotOpen: return "cannot be opened";
+    case SideBySideFault::NotAFile: return mpoProblemText(MPO_CANNOT_OPEN, MPOCause::NotAFile).text;
     case SideBySideFault::Empty: return "is empty";
     case SideBySideFault::NotJpeg: return "is not a JPEG picture that can be decoded";
     case SideBySideFault::NotPng: return "is not a PNG picture that can be decoded";
@@ -118,6 +121,9 @@ SideBySidePair readSideBySide(const unsigned char *bytes, std::size_t size, Side
 
 SideBySidePair readSideBySideFile(const std::string &path, SideBySideKind kind)
 {
+    // A folder or a device is no file; a pipe would wait for a writer.
+    if (inputFileCause(path.c_str()) == MPOCause::NotAFile)
+        return failed(SideBySideFault::NotAFile);
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return failed(SideBySideFault::CannotOpen);

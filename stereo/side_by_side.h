@@ -19,7 +19,7 @@ enum class SideBySideKind { Jps, Pns };
 std::optional<SideBySideKind> sideBySideKindOf(const std::string &path);
 
 // Why a side-by-side file cannot be shown at all.
-enum class SideBySideFault { None, CannotOpen, Empty, NotJpeg, NotPng, TooLarge, TooNarrow };
+enum class SideBySideFault { None, CannotOpen, NotAFile, Empty, NotJpeg, NotPng, TooLarge, TooNarrow };
 // In words that follow the file's name ("is empty"); "" for None.
 const char *faultText(SideBySideFault fault);
 

@@ -1,5 +1,7 @@
 // mposplit end to end: splitting, listing, errors and exit codes, a file
 // from an independent writer, and a disk that fills up.
+#include <sys/stat.h>
+
 #include <set>
 
 #include "program_run.h"
@@ -80,6 +82,41 @@ TEST_F(Mposplit, TwoSplitsAtOnceEachNameOnlyWhatTheyWrote)
             files.insert(item.path().string());
         EXPECT_EQ(named.size(), 8u);
         EXPECT_EQ(std::set<std::string>(named.begin(), named.end()), files);
+    }
+}
+
+TEST_F(Mposplit, EveryProgramRefusesWhatIsNoFileAndTellsOfOutputItCouldNotWrite)
+{
+    const std::string good = scratch.write("good.MPO", stereoLike(2).build().bytes);
+    const std::string pipe = scratch.path() + "/pipe.MPO", jpsPipe = scratch.path() + "/pipe.jps";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(jpsPipe.c_str(), 0600), 0);
+    const std::string notAFile = "it is a folder, a device, a pipe or a socket, not a file";
+    // Each within a deadline of its own: a program that waits on the pipe fails here, not at ctest's timeout.
+    const std::string split = quoted(MPOSPLIT), stereo = quoted(MPOSTEREO);
+    const struct {
+        std::string command, says;
+    } table[] = {
+        {split + " " + quoted(pipe), notAFile},
+        {split + " " + quoted(scratch.path()), notAFile},
+        {split + " /dev/zero", notAFile},
+        {stereo + " " + quoted(pipe), notAFile},
+        {stereo + " " + quoted(jpsPipe), notAFile},
+        {quoted(MPOJOIN) + " -o " + quoted(scratch.path() + "/j.MPO") + " " + quoted(pipe) + " " + quoted(good),
+         "is not a regular file"},
+        {quoted(MPOCHECK) + " " + quoted(pipe), "is not a regular file"},
+        {split + " " + quoted(scratch.write("abc", readFile(good))), "fewer than four characters"},
+        {split + " " + quoted(scratch.path() + "/" + std::string(1100, 'a') + ".MPO"), "1,024 bytes or longer"},
+        {split + " --list " + quoted(good) + " >/dev/full", "standard output cannot be written"},
+        {split + " -o " + quoted(scratch.path()) + " " + quoted(good) + " >/dev/full", "standard output cannot be written"},
+        {quoted(MPOCHECK) + " " + quoted(good) + " >/dev/full", "standard output cannot be written"},
+        {stereo + " --version >/dev/full", "standard output cannot be written"},
+        {split + " --help >/dev/full", "standard output cannot be written"},
+    };
+    for (const auto &row : table) {
+        const Run run = shell("timeout 20 sh -c " + quoted(row.command));
+        EXPECT_EQ(run.status, 1) << row.command << "\n" << run.err;
+        EXPECT_NE((run.out + run.err).find(row.says), std::string::npos) << row.command << "\n" << run.err;
     }
 }
 

@@ -95,7 +95,9 @@ KivController::Failure KivController::showSideBySideFile(const QString &path)
         return QByteArray(reinterpret_cast<const char *>(jpeg.data()), qsizetype(jpeg.size()));
     };
     if (pair.fault != stereo::SideBySideFault::None) {
-        static const char *const reasons[] = {"", QT_TRID_NOOP("ReasonCannotOpen"), QT_TRID_NOOP("ReasonEmpty"),
+        // In the order of stereo::SideBySideFault.
+        static const char *const reasons[] = {"", QT_TRID_NOOP("ReasonCannotOpen"), QT_TRID_NOOP("CauseNotAFile"),
+                                              QT_TRID_NOOP("ReasonEmpty"),
                                               QT_TRID_NOOP("ReasonNotJpeg"), QT_TRID_NOOP("ReasonNotPng"),
                                               QT_TRID_NOOP("ReasonTooLarge"), QT_TRID_NOOP("ReasonTooNarrow")};
         return {qtTrId(reasons[int(pair.fault)])};

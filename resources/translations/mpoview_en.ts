@@ -202,6 +202,26 @@
         <source>has a picture that starts where the file ends, or beyond (the file is cut short)</source>
         <translation>has a picture that starts where the file ends, or beyond (the file is cut short)</translation>
     </message>
+    <message id="CausePathTooLong">
+        <source>cannot be opened: its path is 1,024 bytes or longer</source>
+        <translation>cannot be opened: its path is 1,024 bytes or longer</translation>
+    </message>
+    <message id="CauseNameTooShort">
+        <source>cannot be opened: its name is too short to name its pictures after (fewer than four characters)</source>
+        <translation>cannot be opened: its name is too short to name its pictures after (fewer than four characters)</translation>
+    </message>
+    <message id="CauseNotAFile">
+        <source>cannot be opened: it is a folder, a device, a pipe or a socket, not a file</source>
+        <translation>cannot be opened: it is a folder, a device, a pipe or a socket, not a file</translation>
+    </message>
+    <message id="CauseReadFailed">
+        <source>cannot be read: the disk or the file system failed (an I/O error)</source>
+        <translation>cannot be read: the disk or the file system failed (an I/O error)</translation>
+    </message>
+    <message id="CauseNameTooLong">
+        <source>cannot be split: a picture&apos;s name would be longer than the save folder&apos;s file system allows</source>
+        <translation>cannot be split: a picture&apos;s name would be longer than the save folder&apos;s file system allows</translation>
+    </message>
     <message id="PanelNameLostTitle">
         <source>The File Cannot Be Opened from the Panel</source>
         <translation>The File Cannot Be Opened from the Panel</translation>

@@ -202,6 +202,26 @@
         <source>has a picture that starts where the file ends, or beyond (the file is cut short)</source>
         <translation>にはファイルの終わりかそれより後から始まる画像があります (ファイルが途中で切れています)</translation>
     </message>
+    <message id="CausePathTooLong">
+        <source>cannot be opened: its path is 1,024 bytes or longer</source>
+        <translation>開けません: パスが 1,024 バイト以上あります</translation>
+    </message>
+    <message id="CauseNameTooShort">
+        <source>cannot be opened: its name is too short to name its pictures after (fewer than four characters)</source>
+        <translation>開けません: 名前が短すぎて画像の名前に使えません (4 文字未満)</translation>
+    </message>
+    <message id="CauseNotAFile">
+        <source>cannot be opened: it is a folder, a device, a pipe or a socket, not a file</source>
+        <translation>開けません: ファイルではなく、フォルダー、デバイス、パイプまたはソケットです</translation>
+    </message>
+    <message id="CauseReadFailed">
+        <source>cannot be read: the disk or the file system failed (an I/O error)</source>
+        <translation>読み込めません: ディスクまたはファイルシステムが失敗しました (入出力エラー)</translation>
+    </message>
+    <message id="CauseNameTooLong">
+        <source>cannot be split: a picture&apos;s name would be longer than the save folder&apos;s file system allows</source>
+        <translation>分割できません: 画像の名前が保存先のファイルシステムで使える長さを超えます</translation>
+    </message>
     <message id="PanelNameLostTitle">
         <source>The File Cannot Be Opened from the Panel</source>
         <translation>パネルからファイルを開けません</translation>
