@@ -1,6 +1,8 @@
 // mpostereo end to end: the views it writes hold the decoded pictures, the
 // left picture's Exif and an sRGB profile; what holds no pair is refused
 // with exit code 1 and no file, bad usage with 2; no file is ever replaced.
+#include <unistd.h>
+
 #include <cmath>
 #include <set>
 
@@ -92,6 +94,11 @@ TEST_F(Mpostereo, WritesViewsThatHoldTheDecodedPicturesTheLeftExifAndAnSrgbProfi
     EXPECT_EQ(imaging::exifOrientation(pair.exif.data(), pair.exif.size()), 1);
     const std::string bytes(view.begin(), view.end());
     EXPECT_NE(bytes.find("ICC_PROFILE"), std::string::npos);
+    // The same view, written a second later by another run, is the same bytes.
+    sleep(1);
+    const std::string again = scratch.path() + "/again.jpg";
+    ASSERT_EQ(mpostereo({"-m", "parallel", "-q", "95", "-o", again, file}).status, 0);
+    EXPECT_EQ(readFile(again), view);
 
     // A colour anaglyph: red from the left picture, green and blue from the right.
     const std::string anaglyph = scratch.path() + "/anaglyph.jpg";
