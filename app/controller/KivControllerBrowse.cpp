@@ -16,27 +16,30 @@ void KivController::openFolderFile(FolderFiles::Step step)
     if (document_.shownPath().isEmpty() || document_.isLocked())
         return;
     QStringList passedOver;
-    QString from = document_.shownPath(), path;
-    for (;;) {
-        QStringList unreadable;
-        path = FolderFiles::step(from, step, unreadable);
-        for (const QString &name : unreadable)
+    bool shown = false;
+    for (const QString &path : FolderFiles::stepCandidates(document_.shownPath(), step)) {
+        const QString name = FilePaths::shownFileName(path);
+        if (!FilePaths::isReadableFile(path)) {
             passedOver << qtTrId("FileReason").arg(name, qtTrId("ReasonCannotOpen"));
-        if (path.isEmpty())
-            break;
+            continue;
+        }
         const Failure failure = showFile(path, true);
-        if (!failure)
+        if (!failure) {
+            shown = true;
             break;
-        passedOver << qtTrId("FileReason").arg(FilePaths::shownFileName(path), failure.reason);
-        // On from the file passed over, the same way (from the first file on, from the last back).
-        from = path;
-        step = step == FolderFiles::Step::First ? FolderFiles::Step::Next
-               : step == FolderFiles::Step::Last ? FolderFiles::Step::Previous
-                                                 : step;
+        }
+        passedOver << qtTrId("FileReason").arg(name, failure.reason);
+    }
+    // A folder of thousands of broken files is named by its first few.
+    constexpr qsizetype namedAtMost = 10;
+    if (passedOver.size() > namedAtMost) {
+        const qsizetype more = passedOver.size() - namedAtMost;
+        passedOver.resize(namedAtMost);
+        passedOver << qtTrId("PassedOverMore").arg(more);
     }
     if (!passedOver.isEmpty())
         emit statusMessage(qtTrId("StatusPassedOver").arg(passedOver.join(qtTrId("ListSeparator"))));
-    else if (path.isEmpty())
+    else if (!shown)
         emit statusMessage(qtTrId(step == FolderFiles::Step::Next || step == FolderFiles::Step::Last
                                       ? QT_TRID_NOOP("StatusLastFile")
                                       : QT_TRID_NOOP("StatusFirstFile")));

@@ -39,7 +39,7 @@ QStringList picturesIn(const QString &folder)
     return names;
 }
 
-QString step(const QString &current, Step step, QStringList &skipped)
+QStringList stepCandidates(const QString &current, Step step)
 {
     // The folder with its closing slash ("" for a bare name), and the name.
     const QString folder = current.left(current.lastIndexOf('/') + 1);
@@ -60,15 +60,12 @@ QString step(const QString &current, Step step, QStringList &skipped)
         candidates = names;
     if (step == Step::Previous || step == Step::Last)
         std::reverse(candidates.begin(), candidates.end());
-    for (const QString &candidate : candidates) {
-        if (candidate == name)
-            return {};  // the file on show is already the first or the last
-        const QString path = folder + candidate;
-        if (FilePaths::isReadableFile(path))
-            return path;
-        skipped << FilePaths::shown(candidate);
-    }
-    return {};
+    // From the first or the last, the way ends at the file on show.
+    if (const qsizetype shown = candidates.indexOf(name); shown >= 0)
+        candidates.resize(shown);
+    for (QString &candidate : candidates)
+        candidate.prepend(folder);
+    return candidates;
 }
 
 }  // namespace FolderFiles

@@ -13,9 +13,10 @@ enum class Step { Next, Previous, First, Last };
 // The picture files in `folder`, sorted.
 QStringList picturesIn(const QString &folder);
 
-// The file `step` leads to from `current` (which may be gone by now) among
-// the picture files of its folder; files that cannot be read are passed over
-// and named in `skipped`. Empty when there is none to go to.
-QString step(const QString &current, Step step, QStringList &skipped);
+// The files `step` leads to from `current` (which may be gone by now) among
+// the picture files of its folder, in the order they are to be tried: the
+// next ones, the previous ones nearest first, or every one from the first or
+// the last up to `current`. The folder is listed and sorted once.
+QStringList stepCandidates(const QString &current, Step step);
 
 }  // namespace FolderFiles

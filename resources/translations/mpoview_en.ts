@@ -829,6 +829,10 @@
         <source>Passed over: %1</source>
         <translation>Passed over: %1</translation>
     </message>
+    <message id="PassedOverMore">
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
     <message id="ReasonCannotOpen">
         <source>cannot be opened</source>
         <translation>cannot be opened</translation>

@@ -829,6 +829,10 @@
         <source>Passed over: %1</source>
         <translation>表示できないファイルを飛ばしました: %1</translation>
     </message>
+    <message id="PassedOverMore">
+        <source>and %1 more</source>
+        <translation>ほか %1 件</translation>
+    </message>
     <message id="ReasonCannotOpen">
         <source>cannot be opened</source>
         <translation>開けません</translation>
