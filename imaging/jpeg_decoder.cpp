@@ -162,6 +162,10 @@ bool decodeInto(jpeg_decompress_struct &info, ErrorManager &errors, const unsign
     result.grayscale = info.jpeg_color_space == JCS_GRAYSCALE;
     info.out_color_space = cmyk ? JCS_CMYK : pixelSpace;
     chooseScale(info, shownSize(result.fullSize), swapped);
+    if (std::uint64_t(info.output_width) * info.output_height > largestPicturePixels) {
+        result.tooLarge = true;
+        return false;
+    }
     state.conversion = std::make_unique<ProfileConversion>(state.iccProfile, cmyk, info.saw_Adobe_marker);
     jpeg_start_decompress(&info);
     RgbPicture &picture = result.picture;

@@ -34,6 +34,12 @@ struct PixelSize {
     bool operator==(const PixelSize &) const = default;
 };
 
+// The most pixels a picture is decoded into (16384 x 16384, 1 GiB of
+// pixels): a header that declares more at the size asked for is refused
+// before any memory is taken, however small the file. Panoramas of 40,000
+// x 6,000 pixels fit; a picture shown smaller is decoded at the size shown.
+inline constexpr std::uint64_t largestPicturePixels = std::uint64_t{1} << 28;
+
 // Rows of 32-bit pixels, 0xffRRGGBB in the machine's own byte order (the
 // layout of QImage::Format_RGB32), with no padding between rows.
 struct RgbPicture {

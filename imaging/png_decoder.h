@@ -16,7 +16,7 @@ struct DecodedPng {
 };
 
 // A picture larger than this many pixels is refused rather than held.
-inline constexpr std::size_t largestPngPixels = std::size_t(1) << 28;
+inline constexpr std::size_t largestPngPixels = largestPicturePixels;
 
 DecodedPng decodePng(const unsigned char *png, std::size_t size);
 

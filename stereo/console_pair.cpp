@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -65,12 +66,24 @@ int consoleNumber(const std::string &name)
 
 namespace {
 
+// The size to decode a picture of `full` size at: its 4:3 part at least the
+// console's size, with room for what the alignment crops off.
+imaging::PixelSize decodedForConsole(imaging::PixelSize full)
+{
+    constexpr double room = 1.25;
+    const double needed = std::int64_t(full.width) * 3 > std::int64_t(full.height) * 4
+                              ? double(consoleSize.height) / full.height
+                              : double(consoleSize.width) / full.width;
+    const double scale = std::min(1.0, needed * room);
+    return {int(std::ceil(full.width * scale)), int(std::ceil(full.height * scale))};
+}
+
 std::string encodeConsolePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
                               const Options &options, int quality, const std::string &dateTaken,
                               std::vector<unsigned char> (&jpegs)[2])
 {
     PlacedPair placed;
-    if (std::string problem = placePair(left, right, options, placed); !problem.empty())
+    if (std::string problem = placePair(left, right, options, placed, decodedForConsole); !problem.empty())
         return problem;
     for (int side = 0; side < 2; ++side)
         if (!encodeForConsole(imaging::resized(fourByThree(placed.pictures[side]), consoleSize), quality, dateTaken,

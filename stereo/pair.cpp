@@ -14,6 +14,11 @@ PairNumbers pairFor(int shown, int count)
 
 std::string pairProblem(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right)
 {
+    for (const imaging::DecodedJpeg *picture : {&left, &right})
+        if (picture->tooLarge)
+            return "a picture of the pair is too large: " + std::to_string(picture->fullSize.width) + " x " +
+                   std::to_string(picture->fullSize.height) + " pixels (at most " +
+                   std::to_string(imaging::largestPicturePixels / 1000000) + " million are decoded)";
     if (!left.decoded || !right.decoded || left.picture.pixels.empty() || right.picture.pixels.empty())
         return "a picture of the pair cannot be decoded";
     if (left.fullSize != right.fullSize)

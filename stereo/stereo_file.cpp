@@ -76,13 +76,15 @@ Alignment estimatePairAlignment(std::span<const unsigned char> left, std::span<c
 }
 
 std::string placePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
-                      const Options &options, PlacedPair &placed)
+                      const Options &options, PlacedPair &placed,
+                      const std::function<imaging::PixelSize(imaging::PixelSize)> &shownSize)
 {
-    DecodedPair pair = decodePair(left, right, [](imaging::PixelSize full) { return full; });
+    DecodedPair pair = decodePair(left, right, shownSize ? shownSize : [](imaging::PixelSize full) { return full; });
     if (std::string problem = pairProblem(pair.left, pair.right); !problem.empty())
         return problem;
     // Side by side, both pictures are cropped alike; the halves are the placed pair.
-    Options sideBySide = options;
+    const double scale = double(pair.left.picture.size.width) / pair.left.fullSize.width;
+    Options sideBySide = scale < 1 ? scaledOptions(options, scale) : options;
     sideBySide.view = View::Parallel;
     imaging::RgbPicture both;
     compose(pair.left.picture, pair.right.picture, sideBySide, both);

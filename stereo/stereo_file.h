@@ -40,9 +40,12 @@ struct PlacedPair {
     imaging::RgbPicture pictures[2];  // left, right
     std::vector<unsigned char> exif[2];
 };
-// Returns "" when placed, else why the pictures are no pair.
+// Returns "" when placed, else why the pictures are no pair. The pictures
+// are decoded at the smallest scale that covers `shownSize(full size)` (by
+// default their full size); `options` are for the full size.
 std::string placePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
-                      const Options &options, PlacedPair &placed);
+                      const Options &options, PlacedPair &placed,
+                      const std::function<imaging::PixelSize(imaging::PixelSize)> &shownSize = {});
 
 // Writes two JPEG pictures, left first, as the new MPO file `path` of a
 // disparity pair (never replacing one). Returns "" when written, else why not.

@@ -122,6 +122,13 @@ TEST_F(Mpostereo, RefusesWhatHoldsNoPairWritesNothingAndNeverReplacesAFile)
     const Bytes left = scene(0);
     const Bytes iso = jpegSegment(0xE2, bytesOf(std::string("urn:iso:std:iso:ts:21496:-1\0\0\0", 30)));
     const std::string good = scratch.write("good.MPO", pairOf(left, scene(4)).bytes);
+    // A small file whose frame header declares a huge picture.
+    const auto declaring = [](Bytes jpeg, int side) {
+        const std::size_t sof = std::string(jpeg.begin(), jpeg.end()).find("\xFF\xC0");
+        const Bytes size = {std::uint8_t(side >> 8), std::uint8_t(side), std::uint8_t(side >> 8), std::uint8_t(side)};
+        std::copy(size.begin(), size.end(), jpeg.begin() + long(sof) + 5);
+        return jpeg;
+    };
     const struct {
         const char *name;
         Bytes bytes;
@@ -133,6 +140,7 @@ TEST_F(Mpostereo, RefusesWhatHoldsNoPairWritesNothingAndNeverReplacesAFile)
         {"broken.MPO", pairOf(left, Bytes{0xFF, 0xD8, 0xFF, 0xD9}).bytes, "cannot be decoded"},
         {"gainmap.MPO", pairOf(left, withSegments(scene(4), {iso}), {exifSegment, iso}).bytes, "HDR gain map"},
         {"bad.jps", bytesOf("not a picture"), "bad.jps is not a JPEG picture that can be decoded"},
+        {"huge.MPO", pairOf(declaring(left, 30000), declaring(scene(4), 30000)).bytes, "too large: 30000 x 30000 pixels"},
     };
     for (const auto &input : refused) {
         const std::string file = scratch.write(input.name, input.bytes);
