@@ -173,6 +173,7 @@ bool decodeInto(jpeg_decompress_struct &info, ErrorManager &errors, const unsign
     try {
         picture.pixels.resize(std::size_t(info.output_width) * info.output_height);
     } catch (const std::bad_alloc &) {
+        result.outOfMemory = true;
         return false;
     }
     errors.dataEnded = false;  // a multi-scan picture is read whole before its rows: they are all there is
@@ -222,6 +223,8 @@ DecodedJpeg decodeJpeg(const unsigned char *jpeg, std::size_t size,
     DecodeState state;
     state.rows = rows;
     result.decoded = decodeInto(info, errors, jpeg, size, shownSize, state, result);
+    if (!result.decoded && errors.base.msg_code == JERR_OUT_OF_MEMORY)
+        result.outOfMemory = true;
     jpeg_destroy_decompress(&info);
     if (rows != nullptr)
         rows->decodeOver();

@@ -15,6 +15,7 @@ namespace imaging {
 struct DecodedJpeg {
     bool decoded = false;  // false for bytes that are no JPEG libjpeg can read
     bool tooLarge = false;  // not decoded: more pixels at the size asked for than largestPicturePixels
+    bool outOfMemory = false;  // not decoded: memory ran out
     RgbPicture picture;    // upright, in sRGB
     PixelSize fullSize;    // the upright picture's full size; set once the header reads
     int orientation = 1;   // the Exif orientation that was applied

@@ -298,6 +298,8 @@ Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbP
         return estimated(left, right, fullSize);
     } catch (const std::bad_alloc &) {
         return unsure(Doubt::OutOfMemory);
+    } catch (const cv::Exception &error) {
+        return unsure(error.code == cv::Error::StsNoMem ? Doubt::OutOfMemory : Doubt::FeatureFailure);
     } catch (const std::exception &) {
         return unsure(Doubt::FeatureFailure);
     }

@@ -15,6 +15,9 @@ PairNumbers pairFor(int shown, int count)
 std::string pairProblem(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right)
 {
     for (const imaging::DecodedJpeg *picture : {&left, &right})
+        if (picture->outOfMemory)
+            return "not enough memory to decode the pictures of the pair";
+    for (const imaging::DecodedJpeg *picture : {&left, &right})
         if (picture->tooLarge)
             return "a picture of the pair is too large: " + std::to_string(picture->fullSize.width) + " x " +
                    std::to_string(picture->fullSize.height) + " pixels (at most " +

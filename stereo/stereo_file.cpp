@@ -61,7 +61,8 @@ Alignment estimatePairAlignment(std::span<const unsigned char> left, std::span<c
     try {
         const DecodedPair pair = decodePair(left, right, analysisSize);
         if (!pairProblem(pair.left, pair.right).empty()) {
-            unsure.doubt = !pair.left.decoded || !pair.right.decoded || pair.left.picture.pixels.empty() ||
+            unsure.doubt = pair.left.outOfMemory || pair.right.outOfMemory ? Doubt::OutOfMemory
+                           : !pair.left.decoded || !pair.right.decoded || pair.left.picture.pixels.empty() ||
                                    pair.right.picture.pixels.empty()
                                ? Doubt::NotDecoded
                            : pair.left.fullSize != pair.right.fullSize ? Doubt::SizesDiffer
