@@ -163,3 +163,23 @@ TEST_F(Mposplit, AFullDiskKeepsEarlierPicturesAndLeavesNoPartOfTheRest)
               std::string::npos)
         << run.err;
 }
+
+TEST_F(Mposplit, AWriteThatFailsMidwayLeavesNoCutFileFromAnyWriter)
+{
+    // Files may grow to 200 KiB: the second picture fails halfway through its copy.
+    const BuiltMPO mpo = MPOBuilder().add(fakeJpeg(1, 40000)).add(fakeJpeg(2, 400000)).add(fakeJpeg(3, 40000)).build();
+    const std::string file = scratch.write("big.MPO", mpo.bytes);
+    scratch.write("left.jpg", fakeJpeg(1, 150000)), scratch.write("right.jpg", fakeJpeg(2, 150000));
+    const std::string limited = "trap '' XFSZ; ulimit -f 200; ";
+    const Run split = shell("sh -c " + quoted(limited + quoted(MPOSPLIT) + " " + quoted(file)));
+    EXPECT_EQ(split.status, 1);
+    EXPECT_EQ(split.out, scratch.path() + "/big_001.JPG\n");
+    EXPECT_NE(split.err.find("big.MPO cannot be split: reading or writing a picture failed"), std::string::npos) << split.err;
+    EXPECT_EQ(readFile(scratch.path() + "/big_001.JPG"), expectedOutput(mpo, 0));
+    const Run join = shell("sh -c " + quoted(limited + quoted(MPOJOIN) + " -o " + quoted(scratch.path() + "/j.MPO") +
+                                             " " + quoted(scratch.path() + "/left.jpg") + " " +
+                                             quoted(scratch.path() + "/right.jpg")));
+    EXPECT_EQ(join.status, 1) << join.err;
+    EXPECT_EQ(scratch.files(), (std::vector<std::string>{"big.MPO", "big_001.JPG", "left.jpg", "right.jpg"}));
+}
+
