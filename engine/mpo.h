@@ -49,6 +49,7 @@ enum class MPOCause : int {
     NotAFile,          // -11: the path names a folder, a device, a pipe or a socket
     ReadFailed,        // -11 or -14: the file system failed to read the file (an I/O error)
     NameTooLong,       // -15: a picture's name would be longer than the file system allows
+    PictureTooLarge,   // -20: a picture to hand back in memory is 2 GiB or more (its size is an int)
 };
 
 // Why `path` cannot be read as an input file, before anything opens it (a

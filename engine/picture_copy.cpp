@@ -55,14 +55,14 @@ void reserveRoom(int out, const std::vector<PicturePiece> &pieces)
 
 }  // namespace
 
-int copywoAPP2(int in, std::uint64_t start, int size, int out)
+std::int64_t copywoAPP2(int in, std::uint64_t start, std::uint64_t size, int out)
 {
-    FileWindow picture(in, start, std::uint64_t(size));
-    const int end = findLastEOI(picture, size);
+    FileWindow picture(in, start, size);
+    const std::int64_t end = findLastEOI(picture, std::int64_t(size));
     if (end < 0)
         return picture.readFailed() ? COPY_READ_FAILED : COPY_NOT_A_PICTURE;
-    if (end != size)
-        tracef("Resize %d -> %d\n", size, end);
+    if (std::uint64_t(end) != size)
+        tracef("Resize %lld -> %lld\n", static_cast<long long>(size), static_cast<long long>(end));
     std::vector<PicturePiece> pieces;
     if (!planWithoutMPSegment(picture, end, pieces))
         return picture.readFailed() ? COPY_READ_FAILED : COPY_NOT_A_PICTURE;

@@ -12,7 +12,7 @@
 // exactly as writewoAPP2 writes the same bytes held in memory (trace
 // included). Returns the count of the last piece written, or one of the
 // failures below (errno tells why a copy failed).
-int copywoAPP2(int in, std::uint64_t start, int size, int out);
+std::int64_t copywoAPP2(int in, std::uint64_t start, std::uint64_t size, int out);
 inline constexpr int COPY_NOT_A_PICTURE = -1;  // the bytes do not begin a JPEG picture, or have no end
 inline constexpr int COPY_FAILED = -2;         // reading the picture or writing the copy failed
 inline constexpr int COPY_READ_FAILED = -3;    // the file system failed to read the picture's header

@@ -166,7 +166,7 @@ int savePicture(const Walk &walk, std::uint64_t start, std::size_t count, char (
             return walk.fail(cannotStore, MPOCause::NoOutputFile);
     if (out->error() != 0)
         return walk.fail(cannotStore, out->error() == ENAMETOOLONG ? MPOCause::NameTooLong : MPOCause::NoOutputFile);
-    const int copied = copywoAPP2(fileno(walk.index.input.get()), start, static_cast<int>(count), out->fd());
+    const std::int64_t copied = copywoAPP2(fileno(walk.index.input.get()), start, count, out->fd());
     if (copied == COPY_NOT_A_PICTURE)
         return walk.fail(writeFailed, MPOCause::NotAPicture);
     if (copied == COPY_READ_FAILED)
@@ -212,6 +212,8 @@ int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **
     PictureBuffer picture;
     std::size_t got = 0;
     if (loading) {
+        if (entry.Size > std::uint32_t(INT_MAX))
+            return walk.fail(cannotReach, MPOCause::PictureTooLarge);
         if (!picture.allocate(entry.Size))
             return cannotReach;
         got = std::fread(picture.get(), 1, entry.Size, input);  // a short read keeps what came

@@ -5,6 +5,7 @@
 // bytes come from `bytes.byteAt(i)`, which gives -1 for a byte it cannot read.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -13,17 +14,18 @@
 #include "trace_output.h"
 
 // `count` bytes of the picture from `offset`, to be written as they are.
+// Positions are 64-bit: an MP entry may be up to 4 GiB long.
 struct PicturePiece {
-    int offset;
-    int count;
+    std::int64_t offset;
+    std::int64_t count;
 };
 
 // Steps backwards from the end of the picture to just past its last FF D9
 // pair (at index 3 or later), printing each pair it looks at; -1 if none.
 template <class Bytes>
-int findLastEOI(Bytes &bytes, int size)
+std::int64_t findLastEOI(Bytes &bytes, std::int64_t size)
 {
-    int i = size - 1;
+    std::int64_t i = size - 1;
     while (i > 2) {
         const int earlier = bytes.byteAt(i - 1), later = bytes.byteAt(i);
         if (earlier < 0 || later < 0)
@@ -43,7 +45,7 @@ int findLastEOI(Bytes &bytes, int size)
 // their own; at SOS the scan data up to `end` follows as one piece, and EOI
 // ends the picture. False when the bytes are no JPEG stream it can walk.
 template <class Bytes>
-bool planWithoutMPSegment(Bytes &bytes, int end, std::vector<PicturePiece> &pieces)
+bool planWithoutMPSegment(Bytes &bytes, std::int64_t end, std::vector<PicturePiece> &pieces)
 {
     pieces.clear();
     if (end < 2 || bytes.byteAt(0) != SOI[0] || bytes.byteAt(1) != SOI[1])
@@ -52,14 +54,14 @@ bool planWithoutMPSegment(Bytes &bytes, int end, std::vector<PicturePiece> &piec
     const WalkResult walk = walkSegments(bytes, std::uint64_t(end), [&](const MarkerSegment &segment) {
         if (isMPSegment(bytes, segment))
             return true;
-        pieces.push_back({int(segment.at), segment.length == 0 ? 2 : int(segment.end() - segment.at)});
+        pieces.push_back({std::int64_t(segment.at), segment.length == 0 ? 2 : std::int64_t(segment.end() - segment.at)});
         return false;
     });
-    const int at = int(walk.segment.at);
+    const std::int64_t at = std::int64_t(walk.segment.at);
     switch (walk.end) {
     case WalkEnd::Visited: {
         // What follows the MP segment must hold the end of the picture, its EOI.
-        const int after = int(walk.segment.end());
+        const std::int64_t after = std::int64_t(walk.segment.end());
         if (end - after < 2)
             return false;
         pieces.push_back({after, end - after});

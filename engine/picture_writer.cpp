@@ -21,7 +21,7 @@ struct HeldBytes {
 int eoicheck(const unsigned char *picture, int size)
 {
     HeldBytes bytes{picture};
-    return findLastEOI(bytes, size);
+    return int(findLastEOI(bytes, size));
 }
 
 // Nothing past the end offset is read or written. Returns the count of the
@@ -40,5 +40,5 @@ int writewoAPP2(const unsigned char *picture, int size, std::FILE *out)
     for (const PicturePiece &piece : pieces)
         if (std::fwrite(picture + piece.offset, 1, std::size_t(piece.count), out) != std::size_t(piece.count))
             return -1;
-    return pieces.back().count;
+    return int(pieces.back().count);
 }

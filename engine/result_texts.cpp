@@ -48,6 +48,8 @@ MPOText mpoProblemText(int result, MPOCause cause)
     case MPOCause::ReadFailed: return {"CauseReadFailed", "cannot be read: the disk or the file system failed (an I/O error)"};
     case MPOCause::NameTooLong:
         return {"CauseNameTooLong", "cannot be split: a picture's name would be longer than the save folder's file system allows"};
+    case MPOCause::PictureTooLarge:
+        return {"CausePictureTooLarge", "has a picture too large to be held in memory (2 GiB or more)"};
     case MPOCause::StartsPastEnd:
         return {"CauseStartsPastEnd", "has a picture that starts where the file ends, or beyond (the file is cut short)"};
     }

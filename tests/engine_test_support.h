@@ -2,6 +2,14 @@
 // own, catches what it prints, and tells what a split should write.
 #pragma once
 
+#include <unistd.h>
+
+#include <sys/wait.h>
+
+#include <signal.h>
+
+#include <poll.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -192,3 +200,30 @@ inline Bytes expectedOutput(const BuiltMPO &mpo, std::size_t i)
         picture.pop_back();
     return picture;
 }
+
+// Waits for the child `pid` for at most `seconds`; a child still running
+// then is killed. Returns whether it ended by itself (its status in `status`).
+inline bool waitWithin(pid_t pid, int seconds, int *status = nullptr)
+{
+    int got = 0;
+    for (int tenths = 0; tenths < seconds * 10; ++tenths, usleep(100000))
+        if (waitpid(pid, &got, WNOHANG) == pid) {
+            if (status != nullptr)
+                *status = got;
+            return true;
+        }
+    kill(pid, SIGKILL);
+    waitpid(pid, &got, 0);
+    if (status != nullptr)
+        *status = got;
+    return false;
+}
+
+// Reads one byte from `fd` if one comes within `seconds`.
+inline bool readByteWithin(int fd, int seconds)
+{
+    pollfd ready{fd, POLLIN, 0};
+    char byte = 0;
+    return poll(&ready, 1, seconds * 1000) == 1 && read(fd, &byte, 1) == 1;
+}
+

@@ -3,6 +3,7 @@
 // it writes is byte for byte what the in-memory writer makes of the same
 // picture, whether the kernel copies, refuses the copy (as between two file
 // systems) or copies nothing (as some file systems do).
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -11,6 +12,8 @@
 #include <cerrno>
 #include <csignal>
 
+#include "engine/file_window.h"
+#include "engine/picture_plan.h"
 #include "engine_test_support.h"
 
 namespace {
@@ -131,13 +134,52 @@ TEST(SplitCopy, AKilledSplitLeavesNoPictureUnderItsNameAndTheEarlierOnesWhole)
         runEngine(path, MPO_SAVE_ALL);
         _exit(0);
     }
-    char got = 0;
-    ASSERT_EQ(read(said[0], &got, 1), 1) << "the split never reached picture 2";
+    const bool reached = readByteWithin(said[0], 60);
     kill(child, SIGKILL);
     int status = 0;
-    waitpid(child, &status, 0);
+    waitWithin(child, 60, &status);
+    ASSERT_TRUE(reached) << "the split never reached picture 2";
     EXPECT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(readFile(folder.path() + "/IMG_0001_001.JPG"), first);
     EXPECT_EQ(folder.files(), (std::vector<std::string>{"IMG_0001.MPO", "IMG_0001_001.JPG"}))
         << "no file, hidden or not, for the picture whose copy was cut";
 }
+
+TEST(SplitCopy, AnEntryOf2GiBOrMoreIsPlannedWholeAndNotHandedBackInMemory)
+{
+    // Picture 2 holds 2.5 GiB of scan data, nearly all of it a hole of the
+    // file: its recorded size is corrected to the end of the file.
+    ScratchFolder folder;
+    Bytes opening = fakeJpeg(2, 64);
+    opening.resize(opening.size() - 2);  // its EOI comes at the end of the file
+    MPOBuilder builder = stereoLike(2);
+    builder.pictures[1].jpeg = opening;
+    const BuiltMPO mpo = builder.build();
+    const std::string path = folder.write("IMG_0001.MPO", mpo.bytes);
+    constexpr std::uint64_t largeSize = (std::uint64_t{5} << 29);  // 2.5 GiB
+    const std::uint64_t end = mpo.starts[1] + largeSize;
+    {
+        const int fd = open(path.c_str(), O_WRONLY);
+        ASSERT_EQ(pwrite(fd, "\xFF\xD9", 2, off_t(end - 2)), 2);
+        close(fd);
+    }
+    std::vector<MPOListedEntry> entries;
+    int count = 0, representative = 0;
+    ASSERT_EQ(listMPOEntries(path.c_str(), entries, &count, &representative), 0);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].entry.Size, largeSize);
+
+    // The copy is planned over the whole entry (copying 2.5 GiB is left out).
+    const int in = open(path.c_str(), O_RDONLY);
+    FileWindow picture(in, entries[1].start, largeSize);
+    const std::int64_t pictureEnd = findLastEOI(picture, std::int64_t(largeSize));
+    std::vector<PicturePiece> pieces;
+    EXPECT_EQ(pictureEnd, std::int64_t(largeSize));
+    EXPECT_TRUE(planWithoutMPSegment(picture, pictureEnd, pieces));
+    EXPECT_EQ(pieces.back().count, std::int64_t(largeSize) - 9);  // from SOS to the end
+    close(in);
+    const EngineRun handed = runEngine(path, MPO_LOAD_ONE, 2);
+    EXPECT_EQ(handed.result, MPO_UNREACHABLE);
+    EXPECT_EQ(handed.cause, MPOCause::PictureTooLarge);
+}
+

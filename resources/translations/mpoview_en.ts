@@ -198,6 +198,10 @@
         <source>cannot be split: no file can be created in the save folder</source>
         <translation>cannot be split: no file can be created in the save folder</translation>
     </message>
+    <message id="CausePictureTooLarge">
+        <source>has a picture too large to be held in memory (2 GiB or more)</source>
+        <translation>has a picture too large to be held in memory (2 GiB or more)</translation>
+    </message>
     <message id="CauseStartsPastEnd">
         <source>has a picture that starts where the file ends, or beyond (the file is cut short)</source>
         <translation>has a picture that starts where the file ends, or beyond (the file is cut short)</translation>

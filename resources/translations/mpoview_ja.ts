@@ -198,6 +198,10 @@
         <source>cannot be split: no file can be created in the save folder</source>
         <translation>分割できません: 保存先フォルダーにファイルを作成できません</translation>
     </message>
+    <message id="CausePictureTooLarge">
+        <source>has a picture too large to be held in memory (2 GiB or more)</source>
+        <translation>には大きすぎてメモリーに保持できない画像があります (2 GiB 以上)</translation>
+    </message>
     <message id="CauseStartsPastEnd">
         <source>has a picture that starts where the file ends, or beyond (the file is cut short)</source>
         <translation>にはファイルの終わりかそれより後から始まる画像があります (ファイルが途中で切れています)</translation>
