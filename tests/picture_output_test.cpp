@@ -123,12 +123,12 @@ TEST(FailureTexts, EachResultCodeAndCauseHasATextOfItsOwn)
         ids.insert(mpoResultText(code).id), texts.insert(mpoResultText(code).text);
         EXPECT_EQ(std::string(mpoProblemText(code, MPOCause::None).id), mpoResultText(code).id) << code;
     }
-    const MPOCause causes[] = {MPOCause::IndexOutsideFile, MPOCause::FolderUnusable, MPOCause::NotAPicture,
-                               MPOCause::CopyFailed,       MPOCause::DiskFull,       MPOCause::NotEnoughRoom,
-                               MPOCause::NoOutputFile};
+    std::vector<MPOCause> causes;
+    for (int cause = int(MPOCause::None) + 1; cause <= int(MPOCause::PictureTooLarge); ++cause)
+        causes.push_back(MPOCause(cause));
     for (MPOCause cause : causes)
         ids.insert(mpoProblemText(MPO_WRITE_FAILED, cause).id), texts.insert(mpoProblemText(MPO_WRITE_FAILED, cause).text);
-    EXPECT_EQ(ids.size(), std::size(codes) + std::size(causes));
+    EXPECT_EQ(ids.size(), std::size(codes) + causes.size());
     EXPECT_EQ(texts.size(), ids.size());
 }
 
@@ -182,3 +182,24 @@ TEST(OutputRace, ARivalCreatingTheSameNamesClobbersNothing)
     EXPECT_GT(rivals, 0);
     EXPECT_EQ(rivals, int(readFile(scratch.path() + "/claimed").size()));  // none of the rival's was replaced
 }
+
+TEST(SaveAll, ASaveFolderSwappedForALinkWhileTheSplitRunsIsNotFollowed)
+{
+    ScratchFolder scratch;
+    const BuiltMPO mpo = stereoLike(3).build();
+    const std::string input = scratch.write("x.MPO", mpo.bytes), out = scratch.path() + "/out",
+                      moved = scratch.path() + "/moved", elsewhere = scratch.path() + "/elsewhere";
+    std::filesystem::create_directory(out);
+    std::filesystem::create_directory(elsewhere);
+    // After the first picture, the folder is renamed and a link to another takes its name.
+    const EngineRun run = runEngine(input, MPO_SAVE_ALL, 0, out, [&](int num) {
+        if (num == 2) {
+            std::filesystem::rename(out, moved);
+            std::filesystem::create_directory_symlink(elsewhere, out);
+        }
+    });
+    EXPECT_EQ(run.result, 0);
+    EXPECT_EQ(scratch.files("moved"), (Names{"x_001.JPG", "x_002.JPG", "x_003.JPG"}));
+    EXPECT_TRUE(scratch.files("elsewhere").empty());
+}
+
