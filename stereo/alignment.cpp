@@ -162,6 +162,7 @@ const char *doubtText(Doubt doubt)
     case Doubt::Grayscale: return "the pictures of the pair are grayscale";
     case Doubt::OutOfMemory: return "not enough memory to align the pictures";
     case Doubt::FeatureFailure: return "the points of the pictures cannot be matched";
+    case Doubt::TooLarge: return "a picture of the pair is too large";
     }
     return "";
 }

@@ -22,7 +22,8 @@ enum class Doubt {
     NotDecoded,     // a picture of the pair cannot be decoded
     Grayscale,      // the pictures hold gray only
     OutOfMemory,    // the estimate ran out of memory
-    FeatureFailure  // the feature library refused the pictures
+    FeatureFailure, // the feature library refused the pictures
+    TooLarge        // a picture declares more pixels than any program decodes
 };
 // The reason in words, as the command line says it.
 const char *doubtText(Doubt doubt);

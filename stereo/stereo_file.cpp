@@ -17,10 +17,29 @@
 
 namespace stereo {
 
+namespace {
+
+// A picture that declares more pixels than any program decodes is refused
+// from its header, whatever size it is asked at: even at an eighth of its
+// size it would take hundreds of megabytes and seconds.
+bool declaresTooMany(std::span<const unsigned char> jpeg, imaging::DecodedJpeg &refused)
+{
+    const imaging::JpegHeader header = imaging::readJpegHeader(jpeg.data(), jpeg.size());
+    if (std::uint64_t(header.fullSize.width) * std::uint64_t(header.fullSize.height) <= imaging::largestPicturePixels)
+        return false;
+    refused.fullSize = header.fullSize;
+    refused.tooLarge = true;
+    return true;
+}
+
+}  // namespace
+
 DecodedPair decodePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
                        const std::function<imaging::PixelSize(imaging::PixelSize)> &shownSize)
 {
     DecodedPair pair;
+    if (declaresTooMany(left, pair.left) || declaresTooMany(right, pair.right))
+        return pair;
     imaging::WorkPool::shared().runAll({[&] { pair.left = imaging::decodeJpeg(left.data(), left.size(), shownSize); },
                                         [&] { pair.right = imaging::decodeJpeg(right.data(), right.size(), shownSize); }});
     return pair;
@@ -62,6 +81,7 @@ Alignment estimatePairAlignment(std::span<const unsigned char> left, std::span<c
         const DecodedPair pair = decodePair(left, right, analysisSize);
         if (!pairProblem(pair.left, pair.right).empty()) {
             unsure.doubt = pair.left.outOfMemory || pair.right.outOfMemory ? Doubt::OutOfMemory
+                           : pair.left.tooLarge || pair.right.tooLarge                 ? Doubt::TooLarge
                            : !pair.left.decoded || !pair.right.decoded || pair.left.picture.pixels.empty() ||
                                    pair.right.picture.pixels.empty()
                                ? Doubt::NotDecoded

@@ -5,7 +5,10 @@
 // before it, set to 00, FF, 7F and 80), which the test suite replays through
 // the fuzz target; and the picture decoder's seeds: real JPEG pictures with
 // an Exif orientation, ICC profiles, CMYK and gray samples, and damaged
-// copies: make_fuzz_corpus ENGINE_FOLDER DECODER_FOLDER
+// copies; and the stereo side's seeds: pairs of pictures, among them pairs
+// with too little to match, of two sizes, grayscale, and declaring huge
+// pictures, and damaged copies of a good pair:
+// make_fuzz_corpus ENGINE_FOLDER DECODER_FOLDER STEREO_FOLDER
 #include <unistd.h>
 
 #include <algorithm>
@@ -118,6 +121,49 @@ std::vector<Bytes> decoderSeedsAndDamagedCopies()
     return files;
 }
 
+// A pair as the stereo fuzz target takes it: the left picture's length in
+// four bytes, big-endian, then the two pictures.
+Bytes stereoInput(const Bytes &left, const Bytes &right)
+{
+    const auto n = std::uint32_t(left.size());
+    Bytes input = {std::uint8_t(n >> 24), std::uint8_t(n >> 16), std::uint8_t(n >> 8), std::uint8_t(n)};
+    input.insert(input.end(), left.begin(), left.end());
+    input.insert(input.end(), right.begin(), right.end());
+    return input;
+}
+
+std::vector<Bytes> stereoSeedsAndDamagedCopies()
+{
+    // Blocks of many sizes and shades: corners everywhere, seen `shift` pixels further right.
+    const auto scene = [](int shift, int width, int height, J_COLOR_SPACE space = JCS_RGB) {
+        return encodeJpeg(width, height, space, space == JCS_RGB ? JCS_YCbCr : space, [shift, space](int x, int y, unsigned char *p) {
+            const int u = x + shift;
+            const int shade = ((u / 9) * 37 + (y / 7) * 53 + (u / 23) * (y / 17) * 11) % 251;
+            for (int c = 0; c < (space == JCS_RGB ? 3 : 1); ++c)
+                p[c] = (unsigned char)(shade + c * 70);
+        });
+    };
+    const auto flat = [](int x, int y, unsigned char *p) { p[0] = p[1] = p[2] = (unsigned char)(100 + (x + y) / 40); };
+    const Bytes left = scene(0, 160, 120), right = scene(3, 160, 120);
+    Bytes huge = left;
+    const std::size_t sof = std::string(huge.begin(), huge.end()).find("\xFF\xC0");
+    huge[sof + 5] = huge[sof + 7] = 0xFF;  // 65,000 x 65,000 pixels and more, from a small file
+    std::vector<Bytes> files = {stereoInput(left, right),
+                                stereoInput(encodeJpeg(160, 120, JCS_RGB, JCS_YCbCr, flat), encodeJpeg(160, 120, JCS_RGB, JCS_YCbCr, flat)),
+                                stereoInput(left, scene(3, 120, 90)),
+                                stereoInput(scene(0, 160, 120, JCS_GRAYSCALE), scene(3, 160, 120, JCS_GRAYSCALE)),
+                                stereoInput(scene(0, 8, 8), scene(1, 8, 8)),
+                                stereoInput(huge, huge)};
+    const Bytes good = files.front();
+    for (std::size_t length = 0; length < good.size(); length += 997)
+        files.emplace_back(good.begin(), good.begin() + long(length));
+    for (std::size_t at = 4; at < 200; at += 3) {
+        files.push_back(good);
+        files.back()[at] ^= 0xFF;
+    }
+    return files;
+}
+
 bool writeAll(const std::vector<Bytes> &files, const std::string &folder, const char *suffix)
 {
     for (std::size_t i = 0; i < files.size(); ++i) {
@@ -132,9 +178,10 @@ bool writeAll(const std::vector<Bytes> &files, const std::string &folder, const 
 
 int main(int argc, char **argv)
 {
-    if (argc != 3)
+    if (argc != 4)
         return 2;
-    return writeAll(seedsAndDamagedCopies(), argv[1], ".MPO") && writeAll(decoderSeedsAndDamagedCopies(), argv[2], ".jpg")
+    return writeAll(seedsAndDamagedCopies(), argv[1], ".MPO") && writeAll(decoderSeedsAndDamagedCopies(), argv[2], ".jpg") &&
+                   writeAll(stereoSeedsAndDamagedCopies(), argv[3], ".pair")
                ? 0
                : 1;
 }

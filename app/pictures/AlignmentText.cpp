@@ -14,7 +14,8 @@ QString alignmentText(const stereo::Alignment &alignment)
                                          QT_TRID_NOOP("AlignNotDecoded"),
                                          QT_TRID_NOOP("AlignGrayscale"),
                                          QT_TRID_NOOP("AlignOutOfMemory"),
-                                         QT_TRID_NOOP("AlignFeatureFailure")};
+                                         QT_TRID_NOOP("AlignFeatureFailure"),
+                                         QT_TRID_NOOP("AlignTooLarge")};
     if (!alignment.sure)
         return qtTrId("AlignUnsure").arg(qtTrId(doubts[int(alignment.doubt)]));
     const QLocale locale;

@@ -466,6 +466,10 @@
         <source>the points of the pictures cannot be matched</source>
         <translation>the points of the pictures cannot be matched</translation>
     </message>
+    <message id="AlignTooLarge">
+        <source>a picture of the pair is too large</source>
+        <translation>a picture of the pair is too large</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -466,6 +466,10 @@
         <source>the points of the pictures cannot be matched</source>
         <translation>画像の点を対応付けられません</translation>
     </message>
+    <message id="AlignTooLarge">
+        <source>a picture of the pair is too large</source>
+        <translation>ペアの画像が大きすぎます</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
