@@ -72,6 +72,13 @@ TEST_F(Mpocheck, FindsEachFaultAndRepairsTheFilesWhosePicturesItFinds)
                           expectedOutput(plain, i));
         }
     }
+    // Several files: each is reported, and a bad one anywhere makes the status 1.
+    const std::string good = scratch.path() + "/sound.mpo", bad = scratch.path() + "/count.mpo",
+                      worse = scratch.path() + "/offset.mpo";
+    const ProgramRun several = mpocheck({bad, good, worse});
+    EXPECT_EQ(several.status, 1);
+    EXPECT_TRUE(hasLines(several.out, {bad + ": 1 problem", good + ": ok", worse + ": 1 problem"})) << several.out;
+    EXPECT_EQ(mpocheck({bad, good}).status, 1);
     for (const auto &[args, status] : std::vector<std::pair<std::vector<std::string>, int>>{
              {{}, 2}, {{"--repair", "x.mpo"}, 2}, {{"-o", "y", "x.mpo"}, 2}, {{"--help"}, 0}, {{"--version"}, 0}})
         EXPECT_EQ(mpocheck(args).status, status);

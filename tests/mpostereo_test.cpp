@@ -155,6 +155,9 @@ TEST_F(Mpostereo, RefusesWhatHoldsNoPairWritesNothingAndNeverReplacesAFile)
     // Some done, some not: 1, and the good one written.
     const std::string taken = scratch.write("taken.jpg", Bytes{1, 2, 3});
     EXPECT_EQ(mpostereo({good, scratch.path() + "/single.jpg"}).status, 1);
+    std::filesystem::create_directory(scratch.path() + "/out");  // and the bad one first
+    EXPECT_EQ(mpostereo({"-o", scratch.path() + "/out", scratch.path() + "/single.jpg", good}).status, 1);
+    EXPECT_TRUE(std::filesystem::exists(scratch.path() + "/out/good_stereo.jpg"));
     EXPECT_TRUE(std::filesystem::exists(scratch.path() + "/good_stereo.jpg"));
     const ProgramRun replacing = mpostereo({"-o", taken, good});
     EXPECT_EQ(replacing.status, 1);
