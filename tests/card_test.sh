@@ -5,7 +5,8 @@
 # files nor hard links. On each: a split of a file into its own folder, twice
 # (the second run's names get -1, nothing is replaced), a join, a stereo view,
 # a 3DS pair twice (the next number), a repair; a join onto a taken name is
-# refused and leaves that file as it was; no hidden file is left behind.
+# refused and leaves that file as it was; a split whose writes fail halfway
+# leaves nothing; no hidden file is left behind.
 # Where FUSE or its tools are missing, the card file systems are skipped with
 # a message (exit 77, which ctest shows as skipped), never passed in silence.
 # usage: card_test.sh BUILD_FOLDER
@@ -52,6 +53,13 @@ writers_on() {
         [ -s "$folder/$written" ] || fail "$written is missing"
     done
     "$build/mpocheck" "$folder/HNI_0002.MPO" "$folder/joined_repaired.MPO" >/dev/null || fail "a written MPO file is unsound"
+    # A write that fails halfway (files may grow to 10 KiB here) leaves no cut file.
+    mkdir "$folder/limited"
+    if sh -c "trap '' XFSZ; ulimit -f 10; exec \"$build/mposplit\" -o \"$folder/limited\" \"$folder/pair.MPO\"" \
+        >/dev/null 2>&1; then
+        fail "mposplit succeeded where no picture fits"
+    fi
+    [ -z "$(ls -A "$folder/limited")" ] || fail "a failed split left $(ls -A "$folder/limited")"
     left=$(find "$folder" -name '.*unfinished*' | wc -l)
     [ "$left" -eq 0 ] || fail "$left hidden files left"
     echo "$place: every writer wrote whole and replaced nothing"
