@@ -113,6 +113,5 @@ int run(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    reportClosedPipes();
-    return finishOutput("mpocheck", run(argc, argv));
+    return runProgram("mpocheck", run, argc, argv);
 }

@@ -110,6 +110,5 @@ int run(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    reportClosedPipes();
-    return finishOutput("mpojoin", run(argc, argv));
+    return runProgram("mpojoin", run, argc, argv);
 }

@@ -200,6 +200,5 @@ int run(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    reportClosedPipes();
-    return finishOutput("mposplit", run(argc, argv));
+    return runProgram("mposplit", run, argc, argv);
 }

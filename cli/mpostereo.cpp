@@ -287,6 +287,5 @@ int run(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    reportClosedPipes();
-    return finishOutput("mpostereo", run(argc, argv));
+    return runProgram("mpostereo", run, argc, argv);
 }
