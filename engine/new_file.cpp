@@ -21,7 +21,7 @@
 namespace {
 
 // What a hidden file's name adds to the target's: ".NAME" + this + six
-// letters or digits that mkostemp fills in.
+// random letters or digits.
 constexpr const char *hiddenMark = ".unfinished-";
 constexpr int hiddenLetters = 6;
 
@@ -73,7 +73,7 @@ OpenFolder::~OpenFolder()
 NewFile::NewFile(const std::string &path, Way way, Flush flush)
     : name_(std::filesystem::path(path).filename().string()), flushed_(flush == Flush::No)
 {
-    ownFolder_ = new OpenFolder(folderOf(path));
+    ownFolder_ = std::make_unique<OpenFolder>(folderOf(path));
     folder_ = ownFolder_->fd();
     if (!ownFolder_->isOpen()) {
         fail(ownFolder_->error());
@@ -99,8 +99,9 @@ void NewFile::open(Way way)
     // A taken name (a dangling link too) is said before anything is
     // written; the naming at the end checks again.
     struct stat taken;
-    if (fstatat(folder_, name_.c_str(), &taken, AT_SYMLINK_NOFOLLOW) == 0 || errno == ENAMETOOLONG) {
-        fail(errno == ENAMETOOLONG ? ENAMETOOLONG : EEXIST);
+    const int looked = fstatat(folder_, name_.c_str(), &taken, AT_SYMLINK_NOFOLLOW) == 0 ? EEXIST : errno;
+    if (looked == EEXIST || looked == ENAMETOOLONG) {
+        fail(looked);
         return;
     }
     if (way == Way::Unnamed) {
@@ -148,7 +149,6 @@ NewFile::~NewFile()
         close(fd_);
     if (!hidden_.empty())
         unlinkat(folder_, hidden_.c_str(), 0);
-    delete ownFolder_;
 }
 
 bool NewFile::fail(int error)

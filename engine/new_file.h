@@ -18,6 +18,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 // A folder opened once: every file made in it is made relative to it, so a
@@ -84,7 +85,7 @@ private:
     int linkName();
     int renameOntoName(bool claimFirst);
 
-    OpenFolder *ownFolder_ = nullptr;  // the target's folder, when given a path
+    std::unique_ptr<OpenFolder> ownFolder_;  // the target's folder, when given a path
     int folder_ = -1;
     std::string name_;    // the target's name in the folder
     std::string hidden_;  // the hidden file's name in the folder, when one is used
