@@ -100,7 +100,11 @@ bool findFreeName(char (&name)[MPO_NAME_CAPACITY], const OpenFolder &folder, con
             traceLine("Output Name Too Long.");
             return false;
         }
-        if (fstatat(folder.fd(), nameInFolder(name, folder), &status, AT_SYMLINK_NOFOLLOW) != 0)
+        // A load only names the picture in its trace; its save folder may
+        // not be there.
+        const int looked = folder.isOpen() ? fstatat(folder.fd(), nameInFolder(name, folder), &status, AT_SYMLINK_NOFOLLOW)
+                                           : stat(name, &status);
+        if (looked != 0)
             return true;
         if (suffix == INT_MAX)
             return false;
@@ -228,8 +232,7 @@ int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **
 
     char name[MPO_NAME_CAPACITY];
     int suffix = 0;
-    const bool named = walk.folder != nullptr && walk.folder->isOpen() &&
-                       findFreeName(name, *walk.folder, walk.index.baseName, number, suffix);
+    const bool named = walk.folder != nullptr && findFreeName(name, *walk.folder, walk.index.baseName, number, suffix);
     if (named)
         traceLine(name);
     if (loading) {
@@ -242,8 +245,7 @@ int extract(const Walk &walk, const MPEntry &entry, int number, unsigned char **
         return 0;
     }
     if (!named)
-        return walk.fail(cannotStore, walk.folder != nullptr && walk.folder->isOpen() ? MPOCause::NameTooLong
-                                                                                        : MPOCause::NoOutputFile);
+        return walk.fail(cannotStore, walk.folder != nullptr ? MPOCause::NameTooLong : MPOCause::NoOutputFile);
     return savePicture(walk, start, got, name, number, suffix);
 }
 
