@@ -87,12 +87,19 @@ TEST_F(ViewerTest, SplitsSayWhatTheyWroteAndOfferAnotherFolderWhenTheirsFails)
 {
     InEnglish english;
     const QString home = QString::fromStdString(scratch.path()), pictures = home + "/Pictures";
-    const QString file = write("pair.MPO", jpegMPO(3, 2).bytes);
+    const BuiltMPO three = jpegMPO(3, 2);
+    const QString file = write("pair.MPO", three.bytes);
     open(Way::OpenPanel, file);
     controller().splitAllFilesAction();  // into the default folder, made for it
     EXPECT_EQ(statusBarText(), "3 pictures written to " + pictures + ", the first as pair_001.JPG");
     controller().splitOneFileAction();
     EXPECT_EQ(statusBarText(), "pair_002-1.JPG written to " + pictures);
+    QFile::resize(file, qint64(three.starts[2]));  // cut short where picture 3 starts
+    controller().splitAllFilesAction();
+    EXPECT_EQ(statusBarText(), "2 pictures written to " + pictures + ", the first as pair_001-1.JPG; pair.MPO has a "
+                               "picture that starts where the file ends, or beyond (the file is cut short): picture 3 "
+                               "is not written");
+    write("pair.MPO", three.bytes);
 
     settings->setValue("SaveFolderPath", home + "/gone");  // a folder of the user's own is never made
     start();
