@@ -97,7 +97,13 @@ bool split(const std::string &file, const Options &options)
     if (result == 0 && one && report.written.empty() && report.missed.empty())
         result = MPO_NO_SUCH_PICTURE;  // no picture had the number asked for
     if (result != 0) {
-        std::fprintf(stderr, "mposplit: %s %s\n", file.c_str(), describe(result, cause, options, folder).c_str());
+        std::string which;
+        if (report.stoppedAt > 0 && !one)
+            which = report.stoppedAt < count ? " (pictures " + std::to_string(report.stoppedAt) + " to " +
+                                                   std::to_string(count) + " are not written)"
+                                             : " (picture " + std::to_string(report.stoppedAt) + " is not written)";
+        std::fprintf(stderr, "mposplit: %s %s%s\n", file.c_str(), describe(result, cause, options, folder).c_str(),
+                     which.c_str());
         return false;
     }
     for (const MPOSplitReport::Missed &missed : report.missed)

@@ -74,6 +74,7 @@ struct MPOSplitReport {
         MPOCause why;  // its text follows the file's name
     };
     std::vector<Missed> missed;
+    int stoppedAt = 0;  // the picture whose failure ended the split, which none after it follows; 0 for none
 };
 
 // The same, and `cause` (when given) gets what lies behind a failure, and

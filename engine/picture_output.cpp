@@ -282,8 +282,11 @@ int outputPictures(MPIndex &index, int mode, int selectNum, unsigned char **outB
             continue;
         }
         bool handedBack = false;
-        if (int result = extract(walk, entry, number, outBuffer, outSize, handedBack); result != 0)
+        if (int result = extract(walk, entry, number, outBuffer, outSize, handedBack); result != 0) {
+            if (report != nullptr)
+                report->stoppedAt = number;
             return result;
+        }
         if (handedBack)
             return 0;
         ++number;

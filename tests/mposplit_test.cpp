@@ -44,7 +44,7 @@ TEST_F(Mposplit, ReportsEachFailureByNameAndGoesOn)
     EXPECT_EQ(mixed.status, 1);
     EXPECT_EQ(mixed.err, "mposplit: " + bad + " is not an MPO file this program can read\nmposplit: " + missing +
                              " cannot be opened\nmposplit: " + shifted +
-                             " has an MP index entry whose data is not a whole JPEG picture\n");
+                             " has an MP index entry whose data is not a whole JPEG picture (picture 2 is not written)\n");
     EXPECT_EQ(linesOf(mixed.out).size(), 3u);
     EXPECT_EQ(mposplit({bad, good}).status, 1);  // a good file last does not hide a bad one
     // A file cut where its second picture starts: the first is written, the
