@@ -82,22 +82,24 @@ if [ -z "$skipped" ]; then
         truncate -s 64M "$scratch/fat.img"
         mkfs.vfat "$scratch/fat.img" >/dev/null
         mkdir "$scratch/fat"
-        fusefat -o rw+ "$scratch/fat.img" "$scratch/fat" >/dev/null
-        mounted="$scratch/fat"
-        writers_on FAT "$scratch/fat"
+        if fusefat -o rw+ "$scratch/fat.img" "$scratch/fat" >/dev/null 2>&1; then
+            mounted="$scratch/fat"
+            writers_on FAT "$scratch/fat"
+        else
+            skipped="FAT (fusefat could not mount an image here)"
+        fi
     else
         skipped="FAT (fusefat and dosfstools are needed)"
     fi
     # exfat-fuse mounts block devices only: the image goes through a loop device.
     if command -v mount.exfat-fuse >/dev/null && command -v mkfs.exfat >/dev/null &&
-        truncate -s 64M "$scratch/exfat.img" && mkfs.exfat "$scratch/exfat.img" >/dev/null &&
-        loop=$(losetup -f --show "$scratch/exfat.img" 2>/dev/null); then
-        mkdir "$scratch/exfat"
-        mount.exfat-fuse "$loop" "$scratch/exfat" >/dev/null 2>&1
+        truncate -s 64M "$scratch/exfat.img" && mkfs.exfat "$scratch/exfat.img" >/dev/null 2>&1 &&
+        loop=$(losetup -f --show "$scratch/exfat.img" 2>/dev/null) && mkdir "$scratch/exfat" &&
+        mount.exfat-fuse "$loop" "$scratch/exfat" >/dev/null 2>&1; then
         mounted="$mounted $scratch/exfat"
         writers_on exFAT "$scratch/exfat"
     else
-        skipped="${skipped:+$skipped; }exFAT (exfat-fuse, exfatprogs and a loop device are needed)"
+        skipped="${skipped:+$skipped; }exFAT (exfat-fuse, exfatprogs, a loop device and a FUSE mount are needed)"
     fi
 fi
 if [ -n "$skipped" ]; then
