@@ -62,10 +62,6 @@ int consoleNumber(const std::string &name)
     return number;
 }
 
-}  // namespace
-
-namespace {
-
 // The size to decode a picture of `full` size at: its 4:3 part at least the
 // console's size, with room for what the alignment crops off.
 imaging::PixelSize decodedForConsole(imaging::PixelSize full)

@@ -12,22 +12,36 @@ PairNumbers pairFor(int shown, int count)
     return {left, left + 1};
 }
 
+PairFault pairFault(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right)
+{
+    if (left.outOfMemory || right.outOfMemory)
+        return PairFault::OutOfMemory;
+    if (left.tooLarge || right.tooLarge)
+        return PairFault::TooLarge;
+    if (!left.decoded || !right.decoded || left.picture.pixels.empty() || right.picture.pixels.empty())
+        return PairFault::NotDecoded;
+    if (left.fullSize != right.fullSize)
+        return PairFault::SizesDiffer;
+    if (left.grayscale || right.grayscale)
+        return PairFault::Grayscale;
+    return PairFault::None;
+}
+
 std::string pairProblem(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right)
 {
-    for (const imaging::DecodedJpeg *picture : {&left, &right})
-        if (picture->outOfMemory)
-            return "not enough memory to decode the pictures of the pair";
-    for (const imaging::DecodedJpeg *picture : {&left, &right})
-        if (picture->tooLarge)
-            return "a picture of the pair is too large: " + std::to_string(picture->fullSize.width) + " x " +
-                   std::to_string(picture->fullSize.height) + " pixels (at most " +
-                   std::to_string(imaging::largestPicturePixels / 1000000) + " million are decoded)";
-    if (!left.decoded || !right.decoded || left.picture.pixels.empty() || right.picture.pixels.empty())
-        return "a picture of the pair cannot be decoded";
-    if (left.fullSize != right.fullSize)
-        return "the pictures of the pair differ in size";
-    if (left.grayscale || right.grayscale)
-        return "the pictures of the pair are grayscale";
+    switch (pairFault(left, right)) {
+    case PairFault::None: break;
+    case PairFault::OutOfMemory: return "not enough memory to decode the pictures of the pair";
+    case PairFault::TooLarge: {
+        const imaging::PixelSize size = left.tooLarge ? left.fullSize : right.fullSize;
+        return "a picture of the pair is too large: " + std::to_string(size.width) + " x " +
+               std::to_string(size.height) + " pixels (at most " +
+               std::to_string(imaging::largestPicturePixels / 1000000) + " million are decoded)";
+    }
+    case PairFault::NotDecoded: return "a picture of the pair cannot be decoded";
+    case PairFault::SizesDiffer: return "the pictures of the pair differ in size";
+    case PairFault::Grayscale: return "the pictures of the pair are grayscale";
+    }
     return "";
 }
 

@@ -17,7 +17,10 @@ struct PairNumbers {
 // or the last two when the last is shown.
 PairNumbers pairFor(int shown, int count);
 
-// Why two decoded pictures cannot be shown as a pair ("" when they can).
+// Why two decoded pictures cannot be shown as a pair.
+enum class PairFault { None, OutOfMemory, TooLarge, NotDecoded, SizesDiffer, Grayscale };
+PairFault pairFault(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right);
+// The same in words ("" when they can).
 std::string pairProblem(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right);
 
 }  // namespace stereo

@@ -32,6 +32,20 @@ bool declaresTooMany(std::span<const unsigned char> jpeg, imaging::DecodedJpeg &
     return true;
 }
 
+// Why a pair that is none cannot be aligned.
+Doubt doubtOf(PairFault fault)
+{
+    switch (fault) {
+    case PairFault::None: break;
+    case PairFault::OutOfMemory: return Doubt::OutOfMemory;
+    case PairFault::TooLarge: return Doubt::TooLarge;
+    case PairFault::NotDecoded: return Doubt::NotDecoded;
+    case PairFault::SizesDiffer: return Doubt::SizesDiffer;
+    case PairFault::Grayscale: return Doubt::Grayscale;
+    }
+    return Doubt::None;
+}
+
 }  // namespace
 
 DecodedPair decodePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
@@ -79,14 +93,8 @@ Alignment estimatePairAlignment(std::span<const unsigned char> left, std::span<c
     Alignment unsure;
     try {
         const DecodedPair pair = decodePair(left, right, analysisSize);
-        if (!pairProblem(pair.left, pair.right).empty()) {
-            unsure.doubt = pair.left.outOfMemory || pair.right.outOfMemory ? Doubt::OutOfMemory
-                           : pair.left.tooLarge || pair.right.tooLarge                 ? Doubt::TooLarge
-                           : !pair.left.decoded || !pair.right.decoded || pair.left.picture.pixels.empty() ||
-                                   pair.right.picture.pixels.empty()
-                               ? Doubt::NotDecoded
-                           : pair.left.fullSize != pair.right.fullSize ? Doubt::SizesDiffer
-                                                                         : Doubt::Grayscale;
+        if (const PairFault fault = pairFault(pair.left, pair.right); fault != PairFault::None) {
+            unsure.doubt = doubtOf(fault);
             return unsure;
         }
         return estimateAlignment(pair.left.picture, pair.right.picture, pair.left.fullSize);
