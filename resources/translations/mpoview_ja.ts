@@ -200,11 +200,11 @@
     </message>
     <message id="CausePictureTooLarge">
         <source>has a picture too large to be held in memory (2 GiB or more)</source>
-        <translation>には大きすぎてメモリーに保持できない画像があります (2 GiB 以上)</translation>
+        <translation>メモリーに保持できないほど大きい画像があります (2 GiB 以上)</translation>
     </message>
     <message id="CauseStartsPastEnd">
         <source>has a picture that starts where the file ends, or beyond (the file is cut short)</source>
-        <translation>にはファイルの終わりかそれより後から始まる画像があります (ファイルが途中で切れています)</translation>
+        <translation>ファイルの終わりかそれより後から始まる画像があります (ファイルが途中で切れています)</translation>
     </message>
     <message id="CausePathTooLong">
         <source>cannot be opened: its path is 1,024 bytes or longer</source>
@@ -879,7 +879,7 @@
     </message>
     <message id="StatusSplitMissed">
         <source>%1 %2: picture %3 is not written</source>
-        <translation>%1 %2: 画像 %3 は書き出されていません</translation>
+        <translation>%1: %2 (画像 %3 は書き出されていません)</translation>
     </message>
     <message id="ChooseAnotherFolder">
         <source>Choose Another Folder…</source>
