@@ -132,6 +132,8 @@ std::string writeForConsole(const std::string &file, std::span<const unsigned ch
                             std::span<const unsigned char> right, const Options &options, std::string &written)
 {
     const stereo::Alignment alignment = stereo::estimatePairAlignment(left, right);
+    if (stereo::estimateFailed(alignment.doubt))
+        return std::string("cannot be aligned: ") + stereo::doubtText(alignment.doubt);
     std::fprintf(stderr, "mpostereo: %s: %s\n", file.c_str(), stereo::describeAlignment(alignment).c_str());
     const stereo::Options view = stereo::withAlignment(options.view, alignment);
     const std::string date = stereo::dateTakenOf(left, file);
@@ -160,7 +162,7 @@ std::string makeStereoView(const std::string &file, const Options &options, std:
     written = outputFor(file, options);
     if (options.align || options.alignOnly) {
         const stereo::Alignment alignment = stereo::estimatePairAlignment(leftBytes, rightBytes);
-        if (!alignment.sure && options.alignOnly)
+        if (!alignment.sure && (options.alignOnly || stereo::estimateFailed(alignment.doubt)))
             return std::string("cannot be aligned: ") + stereo::doubtText(alignment.doubt);
         std::fprintf(stderr, "mpostereo: %s: %s\n", file.c_str(), stereo::describeAlignment(alignment).c_str());
         if (options.alignOnly) {

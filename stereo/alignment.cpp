@@ -167,6 +167,11 @@ const char *doubtText(Doubt doubt)
     return "";
 }
 
+bool estimateFailed(Doubt doubt)
+{
+    return doubt == Doubt::OutOfMemory || doubt == Doubt::FeatureFailure;
+}
+
 std::string describeAlignment(const Alignment &alignment)
 {
     if (!alignment.sure)

@@ -27,6 +27,9 @@ enum class Doubt {
 };
 // The reason in words, as the command line says it.
 const char *doubtText(Doubt doubt);
+// Whether the estimate failed (memory ran out, the feature library refused)
+// rather than found the pictures unlike: the command line then writes nothing.
+bool estimateFailed(Doubt doubt);
 
 struct Alignment {
     bool sure = false;
