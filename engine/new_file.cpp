@@ -57,8 +57,10 @@ bool lacksNoReplace(int error)
 
 }  // namespace
 
-OpenFolder::OpenFolder(const std::string &path) : path_(path.empty() ? "." : path)
+OpenFolder::OpenFolder(const std::string &path, bool open) : path_(path.empty() ? "." : path)
 {
+    if (!open)
+        return;
     fd_ = ::open(path_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (fd_ < 0)
         error_ = errno;

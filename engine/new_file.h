@@ -25,7 +25,9 @@
 // folder renamed or replaced by a link meanwhile is not followed.
 class OpenFolder {
 public:
-    explicit OpenFolder(const std::string &path);
+    // With `open` false only the path is kept, for a caller that only
+    // composes names in the folder.
+    explicit OpenFolder(const std::string &path, bool open = true);
     ~OpenFolder();
     OpenFolder(const OpenFolder &) = delete;
     OpenFolder &operator=(const OpenFolder &) = delete;

@@ -256,9 +256,10 @@ int outputPictures(MPIndex &index, int mode, int selectNum, unsigned char **outB
 {
     // The save folder is opened once: a folder renamed or replaced by a
     // link while the split runs is not followed.
+    // A load only names its picture in the trace: its folder is not opened.
     std::optional<OpenFolder> folder;
     if (saveFolder != nullptr)
-        folder.emplace(saveFolder);
+        folder.emplace(saveFolder, mode != MPO_LOAD_ONE);
     if (mode != MPO_LOAD_ONE) {
         // The reading found the folder there; one that cannot be opened
         // (a file, say) can hold no file.
