@@ -4,8 +4,10 @@
 #include <getopt.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "engine/mpo.h"
 #include "engine/trace_output.h"
 #include "stereo/alignment.h"
+#include "stereo/camera_parallax.h"
 #include "stereo/console_pair.h"
 #include "stereo/side_by_side.h"
 #include "stereo/stereo_file.h"
@@ -24,9 +27,11 @@ namespace fs = std::filesystem;
 namespace {
 
 const char *usageText =
-    "usage: mpostereo [-m VIEW] [--swap] [--dx N] [--dy N] [--align] [-q QUALITY] [-o OUT] FILE...\n"
-    "       mpostereo --align-only [-q QUALITY] [-o PAIR.MPO] FILE\n"
-    "       mpostereo --3ds [--swap] [--dx N] [--dy N] [-q QUALITY] [-o OUT] FILE...\n"
+    "usage: mpostereo [-m VIEW] [ADJUSTMENTS] [--align] [-q QUALITY] [-o OUT] FILE...\n"
+    "       mpostereo --align-only [ADJUSTMENTS] [-q QUALITY] [-o PAIR.MPO] FILE\n"
+    "       mpostereo --3ds [ADJUSTMENTS] [-q QUALITY] [-o OUT] FILE...\n"
+    "ADJUSTMENTS: [--swap] [--dx N] [--dy N] [--match-colors] [--window WHERE]\n"
+    "             [--crop W:H] [--level DEGREES]\n"
     "Writes a stereo view of the pair of pictures in each FILE as a JPEG file, named\n"
     "NAME_stereo.jpg next to FILE; an existing file is never overwritten. FILE is an\n"
     "MPO file (pictures 1 and 2), or a JPS or PNS file (a JPEG or PNG picture with the\n"
@@ -44,7 +49,16 @@ const char *usageText =
     "              scaled and its keystone straightened onto the left one, the\n"
     "              nearest points at the screen plane (--dx and --dy add to it);\n"
     "              pictures too unlike to match are left as they are\n"
-    "  --align-only  write the pair aligned and cropped as a new MPO file,\n"
+    "  --match-colors  match the colors of the two pictures where both show the\n"
+    "              same thing, each moved halfway towards the other\n"
+    "  --window WHERE  where the stereo window goes: nearest (the nearest points at\n"
+    "              the screen, the default with --align), camera (where the\n"
+    "              Nintendo 3DS showed the pair, as it records), or X,Y (that\n"
+    "              point of the left picture at the screen)\n"
+    "  --crop W:H  crop both pictures alike to the shape W:H (such as 4:3 or 16:9);\n"
+    "              by default the shape the pictures were taken at is kept\n"
+    "  --level DEGREES  turn both pictures, clockwise, by up to 10 degrees\n"
+    "  --align-only  write the pair adjusted at full size as a new MPO file,\n"
     "              NAME_aligned.MPO next to FILE or PAIR.MPO (both pictures are\n"
     "              encoded anew)\n"
     "  --3ds       write the pair as an MPO file the Nintendo 3DS shows: aligned,\n"
@@ -57,6 +71,8 @@ const char *usageText =
 
 struct Options {
     stereo::Options view;
+    stereo::Choices choices;  // colours and the window
+    bool windowGiven = false;
     bool align = false;
     bool alignOnly = false;
     bool console = false;
@@ -127,15 +143,64 @@ std::string outputFor(const std::string &file, const Options &options)
     return fs::is_directory(options.out, error) ? (fs::path(options.out) / name).string() : options.out;
 }
 
-// Writes the pair for the 3DS, aligned where it can be.
-std::string writeForConsole(const std::string &file, std::span<const unsigned char> left,
-                            std::span<const unsigned char> right, const Options &options, std::string &written)
+// Whether the pictures must be compared: to align them, match their
+// colours or find the depth of a point.
+bool comparesPictures(const Options &options)
 {
-    const stereo::Alignment alignment = stereo::estimatePairAlignment(left, right);
-    if (stereo::estimateFailed(alignment.doubt))
+    return options.align || options.alignOnly || options.console || options.choices.matchColours ||
+           (options.windowGiven && options.choices.window != stereo::WindowRule::AsCamera);
+}
+
+void say(const std::string &file, const std::string &what)
+{
+    std::fprintf(stderr, "mpostereo: %s: %s\n", file.c_str(), what.c_str());
+}
+
+// The adjustment of the pair that `options` ask for, said on standard
+// error; "" when it is made, else why the file is not written.
+std::string adjust(const std::string &file, std::span<const unsigned char> left, std::span<const unsigned char> right,
+                   const Options &options, stereo::Options &view)
+{
+    view = options.view;
+    stereo::Choices choices = options.choices;
+    if (choices.window == stereo::WindowRule::AsCamera) {
+        choices.cameraWindow = stereo::recordedWindow(left, imaging::readJpegHeader(left.data(), left.size()).fullSize);
+        if (!choices.cameraWindow) {
+            say(file, "records no stereo window of its camera: the nearest points are put at the screen");
+            choices.window = stereo::WindowRule::Nearest;
+        }
+    }
+    if (!comparesPictures(options)) {
+        if (choices.cameraWindow)
+            view.dx += int(std::lround(*choices.cameraWindow));
+        return "";
+    }
+    stereo::Alignment alignment = stereo::estimatePairAlignment(left, right);
+    if (stereo::estimateFailed(alignment.doubt) || (options.alignOnly && !alignment.sure))
         return std::string("cannot be aligned: ") + stereo::doubtText(alignment.doubt);
-    std::fprintf(stderr, "mpostereo: %s: %s\n", file.c_str(), stereo::describeAlignment(alignment).c_str());
-    const stereo::Options view = stereo::withAlignment(options.view, alignment);
+    if (options.align || options.alignOnly || options.console) {
+        say(file, stereo::describeAlignment(alignment, choices));
+        view = stereo::withAlignment(view, alignment, choices);
+        return "";
+    }
+    // Colours or the window only: the pictures are not corrected.
+    alignment.dy = alignment.degrees = alignment.keystoneX = alignment.keystoneY = 0;
+    alignment.scale = 1;
+    if (!options.windowGiven)
+        alignment.windowDx = 0, alignment.depths.clear();
+    view = stereo::withAlignment(view, alignment, choices);
+    if (options.windowGiven && alignment.sure)
+        say(file, "the stereo window moved: the right picture " + std::to_string(view.dx - options.view.dx) + " px");
+    if (choices.matchColours)
+        say(file, stereo::describeColours(alignment.colours));
+    return "";
+}
+
+// Writes the pair for the 3DS into its folder or as OUT.
+std::string writeForConsole(const std::string &file, std::span<const unsigned char> left,
+                            std::span<const unsigned char> right, const Options &options,
+                            const stereo::Options &view, std::string &written)
+{
     const std::string date = stereo::dateTakenOf(left, file);
     std::error_code error;
     std::string problem;
@@ -156,25 +221,18 @@ std::string makeStereoView(const std::string &file, const Options &options, std:
     std::vector<unsigned char> leftBytes, rightBytes;
     if (std::string problem = readPair(file, leftBytes, rightBytes); !problem.empty())
         return problem;
-    stereo::Options view = options.view;
+    stereo::Options view;
+    if (std::string problem = adjust(file, leftBytes, rightBytes, options, view); !problem.empty())
+        return problem;
     if (options.console)
-        return writeForConsole(file, leftBytes, rightBytes, options, written);
+        return writeForConsole(file, leftBytes, rightBytes, options, view, written);
     written = outputFor(file, options);
-    if (options.align || options.alignOnly) {
-        const stereo::Alignment alignment = stereo::estimatePairAlignment(leftBytes, rightBytes);
-        if (!alignment.sure && (options.alignOnly || stereo::estimateFailed(alignment.doubt)))
-            return std::string("cannot be aligned: ") + stereo::doubtText(alignment.doubt);
-        std::fprintf(stderr, "mpostereo: %s: %s\n", file.c_str(), stereo::describeAlignment(alignment).c_str());
-        if (options.alignOnly) {
-            std::fprintf(stderr, "mpostereo: %s: both pictures are encoded anew (quality %d)\n", file.c_str(),
-                         options.quality);
-            if (std::string problem =
-                    stereo::writeAlignedPair(leftBytes, rightBytes, alignment, options.quality, written);
-                !problem.empty())
-                return "is not aligned: " + problem;
-            return "";
-        }
-        view = stereo::withAlignment(view, alignment);
+    if (options.alignOnly) {
+        say(file, "both pictures are encoded anew (quality " + std::to_string(options.quality) + ")");
+        if (std::string problem = stereo::writeAdjustedPair(leftBytes, rightBytes, view, options.quality, written);
+            !problem.empty())
+            return "is not aligned: " + problem;
+        return "";
     }
     if (std::string problem = stereo::writeStereoView(leftBytes, rightBytes, view, options.quality, written);
         !problem.empty())
@@ -212,6 +270,49 @@ bool readNumber(const char *text, long low, long high, int &number)
     return true;
 }
 
+bool readDecimal(const char *text, double low, double high, double &number)
+{
+    char *end = nullptr;
+    errno = 0;
+    const double value = std::strtod(text, &end);
+    if (*text == '\0' || *end != '\0' || errno != 0 || !(value >= low && value <= high))
+        return false;
+    number = value;
+    return true;
+}
+
+// Two numbers with a separator between them, each within its range.
+bool readTwo(const char *text, char separator, double low, double high, double &first, double &second)
+{
+    const char *middle = std::strchr(text, separator);
+    if (middle == nullptr)
+        return false;
+    const std::string head(text, middle);
+    return readDecimal(head.c_str(), low, high, first) && readDecimal(middle + 1, low, high, second);
+}
+
+bool readWindow(const char *text, stereo::Choices &choices)
+{
+    if (std::strcmp(text, "nearest") == 0)
+        choices.window = stereo::WindowRule::Nearest;
+    else if (std::strcmp(text, "camera") == 0)
+        choices.window = stereo::WindowRule::AsCamera;
+    else if (readTwo(text, ',', 0, 1e6, choices.pointX, choices.pointY))
+        choices.window = stereo::WindowRule::AtPoint;
+    else
+        return false;
+    return true;
+}
+
+bool readAspect(const char *text, double &aspect)
+{
+    double width = 0, height = 0;
+    if (!readTwo(text, ':', 0.01, 100, width, height))
+        return false;
+    aspect = width / height;
+    return true;
+}
+
 }  // namespace
 
 namespace {
@@ -219,12 +320,17 @@ namespace {
 int run(int argc, char **argv)
 {
     enum {
-        swapOption = 256, dxOption, dyOption, alignOption, alignOnlyOption, consoleOption, helpOption, versionOption
+        swapOption = 256, dxOption, dyOption, alignOption, alignOnlyOption, consoleOption, helpOption, versionOption,
+        coloursOption, windowOption, cropOption, levelOption
     };
     static const option longOptions[] = {{"swap", no_argument, nullptr, swapOption},
                                          {"align", no_argument, nullptr, alignOption},
                                          {"align-only", no_argument, nullptr, alignOnlyOption},
                                          {"3ds", no_argument, nullptr, consoleOption},
+                                         {"match-colors", no_argument, nullptr, coloursOption},
+                                         {"window", required_argument, nullptr, windowOption},
+                                         {"crop", required_argument, nullptr, cropOption},
+                                         {"level", required_argument, nullptr, levelOption},
                                          {"dx", required_argument, nullptr, dxOption},
                                          {"dy", required_argument, nullptr, dyOption},
                                          {"help", no_argument, nullptr, helpOption},
@@ -251,6 +357,20 @@ int run(int argc, char **argv)
         case alignOption: options.align = true; break;
         case alignOnlyOption: options.alignOnly = true; break;
         case consoleOption: options.console = true; break;
+        case coloursOption: options.choices.matchColours = true; break;
+        case windowOption:
+            if (!readWindow(optarg, options.choices))
+                return usageError("--window takes nearest, camera or a point X,Y of the left picture");
+            options.windowGiven = true;
+            break;
+        case cropOption:
+            if (!readAspect(optarg, options.view.crop.aspect))
+                return usageError("--crop takes a shape W:H, such as 4:3");
+            break;
+        case levelOption:
+            if (!readDecimal(optarg, -10, 10, options.view.level))
+                return usageError("--level takes degrees from -10 to 10");
+            break;
         case dxOption:
             if (!readNumber(optarg, -largestOffset, largestOffset, options.view.dx))
                 return usageError("--dx takes a number of pixels");

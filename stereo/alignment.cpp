@@ -9,6 +9,7 @@
 #include <opencv2/features2d.hpp>
 #include <opencv2/imgproc.hpp>
 
+#include "correction.h"
 #include "row_fit.h"
 #include "imaging/work_pool.h"
 
@@ -172,7 +173,7 @@ bool estimateFailed(Doubt doubt)
     return doubt == Doubt::OutOfMemory || doubt == Doubt::FeatureFailure;
 }
 
-std::string describeAlignment(const Alignment &alignment)
+std::string describeAlignment(const Alignment &alignment, const Choices &choices)
 {
     if (!alignment.sure)
         return std::string("not aligned: ") + doubtText(alignment.doubt);
@@ -194,14 +195,21 @@ std::string describeAlignment(const Alignment &alignment)
     std::string said = done.empty() ? "rows already level" : "aligned: ";
     for (std::size_t i = 0; i < done.size(); ++i)
         said += (i == 0 ? "" : ", ") + done[i];
-    const long move = std::lround(alignment.windowDx);
-    std::snprintf(text, sizeof text, "; the nearest points at the screen (the right picture %ld px %s)", std::abs(move),
+    const long move = std::lround(windowMove(alignment, choices));
+    const char *where = choices.window == WindowRule::AtPoint ? "the chosen point"
+                        : choices.window == WindowRule::AsCamera && choices.cameraWindow ? "the camera's window"
+                                                                                          : "the nearest points";
+    std::snprintf(text, sizeof text, "; %s at the screen (the right picture %ld px %s)", where, std::abs(move),
                   move < 0 ? "left" : "right");
     said += text;
     if (alignment.exceedsDepthBudget)
-        std::snprintf(text, sizeof text, "; deeper than is comfortable (%ld px of disparity)",
+        std::snprintf(text, sizeof text,
+                      "; deeper than is comfortable (%ld px of disparity): crop to the nearer part, or put the "
+                      "window at a point further back",
                       std::lround(alignment.disparityRange)),
             said += text;
+    if (choices.matchColours)
+        said += "; " + describeColours(alignment.colours);
     return said;
 }
 
@@ -216,15 +224,38 @@ imaging::PixelSize analysisSize(imaging::PixelSize full)
     return {1000, std::max(1, int(full.height * scale))};
 }
 
-Options withAlignment(Options options, const Alignment &alignment)
+double windowMove(const Alignment &alignment, const Choices &choices)
 {
-    if (!alignment.sure)
+    if (choices.window == WindowRule::AsCamera && choices.cameraWindow)
+        return *choices.cameraWindow;
+    if (choices.window != WindowRule::AtPoint || alignment.depths.empty())
+        return alignment.windowDx;
+    // The median disparity of the few matched points nearest the point.
+    std::vector<std::pair<double, float>> byDistance;
+    for (const Alignment::DepthPoint &p : alignment.depths)
+        byDistance.emplace_back(std::hypot(p.x - choices.pointX, p.y - choices.pointY), p.disparity);
+    const std::size_t nearest = std::min<std::size_t>(7, byDistance.size());
+    std::partial_sort(byDistance.begin(), byDistance.begin() + long(nearest), byDistance.end());
+    std::vector<double> disparities;
+    for (std::size_t i = 0; i < nearest; ++i)
+        disparities.push_back(byDistance[i].second);
+    return -percentile(disparities, 0.5);
+}
+
+Options withAlignment(Options options, const Alignment &alignment, const Choices &choices)
+{
+    if (!alignment.sure) {
+        if (choices.window == WindowRule::AsCamera && choices.cameraWindow)
+            options.dx += int(std::lround(*choices.cameraWindow));
         return options;
-    options.dx += int(std::lround(alignment.windowDx));
+    }
+    options.dx += int(std::lround(windowMove(alignment, choices)));
     if (alignment.needed()) {
         options.degrees = alignment.degrees, options.scale = alignment.scale, options.shiftY = alignment.dy;
         options.keystoneX = alignment.keystoneX, options.keystoneY = alignment.keystoneY;
     }
+    if (choices.matchColours && alignment.colours.found)
+        options.colours = std::make_shared<const ColourMatch>(alignment.colours);
     return options;
 }
 
@@ -241,6 +272,22 @@ bool Alignment::needed() const
 }
 
 namespace {
+
+// The colours matched on the pictures at the analysis size, the right one corrected.
+ColourMatch coloursOf(const imaging::RgbPicture &left, const imaging::RgbPicture &right,
+                      const Alignment &alignment, double toFull)
+{
+    const Options correction = scaledOptions(withAlignment({}, alignment), 1 / toFull);
+    imaging::RgbPicture corrected;
+    if (correction.corrects())
+        correctPicture(right, correction, corrected);
+    std::vector<double> disparities;
+    for (const Alignment::DepthPoint &p : alignment.depths)
+        disparities.push_back(p.disparity / toFull);
+    return matchColours(left, correction.corrects() ? corrected : right,
+                        int(std::floor(percentile(disparities, 0.01))) - 2,
+                        int(std::ceil(percentile(disparities, 0.99))) + 2);
+}
 
 Alignment estimated(const imaging::RgbPicture &left, const imaging::RgbPicture &right, imaging::PixelSize fullSize)
 {
@@ -283,13 +330,17 @@ Alignment estimated(const imaging::RgbPicture &left, const imaging::RgbPicture &
     // minus left: positive lies behind the screen); the nearest few and the
     // farthest few are left out as possible mismatches.
     std::vector<double> disparities;
-    for (const std::size_t i : fit.agreeing)
+    for (const std::size_t i : fit.agreeing) {
         disparities.push_back((fit.columnOf(matches[i], cx, cy) - matches[i].leftX) * toFull);
+        alignment.depths.push_back({float(matches[i].leftX * toFull), float(matches[i].leftY * toFull),
+                                    float(disparities.back())});
+    }
     const double nearest = percentile(disparities, 0.01), farthest = percentile(disparities, 0.98);
     alignment.windowDx = -nearest;
     alignment.disparityRange = farthest - nearest;
     alignment.exceedsDepthBudget = alignment.disparityRange > fullSize.width / 30.0;
     alignment.sure = true;
+    alignment.colours = coloursOf(left, right, alignment, toFull);
     return alignment;
 }
 

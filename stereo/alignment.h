@@ -6,8 +6,11 @@
 // depth of each point, the rows do not.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "colour_match.h"
 #include "imaging/picture.h"
 #include "stereo_view.h"
 
@@ -50,6 +53,15 @@ struct Alignment {
     bool exceedsDepthBudget = false;  // the spread is over 1/30 of the width
     int inliers = 0;                  // matched points the fit agrees with
     imaging::PixelSize fullSize;      // of the pictures estimated
+    // The points the fit agrees with, where they lie in the left picture
+    // and their horizontal disparity once corrected, in full-size pixels:
+    // the depths a stereo window can be chosen from.
+    struct DepthPoint {
+        float x, y, disparity;
+    };
+    std::vector<DepthPoint> depths;
+    // The colours of the two pictures, matched where both show the same.
+    ColourMatch colours;
 
     // Whether the pictures need the correction (a sure estimate always
     // places the stereo window).
@@ -71,15 +83,32 @@ imaging::PixelSize analysisSize(imaging::PixelSize full);
 Alignment estimateAlignment(const imaging::RgbPicture &left, const imaging::RgbPicture &right,
                             imaging::PixelSize fullSize);
 
+// Where the stereo window goes: at the nearest points (the default), at a
+// point of the left picture, or where the camera showed the pair.
+enum class WindowRule { Nearest, AtPoint, AsCamera };
+
+// What is done with an alignment beyond its correction.
+struct Choices {
+    bool matchColours = false;
+    WindowRule window = WindowRule::Nearest;
+    double pointX = 0, pointY = 0;      // for AtPoint, in full-size pixels of the left picture
+    std::optional<double> cameraWindow;  // for AsCamera: the move the camera recorded
+};
+
 // What an estimate does, in words, as the command line says it: "aligned:
 // 3 px up, 0.4° turned; the nearest points at the screen (the right picture
 // 12 px left)", or "not aligned: " and why.
-std::string describeAlignment(const Alignment &alignment);
+std::string describeAlignment(const Alignment &alignment, const Choices &choices = {});
 
-// `options` with a sure alignment added: the stereo window's move always,
-// the correction where one is needed. An unsure estimate leaves them as
-// they are.
-Options withAlignment(Options options, const Alignment &alignment);
+// The move of the right picture that puts the window where `choices` ask
+// (the nearest points when the rule has nothing to go by).
+double windowMove(const Alignment &alignment, const Choices &choices);
+
+// `options` with a sure alignment added: the stereo window's move (to the
+// hand offsets) always, the correction where one is needed, the colours
+// when asked. An unsure estimate leaves them as they are, but for a window
+// the camera recorded, which needs no estimate.
+Options withAlignment(Options options, const Alignment &alignment, const Choices &choices = {});
 
 // The version of OpenCV, which finds and matches the points.
 const char *featureLibraryVersion();

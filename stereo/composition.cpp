@@ -1,12 +1,14 @@
 #include "composition.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <vector>
 #include <utility>
 
 #include "anaglyph.h"
 #include "imaging/work_pool.h"
+#include "colour_match.h"
 #include "correction.h"
 
 namespace stereo {
@@ -62,14 +64,71 @@ void fill(const Source &a, const Source &b, View view, int wiggleFrame, RgbPictu
                      [&](int first, int last) { fillRows(a, b, view, wiggleFrame, out, width, height, first, last); });
 }
 
+// The part of a rectangle of `size` that `crop` keeps: its share, then
+// the largest part of its shape about the share's centre.
+struct Part {
+    int x, y;
+    imaging::PixelSize size;
+};
+Part keptPart(imaging::PixelSize size, const Crop &crop, imaging::PixelSize picture)
+{
+    const auto share = [](double from, double to, int length, int &start, int &kept) {
+        from = std::clamp(from, 0.0, 1.0), to = std::clamp(to, from, 1.0);
+        start = std::min(int(std::lround(from * length)), length - 1);
+        kept = std::max(1, std::min(int(std::lround(to * length)), length) - start);
+    };
+    Part part{};
+    share(crop.left, crop.right, size.width, part.x, part.size.width);
+    share(crop.top, crop.bottom, size.height, part.y, part.size.height);
+    const double aspect = crop.aspect == 0 ? double(picture.width) / picture.height : crop.aspect;
+    if (crop.aspect < 0 || !(aspect > 0))
+        return part;
+    const double width = part.size.width, height = part.size.height;
+    if (width > height * aspect) {
+        const int kept = std::max(1, int(std::lround(height * aspect)));
+        part.x += (part.size.width - kept) / 2, part.size.width = kept;
+    } else {
+        const int kept = std::max(1, int(std::lround(width / aspect)));
+        part.y += (part.size.height - kept) / 2, part.size.height = kept;
+    }
+    return part;
+}
+
+const RgbPicture *prepared(const RgbPicture &picture, const Options &options, Side side, RgbPicture &coloured,
+                           RgbPicture &corrected)
+{
+    const RgbPicture *source = &picture;
+    if (options.colours && options.colours->found) {
+        coloured = picture;
+        applyCurves(coloured, options.colours->curves[side == Side::Left ? 0 : 1]);
+        source = &coloured;
+    }
+    if (!correctsSide(options, side))
+        return source;
+    correctPicture(*source, options, corrected, side);
+    coloured = {};
+    return &corrected;
+}
+
 }  // namespace
+
+Overlap shownPart(imaging::PixelSize picture, const Options &options)
+{
+    const Inset inset = uncoveredBy(picture, options);
+    Overlap overlap =
+        overlapOf(picture, options.dx, options.dy, inset.x, inset.y, correctsSide(options, Side::Left));
+    const Part part = keptPart(overlap.size, options.crop, picture);
+    overlap.leftX += part.x, overlap.rightX += part.x;
+    overlap.leftY += part.y, overlap.rightY += part.y;
+    overlap.size = part.size;
+    return overlap;
+}
 
 imaging::PixelSize composedSize(imaging::PixelSize picture, const Options &options)
 {
-    const Inset inset = uncoveredBy(picture, options);
-    const imaging::PixelSize covered = overlapOf(picture, options.dx, options.dy, inset.x, inset.y).size;
+    const imaging::PixelSize shown = shownPart(picture, options).size;
     const Layout layout = layoutOf(options.view);
-    return {covered.width * layout.across, covered.height * layout.down};
+    return {shown.width * layout.across, shown.height * layout.down};
 }
 
 bool compose(const RgbPicture &left, const RgbPicture &right, const Options &options, RgbPicture &out,
@@ -77,13 +136,10 @@ bool compose(const RgbPicture &left, const RgbPicture &right, const Options &opt
 {
     if (left.size != right.size || left.size.width <= 0 || left.size.height <= 0)
         return false;
-    RgbPicture corrected;
-    if (options.corrects())
-        correctPicture(right, options, corrected);
-    const Inset inset = uncoveredBy(left.size, options);
-    const Overlap overlap = overlapOf(left.size, options.dx, options.dy, inset.x, inset.y);
-    Source a{&left, overlap.leftX, overlap.leftY};
-    Source b{options.corrects() ? &corrected : &right, overlap.rightX, overlap.rightY};
+    RgbPicture work[4];
+    const Overlap overlap = shownPart(left.size, options);
+    Source a{prepared(left, options, Side::Left, work[0], work[1]), overlap.leftX, overlap.leftY};
+    Source b{prepared(right, options, Side::Right, work[2], work[3]), overlap.rightX, overlap.rightY};
     if (options.swap)
         std::swap(a.picture, b.picture);
     // The pixels of `out` are written over where they have the right size:

@@ -34,13 +34,34 @@ struct Homography {
             }
         return inv;
     }
+
+    Homography operator*(const Homography &other) const
+    {
+        Homography product{};
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c)
+                for (int k = 0; k < 3; ++k)
+                    product.m[r][c] += m[r][k] * other.m[k][c];
+        return product;
+    }
 };
 
-Homography forwardOf(const Options &options)
+Homography turned(double degrees, double scale = 1)
 {
-    const double turn = options.degrees * pi / 180;
-    const double a = options.scale * std::cos(turn), b = options.scale * std::sin(turn);
-    return {{{a, -b, 0}, {b, a, options.shiftY}, {options.keystoneX, options.keystoneY, 1}}};
+    const double turn = degrees * pi / 180;
+    const double a = scale * std::cos(turn), b = scale * std::sin(turn);
+    return {{{a, -b, 0}, {b, a, 0}, {0, 0, 1}}};
+}
+
+// The left picture is only turned level; the right one is corrected, then turned level.
+Homography forwardOf(const Options &options, Side side)
+{
+    if (side == Side::Left)
+        return turned(options.level);
+    Homography correction = turned(options.degrees, options.scale);
+    correction.m[1][2] = options.shiftY;
+    correction.m[2][0] = options.keystoneX, correction.m[2][1] = options.keystoneY;
+    return options.level != 0 ? turned(options.level) * correction : correction;
 }
 
 std::uint32_t mix(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d, int fx, int fy)
@@ -94,29 +115,35 @@ bool covers(const Homography &inverse, double w, double h, double insetX, double
 
 }  // namespace
 
+bool correctsSide(const Options &options, Side side)
+{
+    return options.level != 0 || (side == Side::Right && options.corrects());
+}
+
 Inset uncoveredBy(imaging::PixelSize picture, const Options &options)
 {
-    if (!options.corrects())
+    if (!correctsSide(options, Side::Left) && !correctsSide(options, Side::Right))
         return {};
-    // The largest rectangle of the picture's shape about its centre that the
-    // corrected picture covers, less the vertical move; found by halving.
-    const Homography inverse = forwardOf(options).inverse();
+    // The largest rectangle of the picture's shape about its centre that
+    // both corrected pictures cover, less the vertical move; found by halving.
+    const Homography inverses[2] = {forwardOf(options, Side::Left).inverse(), forwardOf(options, Side::Right).inverse()};
     const double w = picture.width, h = picture.height, shift = std::abs(options.shiftY);
     const auto insetsFor = [&](double k) { return Inset{int(std::ceil((1 - k) * w / 2)), int(std::ceil((1 - k) * h / 2 + shift))}; };
     double low = 0, high = 1;
     for (int step = 0; step < 30; ++step) {
         const double k = (low + high) / 2;
         const Inset inset = insetsFor(k);
-        (covers(inverse, w, h, inset.x, inset.y) ? low : high) = k;
+        const bool covered = covers(inverses[0], w, h, inset.x, inset.y) && covers(inverses[1], w, h, inset.x, inset.y);
+        (covered ? low : high) = k;
     }
     return insetsFor(low);
 }
 
-void correctPicture(const imaging::RgbPicture &from, const Options &options, imaging::RgbPicture &to)
+void correctPicture(const imaging::RgbPicture &from, const Options &options, imaging::RgbPicture &to, Side side)
 {
     to.size = from.size;
     to.pixels.resize(from.pixels.size());
-    const Homography inverse = forwardOf(options).inverse();
+    const Homography inverse = forwardOf(options, side).inverse();
     imaging::inBands(from.size.height, imaging::WorkPool::shared().threads(),
                      [&](int first, int last) { correctRows(from, inverse, to, first, last); });
 }

@@ -1,6 +1,7 @@
-// The correction of a right picture that an alignment asks for: turned and
-// scaled about its centre and moved up or down by a fraction of a pixel or
-// more, resampled bilinearly into a picture of the same size.
+// The correction of a right picture that an alignment asks for (turned and
+// scaled about its centre, moved up or down by a fraction of a pixel or
+// more, a keystone straightened) and the turn of both pictures that makes a
+// horizon level, resampled bilinearly into a picture of the same size.
 #pragma once
 
 #include "imaging/picture.h"
@@ -8,13 +9,20 @@
 
 namespace stereo {
 
-// Columns and rows on each side that the correction leaves uncovered.
+enum class Side { Left, Right };
+
+// Whether `options` move the pixels of that side's picture.
+bool correctsSide(const Options &options, Side side);
+
+// Columns and rows on each side that the corrections leave uncovered in
+// either picture.
 struct Inset {
     int x = 0, y = 0;
 };
 Inset uncoveredBy(imaging::PixelSize picture, const Options &options);
 
-// `to` gets `from` corrected as `options` asks.
-void correctPicture(const imaging::RgbPicture &from, const Options &options, imaging::RgbPicture &to);
+// `to` gets `from`, the picture of `side`, corrected as `options` ask.
+void correctPicture(const imaging::RgbPicture &from, const Options &options, imaging::RgbPicture &to,
+                    Side side = Side::Right);
 
 }  // namespace stereo

@@ -136,12 +136,11 @@ std::string writePair(const std::vector<unsigned char> (&jpegs)[2], const std::s
     return result == MPO_JOIN_DONE ? "" : problem.reason;
 }
 
-std::string writeAlignedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
-                             const Alignment &alignment, int quality, const std::string &path)
+std::string writeAdjustedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                              const Options &options, int quality, const std::string &path)
 {
     PlacedPair placed;
-    if (std::string problem = placePair(left, right, withAlignment({View::Parallel}, alignment), placed);
-        !problem.empty())
+    if (std::string problem = placePair(left, right, options, placed); !problem.empty())
         return problem;
     std::vector<unsigned char> jpegs[2];
     for (int side = 0; side < 2; ++side) {

@@ -54,10 +54,12 @@ std::string placePair(std::span<const unsigned char> left, std::span<const unsig
 std::string writePair(const std::vector<unsigned char> (&jpegs)[2], const std::string &path,
                       int *writeError = nullptr);
 
-// Writes the pair aligned and cropped as a new MPO file `path` (never
-// replacing one): both pictures are encoded anew, each with its own Exif.
-// Returns "" when written, else why nothing was.
-std::string writeAlignedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
-                             const Alignment &alignment, int quality, const std::string &path);
+// Writes the pair adjusted as `options` ask (aligned, window, colours,
+// level, crop; the view itself is not used), at full size, as the new MPO
+// file `path` of a disparity pair (never replacing one): both pictures
+// encoded anew, each with its own Exif, upright. Returns "" when written,
+// else why nothing was.
+std::string writeAdjustedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                              const Options &options, int quality, const std::string &path);
 
 }  // namespace stereo

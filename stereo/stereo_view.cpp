@@ -61,13 +61,15 @@ Layout layoutOf(View view)
     }
 }
 
-Overlap overlapOf(imaging::PixelSize picture, int dx, int dy, int insetX, int insetY)
+Overlap overlapOf(imaging::PixelSize picture, int dx, int dy, int insetX, int insetY, bool insetLeft)
 {
     dx = std::clamp(dx, std::min(0, 1 - picture.width), std::max(0, picture.width - 1));
     dy = std::clamp(dy, std::min(0, 1 - picture.height), std::max(0, picture.height - 1));
-    // In the left picture's columns: what the right one covers, inside its insets.
-    const int x0 = std::max(0, insetX + dx), x1 = std::min(picture.width, picture.width - insetX + dx);
-    const int y0 = std::max(0, insetY + dy), y1 = std::min(picture.height, picture.height - insetY + dy);
+    // In the left picture's columns: what the right one covers, inside its
+    // insets, and inside the left one's own where it is corrected too.
+    const int leftX = insetLeft ? insetX : 0, leftY = insetLeft ? insetY : 0;
+    const int x0 = std::max(leftX, insetX + dx), x1 = std::min(picture.width - leftX, picture.width - insetX + dx);
+    const int y0 = std::max(leftY, insetY + dy), y1 = std::min(picture.height - leftY, picture.height - insetY + dy);
     if ((insetX != 0 || insetY != 0) && (x1 <= x0 || y1 <= y0))
         return overlapOf(picture, dx, dy);  // insets beyond what the offsets leave: keep one pixel at least
     return {x0, y0, x0 - dx, y0 - dy, {x1 - x0, y1 - y0}};

@@ -2,6 +2,7 @@
 // a viewer sees them in depth, and the settings every view takes.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -36,6 +37,22 @@ std::optional<View> viewNamed(std::string_view name);
 
 bool isAnaglyph(View view);
 
+struct ColourMatch;
+
+// What is kept of the pictures once they are placed: a shape and a part.
+struct Crop {
+    // Width over height; 0 keeps the shape the pictures were taken at, and a
+    // value below 0 keeps whatever the offsets and the correction leave.
+    double aspect = 0;
+    // The part kept, as shares of what both pictures cover (the whole by default).
+    double left = 0, top = 0, right = 1, bottom = 1;
+    bool whole() const { return left == 0 && top == 0 && right == 1 && bottom == 1; }
+};
+
+// Everything done to a pair before it is shown or written: the view, the
+// swap, the hand offsets (with the stereo window an alignment adds), the
+// alignment's correction of the right picture, both pictures turned level,
+// their colours matched, and the crop.
 struct Options {
     View view = View::RedCyanDubois;
     bool swap = false;  // exchange left and right first
@@ -50,6 +67,12 @@ struct Options {
     double degrees = 0, scale = 1, shiftY = 0;
     double keystoneX = 0, keystoneY = 0;
     bool corrects() const { return degrees != 0 || scale != 1 || shiftY != 0 || keystoneX != 0 || keystoneY != 0; }
+    // Both pictures turned by this many degrees (clockwise as seen) about
+    // their centres, after the correction: a horizon made level.
+    double level = 0;
+    // Tone curves for both pictures, applied before anything else; none when empty.
+    std::shared_ptr<const ColourMatch> colours;
+    Crop crop;
 };
 
 // The same settings for pictures `factor` times the size they are given for.
@@ -70,7 +93,8 @@ struct Overlap {
     imaging::PixelSize size;
 };
 // `insetX` and `insetY` leave out as many columns and rows on each side of
-// the right picture (what a correction does not cover).
-Overlap overlapOf(imaging::PixelSize picture, int dx, int dy, int insetX = 0, int insetY = 0);
+// the right picture (what a correction does not cover), and of the left
+// one too when `insetLeft`.
+Overlap overlapOf(imaging::PixelSize picture, int dx, int dy, int insetX = 0, int insetY = 0, bool insetLeft = false);
 
 }  // namespace stereo

@@ -3,6 +3,8 @@
 // as depth would, with a near object over a far background in some), are
 // recovered within half a pixel, 0.05° and 0.1 %, at half the size of the
 // pictures; a pair of unrelated pictures is unsure.
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include <opencv2/imgproc.hpp>
@@ -85,6 +87,13 @@ imaging::RgbPicture pictureOf(const cv::Mat &bgr)
     return out;
 }
 
+stereo::Options viewed(stereo::View view, int dx = 0)
+{
+    stereo::Options options;
+    options.view = view, options.dx = dx;
+    return options;
+}
+
 // At half size, as the viewer decodes it.
 imaging::RgbPicture halfSized(const cv::Mat &picture)
 {
@@ -140,13 +149,13 @@ TEST(Alignment, RecoversKnownShiftsTurnsScalesAndKeystonesWhateverTheDepthAndIsU
 
         // Applied by the composition, the correction lines the pictures up;
         // the stereo window moves whether or not a correction is needed.
-        const stereo::Options options = stereo::withAlignment({stereo::View::Parallel}, found);
+        const stereo::Options options = stereo::withAlignment(viewed(stereo::View::Parallel), found);
         EXPECT_EQ(options.dx, std::lround(found.windowDx));
         EXPECT_EQ(options.corrects(), distorted);
         if (row.nearSideways != 0)
             continue;  // the halves of a scene in depth differ by their disparities
         imaging::RgbPicture before, after;
-        stereo::compose(l, r, stereo::scaledOptions({stereo::View::Parallel, false, options.dx}, 0.5), before);
+        stereo::compose(l, r, stereo::scaledOptions(viewed(stereo::View::Parallel, options.dx), 0.5), before);
         stereo::compose(l, r, stereo::scaledOptions(options, 0.5), after);
         EXPECT_LT(halvesDiffer(after), 5.0) << "what is left is the blur of resampling twice";
         if (distorted) {
@@ -156,7 +165,7 @@ TEST(Alignment, RecoversKnownShiftsTurnsScalesAndKeystonesWhateverTheDepthAndIsU
     const stereo::Alignment unrelated = stereo::estimateAlignment(halfSized(scene(7)), halfSized(scene(8)), full);
     EXPECT_FALSE(unrelated.sure);
     EXPECT_EQ(unrelated.doubt, stereo::Doubt::TooFewMatches);
-    EXPECT_EQ(stereo::withAlignment({stereo::View::Parallel}, unrelated).dx, 0);
+    EXPECT_EQ(stereo::withAlignment(viewed(stereo::View::Parallel), unrelated).dx, 0);
 }
 
 TEST(Alignment, PairsWithoutEnoughToMatchAreUnsureAndSayWhy)
@@ -198,3 +207,91 @@ TEST(Alignment, PairsWithoutEnoughToMatchAreUnsureAndSayWhy)
     }
 }
 
+
+namespace {
+
+// The right picture with each channel through `change`, and a magenta
+// object in a corner that the left picture does not show.
+cv::Mat recoloured(const cv::Mat &bgr, const std::function<double(int channel, double value)> &change, bool object)
+{
+    cv::Mat out = bgr.clone();
+    out.forEach<cv::Vec3b>([&](cv::Vec3b &p, const int *) {
+        for (int c = 0; c < 3; ++c)  // BGR: channel 0 is red as the curves count them
+            p[2 - c] = cv::saturate_cast<uchar>(change(c, p[2 - c]));
+    });
+    if (object)
+        cv::rectangle(out, cv::Rect(40, 40, 220, 160), cv::Scalar(255, 0, 255), cv::FILLED);
+    return out;
+}
+
+}  // namespace
+
+TEST(Finish, ColoursThatDifferMeetHalfwayWhateverTheDifferenceAndAPairThatAgreesIsLeftAlone)
+{
+    const imaging::PixelSize full{sceneSize.width, sceneSize.height};
+    const struct {
+        const char *what;
+        std::function<double(int, double)> change;
+        const char *said;
+    } table[] = {
+        {"none", [](int, double v) { return v; }, "the pictures hardly differed"},
+        {"gain", [](int, double v) { return v * 0.85; }, "15 % darker"},
+        {"offset", [](int, double v) { return v + 15; }, "brighter"},
+        {"gamma", [](int, double v) { return 255 * std::pow(v / 255, 0.8); }, "brighter"},
+        {"cast", [](int c, double v) { return c == 0 ? v * 1.1 : c == 2 ? v * 0.9 : v; }, "warmer"},
+    };
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.what);
+        const auto [left, right] = pairFor({1, 0.3, 0, 8});
+        const bool changed = std::string(row.what) != "none";
+        const stereo::Alignment found =
+            stereo::estimateAlignment(halfSized(left), halfSized(recoloured(right, row.change, changed)), full);
+        ASSERT_TRUE(found.sure);
+        const stereo::ColourMatch &match = found.colours;
+        ASSERT_TRUE(match.found);
+        EXPECT_NE(stereo::describeColours(match).find(row.said), std::string::npos) << stereo::describeColours(match);
+        for (int c = 0; c < 3; ++c)
+            for (int v = 30; v <= 220; v += 10) {
+                // A left value and the right value the same surface took meet,
+                // between the two (highlights and shadows of both pressed alike
+                // into the range); values near the ends do not flatten (clip).
+                const int r = int(std::clamp(std::lround(row.change(c, v)), 0L, 255L));
+                const int l2 = match.curves[0][c][v], r2 = match.curves[1][c][r];
+                EXPECT_NEAR(l2, r2, 3) << "channel " << c << " value " << v;
+                if (v > 48 && v < 208) {
+                    EXPECT_GE(std::max(l2, r2), std::min(v, r) - 3);
+                    EXPECT_LE(std::min(l2, r2), std::max(v, r) + 3);
+                }
+                if (!changed) {
+                    EXPECT_NEAR(l2, v, 2);
+                }
+            }
+        for (const auto &curves : match.curves)
+            for (const auto &curve : curves)
+                EXPECT_LT(curve[245], curve[255]);
+    }
+}
+
+TEST(Finish, TheWindowGoesToTheNearestPointsAClickedPointOrTheCamerasAndAddsToTheHandOffsets)
+{
+    const imaging::PixelSize full{sceneSize.width, sceneSize.height};
+    // The background seen 4 px further right, a near object in the middle 16 px.
+    const auto [left, right] = pairFor({0, 0, 0, 4, 0, 16});
+    const stereo::Alignment found = stereo::estimateAlignment(halfSized(left), halfSized(right), full);
+    ASSERT_TRUE(found.sure);
+    stereo::Options hand;
+    hand.dx = 5;
+    stereo::Choices choices;
+    EXPECT_NEAR(stereo::withAlignment(hand, found, choices).dx, 5 + 16, 3);
+    choices.window = stereo::WindowRule::AtPoint;
+    choices.pointX = 150, choices.pointY = 100;  // the background
+    EXPECT_NEAR(stereo::withAlignment(hand, found, choices).dx, 5 + 4, 2);
+    choices.pointX = 600, choices.pointY = 450;  // the near object
+    EXPECT_NEAR(stereo::withAlignment(hand, found, choices).dx, 5 + 16, 2);
+    choices.window = stereo::WindowRule::AsCamera;
+    choices.cameraWindow = -30;
+    EXPECT_EQ(stereo::withAlignment(hand, found, choices).dx, 5 - 30);
+    EXPECT_EQ(stereo::withAlignment(hand, stereo::Alignment{}, choices).dx, 5 - 30) << "needs no estimate";
+    choices.cameraWindow.reset();
+    EXPECT_NEAR(stereo::withAlignment(hand, found, choices).dx, 5 + 16, 3) << "nothing recorded: the nearest";
+}

@@ -4,14 +4,18 @@
 // pair rules, of MPO pairs and of side-by-side files.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <string>
 
+#include "stereo/camera_parallax.h"
 #include "stereo/composition.h"
 #include "engine_test_support.h"
 #include "stereo/pair.h"
 #include "stereo/side_by_side.h"
 #include "imaging/exif.h"
 #include "imaging/jpeg_encoder.h"
+#include "imaging/resample.h"
 
 #include <png.h>
 
@@ -56,6 +60,15 @@ std::string lettersOf(const RgbPicture &picture)
 
 }  // namespace
 
+// Options that place the pictures as given, cropping only what the offsets leave uncovered.
+stereo::Options placed(View view, bool swap = false, int dx = 0, int dy = 0)
+{
+    stereo::Options options;
+    options.view = view, options.swap = swap, options.dx = dx, options.dy = dy;
+    options.crop.aspect = -1;
+    return options;
+}
+
 TEST(Anaglyph, EachMixGivesWhatThePublishedMatricesGiveByHand)
 {
     const std::uint32_t left = rgb(200, 100, 50), right = rgb(30, 160, 220);
@@ -72,7 +85,7 @@ TEST(Anaglyph, EachMixGivesWhatThePublishedMatricesGiveByHand)
     };
     for (const auto &row : table) {
         RgbPicture out;
-        ASSERT_TRUE(stereo::compose(onePixel(left), onePixel(right), {row.view}, out));
+        ASSERT_TRUE(stereo::compose(onePixel(left), onePixel(right), placed(row.view), out));
         const std::uint32_t p = out.pixels[0];
         const int r = int(p >> 16 & 0xFF), g = int(p >> 8 & 0xFF), b = int(p & 0xFF);
         SCOPED_TRACE(stereo::describe(row.view).name);
@@ -83,9 +96,9 @@ TEST(Anaglyph, EachMixGivesWhatThePublishedMatricesGiveByHand)
     }
     // Sums beyond the channel's range are clamped, both ways.
     RgbPicture out;
-    stereo::compose(onePixel(rgb(255, 255, 255)), onePixel(rgb(0, 0, 0)), {View::RedCyanDubois}, out);
+    stereo::compose(onePixel(rgb(255, 255, 255)), onePixel(rgb(0, 0, 0)), placed(View::RedCyanDubois), out);
     EXPECT_EQ(out.pixels[0], rgb(255, 0, 0));
-    stereo::compose(onePixel(rgb(0, 0, 0)), onePixel(rgb(255, 255, 255)), {View::RedCyanDubois}, out);
+    stereo::compose(onePixel(rgb(0, 0, 0)), onePixel(rgb(255, 255, 255)), placed(View::RedCyanDubois), out);
     EXPECT_EQ(out.pixels[0], rgb(0, 255, 255));
 }
 
@@ -97,23 +110,23 @@ TEST(Geometry, LayoutsSwapAndOffsetsPlaceEveryPixelAndCropWhatIsUncovered)
         int wiggleFrame;
         const char *expected;
     } table[] = {
-        {{View::Parallel}, 0, "abcABC/defDEF"},
-        {{View::Cross}, 0, "ABCabc/DEFdef"},
-        {{View::OverUnder}, 0, "abc/def/ABC/DEF"},
-        {{View::Mirror}, 0, "abcCBA/defFED"},
-        {{View::Rows}, 0, "abc/DEF"},
-        {{View::Columns}, 0, "aBc/dEf"},
-        {{View::Wiggle}, 0, "abc/def"},
-        {{View::Wiggle}, 1, "ABC/DEF"},
-        {{View::Parallel, true}, 0, "ABCabc/DEFdef"},
+        {placed(View::Parallel), 0, "abcABC/defDEF"},
+        {placed(View::Cross), 0, "ABCabc/DEFdef"},
+        {placed(View::OverUnder), 0, "abc/def/ABC/DEF"},
+        {placed(View::Mirror), 0, "abcCBA/defFED"},
+        {placed(View::Rows), 0, "abc/DEF"},
+        {placed(View::Columns), 0, "aBc/dEf"},
+        {placed(View::Wiggle), 0, "abc/def"},
+        {placed(View::Wiggle), 1, "ABC/DEF"},
+        {placed(View::Parallel, true), 0, "ABCabc/DEFdef"},
         // The right picture moved right by one: the left one loses its first column.
-        {{View::Parallel, false, 1}, 0, "bcAB/efDE"},
-        {{View::Parallel, false, -1}, 0, "abBC/deEF"},
-        {{View::Parallel, false, 0, 1}, 0, "defABC"},
-        {{View::OverUnder, false, 1, -1}, 0, "bc/DE"},
-        {{View::Parallel, true, 1}, 0, "BCab/EFde"},
+        {placed(View::Parallel, false, 1), 0, "bcAB/efDE"},
+        {placed(View::Parallel, false, -1), 0, "abBC/deEF"},
+        {placed(View::Parallel, false, 0, 1), 0, "defABC"},
+        {placed(View::OverUnder, false, 1, -1), 0, "bc/DE"},
+        {placed(View::Parallel, true, 1), 0, "BCab/EFde"},
         // Offsets beyond the picture keep one column or row.
-        {{View::Parallel, false, 50, -50}, 0, "cD"},
+        {placed(View::Parallel, false, 50, -50), 0, "cD"},
     };
     for (const auto &row : table) {
         RgbPicture out;
@@ -129,7 +142,7 @@ TEST(Geometry, LayoutsSwapAndOffsetsPlaceEveryPixelAndCropWhatIsUncovered)
     for (std::uint32_t i = 0; i < 2000u * 1100u; ++i)
         big.pixels.push_back(i), bigRight.pixels.push_back(i | 0x80000000u);
     RgbPicture out;
-    ASSERT_TRUE(stereo::compose(big, bigRight, {View::Parallel, false, 1, 1}, out));
+    ASSERT_TRUE(stereo::compose(big, bigRight, placed(View::Parallel, false, 1, 1), out));
     ASSERT_EQ(out.size, (PixelSize{2 * 1999, 1099}));
     bool everyPixelInPlace = true;
     for (int y = 0; y < 1099; ++y)
@@ -137,9 +150,23 @@ TEST(Geometry, LayoutsSwapAndOffsetsPlaceEveryPixelAndCropWhatIsUncovered)
             everyPixelInPlace &= out.row(y)[x] == big.row(y + 1)[x + 1] && out.row(y)[1999 + x] == bigRight.row(y)[x];
     EXPECT_TRUE(everyPixelInPlace);
 
+    // A crop keeps the same part of both pictures, so the window stays: its
+    // share of what both cover, then the largest part of its shape.
+    const RgbPicture l4 = lettered("abcd/efgh/ijkl/mnop"), r4 = lettered("ABCD/EFGH/IJKL/MNOP");
+    stereo::Options cropped = placed(View::Parallel, false, 1);
+    cropped.crop.left = 0.34;
+    ASSERT_TRUE(stereo::compose(l4, r4, cropped, out));
+    EXPECT_EQ(lettersOf(out), "cdBC/ghFG/klJK/opNO");
+    cropped.crop = {1.0};  // square: what both cover is 3 x 4
+    ASSERT_TRUE(stereo::compose(l4, r4, cropped, out));
+    EXPECT_EQ(lettersOf(out), "bcdABC/fghEFG/jklIJK");
+    cropped.crop = {};  // the shape taken: square too
+    ASSERT_TRUE(stereo::compose(l4, r4, cropped, out));
+    EXPECT_EQ(lettersOf(out), "bcdABC/fghEFG/jklIJK");
+
     RgbPicture untouched = lettered("x/y");
-    EXPECT_FALSE(stereo::compose(left, lettered("AB/DE"), {View::Parallel}, untouched));
-    EXPECT_FALSE(stereo::compose(RgbPicture{}, RgbPicture{}, {View::Parallel}, untouched));
+    EXPECT_FALSE(stereo::compose(left, lettered("AB/DE"), placed(View::Parallel), untouched));
+    EXPECT_FALSE(stereo::compose(RgbPicture{}, RgbPicture{}, placed(View::Parallel), untouched));
     EXPECT_EQ(lettersOf(untouched), "x/y");
 }
 
@@ -234,4 +261,78 @@ TEST(Pair, SideBySideFilesHoldTheLeftPictureOnTheRightHalfAndNeedAnEvenWidth)
         EXPECT_EQ(stereo::sideBySideKindOf(std::string("x.") + (row.kind == SideBySideKind::Jps ? "JPS" : "pns")), row.kind);
     }
     EXPECT_FALSE(stereo::sideBySideKindOf("x.jpg") || stereo::sideBySideKindOf("jps"));
+}
+
+TEST(Finish, ATurnLevelKeepsTheShapeTakenAndShowsNothingUncovered)
+{
+    // Gray pictures with a red edge: an uncovered pixel takes the edge's
+    // colour whole (a covered one may blend a little of it in).
+    RgbPicture framed;
+    framed.size = {400, 300};
+    framed.pixels.assign(400 * 300, rgb(128, 128, 128));
+    for (int x = 0; x < 400; ++x)
+        framed.row(0)[x] = framed.row(299)[x] = rgb(255, 0, 0);
+    for (int y = 0; y < 300; ++y)
+        framed.row(y)[0] = framed.row(y)[399] = rgb(255, 0, 0);
+    for (const double level : {-10.0, -2.5, 0.1, 4.0}) {
+        for (const double degrees : {0.0, 1.5}) {
+            stereo::Options options = placed(View::RedCyanColour, false, 12, -3);
+            options.crop = {};
+            options.level = level, options.degrees = degrees, options.shiftY = 2.5;
+            RgbPicture out;
+            ASSERT_TRUE(stereo::compose(framed, framed, options, out));
+            SCOPED_TRACE(testing::Message() << "level " << level << ", turned " << degrees);
+            EXPECT_NEAR(double(out.size.width) / out.size.height, 4.0 / 3, 0.01);
+            EXPECT_GT(out.size.width, level == -10 ? 200 : 320);
+            EXPECT_EQ(std::count_if(out.pixels.begin(), out.pixels.end(), [](std::uint32_t p) { return (p >> 16 & 0xFF) > 192; }), 0);
+        }
+    }
+}
+
+// An Exif block as the 3DS writes it: big-endian, the parallax a
+// little-endian float at 0x28 of the camera information in its maker note.
+std::vector<unsigned char> consoleExif(float parallax)
+{
+    std::vector<unsigned char> b = {'E', 'x', 'i', 'f', 0, 0, 'M', 'M', 0, 42, 0, 0, 0, 8};
+    const auto be = [&](std::uint32_t v, int n) { for (int i = n - 1; i >= 0; --i) b.push_back(std::uint8_t(v >> (8 * i))); };
+    be(1, 2), be(0x8769, 2), be(4, 2), be(1, 4), be(26, 4), be(0, 4);         // IFD0 at 8: the Exif IFD at 26
+    be(1, 2), be(0x927C, 2), be(7, 2), be(30, 4), be(44, 4), be(0, 4);       // Exif IFD: the maker note at 44
+    be(1, 2), be(0x1101, 2), be(7, 2), be(64, 4), be(62, 4), be(0, 4);       // maker note: camera information at 62
+    const std::size_t info = b.size();
+    b.resize(info + 64);
+    std::memcpy(b.data() + info, "3DS1", 4);
+    std::uint32_t bits;
+    std::memcpy(&bits, &parallax, 4);
+    for (int i = 0; i < 4; ++i)
+        b[info + 0x28 + std::size_t(i)] = std::uint8_t(bits >> (8 * i));
+    return b;
+}
+
+TEST(Finish, TheConsolesRecordedParallaxIsItsWindowAndAnythingElseIsNone)
+{
+    const auto window = stereo::recordedWindowOf(consoleExif(-17.5f), {640, 480});
+    ASSERT_TRUE(window.has_value());
+    EXPECT_DOUBLE_EQ(*window, -35.0) << "top-screen pixels, twice as many in the pictures";
+    EXPECT_DOUBLE_EQ(*stereo::recordedWindowOf(consoleExif(-17.5f), {1280, 960}), -70.0);
+    std::vector<unsigned char> otherCamera = consoleExif(3), cut = consoleExif(3);
+    otherCamera[otherCamera.size() - 64] = 'X';
+    cut.resize(cut.size() - 20);
+    for (const auto &exif : {otherCamera, cut, std::vector<unsigned char>{}, consoleExif(NAN)})
+        EXPECT_FALSE(stereo::recordedWindowOf(exif, {640, 480}).has_value());
+}
+
+TEST(Finish, ShrinkingAveragesEveryPixelItCovers)
+{
+    // One-pixel stripes: sampled, they would come out black or white.
+    RgbPicture stripes;
+    stripes.size = {64, 48};
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x)
+            stripes.pixels.push_back(x % 2 == 0 ? rgb(0, 0, 0) : rgb(255, 255, 255));
+    for (const PixelSize size : {PixelSize{16, 12}, PixelSize{21, 15}}) {
+        const RgbPicture small = imaging::resized(stripes, size);
+        ASSERT_EQ(small.size, size);
+        for (const std::uint32_t p : small.pixels)
+            EXPECT_NEAR(int(p & 0xFF), 128, 24);
+    }
 }
