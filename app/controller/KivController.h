@@ -98,6 +98,7 @@ public slots:
     void splitSettingsOKAction();
     void splitSettingsCancelAction();
     void exportStereoViewAction();
+    void saveAdjustedPairAction();
     void exportConsolePairAction();
     void makeMpoAction();
     // The other picture files of the folder, and the recent files.

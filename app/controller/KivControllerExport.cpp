@@ -5,6 +5,7 @@
 #include <QProgressBar>
 
 #include "files/FilePaths.h"
+#include "files/ViewerSettings.h"
 #include "controller/KivController.h"
 #include "controller/Panels.h"
 #include "pictures/StereoMode.h"
@@ -71,6 +72,37 @@ void KivController::exportStereoViewAction()
         return;
     }
     emit statusMessage(qtTrId("StatusStereoViewWritten").arg(FilePaths::shown(path)));
+}
+
+void KivController::saveAdjustedPairAction()
+{
+    if (document_.isLocked())
+        return;
+    if (pictures_ == nullptr || !pictures_->showsPair()) {
+        showAlert(qtTrId("ExportNoViewTitle"), qtTrId("ExportNoView"));
+        return;
+    }
+    const QString name = document_.shownPath().mid(document_.shownPath().lastIndexOf('/') + 1);
+    const QString base = panelFolder() + "/" + name.left(name.lastIndexOf('.') > 0 ? name.lastIndexOf('.') : name.size());
+    const QString path = panels_.saveFile(mainWindow(), base + "_adjusted.MPO", {{qtTrId("PanelMpoFile"), {"MPO", "mpo"}}});
+    if (path.isEmpty())
+        return;
+    rememberFolder(path);
+    document_.setLocked(true);
+    const QString statusText = outlets_.statusTextField->text();
+    outlets_.statusTextField->setText(qtTrId("StatusSavingAdjusted"));
+    outlets_.statusTextField->repaint();
+    const std::string problem =
+        stereo::writeAdjustedPair(bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes()),
+                                  pictures_->adjustedOptions(), settings_.adjustedPairQuality(),
+                                  FilePaths::toBytes(path).toStdString());
+    outlets_.statusTextField->setText(statusText);
+    document_.setLocked(false);
+    if (!problem.empty()) {
+        showAlert(qtTrId("AdjustedFailedTitle"), QString::fromStdString(problem));
+        return;
+    }
+    emit statusMessage(qtTrId("StatusAdjustedSaved").arg(FilePaths::shown(path)));
 }
 
 void KivController::exportConsolePairAction()

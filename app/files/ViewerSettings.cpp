@@ -58,4 +58,19 @@ bool ViewerSettings::autoAlign() const { return store_.value(autoAlignKey, true)
 
 void ViewerSettings::setAutoAlign(bool on) { store_.setValue(autoAlignKey, on); }
 
+bool ViewerSettings::matchColors() const { return store_.value(matchColorsKey, true).toBool(); }
+
+void ViewerSettings::setMatchColors(bool on) { store_.setValue(matchColorsKey, on); }
+
+QString ViewerSettings::stereoWindow() const { return store_.value(stereoWindowKey, "nearest").toString(); }
+
+void ViewerSettings::setStereoWindow(const QString &rule) { store_.setValue(stereoWindowKey, rule); }
+
+int ViewerSettings::adjustedPairQuality() const
+{
+    bool read = false;
+    const int quality = store_.value(adjustedQualityKey, 95).toInt(&read);
+    return read && quality >= 1 && quality <= 100 ? quality : 95;
+}
+
 void ViewerSettings::sync() { store_.sync(); }

@@ -21,6 +21,9 @@ public:
     static constexpr const char *stereoSwapKey = "StereoSwap";
     static constexpr const char *wiggleRateKey = "WiggleRate";  // pictures a second
     static constexpr const char *autoAlignKey = "AutoAlign";
+    static constexpr const char *matchColorsKey = "MatchColors";
+    static constexpr const char *stereoWindowKey = "StereoWindow";
+    static constexpr const char *adjustedQualityKey = "AdjustedPairQuality";
     static constexpr const char *lastFolderKey = "LastFolder";  // where a file panel was last used
     static constexpr double defaultWiggleRate = 7.0;
 
@@ -42,6 +45,13 @@ public:
     double wiggleRate() const;
     bool autoAlign() const;
     void setAutoAlign(bool on);
+    bool matchColors() const;
+    void setMatchColors(bool on);
+    // "nearest", "point" or "camera".
+    QString stereoWindow() const;
+    void setStereoWindow(const QString &rule);
+    // The JPEG quality of a saved adjusted pair (1 to 100, 95 unless set).
+    int adjustedPairQuality() const;
     // The home folder until a panel was used.
     QString lastFolder() const;
     void setLastFolder(const QString &folder);

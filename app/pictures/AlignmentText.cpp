@@ -4,7 +4,28 @@
 #include <QStringList>
 #include <cmath>
 
-QString alignmentText(const stereo::Alignment &alignment)
+namespace {
+
+// What matching the colours did, as a part of the status message.
+QString coloursText(const stereo::ColourMatch &match)
+{
+    if (!match.found)
+        return qtTrId("ColorsNotMatched");
+    QStringList parts;
+    const long percent = std::lround(std::abs(match.brighter) * 100);
+    if (percent >= 1)
+        parts << qtTrId(match.brighter > 0 ? QT_TRID_NOOP("ColorsPartBrighter") : QT_TRID_NOOP("ColorsPartDarker"))
+                     .arg(percent);
+    if (std::abs(match.warmer) >= 0.02)
+        parts << qtTrId(match.warmer > 0 ? QT_TRID_NOOP("ColorsPartWarmer") : QT_TRID_NOOP("ColorsPartCooler"));
+    if (parts.isEmpty())
+        return qtTrId("ColorsSame");
+    return qtTrId("ColorsMatched").arg(parts.size() == 1 ? parts[0] : qtTrId("ColorsPartAnd").arg(parts[0], parts[1]));
+}
+
+}  // namespace
+
+QString alignmentText(const stereo::Alignment &alignment, const stereo::Choices &choices)
 {
     // In the order of stereo::Doubt.
     static const char *const doubts[] = {"",
@@ -32,8 +53,19 @@ QString alignmentText(const stereo::Alignment &alignment)
         if (alignment.keystoneRows() >= 0.5)
             done << qtTrId("AlignKeystone");
     }
-    QString text = done.isEmpty() ? qtTrId("AlignNotNeeded") : qtTrId("AlignApplied").arg(done.join(", "));
+    const bool nearest = choices.window == stereo::WindowRule::Nearest ||
+                         (choices.window == stereo::WindowRule::AsCamera && !choices.cameraWindow);
+    QString text;
+    if (nearest)
+        text = done.isEmpty() ? qtTrId("AlignNotNeeded") : qtTrId("AlignApplied").arg(done.join(", "));
+    else {
+        const QString where = qtTrId(choices.window == stereo::WindowRule::AtPoint ? QT_TRID_NOOP("WindowThePoint")
+                                                                                    : QT_TRID_NOOP("WindowTheCamera"));
+        text = done.isEmpty() ? qtTrId("AlignLevelAt").arg(where) : qtTrId("AlignAppliedAt").arg(done.join(", "), where);
+    }
     if (alignment.exceedsDepthBudget)
-        text += qtTrId("AlignTooDeep").arg(std::lround(alignment.disparityRange));
+        text += qtTrId("AlignTooDeepRemedy").arg(std::lround(alignment.disparityRange));
+    if (choices.matchColours)
+        text += coloursText(alignment.colours);
     return text;
 }

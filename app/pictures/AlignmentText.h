@@ -7,4 +7,4 @@
 
 // "Auto Align: 3 px up, 0.4° turned; the nearest points at the screen", or
 // why it did nothing.
-QString alignmentText(const stereo::Alignment &alignment);
+QString alignmentText(const stereo::Alignment &alignment, const stereo::Choices &choices = {});

@@ -18,11 +18,14 @@ PicturePresenter::PicturePresenter(StereoMode &mode, ZorImageView &view, QObject
     connect(&queue_, &DecodeQueue::finished, this, &PicturePresenter::pictureFinished);
     connect(&alignments_, &PairAlignments::estimated, this, &PicturePresenter::alignmentEstimated);
     connect(&mode_, &StereoMode::autoAlignChanged, this, &PicturePresenter::autoAlignChanged);
+    connect(&view_, &ZorImageView::controlClicked, this, &PicturePresenter::putAtScreen);
+    // The status bar says what the colours and the window now are.
+    connect(&mode_, &StereoMode::optionsChanged, this, &PicturePresenter::tellAlignment);
 }
 
 void PicturePresenter::startFile(const QString &path, const QList<QByteArray> &held)
 {
-    mode_.resetOffsets();
+    mode_.resetForNewFile();
     store_.startFile(path, held);
     number_ = 0;
 }

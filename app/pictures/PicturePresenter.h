@@ -8,6 +8,8 @@
 
 #include <QImage>
 #include <QObject>
+#include <QPointF>
+#include <optional>
 #include <QTimer>
 #include <functional>
 #include <vector>
@@ -37,6 +39,11 @@ public:
     DecodeQueue &decodeQueue() { return queue_; }
     // Whether a stereo view is on show, and the JPEG bytes of its pair.
     bool showsPair() const { return pair_.left != nullptr; }
+    // Whether the pair on show records the stereo window its camera showed.
+    bool recordsCameraWindow() const { return cameraWindow_.has_value(); }
+    // A point of the view (its own pixels) put at the screen plane: the
+    // point of the left picture it shows becomes the stereo window.
+    void putAtScreen(QPointF shown);
     const QByteArray &leftBytes() const { return left_.bytes; }
     const QByteArray &rightBytes() const { return right_.bytes; }
     // The composition of the view on show, the alignment included, in
@@ -45,6 +52,9 @@ public:
     // The composition on show aligned as Auto Align aligns it, whether it
     // is on or not (the alignment is worked out now if it is not known).
     stereo::Options alignedOptions() const;
+    // What is on show, at full size: with Auto Align on, aligned even before
+    // the estimate in the background is done.
+    stereo::Options adjustedOptions() const;
     // The full size of the pictures of the pair on show.
     imaging::PixelSize pictureSize() const;
 
@@ -84,6 +94,7 @@ private:
     PairAlignments alignments_;
     QTimer wiggle_;
     PictureBytes left_, right_;
+    std::optional<double> cameraWindow_;  // the stereo window the pair's camera recorded
     DecodeQueue::Key pairKey_ = 0;  // the pair's key for its alignment
     int number_ = 0, count_ = 0;
     bool forwards_ = true;          // the way the user last stepped

@@ -10,6 +10,8 @@
 #include "view/JpegDecoder.h"
 #include "view/ZorImageView.h"
 #include "imaging/shown_size.h"
+#include "stereo/camera_parallax.h"
+#include "stereo/composition.h"
 #include "stereo/pair.h"
 #include "stereo/stereo_file.h"
 
@@ -75,6 +77,7 @@ void PicturePresenter::pairDecoded(const ShownPair &pair)
         return showFlat(reason);
     }
     pair_ = pair;
+    cameraWindow_ = stereo::recordedWindow(bytesOf(left_.bytes), pair.left->jpeg.fullSize);
     compose();
     tellAlignment();
     emit pairShown();
@@ -121,8 +124,11 @@ void PicturePresenter::compose()
 
 stereo::Options PicturePresenter::shownOptions() const
 {
-    const std::optional<stereo::Alignment> alignment = mode_.autoAligns() ? alignments_.find(pairKey_) : std::nullopt;
-    return alignment ? stereo::withAlignment(mode_.options(), *alignment) : mode_.options();
+    const stereo::Choices choices = mode_.choices(cameraWindow_);
+    // Without Auto Align, a pair is shown at the window its camera recorded.
+    const std::optional<stereo::Alignment> alignment =
+        mode_.autoAligns() ? alignments_.find(pairKey_) : std::optional(stereo::Alignment{});
+    return alignment ? stereo::withAlignment(mode_.options(), *alignment, choices) : mode_.options();
 }
 
 stereo::Options PicturePresenter::alignedOptions() const
@@ -130,7 +136,12 @@ stereo::Options PicturePresenter::alignedOptions() const
     const std::optional<stereo::Alignment> known = alignments_.find(pairKey_);
     const stereo::Alignment alignment =
         known ? *known : stereo::estimatePairAlignment(bytesOf(left_.bytes), bytesOf(right_.bytes));
-    return stereo::withAlignment(mode_.options(), alignment);
+    return stereo::withAlignment(mode_.options(), alignment, mode_.choices(cameraWindow_));
+}
+
+stereo::Options PicturePresenter::adjustedOptions() const
+{
+    return mode_.autoAligns() ? alignedOptions() : shownOptions();
 }
 
 // Says what the alignment of the pair on show did, or why it did nothing.
@@ -139,7 +150,7 @@ void PicturePresenter::tellAlignment()
     const std::optional<stereo::Alignment> alignment =
         mode_.autoAligns() && pair_.left ? alignments_.find(pairKey_) : std::nullopt;
     if (alignment)
-        emit message(alignmentText(*alignment));
+        emit message(alignmentText(*alignment, mode_.choices(cameraWindow_)));
 }
 
 void PicturePresenter::alignmentEstimated()
@@ -194,4 +205,25 @@ void PicturePresenter::moveRightPicture(int columns, int rows)
     const int dx = std::clamp(mode_.options().dx + columns * step, 1 - full.width, full.width - 1);
     const int dy = std::clamp(mode_.options().dy + rows * step, 1 - full.height, full.height - 1);
     mode_.setOffsets(dx, dy);
+}
+
+void PicturePresenter::putAtScreen(QPointF shown)
+{
+    if (!pair_.left)
+        return;
+    // From the view's pixels to the composed picture's, then to the left
+    // picture's full-size pixels: the composed picture shows, in each of
+    // its parts, the part of the left picture that compose() keeps.
+    const QSizeF composed = wiggleFrames_[0].size();
+    const QPointF inComposed = view_.pictureAt(shown);
+    if (composed.isEmpty() || inComposed.x() < 0)
+        return;
+    const imaging::PixelSize decoded = pair_.left->jpeg.picture.size, full = pair_.left->jpeg.fullSize;
+    const double scale = double(decoded.width) / full.width;
+    const stereo::Options options = stereo::scaledOptions(shownOptions(), scale);
+    const stereo::Overlap part = stereo::shownPart(decoded, options);
+    const stereo::Layout layout = stereo::layoutOf(options.view);
+    const double x = std::fmod(inComposed.x() / composed.width() * layout.across, 1.0) * part.size.width;
+    const double y = std::fmod(inComposed.y() / composed.height() * layout.down, 1.0) * part.size.height;
+    mode_.setWindowPoint((part.leftX + x) / scale, (part.leftY + y) / scale);
 }

@@ -1,5 +1,7 @@
 #include "pictures/StereoMode.h"
 
+#include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 #include "files/ViewerSettings.h"
@@ -9,6 +11,9 @@ StereoMode::StereoMode(ViewerSettings &settings, QObject *parent) : QObject(pare
     view_ = stereo::viewNamed(settings_.stereoView().toStdString());
     options_.swap = settings_.stereoSwap();
     autoAlign_ = settings_.autoAlign();
+    matchColours_ = settings_.matchColors();
+    const QString rule = settings_.stereoWindow();
+    window_ = rule == "camera" ? stereo::WindowRule::AsCamera : stereo::WindowRule::Nearest;
     if (view_)
         options_.view = *view_;
 }
@@ -26,6 +31,8 @@ QString StereoMode::statusText() const
     text += qtTrId("StatusOffsets").arg(options_.dx).arg(options_.dy);
     if (options_.swap)
         text += qtTrId("StatusSwapped");
+    if (options_.level != 0)
+        text += qtTrId("StatusLevel").arg(QLocale().toString(options_.level, 'f', 1));
     text += autoAlign_ ? qtTrId("StatusAutoAlignOn") : qtTrId("StatusAutoAlignOff");
     return text;
 }
@@ -70,3 +77,66 @@ void StereoMode::setOffsets(int dx, int dy)
 }
 
 void StereoMode::resetOffsets() { setOffsets(0, 0); }
+
+stereo::Choices StereoMode::choices(std::optional<double> cameraWindow) const
+{
+    stereo::Choices choices;
+    choices.matchColours = matchColours_;
+    choices.window = window_;
+    choices.pointX = pointX_, choices.pointY = pointY_;
+    choices.cameraWindow = cameraWindow;
+    return choices;
+}
+
+void StereoMode::setMatchColours(bool on)
+{
+    if (on == matchColours_)
+        return;
+    matchColours_ = on;
+    settings_.setMatchColors(on);
+    emit optionsChanged();
+}
+
+void StereoMode::setWindowRule(stereo::WindowRule rule)
+{
+    if (rule == window_)
+        return;
+    window_ = rule;
+    // A clicked point belongs to its file: only the other rules are kept.
+    if (rule != stereo::WindowRule::AtPoint)
+        settings_.setStereoWindow(rule == stereo::WindowRule::AsCamera ? "camera" : "nearest");
+    emit optionsChanged();
+}
+
+void StereoMode::setWindowPoint(double x, double y)
+{
+    pointX_ = x, pointY_ = y;
+    window_ = stereo::WindowRule::AtPoint;
+    emit optionsChanged();
+}
+
+void StereoMode::turnLevel(double degrees)
+{
+    const double level = std::clamp(std::round((options_.level + degrees) * 10) / 10, -10.0, 10.0);
+    if (level == options_.level)
+        return;
+    options_.level = level;
+    emit optionsChanged();
+}
+
+void StereoMode::setCropAspect(double aspect)
+{
+    if (aspect == options_.crop.aspect)
+        return;
+    options_.crop.aspect = aspect;
+    emit optionsChanged();
+}
+
+void StereoMode::resetForNewFile()
+{
+    options_.level = 0;
+    if (window_ == stereo::WindowRule::AtPoint)
+        window_ = settings_.stereoWindow() == "camera" ? stereo::WindowRule::AsCamera : stereo::WindowRule::Nearest;
+    setOffsets(0, 0);
+    emit optionsChanged();
+}

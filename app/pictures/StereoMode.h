@@ -8,6 +8,7 @@
 #include <QString>
 #include <optional>
 
+#include "stereo/alignment.h"
 #include "stereo/stereo_view.h"
 
 class ViewerSettings;
@@ -25,6 +26,14 @@ public:
     // The composition settings; offsets in pixels of the full-size pictures.
     const stereo::Options &options() const { return options_; }
     int wiggleIntervalMs() const;
+    // Whether the colours of a pair are matched (with its alignment).
+    bool matchesColours() const { return matchColours_; }
+    // Where the stereo window goes, and the point chosen for it (full-size
+    // pixels of the left picture; the file's own, like the offsets).
+    stereo::WindowRule windowRule() const { return window_; }
+    // What is done with an alignment beyond its correction, for a pair
+    // whose camera recorded `cameraWindow` (or nothing).
+    stereo::Choices choices(std::optional<double> cameraWindow) const;
     // What the status bar shows: the view, the offsets, the swap and
     // whether Auto Align is on.
     QString statusText() const;
@@ -35,6 +44,13 @@ public slots:
     void setAutoAlign(bool on);
     void setOffsets(int dx, int dy);
     void resetOffsets();
+    void setMatchColours(bool on);
+    void setWindowRule(stereo::WindowRule rule);
+    void setWindowPoint(double x, double y);  // and the rule AtPoint
+    void turnLevel(double degrees);  // by that much more, within ±10°
+    void setCropAspect(double aspect);  // as stereo::Crop takes it
+    // A new file: its offsets, level and window point start afresh.
+    void resetForNewFile();
 
 signals:
     void viewChanged();     // the pictures must be shown anew
@@ -46,4 +62,7 @@ private:
     std::optional<stereo::View> view_;
     stereo::Options options_;
     bool autoAlign_ = true;
+    bool matchColours_ = true;
+    stereo::WindowRule window_ = stereo::WindowRule::Nearest;
+    double pointX_ = 0, pointY_ = 0;
 };

@@ -76,6 +76,12 @@ signals:
     void painted();  // what it holds is on screen
     void message(const QString &text);  // a zoom refused
     void filesDropped(ZorImageView *view);  // dropedFileName() holds them
+    void controlClicked(QPointF at);  // Ctrl+click, in the view's pixels
+
+public:
+    // The point of the picture held at `at` (the view's pixels), in the
+    // picture's pixels; (-1, -1) outside it.
+    QPointF pictureAt(QPointF at) const;
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;

@@ -136,8 +136,18 @@ void ZorImageView::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
+QPointF ZorImageView::pictureAt(QPointF at) const
+{
+    const QRectF area = pictureArea();
+    if (image_.isNull() || !area.contains(at))
+        return {-1, -1};
+    return {(at.x() - area.left()) / area.width() * image_.width(), (at.y() - area.top()) / area.height() * image_.height()};
+}
+
 void ZorImageView::mousePressEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier))
+        return emit controlClicked(event->position());
     if (!zoom_ || event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
     dragFrom_ = event->position() - zoomedCorner_;

@@ -21,6 +21,7 @@ QList<CommandItem> commandItems()
     using K = QKeySequence;
     return {
         {Command::Open, QT_TRID_NOOP("MenuOpen"), {K::Open}},
+        {Command::SaveAdjusted, QT_TRID_NOOP("MenuSaveAdjusted"), {K("Ctrl+Shift+S")}},
         {Command::ExportStereo, QT_TRID_NOOP("MenuExportStereo"), {}},
         {Command::ExportConsole, QT_TRID_NOOP("MenuExportConsole"), {}},
         {Command::MakeMpo, QT_TRID_NOOP("MenuMakeMpo"), {}},
@@ -29,6 +30,18 @@ QList<CommandItem> commandItems()
         {Command::CopyPicture, QT_TRID_NOOP("MenuCopyPicture"), {K::Copy}},
         {Command::Swap, QT_TRID_NOOP("MenuSwap"), {K("S")}, true},
         {Command::AutoAlign, QT_TRID_NOOP("MenuAutoAlign"), {K("A")}, true},
+        {Command::MatchColours, QT_TRID_NOOP("MenuMatchColors"), {K("C")}, true},
+        {Command::WindowNearest, QT_TRID_NOOP("MenuWindowNearest"), {K("W")}, true},
+        {Command::WindowAtPoint, QT_TRID_NOOP("MenuWindowAtPoint"), {}, true},
+        {Command::WindowAsCamera, QT_TRID_NOOP("MenuWindowAsCamera"), {K("Shift+W")}, true},
+        {Command::LevelLeft, QT_TRID_NOOP("MenuLevelLeft"), {K("[")}},
+        {Command::LevelRight, QT_TRID_NOOP("MenuLevelRight"), {K("]")}},
+        {Command::CropFree, QT_TRID_NOOP("MenuCropFree"), {K("Ctrl+Alt+0")}, true},
+        {Command::CropAsTaken, QT_TRID_NOOP("MenuCropAsTaken"), {K("Ctrl+Alt+1")}, true},
+        {Command::Crop43, QT_TRID_NOOP("MenuCrop43"), {K("Ctrl+Alt+2")}, true},
+        {Command::Crop32, QT_TRID_NOOP("MenuCrop32"), {K("Ctrl+Alt+3")}, true},
+        {Command::Crop169, QT_TRID_NOOP("MenuCrop169"), {K("Ctrl+Alt+4")}, true},
+        {Command::Crop11, QT_TRID_NOOP("MenuCrop11"), {K("Ctrl+Alt+5")}, true},
         {Command::ResetOffsets, QT_TRID_NOOP("MenuResetOffsets"), {K("Alt+Home")}},
         {Command::ZoomIn, QT_TRID_NOOP("MenuZoomIn"), {K::ZoomIn, K("Ctrl+=")}},
         {Command::ZoomOut, QT_TRID_NOOP("MenuZoomOut"), {K::ZoomOut}},
@@ -111,10 +124,12 @@ const std::vector<MenuLayout> &menuLayout()
     using P = Part;
     static const std::vector<MenuLayout> layout = {
         {QT_TRID_NOOP("MenuFile"),
-         {C::Open, P::Recent, P::Separator, C::ExportStereo, C::ExportConsole, C::MakeMpo, P::Separator, C::Quit}},
+         {C::Open, P::Recent, P::Separator, C::SaveAdjusted, C::ExportStereo, C::ExportConsole, C::MakeMpo, P::Separator, C::Quit}},
         {QT_TRID_NOOP("MenuEdit"), {C::CopyPicture}},
         {QT_TRID_NOOP("MenuView"),
-         {P::Views, P::Separator, C::Swap, C::AutoAlign, P::Offsets, P::Separator, C::ZoomIn, C::ZoomOut,
+         {P::Views, P::Separator, C::Swap, C::AutoAlign, C::MatchColours, P::Offsets, P::Separator, C::WindowNearest,
+          C::WindowAtPoint, C::WindowAsCamera, P::Separator, C::LevelLeft, C::LevelRight, C::CropFree, C::CropAsTaken,
+          C::Crop43, C::Crop32, C::Crop169, C::Crop11, P::Separator, C::ZoomIn, C::ZoomOut,
           C::ActualSize, C::FitToWindow, P::Separator, C::Information, C::FullScreen}},
         {QT_TRID_NOOP("MenuGo"),
          {C::PreviousPicture, C::NextPicture, P::Separator, C::PreviousFile, C::NextFile, C::FirstFile, C::LastFile}},
@@ -143,6 +158,14 @@ void ActionRegistry::makeCommands()
         action->setShortcuts(item.keys);
         action->setCheckable(item.checkable);
         actions_[std::size_t(item.command)] = action;
+    }
+    // One stereo window rule at a time, and one crop shape.
+    for (const auto &group : {std::vector{Command::WindowNearest, Command::WindowAtPoint, Command::WindowAsCamera},
+                              std::vector{Command::CropFree, Command::CropAsTaken, Command::Crop43, Command::Crop32,
+                                          Command::Crop169, Command::Crop11}}) {
+        auto *exclusive = new QActionGroup(this);
+        for (const Command command : group)
+            exclusive->addAction(action(command));
     }
 }
 

@@ -19,9 +19,11 @@ class QMainWindow;
 class QMenu;
 
 enum class Command {
-    Open, ExportStereo, ExportConsole, MakeMpo, SplitSettings, Quit,
+    Open, SaveAdjusted, ExportStereo, ExportConsole, MakeMpo, SplitSettings, Quit,
     CopyPicture,
-    Swap, AutoAlign, ResetOffsets, ZoomIn, ZoomOut, ActualSize, FitToWindow, Information, FullScreen,
+    Swap, AutoAlign, MatchColours, WindowNearest, WindowAtPoint, WindowAsCamera, LevelLeft, LevelRight,
+    CropFree, CropAsTaken, Crop43, Crop32, Crop169, Crop11,
+    ResetOffsets, ZoomIn, ZoomOut, ActualSize, FitToWindow, Information, FullScreen,
     PreviousPicture, NextPicture, NextFile, PreviousFile, FirstFile, LastFile,
     SplitOne, SplitAll,
     Shortcuts, About,

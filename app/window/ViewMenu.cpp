@@ -24,6 +24,22 @@ ViewMenu::ViewMenu(QMainWindow &window, const ActionRegistry &actions, StereoMod
         connect(item.action, &QAction::triggered, &presenter,
                 [&presenter, item] { presenter.moveRightPicture(item.columns, item.rows); });
     connect(actions_.action(Command::ResetOffsets), &QAction::triggered, &mode_, &StereoMode::resetOffsets);
+    actions_.action(Command::MatchColours)->setChecked(mode_.matchesColours());
+    connect(actions_.action(Command::MatchColours), &QAction::toggled, &mode_, &StereoMode::setMatchColours);
+    for (const auto &[command, rule] : windowItems())
+        connect(actions_.action(command), &QAction::triggered, &mode_, [this, rule = rule] {
+            if (rule != stereo::WindowRule::AtPoint)
+                mode_.setWindowRule(rule);
+            else
+                emit mode_.optionsChanged();  // the point comes with a Ctrl+click
+        });
+    connect(actions_.action(Command::LevelLeft), &QAction::triggered, &mode_, [this] { mode_.turnLevel(-0.1); });
+    connect(actions_.action(Command::LevelRight), &QAction::triggered, &mode_, [this] { mode_.turnLevel(0.1); });
+    for (const auto &[command, aspect] : cropItems())
+        connect(actions_.action(command), &QAction::triggered, &mode_, [this, aspect = aspect] { mode_.setCropAspect(aspect); });
+    connect(&presenter, &PicturePresenter::pairShown, this, [this, &presenter] {
+        actions_.action(Command::WindowAsCamera)->setEnabled(presenter.recordsCameraWindow());
+    });
     connect(fullScreenItem(), &QAction::toggled, &fullScreen, &FullScreen::setOn);
     connect(&fullScreen, &FullScreen::switched, fullScreenItem(), &QAction::setChecked);
     auto *leave = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
@@ -33,8 +49,25 @@ ViewMenu::ViewMenu(QMainWindow &window, const ActionRegistry &actions, StereoMod
     showMode();
 }
 
+std::vector<std::pair<Command, stereo::WindowRule>> ViewMenu::windowItems()
+{
+    return {{Command::WindowNearest, stereo::WindowRule::Nearest},
+            {Command::WindowAtPoint, stereo::WindowRule::AtPoint},
+            {Command::WindowAsCamera, stereo::WindowRule::AsCamera}};
+}
+
+std::vector<std::pair<Command, double>> ViewMenu::cropItems()
+{
+    return {{Command::CropFree, -1},       {Command::CropAsTaken, 0}, {Command::Crop43, 4.0 / 3},
+            {Command::Crop32, 3.0 / 2},    {Command::Crop169, 16.0 / 9}, {Command::Crop11, 1}};
+}
+
 void ViewMenu::showMode()
 {
+    for (const auto &[command, rule] : windowItems())
+        actions_.action(command)->setChecked(rule == mode_.windowRule());
+    for (const auto &[command, aspect] : cropItems())
+        actions_.action(command)->setChecked(aspect == mode_.options().crop.aspect);
     itemFor(mode_.view())->setChecked(true);
     swapItem()->setChecked(mode_.swapped());
 }

@@ -1,10 +1,15 @@
 // What the View menu's stereo items do: Flat and each stereo view, Swap
-// Left and Right, Auto Align, the offset keys that move the right picture,
-// and Full Screen, kept in step with the stereo mode.
+// Left and Right, Auto Align, Match Colors, the offset keys that move the
+// right picture, the stereo window's rule, the level and the crop shape, and
+// Full Screen, kept in step with the stereo mode.
 #pragma once
 
 #include <QObject>
 #include <optional>
+#include <utility>
+#include <vector>
+
+#include "stereo/alignment.h"
 
 #include "window/ActionRegistry.h"
 
@@ -28,6 +33,8 @@ public:
 
 private:
     void showMode();
+    static std::vector<std::pair<Command, stereo::WindowRule>> windowItems();
+    static std::vector<std::pair<Command, double>> cropItems();
 
     const ActionRegistry &actions_;
     StereoMode &mode_;

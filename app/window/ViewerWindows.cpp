@@ -67,6 +67,7 @@ void ViewerWindows::connectCommands()
     };
     command(Command::Open, &KivController::selectAction);
     QObject::connect(actions_->action(Command::Quit), &QAction::triggered, &mainWindow_, &QWidget::close);
+    command(Command::SaveAdjusted, &KivController::saveAdjustedPairAction);
     command(Command::ExportStereo, &KivController::exportStereoViewAction);
     command(Command::ExportConsole, &KivController::exportConsolePairAction);
     command(Command::MakeMpo, &KivController::makeMpoAction);

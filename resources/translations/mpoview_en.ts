@@ -1021,5 +1021,125 @@ Libraries: %2</translation>
         <source>Turned 90° counterclockwise</source>
         <translation>Turned 90° counterclockwise</translation>
     </message>
+    <message id="MenuSaveAdjusted">
+        <source>Save Adjusted Pair…</source>
+        <translation>Save Adjusted Pair…</translation>
+    </message>
+    <message id="MenuMatchColors">
+        <source>Match Colors</source>
+        <translation>Match Colors</translation>
+    </message>
+    <message id="MenuWindowNearest">
+        <source>Stereo Window: Nearest at the Screen</source>
+        <translation>Stereo Window: Nearest at the Screen</translation>
+    </message>
+    <message id="MenuWindowAtPoint">
+        <source>Stereo Window: At a Point You Click (Ctrl+Click)</source>
+        <translation>Stereo Window: At a Point You Click (Ctrl+Click)</translation>
+    </message>
+    <message id="MenuWindowAsCamera">
+        <source>Stereo Window: As the Camera Showed It</source>
+        <translation>Stereo Window: As the Camera Showed It</translation>
+    </message>
+    <message id="MenuLevelLeft">
+        <source>Level: Turn Counterclockwise 0.1°</source>
+        <translation>Level: Turn Counterclockwise 0.1°</translation>
+    </message>
+    <message id="MenuLevelRight">
+        <source>Level: Turn Clockwise 0.1°</source>
+        <translation>Level: Turn Clockwise 0.1°</translation>
+    </message>
+    <message id="MenuCropFree">
+        <source>Crop: Free</source>
+        <translation>Crop: Free</translation>
+    </message>
+    <message id="MenuCropAsTaken">
+        <source>Crop: As Taken</source>
+        <translation>Crop: As Taken</translation>
+    </message>
+    <message id="MenuCrop43">
+        <source>Crop: 4:3</source>
+        <translation>Crop: 4:3</translation>
+    </message>
+    <message id="MenuCrop32">
+        <source>Crop: 3:2</source>
+        <translation>Crop: 3:2</translation>
+    </message>
+    <message id="MenuCrop169">
+        <source>Crop: 16:9</source>
+        <translation>Crop: 16:9</translation>
+    </message>
+    <message id="MenuCrop11">
+        <source>Crop: 1:1</source>
+        <translation>Crop: 1:1</translation>
+    </message>
+    <message id="StatusLevel">
+        <source> · level %1°</source>
+        <translation> · level %1°</translation>
+    </message>
+    <message id="AlignAppliedAt">
+        <source>Auto Align: %1; %2 at the screen</source>
+        <translation>Auto Align: %1; %2 at the screen</translation>
+    </message>
+    <message id="AlignLevelAt">
+        <source>Auto Align: rows already level; %1 at the screen</source>
+        <translation>Auto Align: rows already level; %1 at the screen</translation>
+    </message>
+    <message id="WindowThePoint">
+        <source>the clicked point</source>
+        <translation>the clicked point</translation>
+    </message>
+    <message id="WindowTheCamera">
+        <source>the camera's window</source>
+        <translation>the camera's window</translation>
+    </message>
+    <message id="AlignTooDeepRemedy">
+        <source> · deeper than is comfortable (%1 px of disparity): Ctrl+click a point further back, or crop to the nearer part</source>
+        <translation> · deeper than is comfortable (%1 px of disparity): Ctrl+click a point further back, or crop to the nearer part</translation>
+    </message>
+    <message id="ColorsMatched">
+        <source> · colors matched: the right picture was %1</source>
+        <translation> · colors matched: the right picture was %1</translation>
+    </message>
+    <message id="ColorsPartBrighter">
+        <source>%1 % brighter</source>
+        <translation>%1 % brighter</translation>
+    </message>
+    <message id="ColorsPartDarker">
+        <source>%1 % darker</source>
+        <translation>%1 % darker</translation>
+    </message>
+    <message id="ColorsPartWarmer">
+        <source>warmer</source>
+        <translation>warmer</translation>
+    </message>
+    <message id="ColorsPartCooler">
+        <source>cooler</source>
+        <translation>cooler</translation>
+    </message>
+    <message id="ColorsPartAnd">
+        <source>%1 and %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message id="ColorsSame">
+        <source> · colors matched: the pictures hardly differed</source>
+        <translation> · colors matched: the pictures hardly differed</translation>
+    </message>
+    <message id="ColorsNotMatched">
+        <source> · colors not matched: too few points that both pictures show</source>
+        <translation> · colors not matched: too few points that both pictures show</translation>
+    </message>
+    <message id="StatusSavingAdjusted">
+        <source>Saving the adjusted pair…</source>
+        <translation>Saving the adjusted pair…</translation>
+    </message>
+    <message id="StatusAdjustedSaved">
+        <source>Adjusted pair saved as %1</source>
+        <translation>Adjusted pair saved as %1</translation>
+    </message>
+    <message id="AdjustedFailedTitle">
+        <source>The adjusted pair cannot be saved</source>
+        <translation>The adjusted pair cannot be saved</translation>
+    </message>
 </context>
 </TS>

@@ -1021,5 +1021,125 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>Turned 90° counterclockwise</source>
         <translation>反時計回りに90°回転</translation>
     </message>
+    <message id="MenuSaveAdjusted">
+        <source>Save Adjusted Pair…</source>
+        <translation>調整したペアを保存…</translation>
+    </message>
+    <message id="MenuMatchColors">
+        <source>Match Colors</source>
+        <translation>色を合わせる</translation>
+    </message>
+    <message id="MenuWindowNearest">
+        <source>Stereo Window: Nearest at the Screen</source>
+        <translation>ステレオウィンドウ: 最も近い点をスクリーン面へ</translation>
+    </message>
+    <message id="MenuWindowAtPoint">
+        <source>Stereo Window: At a Point You Click (Ctrl+Click)</source>
+        <translation>ステレオウィンドウ: クリックした点 (Ctrl+クリック)</translation>
+    </message>
+    <message id="MenuWindowAsCamera">
+        <source>Stereo Window: As the Camera Showed It</source>
+        <translation>ステレオウィンドウ: カメラの表示どおり</translation>
+    </message>
+    <message id="MenuLevelLeft">
+        <source>Level: Turn Counterclockwise 0.1°</source>
+        <translation>水平: 反時計回りに 0.1°</translation>
+    </message>
+    <message id="MenuLevelRight">
+        <source>Level: Turn Clockwise 0.1°</source>
+        <translation>水平: 時計回りに 0.1°</translation>
+    </message>
+    <message id="MenuCropFree">
+        <source>Crop: Free</source>
+        <translation>切り抜き: 自由</translation>
+    </message>
+    <message id="MenuCropAsTaken">
+        <source>Crop: As Taken</source>
+        <translation>切り抜き: 撮影時の縦横比</translation>
+    </message>
+    <message id="MenuCrop43">
+        <source>Crop: 4:3</source>
+        <translation>切り抜き: 4:3</translation>
+    </message>
+    <message id="MenuCrop32">
+        <source>Crop: 3:2</source>
+        <translation>切り抜き: 3:2</translation>
+    </message>
+    <message id="MenuCrop169">
+        <source>Crop: 16:9</source>
+        <translation>切り抜き: 16:9</translation>
+    </message>
+    <message id="MenuCrop11">
+        <source>Crop: 1:1</source>
+        <translation>切り抜き: 1:1</translation>
+    </message>
+    <message id="StatusLevel">
+        <source> · level %1°</source>
+        <translation> · 水平 %1°</translation>
+    </message>
+    <message id="AlignAppliedAt">
+        <source>Auto Align: %1; %2 at the screen</source>
+        <translation>自動位置合わせ: %1、%2をスクリーン面へ</translation>
+    </message>
+    <message id="AlignLevelAt">
+        <source>Auto Align: rows already level; %1 at the screen</source>
+        <translation>自動位置合わせ: 行は揃っています、%1をスクリーン面へ</translation>
+    </message>
+    <message id="WindowThePoint">
+        <source>the clicked point</source>
+        <translation>クリックした点</translation>
+    </message>
+    <message id="WindowTheCamera">
+        <source>the camera's window</source>
+        <translation>カメラのウィンドウ</translation>
+    </message>
+    <message id="AlignTooDeepRemedy">
+        <source> · deeper than is comfortable (%1 px of disparity): Ctrl+click a point further back, or crop to the nearer part</source>
+        <translation> · 奥行きが大きすぎます (視差 %1 px): より奥の点を Ctrl+クリックするか、近い部分に切り抜いてください</translation>
+    </message>
+    <message id="ColorsMatched">
+        <source> · colors matched: the right picture was %1</source>
+        <translation> · 色を合わせました: 右の画像は%1でした</translation>
+    </message>
+    <message id="ColorsPartBrighter">
+        <source>%1 % brighter</source>
+        <translation>%1 % 明るめ</translation>
+    </message>
+    <message id="ColorsPartDarker">
+        <source>%1 % darker</source>
+        <translation>%1 % 暗め</translation>
+    </message>
+    <message id="ColorsPartWarmer">
+        <source>warmer</source>
+        <translation>暖色寄り</translation>
+    </message>
+    <message id="ColorsPartCooler">
+        <source>cooler</source>
+        <translation>寒色寄り</translation>
+    </message>
+    <message id="ColorsPartAnd">
+        <source>%1 and %2</source>
+        <translation>%1で%2</translation>
+    </message>
+    <message id="ColorsSame">
+        <source> · colors matched: the pictures hardly differed</source>
+        <translation> · 色を合わせました: ほとんど差はありません</translation>
+    </message>
+    <message id="ColorsNotMatched">
+        <source> · colors not matched: too few points that both pictures show</source>
+        <translation> · 色は合わせていません: 両方に写る点が少なすぎます</translation>
+    </message>
+    <message id="StatusSavingAdjusted">
+        <source>Saving the adjusted pair…</source>
+        <translation>調整したペアを保存しています…</translation>
+    </message>
+    <message id="StatusAdjustedSaved">
+        <source>Adjusted pair saved as %1</source>
+        <translation>調整したペアを %1 に保存しました</translation>
+    </message>
+    <message id="AdjustedFailedTitle">
+        <source>The adjusted pair cannot be saved</source>
+        <translation>調整したペアを保存できません</translation>
+    </message>
 </context>
 </TS>

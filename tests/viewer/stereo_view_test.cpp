@@ -10,7 +10,9 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "engine/mpo.h"
 #include "engine/mpo_check.h"
+#include "imaging/jpeg_decoder.h"
 #include "window/InfoPanel.h"
 #include "viewer_test_support.h"
 
@@ -238,7 +240,25 @@ TEST_F(StereoViewTest, AutoAlignCorrectsAPairWhoseRightPictureSitsLowerAndCanBeT
     ASSERT_TRUE(openPair(write("shifted.MPO", builder.build().bytes)));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, 10000));
     const auto said = [&] { return told.last().at(0).toString(); };
+    EXPECT_EQ(said(), "Auto Align: 8 px up; the nearest points at the screen · colors matched: the pictures hardly "
+                      "differed");
+    itemWithKeys("C")->trigger();  // Match Colors, on by default, off
+    EXPECT_FALSE(stored(ViewerSettings::matchColorsKey).toBool());
     EXPECT_EQ(said(), "Auto Align: 8 px up; the nearest points at the screen");
+    EXPECT_EQ(presenter().shownOptions().colours, nullptr);
+
+    // The adjusted pair saved at full size: aligned, cropped to the shape taken.
+    const QString saved = QString::fromStdString(scratch.path()) + "/shifted_adjusted.MPO";
+    panels.savedNames << saved;
+    itemWithKeys("Ctrl+Shift+S")->trigger();
+    std::vector<MPOListedEntry> entries;
+    int count = 0, representative = 0;
+    EXPECT_EQ(listMPOEntries(saved.toUtf8().constData(), entries, &count, &representative), 0);
+    EXPECT_EQ(count, 2);
+    const Bytes written = readFile(saved.toStdString());
+    const imaging::DecodedJpeg first = imaging::decodeJpeg(written.data(), written.size(), [](auto full) { return full; });
+    EXPECT_NEAR(double(first.fullSize.width) / first.fullSize.height, 4.0 / 3, 0.01);
+    EXPECT_LT(first.fullSize.height, 720 - 8);
     const stereo::Options aligned = presenter().shownOptions();
     EXPECT_NEAR(aligned.shiftY, -8, 0.5);
     EXPECT_NEAR(aligned.degrees, 0, 0.05);
