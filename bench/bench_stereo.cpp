@@ -122,10 +122,26 @@ int main(int argc, char **argv)
     const auto [estimate, quarterDecode] = alternate(
         7, [&] { alignment = stereo::estimateAlignment(sceneLeft, sceneRight, l.fullSize); },
         [&] { decodeWithLibjpeg(left, l.fullSize.width / 4, l.fullSize.height / 4); });
-    char label[64];
-    std::snprintf(label, sizeof label, "align estimate, 12 MP pair at %d x %d", analysed.width, analysed.height);
-    report(label, estimate * 1000, "ms", quarterDecode * 1000, "ratio <= 1.0");
-    std::fprintf(results, "  baseline: a libjpeg 1/4-scale decode of the left picture; found %s\n",
-                 alignment.sure ? "the alignment" : stereo::doubtText(alignment.doubt));
+    char label[80];
+    std::snprintf(label, sizeof label, "align and color estimate, 12 MP pair at %d x %d", analysed.width,
+                  analysed.height);
+    report(label, estimate * 1000, "ms", quarterDecode * 1000, "ratio <= 1.1");
+    std::fprintf(results, "  baseline: a libjpeg 1/4-scale decode of the left picture; found %s, %s\n",
+                 alignment.sure ? "the alignment" : stereo::doubtText(alignment.doubt),
+                 alignment.colours.found ? "the colors" : "no colors");
+
+    // Everything applied to the full-size pair, as a saved adjusted pair is
+    // made: colours, the correction, a level turn of both, a crop.
+    stereo::Options adjusted = stereo::withAlignment({}, alignment, {true});
+    adjusted.view = stereo::View::Parallel;
+    adjusted.level = 1.5;
+    adjusted.crop.aspect = 16.0 / 9;
+    if (!adjusted.colours)
+        adjusted.colours = std::make_shared<const stereo::ColourMatch>(stereo::ColourMatch{true, {}, {}, 0, 0});
+    imaging::RgbPicture both;
+    const auto [apply, decodeOnce] =
+        alternate(5, [&] { stereo::compose(l.picture, r.picture, adjusted, both); }, decodeLeft);
+    report("apply the adjustment to a 12 MP pair", apply * 1000, "ms", decodeOnce * 1000, "ratio <= 2.0");
+    std::fprintf(results, "  baseline: one full libjpeg decode of the left picture\n");
     return 0;
 }

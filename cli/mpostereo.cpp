@@ -60,7 +60,8 @@ const char *usageText =
     "  --level DEGREES  turn both pictures, clockwise, by up to 10 degrees\n"
     "  --align-only  write the pair adjusted at full size as a new MPO file,\n"
     "              NAME_aligned.MPO next to FILE or PAIR.MPO (both pictures are\n"
-    "              encoded anew)\n"
+    "              encoded anew); PAIR.jps or PAIR.pns writes the pair side by\n"
+    "              side, crossed, as a JPS or PNS file\n"
     "  --3ds       write the pair as an MPO file the Nintendo 3DS shows: aligned,\n"
     "              cropped to 4:3, 640 x 480, named HNI_0001.MPO and on after the\n"
     "              highest number in the folder (next to FILE, or OUT)\n"
@@ -229,7 +230,8 @@ std::string makeStereoView(const std::string &file, const Options &options, std:
     written = outputFor(file, options);
     if (options.alignOnly) {
         say(file, "both pictures are encoded anew (quality " + std::to_string(options.quality) + ")");
-        if (std::string problem = stereo::writeAdjustedPair(leftBytes, rightBytes, view, options.quality, written);
+        if (std::string problem = stereo::writeAdjustedPair(leftBytes, rightBytes, view, options.quality, written,
+                                                            stereo::pairFormatOf(written));
             !problem.empty())
             return "is not aligned: " + problem;
         return "";

@@ -4,11 +4,13 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <strings.h>
 #include <unistd.h>
 
 #include "composition.h"
 #include "imaging/exif.h"
 #include "imaging/jpeg_encoder.h"
+#include "imaging/png_encoder.h"
 #include "imaging/resample.h"
 #include "engine/mpo_joiner.h"
 #include "engine/new_file.h"
@@ -136,9 +138,47 @@ std::string writePair(const std::vector<unsigned char> (&jpegs)[2], const std::s
     return result == MPO_JOIN_DONE ? "" : problem.reason;
 }
 
-std::string writeAdjustedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
-                              const Options &options, int quality, const std::string &path)
+PairFormat pairFormatOf(const std::string &path)
 {
+    const std::string extension = std::filesystem::path(path).extension().string();
+    if (strcasecmp(extension.c_str(), ".jps") == 0)
+        return PairFormat::Jps;
+    if (strcasecmp(extension.c_str(), ".pns") == 0)
+        return PairFormat::Pns;
+    return PairFormat::Mpo;
+}
+
+namespace {
+
+std::string writeCrossedPng(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                            const Options &options, const std::string &path)
+{
+    DecodedPair pair = decodePair(left, right, [](imaging::PixelSize full) { return full; });
+    if (std::string problem = pairProblem(pair.left, pair.right); !problem.empty())
+        return problem;
+    imaging::RgbPicture view;
+    compose(pair.left.picture, pair.right.picture, options, view);
+    pair = {};
+    std::vector<unsigned char> png;
+    if (!imaging::encodePng(view, png))
+        return "the pair cannot be encoded (not enough memory)";
+    if (const int error = writeNewFile(path, png.data(), png.size()); error != 0)
+        return error == EEXIST ? path + " exists, and an existing file is never replaced"
+                               : "cannot write " + path + ": " + std::strerror(error);
+    return "";
+}
+
+}  // namespace
+
+std::string writeAdjustedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                              const Options &options, int quality, const std::string &path, PairFormat format)
+{
+    if (format != PairFormat::Mpo) {
+        Options crossed = options;
+        crossed.view = View::Cross;
+        return format == PairFormat::Jps ? writeStereoView(left, right, crossed, quality, path)
+                                         : writeCrossedPng(left, right, crossed, path);
+    }
     PlacedPair placed;
     if (std::string problem = placePair(left, right, options, placed); !problem.empty())
         return problem;

@@ -54,12 +54,20 @@ std::string placePair(std::span<const unsigned char> left, std::span<const unsig
 std::string writePair(const std::vector<unsigned char> (&jpegs)[2], const std::string &path,
                       int *writeError = nullptr);
 
+// How an adjusted pair is written: an MPO file of two JPEG pictures, or one
+// picture with both side by side, crossed (the right eye's picture on the
+// left), as a JPEG (JPS) or a PNG (PNS) file.
+enum class PairFormat { Mpo, Jps, Pns };
+// The format a file name asks for by its extension (.jps, .pns; else MPO).
+PairFormat pairFormatOf(const std::string &path);
+
 // Writes the pair adjusted as `options` ask (aligned, window, colours,
-// level, crop; the view itself is not used), at full size, as the new MPO
-// file `path` of a disparity pair (never replacing one): both pictures
-// encoded anew, each with its own Exif, upright. Returns "" when written,
-// else why nothing was.
+// level, crop; the view itself is not used), at full size, as the new file
+// `path` (never replacing one): an MPO file of a disparity pair, both
+// pictures encoded anew, each with its own Exif, upright; or a JPS or PNS
+// file. Returns "" when written, else why nothing was.
 std::string writeAdjustedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
-                              const Options &options, int quality, const std::string &path);
+                              const Options &options, int quality, const std::string &path,
+                              PairFormat format = PairFormat::Mpo);
 
 }  // namespace stereo

@@ -211,6 +211,27 @@ TEST_F(Mpostereo, AlignOnlyWritesTheAlignedPairAsANewMpoFileAndAnUnsurePairIsLef
     EXPECT_LT(psnr(decodedFull(blocks(0)).picture, 0, decodedFull(blocks(6)).picture), 20) << "as given";
     EXPECT_EQ(mpostereo({"--align-only", "-o", scratch.path() + "/aligned.MPO", pair}).status, 1) << "never replaced";
 
+    // Everything applied: the saved pair is what the side-by-side view shows
+    // at full size, in an MPO file or crossed in a JPS file.
+    const std::vector<std::string> finish = {"--match-colors", "--crop", "16:9", "--level", "1.5"};
+    const auto with = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.end(), finish.begin(), finish.end());
+        arguments.push_back(pair);
+        return mpostereo(arguments);
+    };
+    ASSERT_EQ(with({"--align-only", "-q", "100", "-o", scratch.path() + "/adjusted.MPO"}).status, 0);
+    ASSERT_EQ(with({"--align-only", "-q", "100", "-o", scratch.path() + "/adjusted.jps"}).status, 0);
+    ASSERT_EQ(with({"--align", "-m", "parallel", "-q", "100", "-o", scratch.path() + "/finished.jpg"}).status, 0);
+    const imaging::DecodedJpeg adjusted = decodedFull(runEngine(scratch.path() + "/adjusted.MPO").picture);
+    const imaging::DecodedJpeg view = decodedFull(readFile(scratch.path() + "/finished.jpg"));
+    const imaging::DecodedJpeg crossed = decodedFull(readFile(scratch.path() + "/adjusted.jps"));
+    const imaging::PixelSize size = adjusted.picture.size;
+    EXPECT_NEAR(double(size.width) / size.height, 16.0 / 9, 0.01);
+    EXPECT_EQ(view.picture.size, (imaging::PixelSize{2 * size.width, size.height}));
+    EXPECT_EQ(crossed.picture.size, view.picture.size);
+    EXPECT_GT(psnr(view.picture, 0, adjusted.picture), 40);
+    EXPECT_GT(psnr(crossed.picture, size.width, adjusted.picture), 40) << "the left picture on the right half";
+
     const std::string unrelated = scratch.write("unrelated.MPO", pairOf(blocks(0), scene(0, 640, 480)).bytes);
     const ProgramRun unsure = mpostereo({"--align", "-o", scratch.path() + "/view.jpg", unrelated});
     EXPECT_EQ(unsure.status, 0);

@@ -15,9 +15,9 @@
 #include "stereo/side_by_side.h"
 #include "imaging/exif.h"
 #include "imaging/jpeg_encoder.h"
+#include "imaging/png_encoder.h"
 #include "imaging/resample.h"
 
-#include <png.h>
 
 using imaging::PixelSize;
 using imaging::RgbPicture;
@@ -198,14 +198,8 @@ RgbPicture blueThenRed(int width, int height)
 
 Bytes pngOf(const RgbPicture &picture)
 {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = png_uint_32(picture.size.width), image.height = png_uint_32(picture.size.height);
-    image.format = PNG_FORMAT_BGRA;
-    png_alloc_size_t size = 0;
-    png_image_write_to_memory(&image, nullptr, &size, 0, picture.pixels.data(), 0, nullptr);
-    Bytes png(size);
-    png_image_write_to_memory(&image, png.data(), &size, 0, picture.pixels.data(), 0, nullptr);
+    Bytes png;
+    EXPECT_TRUE(imaging::encodePng(picture, png));
     return png;
 }
 

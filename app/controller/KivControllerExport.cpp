@@ -84,7 +84,10 @@ void KivController::saveAdjustedPairAction()
     }
     const QString name = document_.shownPath().mid(document_.shownPath().lastIndexOf('/') + 1);
     const QString base = panelFolder() + "/" + name.left(name.lastIndexOf('.') > 0 ? name.lastIndexOf('.') : name.size());
-    const QString path = panels_.saveFile(mainWindow(), base + "_adjusted.MPO", {{qtTrId("PanelMpoFile"), {"MPO", "mpo"}}});
+    const QString path = panels_.saveFile(mainWindow(), base + "_adjusted.MPO",
+                                          {{qtTrId("PanelMpoFile"), {"MPO", "mpo"}},
+                                           {qtTrId("PanelJpsPicture"), {"jps"}},
+                                           {qtTrId("PanelPnsPicture"), {"pns"}}});
     if (path.isEmpty())
         return;
     rememberFolder(path);
@@ -95,7 +98,7 @@ void KivController::saveAdjustedPairAction()
     const std::string problem =
         stereo::writeAdjustedPair(bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes()),
                                   pictures_->adjustedOptions(), settings_.adjustedPairQuality(),
-                                  FilePaths::toBytes(path).toStdString());
+                                  FilePaths::toBytes(path).toStdString(), stereo::pairFormatOf(path.toStdString()));
     outlets_.statusTextField->setText(statusText);
     document_.setLocked(false);
     if (!problem.empty()) {

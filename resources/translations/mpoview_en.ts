@@ -1141,5 +1141,9 @@ Libraries: %2</translation>
         <source>The adjusted pair cannot be saved</source>
         <translation>The adjusted pair cannot be saved</translation>
     </message>
+    <message id="PanelPnsPicture">
+        <source>PNS side-by-side picture</source>
+        <translation>PNS side-by-side picture</translation>
+    </message>
 </context>
 </TS>

@@ -1141,5 +1141,9 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>The adjusted pair cannot be saved</source>
         <translation>調整したペアを保存できません</translation>
     </message>
+    <message id="PanelPnsPicture">
+        <source>PNS side-by-side picture</source>
+        <translation>PNS 並列画像</translation>
+    </message>
 </context>
 </TS>
