@@ -19,6 +19,7 @@ PicturePresenter::PicturePresenter(StereoMode &mode, ZorImageView &view, QObject
     connect(&alignments_, &PairAlignments::estimated, this, &PicturePresenter::alignmentEstimated);
     connect(&mode_, &StereoMode::autoAlignChanged, this, &PicturePresenter::autoAlignChanged);
     connect(&view_, &ZorImageView::controlClicked, this, &PicturePresenter::putAtScreen);
+    connect(&view_, &ZorImageView::frameDrawn, this, &PicturePresenter::cropTo);
     // The status bar says what the colours and the window now are.
     connect(&mode_, &StereoMode::optionsChanged, this, &PicturePresenter::tellAlignment);
 }

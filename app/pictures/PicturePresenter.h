@@ -44,6 +44,8 @@ public:
     // A point of the view (its own pixels) put at the screen plane: the
     // point of the left picture it shows becomes the stereo window.
     void putAtScreen(QPointF shown);
+    // A frame drawn on the view (its own pixels) becomes the crop of both pictures.
+    void cropTo(QRectF frame);
     const QByteArray &leftBytes() const { return left_.bytes; }
     const QByteArray &rightBytes() const { return right_.bytes; }
     // The composition of the view on show, the alignment included, in

@@ -116,6 +116,8 @@ void PicturePresenter::compose()
     // What the view would be at full resolution, so that its zoom counts in full-size pixels.
     fullComposedSize_ = (QSizeF(wiggleFrames_[0].size()) / scale).toSize();
     view_.setComposedPicture(wiggleFrames_[0], fullComposedSize_);
+    const double aspect = options.crop.aspect;
+    view_.setFrameAspect(aspect < 0 ? 0 : aspect > 0 ? aspect : double(left->size.width) / left->size.height);
     if (wiggles)
         wiggle_.start(mode_.wiggleIntervalMs());
     else
@@ -207,23 +209,55 @@ void PicturePresenter::moveRightPicture(int columns, int rows)
     mode_.setOffsets(dx, dy);
 }
 
+namespace {
+
+// Where a point of the composed picture lies in the part of the left
+// picture it shows, as shares of that part's width and height: each cell
+// of the layout shows the same part.
+QPointF shareOfPart(QPointF inComposed, QSizeF composed, stereo::Layout layout)
+{
+    const double x = inComposed.x() / composed.width() * layout.across, y = inComposed.y() / composed.height() * layout.down;
+    return {x - std::floor(std::min(x, layout.across - 1e-9)), y - std::floor(std::min(y, layout.down - 1e-9))};
+}
+
+}  // namespace
+
 void PicturePresenter::putAtScreen(QPointF shown)
 {
-    if (!pair_.left)
-        return;
-    // From the view's pixels to the composed picture's, then to the left
-    // picture's full-size pixels: the composed picture shows, in each of
-    // its parts, the part of the left picture that compose() keeps.
-    const QSizeF composed = wiggleFrames_[0].size();
     const QPointF inComposed = view_.pictureAt(shown);
-    if (composed.isEmpty() || inComposed.x() < 0)
+    if (!pair_.left || wiggleFrames_[0].isNull() || inComposed.x() < 0)
         return;
     const imaging::PixelSize decoded = pair_.left->jpeg.picture.size, full = pair_.left->jpeg.fullSize;
     const double scale = double(decoded.width) / full.width;
     const stereo::Options options = stereo::scaledOptions(shownOptions(), scale);
     const stereo::Overlap part = stereo::shownPart(decoded, options);
-    const stereo::Layout layout = stereo::layoutOf(options.view);
-    const double x = std::fmod(inComposed.x() / composed.width() * layout.across, 1.0) * part.size.width;
-    const double y = std::fmod(inComposed.y() / composed.height() * layout.down, 1.0) * part.size.height;
-    mode_.setWindowPoint((part.leftX + x) / scale, (part.leftY + y) / scale);
+    const QPointF share = shareOfPart(inComposed, wiggleFrames_[0].size(), stereo::layoutOf(options.view));
+    mode_.setWindowPoint((part.leftX + share.x() * part.size.width) / scale,
+                         (part.leftY + share.y() * part.size.height) / scale);
+}
+
+void PicturePresenter::cropTo(QRectF frame)
+{
+    const QPointF from = view_.pictureAt(frame.topLeft() + QPointF(0.5, 0.5));
+    QPointF to = view_.pictureAt(frame.bottomRight() - QPointF(0.5, 0.5));
+    if (!pair_.left || !mode_.isStereo() || wiggleFrames_[0].isNull() || from.x() < 0 || to.x() < 0)
+        return;
+    // Both corners in the cell the frame starts in, as shares of the part
+    // shown, then as shares of all that both pictures cover.
+    const QSizeF composed = wiggleFrames_[0].size();
+    const stereo::Layout layout = stereo::layoutOf(*mode_.view());
+    const QPointF first = shareOfPart(from, composed, layout);
+    const QPointF cell(std::floor(from.x() / composed.width() * layout.across),
+                       std::floor(from.y() / composed.height() * layout.down));
+    const QPointF last(std::clamp(to.x() / composed.width() * layout.across - cell.x(), first.x(), 1.0),
+                       std::clamp(to.y() / composed.height() * layout.down - cell.y(), first.y(), 1.0));
+    const imaging::PixelSize decoded = pair_.left->jpeg.picture.size;
+    const double scale = double(decoded.width) / pair_.left->jpeg.fullSize.width;
+    stereo::Options options = stereo::scaledOptions(shownOptions(), scale);
+    const stereo::Overlap part = stereo::shownPart(decoded, options);
+    options.crop = {-1};
+    const stereo::Overlap covered = stereo::shownPart(decoded, options);
+    const auto shareX = [&](double s) { return (part.leftX - covered.leftX + s * part.size.width) / covered.size.width; };
+    const auto shareY = [&](double s) { return (part.leftY - covered.leftY + s * part.size.height) / covered.size.height; };
+    mode_.setCropFrame(shareX(first.x()), shareY(first.y()), shareX(last.x()), shareY(last.y()));
 }

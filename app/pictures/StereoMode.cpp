@@ -132,9 +132,19 @@ void StereoMode::setCropAspect(double aspect)
     emit optionsChanged();
 }
 
+void StereoMode::setCropFrame(double left, double top, double right, double bottom)
+{
+    stereo::Crop &crop = options_.crop;
+    if (crop.left == left && crop.top == top && crop.right == right && crop.bottom == bottom)
+        return;
+    crop.left = left, crop.top = top, crop.right = right, crop.bottom = bottom;
+    emit optionsChanged();
+}
+
 void StereoMode::resetForNewFile()
 {
     options_.level = 0;
+    options_.crop = {options_.crop.aspect};
     if (window_ == stereo::WindowRule::AtPoint)
         window_ = settings_.stereoWindow() == "camera" ? stereo::WindowRule::AsCamera : stereo::WindowRule::Nearest;
     setOffsets(0, 0);

@@ -49,6 +49,9 @@ public slots:
     void setWindowPoint(double x, double y);  // and the rule AtPoint
     void turnLevel(double degrees);  // by that much more, within ±10°
     void setCropAspect(double aspect);  // as stereo::Crop takes it
+    // The part of what both pictures cover that is kept, as shares.
+    void setCropFrame(double left, double top, double right, double bottom);
+    void cropWhole() { setCropFrame(0, 0, 1, 1); }
     // A new file: its offsets, level and window point start afresh.
     void resetForNewFile();
 

@@ -180,4 +180,12 @@ void ZorImageView::paintPicture()
         painter.fillRect(margin, background_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, area.size() != image_.size());
     painter.drawImage(pictureArea(), image_);
+    if (!frame_.isEmpty()) {
+        // The crop frame being drawn: what stays bright, the rest dimmed.
+        const QRegion outside = QRegion(area).subtracted(frame_.toAlignedRect());
+        for (const QRect &part : outside)
+            painter.fillRect(part, QColor(0, 0, 0, 128));
+        painter.setPen(QPen(Qt::white, 1, Qt::DashLine));
+        painter.drawRect(frame_.adjusted(0, 0, -1, -1));
+    }
 }

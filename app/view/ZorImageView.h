@@ -77,11 +77,15 @@ signals:
     void message(const QString &text);  // a zoom refused
     void filesDropped(ZorImageView *view);  // dropedFileName() holds them
     void controlClicked(QPointF at);  // Ctrl+click, in the view's pixels
+    void frameDrawn(QRectF frame);    // Shift+drag, in the view's pixels
 
 public:
     // The point of the picture held at `at` (the view's pixels), in the
     // picture's pixels; (-1, -1) outside it.
     QPointF pictureAt(QPointF at) const;
+    // The shape a frame drawn with Shift+drag keeps (width over height); 0
+    // or less: any.
+    void setFrameAspect(double aspect) { frameAspect_ = aspect; }
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -103,6 +107,11 @@ private:
     void paintPicture();
     void decode();
 
+    QRectF frameTo(QPointF corner) const;
+
+    std::optional<QPointF> frameFrom_;  // where a Shift+drag started
+    QRectF frame_;                      // the frame drawn so far
+    double frameAspect_ = 0;
     PictureBytes encoded_;
     DecodeQueue *queue_ = nullptr;
     QSize fullSize_;  // the picture's own size

@@ -148,14 +148,36 @@ void ZorImageView::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier))
         return emit controlClicked(event->position());
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier)) {
+        frameFrom_ = event->position();
+        frame_ = {};
+        return;
+    }
     if (!zoom_ || event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
     dragFrom_ = event->position() - zoomedCorner_;
     setCursor(Qt::ClosedHandCursor);
 }
 
+QRectF ZorImageView::frameTo(QPointF corner) const
+{
+    QRectF frame = QRectF(*frameFrom_, corner).normalized();
+    if (frameAspect_ > 0) {
+        // The larger frame of the shape within the one dragged, from the corner held.
+        const double width = std::min(frame.width(), frame.height() * frameAspect_);
+        const double height = width / frameAspect_;
+        frame = QRectF(corner.x() < frameFrom_->x() ? frameFrom_->x() - width : frameFrom_->x(),
+                       corner.y() < frameFrom_->y() ? frameFrom_->y() - height : frameFrom_->y(), width, height);
+    }
+    return frame;
+}
+
 void ZorImageView::mouseMoveEvent(QMouseEvent *event)
 {
+    if (frameFrom_) {
+        frame_ = frameTo(event->position());
+        return update();
+    }
     if (!zoom_ || !dragFrom_)
         return QWidget::mouseMoveEvent(event);
     zoomedCorner_ = event->position() - *dragFrom_;
@@ -165,6 +187,15 @@ void ZorImageView::mouseMoveEvent(QMouseEvent *event)
 
 void ZorImageView::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (frameFrom_) {
+        const QRectF frame = frameTo(event->position());
+        frameFrom_.reset();
+        frame_ = {};
+        update();
+        if (frame.width() >= 4 && frame.height() >= 4)
+            emit frameDrawn(frame);
+        return;
+    }
     if (!dragFrom_)
         return QWidget::mouseReleaseEvent(event);
     dragFrom_.reset();

@@ -37,6 +37,7 @@ ViewMenu::ViewMenu(QMainWindow &window, const ActionRegistry &actions, StereoMod
     connect(actions_.action(Command::LevelRight), &QAction::triggered, &mode_, [this] { mode_.turnLevel(0.1); });
     for (const auto &[command, aspect] : cropItems())
         connect(actions_.action(command), &QAction::triggered, &mode_, [this, aspect = aspect] { mode_.setCropAspect(aspect); });
+    connect(actions_.action(Command::CropWhole), &QAction::triggered, &mode_, &StereoMode::cropWhole);
     connect(&presenter, &PicturePresenter::pairShown, this, [this, &presenter] {
         actions_.action(Command::WindowAsCamera)->setEnabled(presenter.recordsCameraWindow());
     });

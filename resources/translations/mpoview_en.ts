@@ -1145,5 +1145,9 @@ Libraries: %2</translation>
         <source>PNS side-by-side picture</source>
         <translation>PNS side-by-side picture</translation>
     </message>
+    <message id="MenuCropWhole">
+        <source>Crop: Whole Picture (Shift+Drag Draws a Frame)</source>
+        <translation>Crop: Whole Picture (Shift+Drag Draws a Frame)</translation>
+    </message>
 </context>
 </TS>

@@ -1145,5 +1145,9 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>PNS side-by-side picture</source>
         <translation>PNS 並列画像</translation>
     </message>
+    <message id="MenuCropWhole">
+        <source>Crop: Whole Picture (Shift+Drag Draws a Frame)</source>
+        <translation>切り抜き: 全体 (Shift+ドラッグで枠を描く)</translation>
+    </message>
 </context>
 </TS>

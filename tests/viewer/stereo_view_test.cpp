@@ -115,7 +115,7 @@ TEST_F(StereoViewTest, WithoutAPairThePictureShowsFlatWithAMessageAndNoAlert)
     EXPECT_TRUE(panels.alerts.isEmpty());
 }
 
-TEST_F(StereoViewTest, OffsetKeysMoveTheRightPictureAndEachFileStartsAtZero)
+TEST_F(StereoViewTest, OffsetsLevelAndACropFrameChangeTheViewAndEachFileStartsAfresh)
 {
     const QString pair = write("pair.MPO", series({red, blue}).bytes);
     choose(stereo::View::Parallel);
@@ -127,8 +127,37 @@ TEST_F(StereoViewTest, OffsetKeysMoveTheRightPictureAndEachFileStartsAtZero)
     for (int i = 0; i < 10; ++i)
         itemWithKeys("Alt+Shift+Left")->trigger();
     EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset -63, -10 px · Auto Align");  // clamped
+    itemWithKeys("Alt+Home")->trigger();
+    for (int i = 0; i < 3; ++i)
+        itemWithKeys("]")->trigger();
+    EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 0, 0 px · level 0.3° · Auto Align");
+
+    // Shift+drag over the left picture, from a tenth of its width and height
+    // to four tenths and nine: both pictures keep that part (any shape).
+    itemWithKeys("Ctrl+Alt+0")->trigger();
+    const QSize before = o().image->image().size();
+    ZorImageView *view = o().image;
+    const auto at = [&](double x, double y) {  // a point of the view showing that share of the picture
+        QPoint found;
+        for (int vx = 0; vx < view->width(); ++vx)
+            for (int vy = 0; vy < view->height(); ++vy)
+                if (const QPointF p = view->pictureAt(QPointF(vx, vy)); found.isNull() && p.x() >= x * before.width() &&
+                                                                         p.y() >= y * before.height())
+                    found = {vx, vy};
+        return found;
+    };
+    QTest::mousePress(view, Qt::LeftButton, Qt::ShiftModifier, at(0.05, 0.1));
+    QTest::mouseMove(view, at(0.2, 0.9));
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::ShiftModifier, at(0.2, 0.9));
+    const stereo::Crop crop = presenter().shownOptions().crop;
+    EXPECT_NEAR(crop.left, 0.1, 0.05);
+    EXPECT_NEAR(crop.right, 0.4, 0.05);
+    EXPECT_NEAR(crop.top, 0.1, 0.05);
+    EXPECT_NEAR(crop.bottom, 0.9, 0.05);
+    EXPECT_NEAR(o().image->image().width(), before.width() * 0.3, before.width() * 0.06);
     ASSERT_TRUE(openPair(pair));
     EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 0, 0 px · Auto Align");
+    EXPECT_TRUE(presenter().shownOptions().crop.whole());
 }
 
 TEST_F(StereoViewTest, SteppingWhileAPairDecodesKeepsOnePairWaitingAndShowsTheLast)
@@ -263,6 +292,15 @@ TEST_F(StereoViewTest, AutoAlignCorrectsAPairWhoseRightPictureSitsLowerAndCanBeT
     EXPECT_NEAR(aligned.shiftY, -8, 0.5);
     EXPECT_NEAR(aligned.degrees, 0, 0.05);
     EXPECT_NEAR(aligned.dx, 6, 2) << "the nearest points (here all of them, seen 6 px in front) at the screen plane";
+    ZorImageView *view = o().image;
+    QTest::mouseClick(view, Qt::LeftButton, Qt::ControlModifier, view->rect().center());
+    const QList<QAction *> items = windows->mainWindow().findChildren<QAction *>();
+    EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](QAction *item) {
+        return item->text() == "MenuWindowAtPoint" && item->isChecked();  // menus as the tests name them
+    }));
+    EXPECT_EQ(said(), "Auto Align: 8 px up; the clicked point at the screen");
+    EXPECT_NEAR(presenter().shownOptions().dx, 6, 2) << "every point lies at the same depth";
+    itemWithKeys("W")->trigger();
 
     windows->viewMenu().autoAlignItem()->trigger();
     EXPECT_EQ(presenter().shownOptions().shiftY, 0);
