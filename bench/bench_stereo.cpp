@@ -136,8 +136,15 @@ int main(int argc, char **argv)
     adjusted.view = stereo::View::Parallel;
     adjusted.level = 1.5;
     adjusted.crop.aspect = 16.0 / 9;
-    if (!adjusted.colours)
-        adjusted.colours = std::make_shared<const stereo::ColourMatch>(stereo::ColourMatch{true, {}, {}, 0, 0});
+    if (!adjusted.colours) {  // the benchmark's pair has no colours to match: no change, at the same cost
+        auto unchanged = std::make_shared<stereo::ColourMatch>();
+        unchanged->found = true;
+        for (auto &curves : unchanged->curves)
+            for (auto &curve : curves)
+                for (std::size_t v = 0; v < curve.size(); ++v)
+                    curve[v] = std::uint8_t(v);
+        adjusted.colours = unchanged;
+    }
     imaging::RgbPicture both;
     const auto [apply, decodeOnce] =
         alternate(5, [&] { stereo::compose(l.picture, r.picture, adjusted, both); }, decodeLeft);

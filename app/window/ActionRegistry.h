@@ -22,7 +22,7 @@ enum class Command {
     Open, SaveAdjusted, ExportStereo, ExportConsole, MakeMpo, SplitSettings, Quit,
     CopyPicture,
     Swap, AutoAlign, MatchColours, WindowNearest, WindowAtPoint, WindowAsCamera, LevelLeft, LevelRight,
-    CropFree, CropAsTaken, Crop43, Crop32, Crop169, Crop11, CropWhole,
+    CropFree, CropAsTaken, Crop43, Crop32, Crop169, Crop11, CropNextShape, CropWhole,
     ResetOffsets, ZoomIn, ZoomOut, ActualSize, FitToWindow, Information, FullScreen,
     PreviousPicture, NextPicture, NextFile, PreviousFile, FirstFile, LastFile,
     SplitOne, SplitAll,

@@ -1,6 +1,7 @@
 #include "window/ViewMenu.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QMainWindow>
 #include <QShortcut>
 
@@ -38,6 +39,13 @@ ViewMenu::ViewMenu(QMainWindow &window, const ActionRegistry &actions, StereoMod
     for (const auto &[command, aspect] : cropItems())
         connect(actions_.action(command), &QAction::triggered, &mode_, [this, aspect = aspect] { mode_.setCropAspect(aspect); });
     connect(actions_.action(Command::CropWhole), &QAction::triggered, &mode_, &StereoMode::cropWhole);
+    connect(actions_.action(Command::CropNextShape), &QAction::triggered, this, [this] {
+        const auto shapes = cropItems();
+        auto at = std::find_if(shapes.begin(), shapes.end(),
+                               [this](const auto &item) { return item.second == mode_.options().crop.aspect; });
+        at = at == shapes.end() || std::next(at) == shapes.end() ? shapes.begin() : std::next(at);
+        mode_.setCropAspect(at->second);
+    });
     connect(&presenter, &PicturePresenter::pairShown, this, [this, &presenter] {
         actions_.action(Command::WindowAsCamera)->setEnabled(presenter.recordsCameraWindow());
     });

@@ -1149,5 +1149,9 @@ Libraries: %2</translation>
         <source>Crop: Whole Picture (Shift+Drag Draws a Frame)</source>
         <translation>Crop: Whole Picture (Shift+Drag Draws a Frame)</translation>
     </message>
+    <message id="MenuCropNextShape">
+        <source>Crop: Next Shape</source>
+        <translation>Crop: Next Shape</translation>
+    </message>
 </context>
 </TS>

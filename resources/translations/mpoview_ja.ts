@@ -1149,5 +1149,9 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>Crop: Whole Picture (Shift+Drag Draws a Frame)</source>
         <translation>切り抜き: 全体 (Shift+ドラッグで枠を描く)</translation>
     </message>
+    <message id="MenuCropNextShape">
+        <source>Crop: Next Shape</source>
+        <translation>切り抜き: 次の縦横比</translation>
+    </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
+#include <QSet>
 #include <QTreeWidget>
 
 #include "files/FilePaths.h"
@@ -269,18 +270,20 @@ TEST_F(BrowseTest, HelpListsEveryShortcutOfTheWindowFromTheRegistry)
     windows->actions().action(Command::Shortcuts)->trigger();
     const QTreeWidget &list = windows->shortcutsWindow().list();
     ASSERT_TRUE(windows->shortcutsWindow().isVisible());
-    QStringList listed, expected;
+    QStringList listed, expected, everyKey;
     for (int row = 0; row < list.topLevelItemCount(); ++row)
         listed << list.topLevelItem(row)->text(1);
     for (const QAction *item : windows->mainWindow().actions()) {
         QStringList keys;
         for (const QKeySequence &key : item->shortcuts())
             keys << key.toString(QKeySequence::NativeText);
+        everyKey << keys;
         if (!keys.isEmpty())
             expected << keys.join("ShortcutsOr");
     }
     listed.sort(), expected.sort();
     EXPECT_EQ(listed, expected);
+    EXPECT_EQ(everyKey.size(), QSet<QString>(everyKey.begin(), everyKey.end()).size()) << "a key does one thing";
     EXPECT_EQ(list.topLevelItem(0)->text(0), "MenuOpen");  // in menu order, as the menus name it
     EXPECT_EQ(list.topLevelItem(0)->text(1), QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText));
 }

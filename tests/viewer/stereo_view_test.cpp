@@ -134,7 +134,11 @@ TEST_F(StereoViewTest, OffsetsLevelAndACropFrameChangeTheViewAndEachFileStartsAf
 
     // Shift+drag over the left picture, from a tenth of its width and height
     // to four tenths and nine: both pictures keep that part (any shape).
-    itemWithKeys("Ctrl+Alt+0")->trigger();
+    itemWithKeys("K")->trigger();  // from the shape taken to the next: 4:3 ...
+    EXPECT_NEAR(presenter().shownOptions().crop.aspect, 4.0 / 3, 1e-9);
+    for (int i = 0; i < 4; ++i)
+        itemWithKeys("K")->trigger();  // ... 3:2, 16:9, 1:1, free
+    EXPECT_LT(presenter().shownOptions().crop.aspect, 0);
     const QSize before = o().image->image().size();
     ZorImageView *view = o().image;
     const auto at = [&](double x, double y) {  // a point of the view showing that share of the picture
