@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "anaglyph.h"
+#include "imaging/resample.h"
 #include "imaging/work_pool.h"
 #include "colour_match.h"
 #include "correction.h"
@@ -94,20 +95,22 @@ Part keptPart(imaging::PixelSize size, const Crop &crop, imaging::PixelSize pict
     return part;
 }
 
-const RgbPicture *prepared(const RgbPicture &picture, const Options &options, Side side, RgbPicture &coloured,
-                           RgbPicture &corrected)
+// The source of one side: the picture itself where nothing changes its
+// pixels, else only the part shown, corrected and through its curves.
+Source prepared(const RgbPicture &picture, const Options &options, Side side, int x, int y, imaging::PixelSize size,
+                RgbPicture &work)
 {
-    const RgbPicture *source = &picture;
-    if (options.colours && options.colours->found) {
-        coloured = picture;
-        applyCurves(coloured, options.colours->curves[side == Side::Left ? 0 : 1]);
-        source = &coloured;
+    const ToneCurves *curves =
+        options.colours && options.colours->found ? &options.colours->curves[side == Side::Left ? 0 : 1] : nullptr;
+    if (correctsSide(options, side)) {
+        correctPart(picture, options, side, x, y, size, curves, work);
+        return {&work, 0, 0};
     }
-    if (!correctsSide(options, side))
-        return source;
-    correctPicture(*source, options, corrected, side);
-    coloured = {};
-    return &corrected;
+    if (curves == nullptr)
+        return {&picture, x, y};
+    work = imaging::cropped(picture, x, y, size);
+    applyCurves(work, *curves);
+    return {&work, 0, 0};
 }
 
 }  // namespace
@@ -136,12 +139,16 @@ bool compose(const RgbPicture &left, const RgbPicture &right, const Options &opt
 {
     if (left.size != right.size || left.size.width <= 0 || left.size.height <= 0)
         return false;
-    RgbPicture work[4];
+    RgbPicture work[2];
     const Overlap overlap = shownPart(left.size, options);
-    Source a{prepared(left, options, Side::Left, work[0], work[1]), overlap.leftX, overlap.leftY};
-    Source b{prepared(right, options, Side::Right, work[2], work[3]), overlap.rightX, overlap.rightY};
-    if (options.swap)
-        std::swap(a.picture, b.picture);
+    // Swapped, the right picture takes the left one's place, and its part.
+    const bool swap = options.swap;
+    Source a = prepared(left, options, Side::Left, swap ? overlap.rightX : overlap.leftX,
+                        swap ? overlap.rightY : overlap.leftY, overlap.size, work[0]);
+    Source b = prepared(right, options, Side::Right, swap ? overlap.leftX : overlap.rightX,
+                        swap ? overlap.leftY : overlap.rightY, overlap.size, work[1]);
+    if (swap)
+        std::swap(a, b);
     // The pixels of `out` are written over where they have the right size:
     // fresh memory costs more to fault in than to fill.
     const imaging::PixelSize size = composedSize(left.size, options);

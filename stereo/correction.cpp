@@ -64,35 +64,47 @@ Homography forwardOf(const Options &options, Side side)
     return options.level != 0 ? turned(options.level) * correction : correction;
 }
 
+// Bilinear weights in 1/256 of the four pixels about a point: a, b above,
+// c, d below; red and blue are mixed together in one word, green in another.
 std::uint32_t mix(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d, int fx, int fy)
 {
-    // Weights in 1/256: (1-fx)(1-fy) a + fx(1-fy) b + (1-fx)fy c + fx fy d, channel by channel.
-    std::uint32_t out = 0xFF000000u;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int top = int(a >> shift & 0xFF) * (256 - fx) + int(b >> shift & 0xFF) * fx;
-        const int bottom = int(c >> shift & 0xFF) * (256 - fx) + int(d >> shift & 0xFF) * fx;
-        out |= std::uint32_t((top * (256 - fy) + bottom * fy + (1 << 15)) >> 16) << shift;
-    }
-    return out;
+    const std::uint32_t wa = std::uint32_t((256 - fx) * (256 - fy)) >> 8, wb = std::uint32_t(fx * (256 - fy)) >> 8,
+                        wc = std::uint32_t((256 - fx) * fy) >> 8, wd = 256 - wa - wb - wc;
+    const std::uint32_t redBlue =
+        ((a & 0xFF00FFu) * wa + (b & 0xFF00FFu) * wb + (c & 0xFF00FFu) * wc + (d & 0xFF00FFu) * wd + 0x800080u) >> 8;
+    const std::uint32_t green =
+        ((a & 0xFF00u) * wa + (b & 0xFF00u) * wb + (c & 0xFF00u) * wc + (d & 0xFF00u) * wd + 0x8000u) >> 8;
+    return 0xFF000000u | (redBlue & 0xFF00FFu) | (green & 0xFF00u);
 }
 
-void correctRows(const imaging::RgbPicture &from, const Homography &inverse, imaging::RgbPicture &to, int first,
-                 int last)
+std::uint32_t throughCurves(std::uint32_t p, const ToneCurves &curves)
+{
+    return 0xFF000000u | std::uint32_t(curves[0][p >> 16 & 0xFF]) << 16 | std::uint32_t(curves[1][p >> 8 & 0xFF]) << 8 |
+           curves[2][p & 0xFF];
+}
+
+// Rows [first, last) of the part of the corrected picture from column x0,
+// row y0; the numerators and the divisor of the map step along each row.
+void correctRows(const imaging::RgbPicture &from, const Homography &inverse, imaging::RgbPicture &to, int x0,
+                 int y0, const ToneCurves *curves, int first, int last)
 {
     const int width = from.size.width, height = from.size.height;
     const double cx = width / 2.0, cy = height / 2.0;
+    const auto &m = inverse.m;
     for (int y = first; y < last; ++y) {
         std::uint32_t *row = to.row(y);
-        for (int x = 0; x < width; ++x) {
-            double sx, sy;
-            inverse.map(x - cx, y - cy, sx, sy);
-            sx += cx, sy += cy;
-            // Outside the source: the nearest edge pixel (cropped away later).
-            sx = std::clamp(sx, 0.0, width - 1.0), sy = std::clamp(sy, 0.0, height - 1.0);
-            const int x0 = std::min(int(sx), std::max(width - 2, 0)), y0 = std::min(int(sy), std::max(height - 2, 0));
-            const int x1 = std::min(x0 + 1, width - 1), y1 = std::min(y0 + 1, height - 1);
-            const int fx = int((sx - x0) * 256), fy = int((sy - y0) * 256);
-            row[x] = mix(from.row(y0)[x0], from.row(y0)[x1], from.row(y1)[x0], from.row(y1)[x1], fx, fy);
+        const double px = x0 - cx, py = y0 + y - cy;
+        double nx = m[0][0] * px + m[0][1] * py + m[0][2], ny = m[1][0] * px + m[1][1] * py + m[1][2];
+        double w = m[2][0] * px + m[2][1] * py + m[2][2];
+        for (int x = 0; x < to.size.width; ++x, nx += m[0][0], ny += m[1][0], w += m[2][0]) {
+            // Outside the source: the nearest edge pixel (cropped away).
+            const double sx = std::clamp(nx / w + cx, 0.0, width - 1.0), sy = std::clamp(ny / w + cy, 0.0, height - 1.0);
+            const int left = std::min(int(sx), std::max(width - 2, 0)), top = std::min(int(sy), std::max(height - 2, 0));
+            const int right = std::min(left + 1, width - 1), bottom = std::min(top + 1, height - 1);
+            const std::uint32_t *above = from.row(top), *below = from.row(bottom);
+            const std::uint32_t p = mix(above[left], above[right], below[left], below[right], int((sx - left) * 256),
+                                        int((sy - top) * 256));
+            row[x] = curves != nullptr ? throughCurves(p, *curves) : p;
         }
     }
 }
@@ -141,11 +153,17 @@ Inset uncoveredBy(imaging::PixelSize picture, const Options &options)
 
 void correctPicture(const imaging::RgbPicture &from, const Options &options, imaging::RgbPicture &to, Side side)
 {
-    to.size = from.size;
-    to.pixels.resize(from.pixels.size());
+    correctPart(from, options, side, 0, 0, from.size, nullptr, to);
+}
+
+void correctPart(const imaging::RgbPicture &from, const Options &options, Side side, int x0, int y0,
+                 imaging::PixelSize size, const ToneCurves *curves, imaging::RgbPicture &to)
+{
+    to.size = size;
+    to.pixels.resize(std::size_t(size.width) * std::size_t(size.height));
     const Homography inverse = forwardOf(options, side).inverse();
-    imaging::inBands(from.size.height, imaging::WorkPool::shared().threads(),
-                     [&](int first, int last) { correctRows(from, inverse, to, first, last); });
+    imaging::inBands(size.height, imaging::WorkPool::shared().threads(),
+                     [&](int first, int last) { correctRows(from, inverse, to, x0, y0, curves, first, last); });
 }
 
 }  // namespace stereo

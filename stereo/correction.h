@@ -4,6 +4,7 @@
 // horizon level, resampled bilinearly into a picture of the same size.
 #pragma once
 
+#include "colour_match.h"
 #include "imaging/picture.h"
 #include "stereo_view.h"
 
@@ -24,5 +25,10 @@ Inset uncoveredBy(imaging::PixelSize picture, const Options &options);
 // `to` gets `from`, the picture of `side`, corrected as `options` ask.
 void correctPicture(const imaging::RgbPicture &from, const Options &options, imaging::RgbPicture &to,
                     Side side = Side::Right);
+
+// `to` gets the part of size `size` from column `x0`, row `y0` of `from`
+// corrected, each pixel then through `curves` when given.
+void correctPart(const imaging::RgbPicture &from, const Options &options, Side side, int x0, int y0,
+                 imaging::PixelSize size, const ToneCurves *curves, imaging::RgbPicture &to);
 
 }  // namespace stereo
