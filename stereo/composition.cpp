@@ -118,8 +118,10 @@ Source prepared(const RgbPicture &picture, const Options &options, Side side, in
 Overlap shownPart(imaging::PixelSize picture, const Options &options)
 {
     const Inset inset = uncoveredBy(picture, options);
-    Overlap overlap =
-        overlapOf(picture, options.dx, options.dy, inset.x, inset.y, correctsSide(options, Side::Left));
+    // Swapped, the corrected right picture is read where the left one is.
+    const bool insetLeft =
+        correctsSide(options, Side::Left) || (options.swap && correctsSide(options, Side::Right));
+    Overlap overlap = overlapOf(picture, options.dx, options.dy, inset.x, inset.y, insetLeft);
     const Part part = keptPart(overlap.size, options.crop, picture);
     overlap.leftX += part.x, overlap.rightX += part.x;
     overlap.leftY += part.y, overlap.rightY += part.y;

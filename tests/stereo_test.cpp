@@ -259,34 +259,34 @@ TEST(Pair, SideBySideFilesHoldTheLeftPictureOnTheRightHalfAndNeedAnEvenWidth)
 
 TEST(Finish, ATurnLevelKeepsTheShapeTakenAndShowsNothingUncovered)
 {
-    // Gray pictures with a red edge: an uncovered pixel takes the edge's
-    // colour whole. A covered one may blend it in, and a few on the very
-    // boundary take the edge pixel itself; what is uncovered is a wedge.
-    RgbPicture framed;
-    framed.size = {400, 300};
-    framed.pixels.assign(400 * 300, rgb(128, 128, 128));
+    // A gray left picture and a gray right one with a red edge: an uncovered
+    // pixel takes the edge's colour whole. A covered one may blend it in,
+    // and a few on the very boundary take the edge pixel itself; what is
+    // uncovered is a wedge, or a band, along an edge.
+    RgbPicture gray, framed;
+    gray.size = framed.size = {400, 300};
+    gray.pixels.assign(400 * 300, rgb(128, 128, 128));
+    framed.pixels = gray.pixels;
     for (int x = 0; x < 400; ++x)
         framed.row(0)[x] = framed.row(299)[x] = rgb(255, 0, 0);
     for (int y = 0; y < 300; ++y)
         framed.row(y)[0] = framed.row(y)[399] = rgb(255, 0, 0);
-    for (const double level : {-10.0, -2.5, 0.1, 4.0}) {
+    for (const double level : {-10.0, -2.5, 0.0, 0.1, 4.0}) {
         for (const double degrees : {0.0, 1.5}) {
-            stereo::Options options = placed(View::RedCyanColour, false, 12, -3);
-            options.crop = {};
-            options.level = level, options.degrees = degrees, options.shiftY = degrees;
-            RgbPicture out, swapped;
-            ASSERT_TRUE(stereo::compose(framed, framed, options, out));
-            options.swap = true;
-            ASSERT_TRUE(stereo::compose(framed, framed, options, swapped));
-            SCOPED_TRACE(testing::Message() << "level " << level << ", turned " << degrees);
-            EXPECT_NEAR(double(out.size.width) / out.size.height, 4.0 / 3, 0.01);
-            EXPECT_GT(out.size.width, level == -10 ? 200 : 320);
-            for (const RgbPicture *view : {&out, &swapped})
-                EXPECT_LT(std::count_if(view->pixels.begin(), view->pixels.end(),
+            if (level == 0 && degrees == 0)
+                continue;  // nothing corrected: the edge is the picture's own
+            for (const bool swap : {false, true}) {
+                stereo::Options options = placed(View::RedCyanColour, swap, 12, -3);
+                options.crop = {};
+                options.level = level, options.degrees = degrees, options.shiftY = degrees;
+                RgbPicture out;
+                ASSERT_TRUE(stereo::compose(gray, framed, options, out));
+                SCOPED_TRACE(testing::Message() << "level " << level << ", turned " << degrees << ", swap " << swap);
+                EXPECT_NEAR(double(out.size.width) / out.size.height, 4.0 / 3, 0.01);
+                EXPECT_GT(out.size.width, level == -10 ? 200 : 300);
+                EXPECT_LT(std::count_if(out.pixels.begin(), out.pixels.end(),
                                         [](std::uint32_t p) { return (p >> 16 & 0xFF) > 192; }),
                           20);
-            if (degrees == 0) {
-                EXPECT_EQ(out.pixels, swapped.pixels) << "two alike pictures, turned alike";
             }
         }
     }
