@@ -11,6 +11,7 @@
 
 #include "imaging/jpeg_decoder.h"
 #include "stereo/alignment.h"
+#include "stereo/camera_parallax.h"
 #include "stereo/console_pair.h"
 #include "stereo/stereo_file.h"
 
@@ -38,8 +39,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (pixels > largestFuzzedPixels && pixels <= imaging::largestPicturePixels)
         return 0;
     const stereo::Alignment alignment = stereo::estimatePairAlignment(left, right);
-    stereo::describeAlignment(alignment);
-    const stereo::Options view = stereo::withAlignment({stereo::View::RedCyanDubois}, alignment);
+    // Everything a pair can be finished with: the colours, a window at a
+    // point, the camera's window, a level turn, a crop.
+    stereo::Choices choices;
+    choices.matchColours = true;
+    choices.window = stereo::WindowRule::AtPoint;
+    choices.pointX = 10, choices.pointY = 10;
+    choices.cameraWindow = stereo::recordedWindow(left, alignment.fullSize);
+    stereo::describeAlignment(alignment, choices);
+    stereo::Options finished;
+    finished.view = stereo::View::RedCyanDubois;
+    finished.level = 2.5, finished.crop = {16.0 / 9, 0.1, 0.2, 0.9, 0.8};
+    const stereo::Options view = stereo::withAlignment(finished, alignment, choices);
     stereo::writeStereoView(left, right, view, 80, "/nonexistent-folder/view.jpg");
     stereo::writeConsolePair(left, right, view, 80, "2020:01:02 03:04:05", "/nonexistent-folder/view.jpg");
     return 0;
