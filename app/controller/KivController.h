@@ -143,6 +143,7 @@ private:
     // Where a file panel starts: the folder of the file on show, else the
     // folder a panel was last used in.
     QString panelFolder() const;
+    QString exportBase() const;
     // Keeps the folder of `path` (a file, or a folder itself) as the last one used.
     void rememberFolder(const QString &path, bool isFolder = false);
     void split(int mode, int selectNum);

@@ -26,6 +26,14 @@ QString viewWord(stereo::View view)
 
 }  // namespace
 
+// The file on show's name without its extension, in the panels' folder:
+// what an export's suggested name starts with.
+QString KivController::exportBase() const
+{
+    const QString name = document_.shownPath().mid(document_.shownPath().lastIndexOf('/') + 1);
+    return panelFolder() + "/" + name.left(name.lastIndexOf('.') > 0 ? name.lastIndexOf('.') : name.size());
+}
+
 void KivController::exportStereoViewAction()
 {
     if (document_.isLocked())
@@ -39,8 +47,7 @@ void KivController::exportStereoViewAction()
     // layout (the right eye's picture on the left) whichever was on show.
     stereo::Options options = pictures_->shownOptions();
     const bool sideBySide = options.view == stereo::View::Parallel || options.view == stereo::View::Cross;
-    const QString name = document_.shownPath().mid(document_.shownPath().lastIndexOf('/') + 1);
-    const QString base = panelFolder() + "/" + name.left(name.lastIndexOf('.') > 0 ? name.lastIndexOf('.') : name.size());
+    const QString base = exportBase();
     const QString suggested = options.view == stereo::View::Cross ? base + ".jps" : base + "_" + viewWord(options.view) + ".jpg";
     QList<FileKind> kinds{{qtTrId("PanelJpegPicture"), {"jpg", "jpeg"}}};
     if (sideBySide)
@@ -82,8 +89,7 @@ void KivController::saveAdjustedPairAction()
         showAlert(qtTrId("ExportNoViewTitle"), qtTrId("ExportNoView"));
         return;
     }
-    const QString name = document_.shownPath().mid(document_.shownPath().lastIndexOf('/') + 1);
-    const QString base = panelFolder() + "/" + name.left(name.lastIndexOf('.') > 0 ? name.lastIndexOf('.') : name.size());
+    const QString base = exportBase();
     const QString path = panels_.saveFile(mainWindow(), base + "_adjusted.MPO",
                                           {{qtTrId("PanelMpoFile"), {"MPO", "mpo"}},
                                            {qtTrId("PanelJpsPicture"), {"jps"}},
