@@ -126,10 +126,13 @@ void PicturePresenter::compose()
 
 stereo::Options PicturePresenter::shownOptions() const
 {
-    const stereo::Choices choices = mode_.choices(cameraWindow_);
-    // Without Auto Align, a pair is shown at the window its camera recorded.
-    const std::optional<stereo::Alignment> alignment =
-        mode_.autoAligns() ? alignments_.find(pairKey_) : std::optional(stereo::Alignment{});
+    stereo::Choices choices = mode_.choices(cameraWindow_);
+    if (!mode_.autoAligns()) {
+        // Without Auto Align, a pair is shown at the window its camera recorded.
+        choices.window = stereo::WindowRule::AsCamera;
+        return stereo::withAlignment(mode_.options(), stereo::Alignment{}, choices);
+    }
+    const std::optional<stereo::Alignment> alignment = alignments_.find(pairKey_);
     return alignment ? stereo::withAlignment(mode_.options(), *alignment, choices) : mode_.options();
 }
 

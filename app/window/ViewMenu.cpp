@@ -28,11 +28,11 @@ ViewMenu::ViewMenu(QMainWindow &window, const ActionRegistry &actions, StereoMod
     actions_.action(Command::MatchColours)->setChecked(mode_.matchesColours());
     connect(actions_.action(Command::MatchColours), &QAction::toggled, &mode_, &StereoMode::setMatchColours);
     for (const auto &[command, rule] : windowItems())
-        connect(actions_.action(command), &QAction::triggered, &mode_, [this, rule = rule] {
+        connect(actions_.action(command), &QAction::triggered, &mode_, [this, &presenter, rule = rule] {
             if (rule != stereo::WindowRule::AtPoint)
-                mode_.setWindowRule(rule);
-            else
-                emit mode_.optionsChanged();  // the point comes with a Ctrl+click
+                return mode_.setWindowRule(rule);
+            showMode();  // the point, and with it the rule, comes with a Ctrl+click
+            emit presenter.message(qtTrId("WindowClickAPoint"));
         });
     connect(actions_.action(Command::LevelLeft), &QAction::triggered, &mode_, [this] { mode_.turnLevel(-0.1); });
     connect(actions_.action(Command::LevelRight), &QAction::triggered, &mode_, [this] { mode_.turnLevel(0.1); });

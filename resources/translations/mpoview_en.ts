@@ -1153,5 +1153,9 @@ Libraries: %2</translation>
         <source>Crop: Next Shape</source>
         <translation>Crop: Next Shape</translation>
     </message>
+    <message id="WindowClickAPoint">
+        <source>Ctrl+click the point of the view to put at the screen</source>
+        <translation>Ctrl+click the point of the view to put at the screen</translation>
+    </message>
 </context>
 </TS>

@@ -1153,5 +1153,9 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>Crop: Next Shape</source>
         <translation>切り抜き: 次の縦横比</translation>
     </message>
+    <message id="WindowClickAPoint">
+        <source>Ctrl+click the point of the view to put at the screen</source>
+        <translation>スクリーン面に置く点を Ctrl+クリックしてください</translation>
+    </message>
 </context>
 </TS>
