@@ -116,9 +116,13 @@ void KivController::splitSettingsAction()
     outlets_.saveFolderTextField->setText(settings_.saveFolder());
     const int answer = panels_.runModal(*window);
     window->hide();
+    // OK makes the field's folder the save folder, now and for the next
+    // start; Cancel changes neither, whatever was chosen meanwhile.
     if (answer == okCode) {
-        settings_.setSaveFolder(outlets_.saveFolderTextField->text());
+        const QString folder = outlets_.saveFolderTextField->text();
+        settings_.setSaveFolder(folder);
         settings_.sync();
+        document_.setSaveFolder(folder);
     }
     outlets_.mpoMenuItem->setEnabled(menuWasEnabled);
 }
@@ -133,7 +137,6 @@ void KivController::selectSaveFolderAction()
         return;
     rememberFolder(folder, true);
     field->setText(folder);
-    document_.setSaveFolder(folder);
 }
 
 void KivController::splitSettingsOKAction()

@@ -48,39 +48,49 @@ TEST_F(ViewerTest, SplitsWriteTheEnginesFilesIntoTheSaveFolderAndSettingsChangeI
     EXPECT_EQ(written(out), (QStringList{"pair_001.JPG", "pair_002-1.JPG", "pair_002-2.JPG", "pair_002.JPG", "pair_003.JPG"}));
     EXPECT_EQ(readFile((out + "/pair_002-1.JPG").toStdString()), expectedOutput(mpo, 1));
 
-    // The dialog: a folder typed and OK is stored for the next start; a
-    // folder chosen with Browse is used at once, even when cancelled.
+    // The dialog keeps its word: OK makes the field's folder (typed, or
+    // chosen with Browse) the one the next split writes into and the next
+    // start reads; Cancel changes nothing, even after a Browse.
+    const QString typed = out + "/typed";
+    QDir().mkpath(typed);
     QString shown;  // the folder the dialog showed when it opened
-    const auto dialog = [&](const QString &typed, QPushButton *press) {
+    const auto dialog = [&](const QString &text, QPushButton *press) {
         panels.whileModal = [&](QDialog &modal) {
             EXPECT_FALSE(o().mpoMenuItem->isEnabled());
             shown = windows->settingsUi().saveFolderTextField->text();
-            if (typed.isEmpty())
+            if (text.isEmpty())
                 windows->settingsUi().browseButton->click();
             else
-                windows->settingsUi().saveFolderTextField->setText(typed);
+                windows->settingsUi().saveFolderTextField->setText(text);
             press->click();
             return modal.result();
         };
         controller().splitSettingsAction();
     };
-    dialog("/typed/folder", windows->settingsUi().okButton);
+    const auto splitsInto = [&](const QString &folder) {
+        const QStringList before = written(folder);
+        controller().splitOneFileAction();
+        return written(folder).size() == before.size() + 1;
+    };
+    dialog(typed, windows->settingsUi().okButton);
     EXPECT_EQ(shown, out);
-    EXPECT_EQ(stored("SaveFolderPath"), "/typed/folder");
-    EXPECT_EQ(controller().mpSaveFolder(), out);  // splits keep the old folder until restart
+    EXPECT_EQ(stored("SaveFolderPath"), typed);
+    EXPECT_TRUE(splitsInto(typed));
     EXPECT_TRUE(o().mpoMenuItem->isEnabled());
     panels.folders << chosen;
-    dialog("", windows->settingsUi().cancelButton);
-    EXPECT_EQ(shown, "/typed/folder");
-    controller().splitOneFileAction();
-    EXPECT_EQ(written(chosen), QStringList{"pair_002.JPG"});
-    dialog("", windows->settingsUi().okButton);  // the folder panel cancelled: nothing changes
-    EXPECT_EQ(controller().mpSaveFolder(), chosen);
-    EXPECT_EQ(stored("SaveFolderPath"), "/typed/folder");
+    dialog("", windows->settingsUi().cancelButton);  // Browse, then Cancel
+    dialog("/elsewhere", windows->settingsUi().cancelButton);
+    EXPECT_EQ(shown, typed);
+    EXPECT_EQ(stored("SaveFolderPath"), typed);
+    EXPECT_TRUE(splitsInto(typed));
+    panels.folders << chosen;
+    dialog("", windows->settingsUi().okButton);  // Browse, then OK
+    EXPECT_EQ(stored("SaveFolderPath"), chosen);
+    EXPECT_TRUE(splitsInto(chosen));
     EXPECT_TRUE(panels.alerts.isEmpty());
 
     start();
-    EXPECT_EQ(controller().mpSaveFolder(), "/typed/folder");
+    EXPECT_EQ(controller().mpSaveFolder(), chosen);
 }
 
 TEST_F(ViewerTest, SplitsSayWhatTheyWroteAndOfferAnotherFolderWhenTheirsFails)
