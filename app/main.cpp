@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QSettings>
 
+#include <cstdio>
+#include <cstring>
 #include <exception>
 #include <new>
 
@@ -32,10 +34,36 @@ public:
     }
 };
 
+const char *usageText =
+    "usage: mpoview [FILE...]\n"
+    "Shows the pictures of MPO files (stereo pairs, multi-angle series), JPS,\n"
+    "PNS and JPEG files one at a time, flat or in a stereo view, and splits MPO\n"
+    "files losslessly into one JPEG file per picture.\n"
+    "  --help      show this help\n"
+    "  --version   show the version\n"
+    "See mpoview(1) and the Help menu's Keyboard Shortcuts.\n";
+
+// --help and --version are answered before Qt starts: they need no display.
+// Returns the exit status, or -1 when the viewer is to start.
+int answerWithoutDisplay(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0)
+            return std::printf("%s", usageText) < 0 || std::fflush(stdout) != 0 ? 1 : 0;
+        if (std::strcmp(argv[i], "--version") == 0)
+            return std::printf("mpoview %s\n", MPO_VERSION) < 0 || std::fflush(stdout) != 0 ? 1 : 0;
+        if (std::strcmp(argv[i], "--") == 0)
+            break;
+    }
+    return -1;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
+    if (const int status = answerWithoutDisplay(argc, argv); status >= 0)
+        return status;
     keepPictureMemoryForReuse();
     GuardedApplication application(argc, argv);
     QApplication::setOrganizationName("mpoview");

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs the build into a scratch prefix and checks that a desktop would
 # find the programs, the desktop entry, the .mpo type, the icon and the texts,
-# and that no program, built or installed, looks for libraries in the folder
-# it is started from (an empty run path entry).
+# that no program, built or installed, looks for libraries in the folder it
+# is started from (an empty run path entry), and that the viewer answers
+# --help and --version without a display.
 # usage: install_test.sh BUILD_FOLDER
 set -eu
 prefix=$(mktemp -d)
@@ -33,4 +34,7 @@ for program in mpoview mposplit mpojoin mpostereo mpocheck; do
         fi
     done
 done
+# Help and version need no display: they answer before the window system starts.
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/mpoview" --help | grep -q '^usage: mpoview'
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/mpoview" --version)" = "mpoview $(sed -n 's/^project(mpoview VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../CMakeLists.txt")" ]
 echo "installed and found"
