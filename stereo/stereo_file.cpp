@@ -61,6 +61,18 @@ DecodedPair decodePair(std::span<const unsigned char> left, std::span<const unsi
     return pair;
 }
 
+std::string composeFullSize(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                            const Options &options, imaging::RgbPicture &view, std::vector<unsigned char> *leftExif)
+{
+    DecodedPair pair = decodePair(left, right, [](imaging::PixelSize full) { return full; });
+    if (std::string problem = pairProblem(pair.left, pair.right); !problem.empty())
+        return problem;
+    compose(pair.left.picture, pair.right.picture, options, view);
+    if (leftExif != nullptr)
+        *leftExif = std::move(pair.left.exif);
+    return "";
+}
+
 std::string writeStereoView(std::span<const unsigned char> left, std::span<const unsigned char> right,
                             const Options &options, int quality, const std::string &path,
                             const std::function<void(int)> &progress)
@@ -70,14 +82,11 @@ std::string writeStereoView(std::span<const unsigned char> left, std::span<const
             progress(percent);
     };
     report(0);
-    DecodedPair pair = decodePair(left, right, [](imaging::PixelSize full) { return full; });
-    if (std::string problem = pairProblem(pair.left, pair.right); !problem.empty())
-        return problem;
-    report(40);
     imaging::RgbPicture view;
-    compose(pair.left.picture, pair.right.picture, options, view);
-    const imaging::EncodeSettings settings{quality, imaging::exifForNewPicture(pair.left.exif, view.size)};
-    pair = {};  // the decoded pictures are no longer needed while encoding
+    std::vector<unsigned char> exif;
+    if (std::string problem = composeFullSize(left, right, options, view, &exif); !problem.empty())
+        return problem;
+    const imaging::EncodeSettings settings{quality, imaging::exifForNewPicture(exif, view.size)};
     report(50);
     std::vector<unsigned char> jpeg;
     if (!imaging::encodeJpeg(view, settings, jpeg, [&](int rows, int total) { report(50 + 45 * rows / total); }))
@@ -153,12 +162,9 @@ namespace {
 std::string writeCrossedPng(std::span<const unsigned char> left, std::span<const unsigned char> right,
                             const Options &options, const std::string &path)
 {
-    DecodedPair pair = decodePair(left, right, [](imaging::PixelSize full) { return full; });
-    if (std::string problem = pairProblem(pair.left, pair.right); !problem.empty())
-        return problem;
     imaging::RgbPicture view;
-    compose(pair.left.picture, pair.right.picture, options, view);
-    pair = {};
+    if (std::string problem = composeFullSize(left, right, options, view); !problem.empty())
+        return problem;
     std::vector<unsigned char> png;
     if (!imaging::encodePng(view, png))
         return "the pair cannot be encoded (not enough memory)";

@@ -21,6 +21,11 @@ struct DecodedPair {
 DecodedPair decodePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
                        const std::function<imaging::PixelSize(imaging::PixelSize)> &shownSize);
 
+// The view `options` asks for, at full resolution (a wiggle: its left
+// picture). Returns "" when made, else why the pictures are no pair.
+std::string composeFullSize(std::span<const unsigned char> left, std::span<const unsigned char> right,
+                            const Options &options, imaging::RgbPicture &view, std::vector<unsigned char> *leftExif = nullptr);
+
 // Writes the view `options` asks for, at full resolution, to the new file
 // `path` (never replacing one), with the left picture's Exif and an sRGB
 // profile. `progress` hears the per cent done. Returns "" when written, else

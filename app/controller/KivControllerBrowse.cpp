@@ -5,6 +5,7 @@
 
 #include "files/FilePaths.h"
 #include "controller/KivController.h"
+#include "pictures/PicturePresenter.h"
 #include "files/ViewerSettings.h"
 #include "view/ZorImageView.h"
 
@@ -70,7 +71,9 @@ void KivController::openRecentFile(const QString &path)
 
 void KivController::copyPictureAction()
 {
-    const QImage picture = outlets_.image->fullPicture();
+    // A stereo view is copied as it would be exported: at full resolution.
+    const QImage picture = pictures_ != nullptr && pictures_->showsPair() ? pictures_->fullSizeView()
+                                                                          : outlets_.image->fullPicture();
     if (picture.isNull())
         return emit statusMessage(qtTrId("StatusNothingToCopy"));
     QGuiApplication::clipboard()->setImage(picture);

@@ -57,6 +57,9 @@ public:
     // What is on show, at full size: with Auto Align on, aligned even before
     // the estimate in the background is done.
     stereo::Options adjustedOptions() const;
+    // The stereo view on show at the pictures' full size (null when it
+    // cannot be made, as for pictures too large to hold).
+    QImage fullSizeView() const;
     // The full size of the pictures of the pair on show.
     imaging::PixelSize pictureSize() const;
 

@@ -144,6 +144,18 @@ stereo::Options PicturePresenter::alignedOptions() const
     return stereo::withAlignment(mode_.options(), alignment, mode_.choices(cameraWindow_));
 }
 
+QImage PicturePresenter::fullSizeView() const
+{
+    imaging::RgbPicture view;
+    try {
+        if (!stereo::composeFullSize(bytesOf(left_.bytes), bytesOf(right_.bytes), shownOptions(), view).empty())
+            return {};
+    } catch (const std::bad_alloc &) {
+        return {};
+    }
+    return imageOf(std::move(view));
+}
+
 stereo::Options PicturePresenter::adjustedOptions() const
 {
     return mode_.autoAligns() ? alignedOptions() : shownOptions();

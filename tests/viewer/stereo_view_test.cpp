@@ -2,7 +2,9 @@
 // swap remembered, offsets per file, the flat view when there is no pair,
 // one waiting pair at most while stepping, the exports, JPS files, and full
 // screen.
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -292,6 +294,10 @@ TEST_F(StereoViewTest, AutoAlignCorrectsAPairWhoseRightPictureSitsLowerAndCanBeT
     const imaging::DecodedJpeg first = imaging::decodeJpeg(written.data(), written.size(), [](auto full) { return full; });
     EXPECT_NEAR(double(first.fullSize.width) / first.fullSize.height, 4.0 / 3, 0.01);
     EXPECT_LT(first.fullSize.height, 720 - 8);
+    // Ctrl+C copies the view at full size too, not as shown.
+    itemWithKeys("Ctrl+C")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(first.fullSize.width, first.fullSize.height));
+    EXPECT_LT(o().image->image().width(), first.fullSize.width) << "the view holds it at the size shown";
     const stereo::Options aligned = presenter().shownOptions();
     EXPECT_NEAR(aligned.shiftY, -8, 0.5);
     EXPECT_NEAR(aligned.degrees, 0, 0.05);
