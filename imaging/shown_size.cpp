@@ -5,9 +5,10 @@
 
 namespace imaging {
 
-PixelSize fittedSize(PixelSize picture, PixelSize area)
+PixelSize fittedSize(PixelSize picture, PixelSize area, bool enlarge)
 {
-    if (area.width <= 0 || area.height <= 0 || (picture.width <= area.width && picture.height <= area.height))
+    if (area.width <= 0 || area.height <= 0 || picture.width <= 0 || picture.height <= 0 ||
+        (!enlarge && picture.width <= area.width && picture.height <= area.height))
         return picture;
     // As QSize::scale with Qt::KeepAspectRatio: the width fits, unless then the height does not.
     const long long width = (long long)(area.height) * picture.width / std::max(1, picture.height);
@@ -16,9 +17,9 @@ PixelSize fittedSize(PixelSize picture, PixelSize area)
     return {area.width, int((long long)(area.width) * picture.height / std::max(1, picture.width))};
 }
 
-PixelSize fittedInLayout(PixelSize full, int across, int down, PixelSize area)
+PixelSize fittedInLayout(PixelSize full, int across, int down, PixelSize area, bool enlarge)
 {
-    const double scale = std::min({1.0, area.width / (double(full.width) * across),
+    const double scale = std::min({enlarge ? HUGE_VAL : 1.0, area.width / (double(full.width) * across),
                                    area.height / (double(full.height) * down)});
     return {std::max(1, int(std::lround(full.width * scale))), std::max(1, int(std::lround(full.height * scale)))};
 }

@@ -6,13 +6,13 @@
 
 namespace imaging {
 
-// The largest size of `picture` that fits in `area`, never enlarged; an
-// empty area leaves the picture as it is.
-PixelSize fittedSize(PixelSize picture, PixelSize area);
+// The largest size of `picture` that fits in `area`, enlarged only when
+// `enlarge`; an empty area leaves the picture as it is.
+PixelSize fittedSize(PixelSize picture, PixelSize area, bool enlarge = false);
 
 // The size each of two pictures of `full` is shown at when laid out
-// `across` by `down` and the whole fits in `area` (never enlarged).
-PixelSize fittedInLayout(PixelSize full, int across, int down, PixelSize area);
+// `across` by `down` and the whole fits in `area` (enlarged only when `enlarge`).
+PixelSize fittedInLayout(PixelSize full, int across, int down, PixelSize area, bool enlarge = false);
 
 // A picture of `full` at `zoom` of its size, at most its full size,
 // rounded up so that it covers what the zoom shows.

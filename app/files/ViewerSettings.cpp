@@ -58,6 +58,10 @@ bool ViewerSettings::autoAlign() const { return store_.value(autoAlignKey, true)
 
 void ViewerSettings::setAutoAlign(bool on) { store_.setValue(autoAlignKey, on); }
 
+bool ViewerSettings::enlargeSmall() const { return store_.value(enlargeSmallKey, true).toBool(); }
+
+void ViewerSettings::setEnlargeSmall(bool on) { store_.setValue(enlargeSmallKey, on); }
+
 bool ViewerSettings::matchColors() const { return store_.value(matchColorsKey, true).toBool(); }
 
 void ViewerSettings::setMatchColors(bool on) { store_.setValue(matchColorsKey, on); }

@@ -22,6 +22,7 @@ public:
     static constexpr const char *wiggleRateKey = "WiggleRate";  // pictures a second
     static constexpr const char *autoAlignKey = "AutoAlign";
     static constexpr const char *matchColorsKey = "MatchColors";
+    static constexpr const char *enlargeSmallKey = "EnlargeSmallPictures";
     static constexpr const char *stereoWindowKey = "StereoWindow";
     static constexpr const char *adjustedQualityKey = "AdjustedPairQuality";
     static constexpr const char *lastFolderKey = "LastFolder";  // where a file panel was last used
@@ -45,6 +46,8 @@ public:
     double wiggleRate() const;
     bool autoAlign() const;
     void setAutoAlign(bool on);
+    bool enlargeSmall() const;
+    void setEnlargeSmall(bool on);
     bool matchColors() const;
     void setMatchColors(bool on);
     // "nearest", "point" or "camera".

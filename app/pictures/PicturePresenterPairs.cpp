@@ -97,8 +97,13 @@ void PicturePresenter::compose()
     const imaging::RgbPicture *left = &decodedLeft.picture, *right = &pair_.right->jpeg.picture;
     imaging::RgbPicture leftShown, rightShown;
     const stereo::View view = *mode_.view();
+    // Interlaced rows land on the screen's rows only at the size shown,
+    // enlarged too where the view enlarges small pictures.
+    const std::optional<double> zoom = view_.zoomFactor();
     const imaging::PixelSize fitted =
-        pictureSizeFor(decodedLeft.fullSize, stereo::layoutOf(view), view_.size(), view_.zoomFactor());
+        zoom ? pictureSizeFor(decodedLeft.fullSize, stereo::layoutOf(view), view_.size(), zoom)
+             : imaging::fittedInLayout(decodedLeft.fullSize, stereo::layoutOf(view).across, stereo::layoutOf(view).down,
+                                       {view_.width(), view_.height()}, view_.enlargesSmall());
     if (isInterlaced(view) && fitted != left->size) {
         leftShown = resampled(*left, fitted), rightShown = resampled(*right, fitted);
         left = &leftShown, right = &rightShown;

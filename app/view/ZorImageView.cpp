@@ -68,16 +68,25 @@ void ZorImageView::setBackground(const QColor &colour)
     update();
 }
 
-QSize ZorImageView::fittedSize(QSize picture, QSize view)
+QSize ZorImageView::fittedSize(QSize picture, QSize view, bool enlarge)
 {
     const imaging::PixelSize fitted =
-        imaging::fittedSize({picture.width(), picture.height()}, {view.width(), view.height()});
+        imaging::fittedSize({picture.width(), picture.height()}, {view.width(), view.height()}, enlarge);
     return {fitted.width, fitted.height};
 }
 
 QSize ZorImageView::shownSize(QSize picture) const
 {
-    return scaling_ == ImageScaling::ProportionallyDown ? fittedSize(picture, size()) : picture;
+    return scaling_ == ImageScaling::ProportionallyDown ? fittedSize(picture, size(), enlarge_) : picture;
+}
+
+void ZorImageView::setEnlargesSmall(bool on)
+{
+    if (on == enlarge_)
+        return;
+    enlarge_ = on;
+    update();
+    emit zoomChanged();
 }
 
 namespace {

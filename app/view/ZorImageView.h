@@ -47,7 +47,10 @@ public:
     void setImageScaling(ImageScaling scaling);
     // The size a picture of `picture` is shown at in a view of `view` when
     // scaled proportionally down: the largest that fits, never enlarged.
-    static QSize fittedSize(QSize picture, QSize view);
+    static QSize fittedSize(QSize picture, QSize view, bool enlarge = false);
+    // Whether a fitted picture smaller than the view is enlarged to fill it.
+    void setEnlargesSmall(bool on);
+    bool enlargesSmall() const { return enlarge_; }
 
     // Zoom: the picture fits the view (the default), or is shown at a
     // scale of its own size, anchored at a point of the view that keeps
@@ -119,6 +122,7 @@ private:
     QImage prepared_;  // the picture as handed over at the size shown, for the way back from a zoom
     bool pending_ = false;  // bytes kept, to be decoded once the view is shown
     ImageScaling scaling_ = ImageScaling::None;
+    bool enlarge_ = false;
     QColor background_ = defaultBackground();
     std::optional<double> zoom_;  // none while the picture fits the view
     QPointF zoomedCorner_;        // where the zoomed picture's top left corner is in the view

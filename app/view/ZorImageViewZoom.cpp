@@ -27,7 +27,7 @@ qint64 decodedPixels(QSize full, double zoom)
 QSize ZorImageView::decodedSize(QSize full) const
 {
     if (!zoom_)
-        return shownSize(full);
+        return shownSize(full).boundedTo(full);  // an enlarged picture is decoded whole, then scaled
     const imaging::PixelSize zoomed = imaging::zoomedSize(pixelSizeOf(full), *zoom_);
     return QSize(zoomed.width, zoomed.height);
 }
@@ -56,7 +56,7 @@ void ZorImageView::fitToWindow()
     dragFrom_.reset();
     unsetCursor();
     // The full-size decode of a zoom is let go: the fitted size is enough.
-    if (!prepared_.isNull() && prepared_.size() == shownSize(fullSize_))
+    if (!prepared_.isNull() && prepared_.size() == decodedSize(fullSize_))
         image_ = prepared_;
     else if (!encoded_.isEmpty() && !pending_ && image_.size() != decodedSize(fullSize_))
         decode();

@@ -10,11 +10,12 @@
 #include "window/InfoPanel.h"
 #include "controller/KivController.h"
 #include "files/RecentFiles.h"
+#include "files/ViewerSettings.h"
 #include "view/ZorImageView.h"
 
 BrowseMenus::BrowseMenus(QMainWindow &window, const ActionRegistry &actions, ViewerSettings &settings,
                          KivController &controller, ZorImageView &view)
-    : QObject(&window), window_(window), actions_(actions), controller_(controller), view_(view)
+    : QObject(&window), window_(window), actions_(actions), settings_(settings), controller_(controller), view_(view)
 {
     recent_ = new RecentFiles(settings, *actions_.recentMenu(), this);
     connect(recent_, &RecentFiles::chosen, &controller_, &KivController::openRecentFile);
@@ -48,6 +49,13 @@ void BrowseMenus::connectZoom()
     connect(actions_.action(Command::ZoomOut), &QAction::triggered, &view_, &ZorImageView::zoomOut);
     connect(actions_.action(Command::ActualSize), &QAction::triggered, &view_, [this] { view_.setZoom(1.0); });
     connect(actions_.action(Command::FitToWindow), &QAction::triggered, &view_, &ZorImageView::fitToWindow);
+    QAction *enlarge = actions_.action(Command::EnlargeSmall);
+    enlarge->setChecked(settings_.enlargeSmall());
+    view_.setEnlargesSmall(enlarge->isChecked());
+    connect(enlarge, &QAction::toggled, this, [this](bool on) {
+        settings_.setEnlargeSmall(on);
+        view_.setEnlargesSmall(on);
+    });
     zoomStatus_ = new QLabel(window_.statusBar());
     window_.statusBar()->addPermanentWidget(zoomStatus_);
     connect(&view_, &ZorImageView::zoomChanged, this, &BrowseMenus::showZoom);

@@ -34,6 +34,7 @@ private:
 
     QMainWindow &window_;
     const ActionRegistry &actions_;
+    ViewerSettings &settings_;
     KivController &controller_;
     ZorImageView &view_;
     RecentFiles *recent_ = nullptr;

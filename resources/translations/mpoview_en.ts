@@ -1157,5 +1157,9 @@ Libraries: %2</translation>
         <source>Ctrl+click the point of the view to put at the screen</source>
         <translation>Ctrl+click the point of the view to put at the screen</translation>
     </message>
+    <message id="MenuEnlargeSmall">
+        <source>Enlarge Small Pictures</source>
+        <translation>Enlarge Small Pictures</translation>
+    </message>
 </context>
 </TS>

@@ -1157,5 +1157,9 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>Ctrl+click the point of the view to put at the screen</source>
         <translation>スクリーン面に置く点を Ctrl+クリックしてください</translation>
     </message>
+    <message id="MenuEnlargeSmall">
+        <source>Enlarge Small Pictures</source>
+        <translation>小さい画像を拡大</translation>
+    </message>
 </context>
 </TS>

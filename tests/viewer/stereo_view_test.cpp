@@ -164,6 +164,14 @@ TEST_F(StereoViewTest, OffsetsLevelAndACropFrameChangeTheViewAndEachFileStartsAf
     ASSERT_TRUE(openPair(pair));
     EXPECT_EQ(windows->stereoStatus().text(), "Side by Side (Parallel) · offset 0, 0 px · Auto Align");
     EXPECT_TRUE(presenter().shownOptions().crop.whole());
+
+    // Small pictures are enlarged to fit the view, flat or in pairs, unless asked not to be.
+    EXPECT_GT(o().image->zoom(), 2);
+    choose(std::nullopt);
+    EXPECT_GT(o().image->zoom(), 2);
+    itemWithKeys("E")->trigger();
+    EXPECT_EQ(o().image->zoom(), 1);
+    EXPECT_FALSE(stored(ViewerSettings::enlargeSmallKey).toBool());
 }
 
 TEST_F(StereoViewTest, SteppingWhileAPairDecodesKeepsOnePairWaitingAndShowsTheLast)
