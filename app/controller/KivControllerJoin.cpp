@@ -37,7 +37,7 @@ void KivController::makeMpoAction()
         return;
     const QStringList pictures = makeMpo_->pictures();
     const QString path =
-        panels_.saveFile(mainWindow(), madeFileName(pictures.value(0)), {{qtTrId("PanelMpoFile"), {"mpo"}}});
+        panels_.saveFile(mainWindow(), madeFileName(pictures.value(0)), {{qtTrId("PanelMpoFile"), {"MPO", "mpo"}}});
     if (path.isEmpty())
         return;
     rememberFolder(path);

@@ -80,6 +80,7 @@ void PicturePresenter::showFlat(const QString &reason)
     wiggle_.stop();
     pair_ = {};
     left_ = right_ = {};
+    emit pairGone();
     showFlatPicture();
     if (!reason.isEmpty())
         emit message(qtTrId("StereoShownFlat").arg(reason));

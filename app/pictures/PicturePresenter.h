@@ -70,6 +70,7 @@ public:
 signals:
     void message(const QString &text);  // why a picture is shown flat
     void pairShown();                   // a stereo view is on show
+    void pairGone();                    // a picture is shown flat
 
 private:
     void showAgain();

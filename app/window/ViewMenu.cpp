@@ -46,9 +46,15 @@ ViewMenu::ViewMenu(QMainWindow &window, const ActionRegistry &actions, StereoMod
         at = at == shapes.end() || std::next(at) == shapes.end() ? shapes.begin() : std::next(at);
         mode_.setCropAspect(at->second);
     });
-    connect(&presenter, &PicturePresenter::pairShown, this, [this, &presenter] {
-        actions_.action(Command::WindowAsCamera)->setEnabled(presenter.recordsCameraWindow());
-    });
+    // What acts on a stereo view is enabled while one is on show.
+    const auto pairOnShow = [this, &presenter](bool shown) {
+        for (const Command command : {Command::SaveAdjusted, Command::ExportStereo, Command::ExportConsole})
+            actions_.action(command)->setEnabled(shown);
+        actions_.action(Command::WindowAsCamera)->setEnabled(shown && presenter.recordsCameraWindow());
+    };
+    pairOnShow(false);
+    connect(&presenter, &PicturePresenter::pairShown, this, [pairOnShow] { pairOnShow(true); });
+    connect(&presenter, &PicturePresenter::pairGone, this, [pairOnShow] { pairOnShow(false); });
     connect(fullScreenItem(), &QAction::toggled, &fullScreen, &FullScreen::setOn);
     connect(&fullScreen, &FullScreen::switched, fullScreenItem(), &QAction::setChecked);
     auto *leave = new QShortcut(QKeySequence(Qt::Key_Escape), &window);

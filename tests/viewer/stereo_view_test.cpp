@@ -237,6 +237,10 @@ TEST_F(StereoViewTest, ExportWritesTheViewAtFullSizeAndNeverReplacesAFile)
     EXPECT_TRUE(panels.alerts[0].contains("never replaced")) << panels.alerts[0].toStdString();
     EXPECT_EQ(readFile(exported.toStdString()), before);
     EXPECT_FALSE(o().statusProgressIndicator->isVisible());
+    // The stereo exports act on a stereo view only.
+    EXPECT_TRUE(itemWithKeys("Ctrl+Shift+S")->isEnabled());
+    choose(std::nullopt);
+    EXPECT_FALSE(itemWithKeys("Ctrl+Shift+S")->isEnabled());
 }
 
 TEST_F(StereoViewTest, FullScreenShowsThePictureAloneOnBlackAndEscapeLeavesIt)
