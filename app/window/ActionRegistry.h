@@ -23,7 +23,7 @@ enum class Command {
     CopyPicture,
     Swap, AutoAlign, MatchColours, WindowNearest, WindowAtPoint, WindowAsCamera, LevelLeft, LevelRight,
     CropFree, CropAsTaken, Crop43, Crop32, Crop169, Crop11, CropNextShape, CropWhole,
-    ResetOffsets, ZoomIn, ZoomOut, ActualSize, FitToWindow, EnlargeSmall, Information, FullScreen,
+    ResetOffsets, ZoomIn, ZoomOut, ActualSize, FitToWindow, EnlargeSmall, Information, FullScreen, LeaveFullScreen,
     PreviousPicture, NextPicture, NextFile, PreviousFile, FirstFile, LastFile,
     SplitOne, SplitAll,
     Shortcuts, About,

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <algorithm>
 #include <QMainWindow>
-#include <QShortcut>
 
 #include "window/FullScreen.h"
 #include "pictures/StereoMode.h"
@@ -57,8 +56,8 @@ ViewMenu::ViewMenu(QMainWindow &window, const ActionRegistry &actions, StereoMod
     connect(&presenter, &PicturePresenter::pairGone, this, [pairOnShow] { pairOnShow(false); });
     connect(fullScreenItem(), &QAction::toggled, &fullScreen, &FullScreen::setOn);
     connect(&fullScreen, &FullScreen::switched, fullScreenItem(), &QAction::setChecked);
-    auto *leave = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
-    connect(leave, &QShortcut::activated, &fullScreen, [&fullScreen] { fullScreen.setOn(false); });
+    connect(actions_.action(Command::LeaveFullScreen), &QAction::triggered, &fullScreen,
+            [&fullScreen] { fullScreen.setOn(false); });
     connect(&mode_, &StereoMode::viewChanged, this, &ViewMenu::showMode);
     connect(&mode_, &StereoMode::optionsChanged, this, &ViewMenu::showMode);
     showMode();

@@ -1161,5 +1161,9 @@ Libraries: %2</translation>
         <source>Enlarge Small Pictures</source>
         <translation>Enlarge Small Pictures</translation>
     </message>
+    <message id="MenuLeaveFullScreen">
+        <source>Leave Full Screen</source>
+        <translation>Leave Full Screen</translation>
+    </message>
 </context>
 </TS>

@@ -1161,5 +1161,9 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>Enlarge Small Pictures</source>
         <translation>小さい画像を拡大</translation>
     </message>
+    <message id="MenuLeaveFullScreen">
+        <source>Leave Full Screen</source>
+        <translation>全画面表示を終了</translation>
+    </message>
 </context>
 </TS>
