@@ -177,6 +177,9 @@ std::string adjust(const std::string &file, std::span<const unsigned char> left,
         return "";
     }
     stereo::Alignment alignment = stereo::estimatePairAlignment(left, right);
+    // Pictures that are no pair are refused once, for that, by the writer.
+    if (stereo::isPairFault(alignment.doubt))
+        return "";
     if (stereo::estimateFailed(alignment.doubt) || (options.alignOnly && !alignment.sure))
         return std::string("cannot be aligned: ") + stereo::doubtText(alignment.doubt);
     if (options.align || options.alignOnly || options.console) {
@@ -392,14 +395,21 @@ int run(int argc, char **argv)
     if (options.files.empty())
         return usageError("no FILE given");
     std::error_code error;
-    if (options.files.size() > 1 && !options.out.empty() && !fs::is_directory(options.out, error))
-        return usageError("-o must name a folder when several files are given");
+    if (options.files.size() > 1 && !options.out.empty() && !fs::is_directory(options.out, error)) {
+        std::fprintf(stderr, "mpostereo: %s: %s\n", options.out.c_str(),
+                     fs::exists(options.out, error) ? "is not a folder (-o must name a folder for several files)"
+                                                    : "no such folder");
+        return 2;
+    }
     bool allDone = true;
     for (const std::string &file : options.files) {
         std::string written;
         if (const std::string problem = guarded(file, options, written); !problem.empty()) {
             std::fprintf(stderr, "mpostereo: %s %s\n", file.c_str(), problem.c_str());
             allDone = false;
+        } else if (options.console) {
+            // A console name says nothing of its source.
+            std::printf("%s -> %s\n", file.c_str(), written.c_str());
         } else {
             std::printf("%s\n", written.c_str());
         }

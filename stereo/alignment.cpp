@@ -173,6 +173,12 @@ bool estimateFailed(Doubt doubt)
     return doubt == Doubt::OutOfMemory || doubt == Doubt::FeatureFailure;
 }
 
+bool isPairFault(Doubt doubt)
+{
+    return doubt == Doubt::SizesDiffer || doubt == Doubt::NotDecoded || doubt == Doubt::Grayscale ||
+           doubt == Doubt::TooLarge;
+}
+
 std::string describeAlignment(const Alignment &alignment, const Choices &choices)
 {
     if (!alignment.sure)

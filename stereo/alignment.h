@@ -33,6 +33,9 @@ const char *doubtText(Doubt doubt);
 // Whether the estimate failed (memory ran out, the feature library refused)
 // rather than found the pictures unlike: the command line then writes nothing.
 bool estimateFailed(Doubt doubt);
+// Whether the doubt is that the two pictures are no pair at all (sizes,
+// decoding, gray, too large), which every use of them meets, not the estimate.
+bool isPairFault(Doubt doubt);
 
 struct Alignment {
     bool sure = false;

@@ -144,9 +144,10 @@ TEST_F(Mpostereo, RefusesWhatHoldsNoPairWritesNothingAndNeverReplacesAFile)
     };
     for (const auto &input : refused) {
         const std::string file = scratch.write(input.name, input.bytes);
-        const ProgramRun run = mpostereo({file});
+        const ProgramRun run = mpostereo({file}), aligning = mpostereo({"--align", file});
         EXPECT_EQ(run.status, 1) << input.name;
         EXPECT_NE(run.err.find(input.says), std::string::npos) << run.err;
+        EXPECT_EQ(aligning.err, run.err) << "one reason, aligned or not";
         EXPECT_FALSE(std::filesystem::exists(scratch.path() + "/" +
                                              std::filesystem::path(input.name).stem().string() + "_stereo.jpg"));
     }
@@ -169,6 +170,9 @@ TEST_F(Mpostereo, RefusesWhatHoldsNoPairWritesNothingAndNeverReplacesAFile)
              {"-o", taken, good, good}, {"--3ds", "--align-only", good}})
         EXPECT_EQ(mpostereo(usage).status, 2) << testing::PrintToString(usage);
     EXPECT_EQ(mpostereo({"--help"}).status, 0);
+    const ProgramRun nowhere = mpostereo({"-o", scratch.path() + "/missing", good, good});
+    EXPECT_EQ(nowhere.status, 2);
+    EXPECT_EQ(nowhere.err, "mpostereo: " + scratch.path() + "/missing: no such folder\n");
 }
 
 TEST_F(Mpostereo, AFullDiskLeavesNoPartOfTheView)
@@ -258,13 +262,13 @@ TEST_F(Mpostereo, WritesAPairFromAJpsFileAsTheNintendo3dsWritesItsOwn)
     for (const char *expected : {"HNI_0008.MPO", "HNI_0009.MPO"}) {
         const ProgramRun run = mpostereo({"--3ds", "-o", card, file});
         ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.out, card + "/" + expected + "\n");
+        EXPECT_EQ(run.out, file + " -> " + card + "/" + expected + "\n");
     }
     // Two runs at once each take a number of their own.
     const std::string run = quoted(MPOSTEREO) + " --3ds -o " + quoted(card) + " " + quoted(file) + " 2>/dev/null";
     const auto named = linesOf(shellIn(scratch, "{ " + run + " & " + run + "; wait; }").out);
     EXPECT_EQ(std::set<std::string>(named.begin(), named.end()),
-              (std::set<std::string>{card + "/HNI_0010.MPO", card + "/HNI_0011.MPO"}));
+              (std::set<std::string>{file + " -> " + card + "/HNI_0010.MPO", file + " -> " + card + "/HNI_0011.MPO"}));
     const std::string written = card + "/HNI_0008.MPO";
     EXPECT_TRUE(checkMPO(written).findings.empty());  // an MP segment in each picture, sizes exact
     const std::vector<MPOListedEntry> entries = listedEntries(written);
