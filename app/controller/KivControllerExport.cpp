@@ -52,7 +52,7 @@ void KivController::exportStereoViewAction()
     QList<FileKind> kinds{{qtTrId("PanelJpegPicture"), {"jpg", "jpeg"}}};
     if (sideBySide)
         kinds << FileKind{qtTrId("PanelJpsPicture"), {"jps"}};
-    const QString path = panels_.saveFile(mainWindow(), suggested, kinds);
+    const QString path = panels_.saveFile(mainWindow(), qtTrId("PanelTitleExportStereo"), suggested, kinds);
     if (path.isEmpty())
         return;
     rememberFolder(path);
@@ -90,7 +90,7 @@ void KivController::saveAdjustedPairAction()
         return;
     }
     const QString base = exportBase();
-    const QString path = panels_.saveFile(mainWindow(), base + "_adjusted.MPO",
+    const QString path = panels_.saveFile(mainWindow(), qtTrId("PanelTitleSaveAdjusted"), base + "_adjusted.MPO",
                                           {{qtTrId("PanelMpoFile"), {"MPO", "mpo"}},
                                            {qtTrId("PanelJpsPicture"), {"jps"}},
                                            {qtTrId("PanelPnsPicture"), {"pns"}}});
@@ -122,7 +122,7 @@ void KivController::exportConsolePairAction()
         showAlert(qtTrId("ExportNoViewTitle"), qtTrId("ExportNoView"));
         return;
     }
-    const QString folder = panels_.chooseFolder(mainWindow(), panelFolder());
+    const QString folder = panels_.chooseFolder(mainWindow(), qtTrId("PanelTitleConsoleFolder"), panelFolder());
     if (folder.isEmpty())
         return;
     rememberFolder(folder, true);

@@ -28,7 +28,7 @@ void KivController::makeMpoAction()
     if (document_.isLocked() || makeMpo_ == nullptr)
         return;
     const FileKind pictureKind{qtTrId("PanelJoinPictures"), {"jpg", "jpeg", "mpo"}};
-    const QStringList chosen = panels_.openFiles(mainWindow(), panelFolder(), pictureKind);
+    const QStringList chosen = panels_.openFiles(mainWindow(), qtTrId("PanelTitleJoinPictures"), panelFolder(), pictureKind);
     if (chosen.isEmpty())
         return;
     rememberFolder(chosen.first());
@@ -37,7 +37,7 @@ void KivController::makeMpoAction()
         return;
     const QStringList pictures = makeMpo_->pictures();
     const QString path =
-        panels_.saveFile(mainWindow(), madeFileName(pictures.value(0)), {{qtTrId("PanelMpoFile"), {"MPO", "mpo"}}});
+        panels_.saveFile(mainWindow(), qtTrId("PanelTitleJoinSave"), madeFileName(pictures.value(0)), {{qtTrId("PanelMpoFile"), {"MPO", "mpo"}}});
     if (path.isEmpty())
         return;
     rememberFolder(path);

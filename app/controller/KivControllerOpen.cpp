@@ -173,7 +173,7 @@ int KivController::getPicturefromFile(const QString &path)
 
 void KivController::selectAction()
 {
-    const QString path = panels_.openFile(mainWindow(), panelFolder(),
+    const QString path = panels_.openFile(mainWindow(), qtTrId("PanelTitleOpen"), panelFolder(),
                                           {qtTrId("PanelViewerPictures"), {"mpo", "jpg", "jpeg", "jps", "pns"}});
     if (path.isEmpty())
         return;

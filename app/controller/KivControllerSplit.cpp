@@ -87,7 +87,7 @@ bool KivController::askForAnotherFolder(int result, const QString &what)
     const QString title = qtTrId(QString::asprintf("ErrorTitle%04d", result == MPO_NO_ROOM ? 2 : 4).toUtf8().constData());
     const QString chosen = keepingFocus([&] {
         const bool choose = panels_.ask(mainWindow(), title, what, qtTrId("ChooseAnotherFolder"));
-        return choose ? panels_.chooseFolder(mainWindow(), panelFolder()) : QString();
+        return choose ? panels_.chooseFolder(mainWindow(), qtTrId("PanelTitleSaveFolder"), panelFolder()) : QString();
     });
     if (chosen.isEmpty())
         return false;
@@ -132,7 +132,7 @@ void KivController::selectSaveFolderAction()
     QLineEdit *field = outlets_.saveFolderTextField;
     // The save folder's own, where it is there; else where the other panels start.
     const QString start = FilePaths::exists(field->text()) ? field->text() : panelFolder();
-    const QString folder = panels_.chooseFolder(field->window(), start);
+    const QString folder = panels_.chooseFolder(field->window(), qtTrId("PanelTitleSaveFolder"), start);
     if (folder.isEmpty())
         return;
     rememberFolder(folder, true);

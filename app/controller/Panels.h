@@ -22,19 +22,22 @@ class Panels {
 public:
     virtual ~Panels() = default;
 
+    // Each file panel carries a `title` that says what it is for.
     // A file of `kind` chosen by the user, starting in the folder `start`;
     // empty when the panel was cancelled.
-    virtual QString openFile(QWidget *parent, const QString &start, const FileKind &kind) = 0;
+    virtual QString openFile(QWidget *parent, const QString &title, const QString &start, const FileKind &kind) = 0;
     // Files of `kind` chosen by the user, in the order chosen; empty when
     // the panel was cancelled.
-    virtual QStringList openFiles(QWidget *parent, const QString &start, const FileKind &kind) = 0;
+    virtual QStringList openFiles(QWidget *parent, const QString &title, const QString &start,
+                                  const FileKind &kind) = 0;
     // A folder chosen (or made) by the user, starting in `start`; empty when
     // cancelled.
-    virtual QString chooseFolder(QWidget *parent, const QString &start) = 0;
+    virtual QString chooseFolder(QWidget *parent, const QString &title, const QString &start) = 0;
     // A name for a new file, starting at `suggested` (a path), of one of
     // `kinds` (the first one offered first); empty when cancelled. The panel
     // does not offer to replace a file.
-    virtual QString saveFile(QWidget *parent, const QString &suggested, const QList<FileKind> &kinds) = 0;
+    virtual QString saveFile(QWidget *parent, const QString &title, const QString &suggested,
+                             const QList<FileKind> &kinds) = 0;
     // Shows a modal alert with one default button; returns 1 when that button
     // dismissed it.
     virtual int alert(QWidget *parent, const QString &title, const QString &message) = 0;

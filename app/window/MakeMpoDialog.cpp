@@ -62,7 +62,8 @@ void MakeMpoDialog::addPictures()
 {
     const QStringList have = pictures();
     const QString start = have.isEmpty() ? QString() : have.last().left(have.last().lastIndexOf('/'));
-    setPictures(have + panels_.openFiles(this, start, {qtTrId("PanelJoinPictures"), {"jpg", "jpeg", "mpo"}}));
+    setPictures(have + panels_.openFiles(this, qtTrId("PanelTitleJoinPictures"), start,
+                                         {qtTrId("PanelJoinPictures"), {"jpg", "jpeg", "mpo"}}));
     ui_.pictureList->setCurrentRow(ui_.pictureList->count() - 1);
 }
 

@@ -20,9 +20,10 @@ QString filterOf(const FileKind &kind)
 }
 
 // The files of an open panel, one or several.
-QStringList chooseFiles(QWidget *parent, const QString &start, const FileKind &kind, QFileDialog::FileMode mode)
+QStringList chooseFiles(QWidget *parent, const QString &title, const QString &start, const FileKind &kind,
+                        QFileDialog::FileMode mode)
 {
-    QFileDialog dialog(parent, QString(), FilePaths::shown(start), filterOf(kind));
+    QFileDialog dialog(parent, title, FilePaths::shown(start), filterOf(kind));
     dialog.setFileMode(mode);
     QStringList files;
     if (dialog.exec() == QDialog::Accepted)
@@ -33,28 +34,29 @@ QStringList chooseFiles(QWidget *parent, const QString &start, const FileKind &k
 
 }  // namespace
 
-QString QtPanels::openFile(QWidget *parent, const QString &start, const FileKind &kind)
+QString QtPanels::openFile(QWidget *parent, const QString &title, const QString &start, const FileKind &kind)
 {
-    return chooseFiles(parent, start, kind, QFileDialog::ExistingFile).value(0);
+    return chooseFiles(parent, title, start, kind, QFileDialog::ExistingFile).value(0);
 }
 
-QStringList QtPanels::openFiles(QWidget *parent, const QString &start, const FileKind &kind)
+QStringList QtPanels::openFiles(QWidget *parent, const QString &title, const QString &start, const FileKind &kind)
 {
-    return chooseFiles(parent, start, kind, QFileDialog::ExistingFiles);
+    return chooseFiles(parent, title, start, kind, QFileDialog::ExistingFiles);
 }
 
-QString QtPanels::chooseFolder(QWidget *parent, const QString &start)
+QString QtPanels::chooseFolder(QWidget *parent, const QString &title, const QString &start)
 {
     return FilePaths::recovered(
-        QFileDialog::getExistingDirectory(parent, QString(), FilePaths::shown(start), QFileDialog::ShowDirsOnly));
+        QFileDialog::getExistingDirectory(parent, title, FilePaths::shown(start), QFileDialog::ShowDirsOnly));
 }
 
-QString QtPanels::saveFile(QWidget *parent, const QString &suggested, const QList<FileKind> &kinds)
+QString QtPanels::saveFile(QWidget *parent, const QString &title, const QString &suggested,
+                           const QList<FileKind> &kinds)
 {
     QStringList filters;
     for (const FileKind &kind : kinds)
         filters << filterOf(kind);
-    QFileDialog dialog(parent, QString(), FilePaths::shown(suggested), filters.join(";;"));
+    QFileDialog dialog(parent, title, FilePaths::shown(suggested), filters.join(";;"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The suffix follows the kind chosen, and a name the user typed keeps its own.
     const QString suffix = suggested.mid(suggested.lastIndexOf('.') + 1);

@@ -1165,5 +1165,33 @@ Libraries: %2</translation>
         <source>Leave Full Screen</source>
         <translation>Leave Full Screen</translation>
     </message>
+    <message id="PanelTitleOpen">
+        <source>Open an MPO, JPS, PNS or JPEG File</source>
+        <translation>Open an MPO, JPS, PNS or JPEG File</translation>
+    </message>
+    <message id="PanelTitleJoinPictures">
+        <source>Choose the Pictures of the New MPO File</source>
+        <translation>Choose the Pictures of the New MPO File</translation>
+    </message>
+    <message id="PanelTitleJoinSave">
+        <source>Save the New MPO File</source>
+        <translation>Save the New MPO File</translation>
+    </message>
+    <message id="PanelTitleExportStereo">
+        <source>Export the Stereo View</source>
+        <translation>Export the Stereo View</translation>
+    </message>
+    <message id="PanelTitleSaveAdjusted">
+        <source>Save the Adjusted Pair</source>
+        <translation>Save the Adjusted Pair</translation>
+    </message>
+    <message id="PanelTitleConsoleFolder">
+        <source>Choose the Card's DCIM/100NIN03 Folder for the 3DS</source>
+        <translation>Choose the Card's DCIM/100NIN03 Folder for the 3DS</translation>
+    </message>
+    <message id="PanelTitleSaveFolder">
+        <source>Choose the Folder for Split Pictures</source>
+        <translation>Choose the Folder for Split Pictures</translation>
+    </message>
 </context>
 </TS>

@@ -1165,5 +1165,33 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>Leave Full Screen</source>
         <translation>全画面表示を終了</translation>
     </message>
+    <message id="PanelTitleOpen">
+        <source>Open an MPO, JPS, PNS or JPEG File</source>
+        <translation>MPO・JPS・PNS・JPEG ファイルを開く</translation>
+    </message>
+    <message id="PanelTitleJoinPictures">
+        <source>Choose the Pictures of the New MPO File</source>
+        <translation>新しい MPO ファイルの画像を選ぶ</translation>
+    </message>
+    <message id="PanelTitleJoinSave">
+        <source>Save the New MPO File</source>
+        <translation>新しい MPO ファイルを保存</translation>
+    </message>
+    <message id="PanelTitleExportStereo">
+        <source>Export the Stereo View</source>
+        <translation>立体表示を書き出す</translation>
+    </message>
+    <message id="PanelTitleSaveAdjusted">
+        <source>Save the Adjusted Pair</source>
+        <translation>調整したペアを保存</translation>
+    </message>
+    <message id="PanelTitleConsoleFolder">
+        <source>Choose the Card's DCIM/100NIN03 Folder for the 3DS</source>
+        <translation>3DS 用に SD カードの DCIM/100NIN03 フォルダーを選ぶ</translation>
+    </message>
+    <message id="PanelTitleSaveFolder">
+        <source>Choose the Folder for Split Pictures</source>
+        <translation>分割した画像の保存先フォルダーを選ぶ</translation>
+    </message>
 </context>
 </TS>

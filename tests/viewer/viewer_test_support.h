@@ -30,24 +30,24 @@ inline void PrintTo(const QString &text, std::ostream *out)  // shows texts in f
 
 class ScriptedPanels : public Panels {
 public:
-    QString openFile(QWidget *, const QString &start, const FileKind &kind) override
+    QString openFile(QWidget *, const QString &title, const QString &start, const FileKind &kind) override
     {
-        starts << start, kinds << kind.name;
+        titles << title, starts << start, kinds << kind.name;
         return next(files);
     }
-    QStringList openFiles(QWidget *, const QString &start, const FileKind &kind) override
+    QStringList openFiles(QWidget *, const QString &title, const QString &start, const FileKind &kind) override
     {
-        starts << start, kinds << kind.name;
+        titles << title, starts << start, kinds << kind.name;
         return fileLists.isEmpty() ? QStringList() : fileLists.takeFirst();
     }
-    QString chooseFolder(QWidget *, const QString &start) override
+    QString chooseFolder(QWidget *, const QString &title, const QString &start) override
     {
-        starts << start;
+        titles << title, starts << start;
         return next(folders);
     }
-    QString saveFile(QWidget *, const QString &suggested, const QList<FileKind> &offered) override
+    QString saveFile(QWidget *, const QString &title, const QString &suggested, const QList<FileKind> &offered) override
     {
-        suggestedNames << suggested;
+        titles << title, suggestedNames << suggested;
         for (const FileKind &kind : offered)
             kinds << kind.name;
         return next(savedNames);
@@ -66,6 +66,7 @@ public:
 
     QStringList files, folders, savedNames;    // answers, first one first; empty: cancelled
     QStringList suggestedNames;                // what each save panel suggested
+    QStringList titles;                        // the title of each file or folder panel
     QStringList starts;                        // the folder each open or folder panel started in
     QStringList kinds;                         // the kinds of file each file panel offered
     QList<QStringList> fileLists;              // answers of the panel for several files
