@@ -225,7 +225,7 @@ TEST_F(StereoViewTest, ExportWritesTheViewAtFullSizeAndNeverReplacesAFile)
     panels.savedNames << exported << exported;
     controller().exportStereoViewAction();
     EXPECT_EQ(panels.suggestedNames.value(0), QString::fromStdString(scratch.path()) + "/pair.jps");  // after the view
-    EXPECT_EQ(panels.titles.value(0), "Export the Stereo View");
+    EXPECT_EQ(panels.titles.last(), "Export the Stereo View");
     EXPECT_EQ(panels.kinds.mid(1), (QStringList{"JPEG picture", "JPS side-by-side picture"}));
     const QImage written(exported, "JPEG");
     EXPECT_EQ(written.size(), QSize(128, 48));
