@@ -19,7 +19,6 @@ constexpr int widestSearch = 96;    // disparities tried for one block
 // The mean colour of a block in each picture.
 struct Patch {
     double left[3], right[3];
-    double weight;
 };
 
 // The mean colour of the block at x, y; false when it is clipped (a mean
@@ -79,7 +78,6 @@ std::vector<Patch> patchesOf(const imaging::RgbPicture &left, const imaging::Rgb
                 if (const long cost = unlikeness(left, x, right, x + d, y); lowest < 0 || cost < lowest)
                     lowest = cost, best = d;
             Patch patch{};
-            patch.weight = 1;
             if (blockMean(left, x, y, patch.left) && blockMean(right, x + best, y, patch.right))
                 patches.push_back(patch);
         }
@@ -193,9 +191,7 @@ double median(std::vector<double> values)
 // other's would flatten the curve by the spread that misplacement adds.
 Curve robustlyFitted(const std::vector<Patch> &patches, int channel, std::vector<double> &weights)
 {
-    weights.resize(patches.size());
-    for (std::size_t i = 0; i < patches.size(); ++i)
-        weights[i] = patches[i].weight;
+    weights.assign(patches.size(), 1.0);
     Curve curve = fitted(patches, weights, channel);
     for (int round = 0; round < 8; ++round) {
         std::vector<double> residuals(patches.size());
@@ -204,7 +200,7 @@ Curve robustlyFitted(const std::vector<Patch> &patches, int channel, std::vector
         const double cutoff = 4.685 * std::max(1.4826 * median(residuals), 1.0);
         for (std::size_t i = 0; i < patches.size(); ++i) {
             const double u = residuals[i] / cutoff;
-            weights[i] = u < 1 ? patches[i].weight * (1 - u * u) * (1 - u * u) : 0;
+            weights[i] = u < 1 ? (1 - u * u) * (1 - u * u) : 0;
         }
         curve = fitted(patches, weights, channel);
     }
@@ -219,7 +215,7 @@ Curve robustlyFitted(const std::vector<Patch> &patches, int channel, std::vector
     std::vector<Patch> quantiles;
     for (std::size_t i = 0; i < lefts.size(); ++i) {
         Patch q{};
-        q.left[channel] = lefts[i], q.right[channel] = rights[i], q.weight = 1;
+        q.left[channel] = lefts[i], q.right[channel] = rights[i];
         quantiles.push_back(q);
     }
     return fitted(quantiles, std::vector<double>(quantiles.size(), 1.0), channel);

@@ -144,6 +144,7 @@ private:
     // folder a panel was last used in.
     QString panelFolder() const;
     QString exportBase() const;
+    bool stereoViewReady();
     // Keeps the folder of `path` (a file, or a folder itself) as the last one used.
     void rememberFolder(const QString &path, bool isFolder = false);
     void split(int mode, int selectNum);

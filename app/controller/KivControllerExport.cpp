@@ -26,6 +26,19 @@ QString viewWord(stereo::View view)
 
 }  // namespace
 
+// Whether a stereo export can act now: no other work holds the file, and
+// a stereo view is on show (else the user is told).
+bool KivController::stereoViewReady()
+{
+    if (document_.isLocked())
+        return false;
+    if (pictures_ == nullptr || !pictures_->showsPair()) {
+        showAlert(qtTrId("ExportNoViewTitle"), qtTrId("ExportNoView"));
+        return false;
+    }
+    return true;
+}
+
 // The file on show's name without its extension, in the panels' folder:
 // what an export's suggested name starts with.
 QString KivController::exportBase() const
@@ -36,13 +49,8 @@ QString KivController::exportBase() const
 
 void KivController::exportStereoViewAction()
 {
-    if (document_.isLocked())
+    if (!stereoViewReady())
         return;
-    if (pictures_ == nullptr || !pictures_->showsPair()) {
-        showAlert(qtTrId("ExportNoViewTitle"),
-                      qtTrId("ExportNoView"));
-        return;
-    }
     // A side-by-side view may be written as JPS, which keeps the crossed
     // layout (the right eye's picture on the left) whichever was on show.
     stereo::Options options = pictures_->shownOptions();
@@ -83,12 +91,8 @@ void KivController::exportStereoViewAction()
 
 void KivController::saveAdjustedPairAction()
 {
-    if (document_.isLocked())
+    if (!stereoViewReady())
         return;
-    if (pictures_ == nullptr || !pictures_->showsPair()) {
-        showAlert(qtTrId("ExportNoViewTitle"), qtTrId("ExportNoView"));
-        return;
-    }
     const QString base = exportBase();
     const QString path = panels_.saveFile(mainWindow(), qtTrId("PanelTitleSaveAdjusted"), base + "_adjusted.MPO",
                                           {{qtTrId("PanelMpoFile"), {"MPO", "mpo"}},
@@ -116,12 +120,8 @@ void KivController::saveAdjustedPairAction()
 
 void KivController::exportConsolePairAction()
 {
-    if (document_.isLocked())
+    if (!stereoViewReady())
         return;
-    if (pictures_ == nullptr || !pictures_->showsPair()) {
-        showAlert(qtTrId("ExportNoViewTitle"), qtTrId("ExportNoView"));
-        return;
-    }
     const QString folder = panels_.chooseFolder(mainWindow(), qtTrId("PanelTitleConsoleFolder"), panelFolder());
     if (folder.isEmpty())
         return;
