@@ -8,14 +8,16 @@
 
 #include "window/ActionRegistry.h"
 #include "window/InfoPanel.h"
+#include "window/StatusLine.h"
 #include "controller/KivController.h"
 #include "files/RecentFiles.h"
 #include "files/ViewerSettings.h"
 #include "view/ZorImageView.h"
 
 BrowseMenus::BrowseMenus(QMainWindow &window, const ActionRegistry &actions, ViewerSettings &settings,
-                         KivController &controller, ZorImageView &view)
-    : QObject(&window), window_(window), actions_(actions), settings_(settings), controller_(controller), view_(view)
+                         KivController &controller, ZorImageView &view, StatusLine &status)
+    : QObject(&window), window_(window), actions_(actions), settings_(settings), controller_(controller), view_(view),
+      status_(status)
 {
     recent_ = new RecentFiles(settings, *actions_.recentMenu(), this);
     connect(recent_, &RecentFiles::chosen, &controller_, &KivController::openRecentFile);
@@ -57,10 +59,9 @@ void BrowseMenus::connectZoom()
         view_.setEnlargesSmall(on);
     });
     zoomStatus_ = new QLabel(window_.statusBar());
-    window_.statusBar()->addPermanentWidget(zoomStatus_);
+    status_.addPermanent(zoomStatus_);
     connect(&view_, &ZorImageView::zoomChanged, this, &BrowseMenus::showZoom);
-    connect(&view_, &ZorImageView::message, window_.statusBar(),
-            [this](const QString &text) { window_.statusBar()->showMessage(text, 8000); });
+    connect(&view_, &ZorImageView::message, &status_, &StatusLine::showMessage);
     showZoom();
 }
 

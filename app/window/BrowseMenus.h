@@ -12,6 +12,7 @@ class QAction;
 class QLabel;
 class QMainWindow;
 class RecentFiles;
+class StatusLine;
 class ViewerSettings;
 class ZorImageView;
 
@@ -19,7 +20,7 @@ class BrowseMenus : public QObject {
     Q_OBJECT
 public:
     BrowseMenus(QMainWindow &window, const ActionRegistry &actions, ViewerSettings &settings,
-                KivController &controller, ZorImageView &view);
+                KivController &controller, ZorImageView &view, StatusLine &status);
 
     InfoPanel &infoPanel() const { return *infoPanel_; }
     RecentFiles &recentFiles() const { return *recent_; }
@@ -37,6 +38,7 @@ private:
     ViewerSettings &settings_;
     KivController &controller_;
     ZorImageView &view_;
+    StatusLine &status_;
     RecentFiles *recent_ = nullptr;
     InfoPanel *infoPanel_ = nullptr;
     QLabel *zoomStatus_ = nullptr;

@@ -38,20 +38,15 @@ ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
 {
     settingsUi_.setupUi(&splitSettingsWindow_);
     actions_ = new ActionRegistry(mainWindow_);
+    statusLine_ = new StatusLine(*mainWindow_.statusBar());
     controller_.setOutlets({ui_.currentTextField, ui_.fileNameTextField, ui_.image, ui_.nextButton,
                             ui_.previousButton, ui_.totalTextField, settingsUi_.saveFolderTextField,
-                            ui_.statusProgressIndicator, ui_.statusTextField, actions_->splitCommands()});
-    // The progress display keeps its place while hidden, so showing it
-    // neither moves the controls nor resizes (and re-decodes) the picture.
-    for (QWidget *status : {static_cast<QWidget *>(ui_.statusProgressIndicator), static_cast<QWidget *>(ui_.statusTextField)}) {
-        QSizePolicy policy = status->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        status->setSizePolicy(policy);
-    }
+                            statusLine_->progressIndicator(), statusLine_->progressText(),
+                            actions_->splitCommands()});
     connectCommands();
     connectStereo();
     connectHelp(panels);
-    browseMenus_ = new BrowseMenus(mainWindow_, *actions_, settings_, controller_, *ui_.image);
+    browseMenus_ = new BrowseMenus(mainWindow_, *actions_, settings_, controller_, *ui_.image, *statusLine_);
 }
 
 ViewerWindows::~ViewerWindows()
@@ -125,15 +120,12 @@ void ViewerWindows::connectStereo()
     controller_.setPicturePresenter(&picturePresenter_);
     ui_.image->setDecodeQueue(&picturePresenter_.decodeQueue());
     viewMenu_ = new ViewMenu(mainWindow_, *actions_, stereoMode_, picturePresenter_, fullScreen_);
-    QStatusBar *status = mainWindow_.statusBar();
-    stereoStatus_ = new QLabel(status);
-    status->addPermanentWidget(stereoStatus_);
+    stereoStatus_ = new QLabel(mainWindow_.statusBar());
+    statusLine_->addPermanent(stereoStatus_);
     const auto showMode = [this] { stereoStatus_->setText(stereoMode_.statusText()); };
     QObject::connect(&stereoMode_, &StereoMode::viewChanged, stereoStatus_, showMode);
     QObject::connect(&stereoMode_, &StereoMode::optionsChanged, stereoStatus_, showMode);
     showMode();
-    constexpr int messageMs = 8000;
-    const auto showMessage = [status](const QString &text) { status->showMessage(text, messageMs); };
-    QObject::connect(&picturePresenter_, &PicturePresenter::message, status, showMessage);
-    QObject::connect(&controller_, &KivController::statusMessage, status, showMessage);
+    QObject::connect(&picturePresenter_, &PicturePresenter::message, statusLine_, &StatusLine::showMessage);
+    QObject::connect(&controller_, &KivController::statusMessage, statusLine_, &StatusLine::showMessage);
 }

@@ -16,6 +16,7 @@
 #include "files/ViewerSettings.h"
 #include "pictures/PicturePresenter.h"
 #include "window/ShortcutsWindow.h"
+#include "window/StatusLine.h"
 #include "window/ViewMenu.h"
 #include "ui_MainWindow.h"
 #include "ui_SplitSettings.h"
@@ -41,6 +42,7 @@ public:
     ViewMenu &viewMenu() { return *viewMenu_; }
     BrowseMenus &browseMenus() { return *browseMenus_; }
     QLabel &stereoStatus() { return *stereoStatus_; }
+    StatusLine &statusLine() { return *statusLine_; }
     ShortcutsWindow &shortcutsWindow() { return *shortcutsWindow_; }
     const Ui::MainWindow &ui() const { return ui_; }
     const Ui::SplitSettings &settingsUi() const { return settingsUi_; }
@@ -63,6 +65,7 @@ private:
     ActionRegistry *actions_ = nullptr;  // owned by the main window
     ViewMenu *viewMenu_ = nullptr;       // owned by the main window
     BrowseMenus *browseMenus_ = nullptr;  // owned by the main window
+    StatusLine *statusLine_ = nullptr;  // owned by the status bar
     QLabel *stereoStatus_ = nullptr;  // owned by the status bar
     ShortcutsWindow *shortcutsWindow_ = nullptr;  // owned by the main window
     std::unique_ptr<QObject> closeWatcher_;

@@ -69,3 +69,32 @@ TEST_F(ProgressTest, EachResultCodeShowsItsAlertAndHidesTheDisplay)
     }
     EXPECT_TRUE(panels.alerts.last().startsWith("Cannot Save the Picture | There is not enough free space"));
 }
+
+TEST_F(ProgressTest, MessagesShowWholeAndTheProgressDisplayMovesNothing)
+{
+    const QLabel &message = windows->statusLine().messageLabel();
+    QLabel &zoom = windows->browseMenus().zoomStatus();
+    const auto fits = [&] {
+        QApplication::processEvents();
+        const QRect needed = message.fontMetrics().boundingRect(QRect(0, 0, message.width(), 1 << 20),
+                                                                Qt::TextWordWrap, message.text());
+        return needed.height() <= message.height() && message.x() + message.width() <= zoom.parentWidget()->width();
+    };
+    emit controller().statusMessage("short");
+    EXPECT_TRUE(fits() && zoom.isVisible());
+    const int oneLine = message.height(), pictureHeight = o().image->height();
+    report(1, 3);  // the progress display shows beside the message
+    QApplication::processEvents();
+    EXPECT_EQ(o().image->height(), pictureHeight);
+    report(3, 3);
+    emit controller().statusMessage(QString("a long message, ").repeated(12));
+    EXPECT_TRUE(fits());
+    EXPECT_FALSE(zoom.isVisible());  // the permanent labels give way
+    EXPECT_GT(message.height(), oneLine);
+    windows->mainWindow().resize(2400, 640);
+    EXPECT_TRUE(fits() && zoom.isVisible());
+    EXPECT_EQ(message.height(), oneLine);
+    now += 60000;  // it stays until another replaces it
+    QTest::qWait(10);
+    EXPECT_EQ(statusBarText(), QString("a long message, ").repeated(12));
+}

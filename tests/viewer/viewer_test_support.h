@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -197,7 +198,7 @@ struct ViewerTest : testing::Test {
     KivController &controller() { return windows->controller(); }
     const KivOutlets &o() { return controller().outlets(); }
     QVariant stored(const QString &key) { return QSettings(settingsFile, QSettings::IniFormat).value(key); }
-    QString statusBarText() { return windows->mainWindow().statusBar()->currentMessage(); }
+    QString statusBarText() { return windows->statusLine().message(); }
     int shownPicture() { return (o().image->image().width() - 56) / 8; }
     // Runs the event loop while what is read ahead decodes: a moment for the
     // view to paint, after which reading ahead starts, then until it is done.
