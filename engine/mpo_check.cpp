@@ -25,7 +25,7 @@ public:
     void note(std::string text) { notes_.push_back({MPOFinding::Kind::Note, std::move(text)}); }
     MPOCheck result()
     {
-        MPOCheck check{std::move(problems_)};
+        MPOCheck check{std::move(problems_), 0, {}};
         check.findings.insert(check.findings.end(), notes_.begin(), notes_.end());
         return check;
     }
@@ -188,6 +188,13 @@ MPOCheck checkMPO(const std::string &path)
         checkIndexFields(index, findings);
         checkPlaces(size, index, checkPictures(fd, size, index, findings), findings);
     }
+    MPOCheck check = findings.result();
+    if (check.hasProblem()) {
+        const std::vector<WalkedPicture> found = findPictures(fd, size, MPO_JOIN_MOST_PICTURES);
+        check.unrepairable = rebuildObstacle(found);
+        if (check.unrepairable.empty())
+            check.repairablePictures = int(found.size());
+    }
     close(fd);
-    return findings.result();
+    return check;
 }

@@ -19,6 +19,11 @@ struct MPOFinding {
 
 struct MPOCheck {
     std::vector<MPOFinding> findings;  // problems first, then notes; none for a sound file
+    // For a file with a problem: how many whole pictures a repair would find
+    // and join anew (repairMPO), or 0 and why not, in words that follow the
+    // file's name, when it cannot rebuild the file.
+    int repairablePictures = 0;
+    std::string unrepairable;
     bool hasProblem() const
     {
         return !findings.empty() && findings.front().kind == MPOFinding::Kind::Problem;

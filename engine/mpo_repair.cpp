@@ -56,14 +56,10 @@ int repairMPO(const std::string &path, const std::string &output, MPOJoinProblem
         return refuse(problem, "is not a regular file");
     const std::uint64_t size = std::uint64_t(status.st_size);
     std::vector<WalkedPicture> found = findPictures(file.fd, size, MPO_JOIN_MOST_PICTURES);
-    if (found.empty() || !found.front().whole())
-        return refuse(problem, "holds no picture that can be found (it does not begin with a whole JPEG picture)");
-    if (!found.back().whole())
-        return refuse(problem, "has a picture " + std::to_string(found.size()) +
-                                   " that is cut short or damaged (no EOI ends it)");
-    pictures = int(found.size());
-    if (found.size() < 2)
-        return refuse(problem, "holds one whole picture only, so there is no index to rebuild");
+    if (!found.empty() && found.back().whole())
+        pictures = int(found.size());
+    if (std::string obstacle = rebuildObstacle(found); !obstacle.empty())
+        return refuse(problem, std::move(obstacle));
     std::vector<std::vector<unsigned char>> bytes(found.size());
     std::vector<std::span<const unsigned char>> spans;
     for (std::size_t i = 0; i < found.size(); ++i) {

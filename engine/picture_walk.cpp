@@ -54,3 +54,14 @@ std::vector<WalkedPicture> findPictures(int fd, std::uint64_t fileSize, std::siz
     }
     return pictures;
 }
+
+std::string rebuildObstacle(const std::vector<WalkedPicture> &found)
+{
+    if (found.empty() || !found.front().whole())
+        return "holds no picture that can be found (it does not begin with a whole JPEG picture)";
+    if (!found.back().whole())
+        return "has a picture " + std::to_string(found.size()) + " that is cut short or damaged (no EOI ends it)";
+    if (found.size() < 2)
+        return "holds one whole picture only, so there is no index to rebuild";
+    return {};
+}

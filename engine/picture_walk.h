@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct WalkedPicture {
@@ -25,3 +26,8 @@ WalkedPicture walkPicture(int fd, std::uint64_t fileSize, std::uint64_t start);
 // first picture that does not end at an EOI, which is then the last one
 // returned (check whole()).
 std::vector<WalkedPicture> findPictures(int fd, std::uint64_t fileSize, std::size_t mostPictures);
+
+// Why the pictures a walk `found` cannot be joined anew into a file with a
+// rebuilt MP index, in words that follow the file's name; empty when they
+// can (two or more, each whole).
+std::string rebuildObstacle(const std::vector<WalkedPicture> &found);

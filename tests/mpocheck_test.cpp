@@ -1,5 +1,6 @@
 // mpocheck end to end: what it finds in files with one fault each, and the
 // repaired files, which read strictly and split into the original pictures.
+#include "engine/mpo_check.h"
 #include "program_run.h"
 
 namespace {
@@ -55,6 +56,7 @@ TEST_F(Mpocheck, FindsEachFaultAndRepairsTheFilesWhosePicturesItFinds)
             EXPECT_EQ(check.status, 1);
             EXPECT_TRUE(check.out.starts_with(file + ": 1 problem\n  problem: " + c.problem)) << check.out;
             EXPECT_EQ(linesOf(check.out).size(), 2u);
+            EXPECT_EQ(checkMPO(file).repairablePictures, c.repairable ? 3 : 0);  // what the viewer offers
             const std::string fixed = scratch.path() + "/" + name + "_fixed.MPO";
             const ProgramRun repair = mpocheck({"--repair", "-o", fixed, file});
             ASSERT_EQ(repair.status, c.repairable ? 0 : 1) << repair.err;
