@@ -70,7 +70,7 @@ QWidget *KivController::mainWindow() const
 void KivController::applicationOpenFile(const QString &path)
 {
     qInfo("%s", "-[KivController application:openFile:]");
-    document_.setPath(path);
+    handedOver_ = path;
 }
 
 void KivController::applicationDidFinishLaunching()
@@ -90,7 +90,7 @@ void KivController::applicationDidFinishLaunching()
     document_.setSaveFolder(settings_.saveFolder());
     if (frame)
         setFrameFromString(*window, *frame);
-    if (!document_.path().isEmpty())
+    if (!handedOver_.isEmpty())
         showHandedOverDocument();
     window->show();
     window->raise();

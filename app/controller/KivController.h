@@ -27,6 +27,7 @@ class QWidget;
 class MakeMpoDialog;
 class PicturePresenter;
 class ZorImageView;
+struct MPOCheck;
 
 // The controls the controller works with; the window layout sets them.
 struct KivOutlets {
@@ -65,10 +66,12 @@ public:
     const QString &mpSaveFolder() const { return document_.saveFolder(); }
     std::optional<qint64> lastUpdate() const { return lastUpdate_; }
 
+    // How a file came to be opened, on which what follows a failure depends.
+    enum class OpenedBy { Panel, Drop, Desktop, FolderStep };
     // Shows the file at `path`: an MPO file through the engine, a JPS or PNS
     // file as the pair its halves hold, a JPEG file as a single picture.
-    // Returns 0, or the engine's result code.
-    int getPicturefromFile(const QString &path);
+    // Returns 0, or the engine's result code (MPO_REFUSED for other failures).
+    int getPicturefromFile(const QString &path, OpenedBy how = OpenedBy::Desktop);
     // Loads picture `n` of the file on show into the picture view.
     void updatePicture(int n);
     // Updates every control from the document: the one place that does.
@@ -101,6 +104,7 @@ public slots:
     void saveAdjustedPairAction();
     void exportConsolePairAction();
     void makeMpoAction();
+    void checkAndRepairAction();
     // The other picture files of the folder, and the recent files.
     void nextFileAction() { openFolderFile(FolderFiles::Step::Next); }
     void previousFileAction() { openFolderFile(FolderFiles::Step::Previous); }
@@ -127,16 +131,23 @@ private:
     struct Failure {
         QString reason;
         int result = 0;
+        MPOCause cause = MPOCause::None;
         explicit operator bool() const { return !reason.isEmpty(); }
     };
     // Shows the file, or changes nothing that is on show and says why not.
-    Failure showFile(const QString &path, bool makeCurrent);
-    Failure loadMpoFile(const QString &path, bool makeCurrent);
+    Failure openFile(const QString &path, OpenedBy how);
+    Failure showFile(const QString &path);
+    Failure loadMpoFile(const QString &path);
     Failure showSideBySideFile(const QString &path);
     Failure showSinglePicture(const QString &path);
-    // The alert for a file the user asked for; returns the result code to report.
-    int alertCannotShow(const QString &path, const Failure &failure);
-    void openChosenFile(const QString &path);
+    // The alert for a file the user asked for.
+    void alertCannotShow(const QString &path, const Failure &failure);
+    // A file refused for its MP index: the checker's words, and the repair
+    // where the pictures can be found.
+    static bool isIndexFault(const Failure &failure);
+    static QString withFindings(const QString &about, const MPOCheck &check);
+    void offerRepair(const QString &path, const QString &message, const MPOCheck &check);
+    void repairFile(const QString &path);
     void showEnginePicture(unsigned char *buffer, int size);
     void showPicture(const QByteArray &bytes, int number, int count);
     void startFile(const QString &path);
@@ -192,6 +203,7 @@ private:
     Clock clock_;
 
     Document document_;
+    QString handedOver_;  // the file the desktop handed over before the launch finished
     std::optional<qint64> lastUpdate_;  // when the current redraw interval began
 };
 

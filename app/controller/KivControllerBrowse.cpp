@@ -24,7 +24,7 @@ void KivController::openFolderFile(FolderFiles::Step step)
             passedOver << qtTrId("FileReason").arg(name, qtTrId("ReasonCannotOpen"));
             continue;
         }
-        const Failure failure = showFile(path, true);
+        const Failure failure = openFile(path, OpenedBy::FolderStep);
         if (!failure) {
             shown = true;
             break;
@@ -66,7 +66,7 @@ void KivController::openRecentFile(const QString &path)
         emit statusMessage(qtTrId("StatusRecentMissing").arg(FilePaths::shown(path)));
         return;
     }
-    openChosenFile(path);
+    openFile(path, OpenedBy::Panel);
 }
 
 void KivController::copyPictureAction()

@@ -55,5 +55,5 @@ void KivController::makeMpoAction()
         return;
     }
     emit statusMessage(qtTrId("StatusPicturesJoined").arg(pictures.size()).arg(FilePaths::shown(path)));
-    openChosenFile(path);
+    openFile(path, OpenedBy::Panel);
 }

@@ -9,10 +9,12 @@
 #include <QPushButton>
 
 #include <cstdlib>
+#include <utility>
 
 #include "controller/KivController.h"
 #include "controller/Panels.h"
 #include "engine/mpo.h"
+#include "engine/mpo_check.h"
 #include "files/FilePaths.h"
 #include "files/ViewerSettings.h"
 #include "imaging/jpeg_decoder.h"
@@ -63,7 +65,7 @@ void KivController::startFile(const QString &path)
     outlets_.fileNameTextField->setText(FilePaths::shownFileName(path));
     emit fileStarted(path);
     if (pictures_ != nullptr)
-        pictures_->startFile(document_.path(), document_.heldPictures());
+        pictures_->startFile(path, document_.heldPictures());
 }
 
 KivController::Failure KivController::showSinglePicture(const QString &path)
@@ -102,7 +104,6 @@ KivController::Failure KivController::showSideBySideFile(const QString &path)
                                               QT_TRID_NOOP("ReasonTooLarge"), QT_TRID_NOOP("ReasonTooNarrow")};
         return {qtTrId(reasons[int(pair.fault)])};
     }
-    document_.setPath(path);
     if (pair.oddWidth) {
         document_.showSinglePicture();
         startFile(path);
@@ -116,19 +117,16 @@ KivController::Failure KivController::showSideBySideFile(const QString &path)
     return {};
 }
 
-// Loads an MPO file through the engine. The open panel's loader makes the
-// file the current one once it loaded.
-KivController::Failure KivController::loadMpoFile(const QString &path, bool makeCurrent)
+// Loads an MPO file through the engine.
+KivController::Failure KivController::loadMpoFile(const QString &path)
 {
     qInfo("Multi Picture");
     setProgressDisplayVisible(true);
     EngineCall call;
     if (const int result = callEngine(path, settings_.saveFolder(), MPO_LOAD_ONE, 0, call); result != 0)
-        return Failure{qtTrId(mpoProblemText(result, call.cause).id), result};
+        return Failure{qtTrId(mpoProblemText(result, call.cause).id), result, call.cause};
     const int number = call.representative != 0 ? call.representative : 1;
     document_.showPictures(call.count, number);
-    if (makeCurrent)
-        document_.setPath(path);
     startFile(path);
     if (call.picture != nullptr)
         showEnginePicture(call.picture, call.size);
@@ -137,38 +135,66 @@ KivController::Failure KivController::loadMpoFile(const QString &path, bool make
     return {};
 }
 
-KivController::Failure KivController::showFile(const QString &path, bool makeCurrent)
+KivController::Failure KivController::showFile(const QString &path)
 {
     if (FilePaths::isSideBySideName(path))
         return showSideBySideFile(path);
     if (hasExtension(path, "mpo"))
-        return loadMpoFile(path, makeCurrent);
+        return loadMpoFile(path);
     if (hasExtension(path, "jpg") || hasExtension(path, "jpeg"))
         return showSinglePicture(path);
     return {};  // not a picture file: nothing to do
 }
 
-int KivController::alertCannotShow(const QString &path, const Failure &failure)
+void KivController::alertCannotShow(const QString &path, const Failure &failure)
 {
     const QString named = qtTrId("FileReason").arg(FilePaths::shownFileName(path), failure.reason);
-    if (failure.result != 0) {
-        showEngineAlert(failure.result, named);
+    const MPOCheck check = isIndexFault(failure) ? checkMPO(FilePaths::toBytes(path).toStdString()) : MPOCheck{};
+    if (check.repairablePictures > 0) {
+        setProgressDisplayVisible(false);
+        offerRepair(path, withFindings(named, check), check);
+    } else if (failure.result != 0) {
+        showEngineAlert(failure.result, withFindings(named, check));
     } else {
         showAlert(qtTrId("OpenFailedTitle"), named);
         setProgressDisplayVisible(false);
     }
     if (document_.kind() == Document::Kind::Nothing)
         outlets_.fileNameTextField->setText(FilePaths::shownFileName(path));  // nothing else names it
-    return failure.result != 0 ? failure.result : MPO_REFUSED;
 }
 
-int KivController::getPicturefromFile(const QString &path)
+// The one way a file becomes the one on show. Shown, it is also the file
+// the commands act on, except a single JPEG picture chosen in a panel or
+// stepped to, after which they act on the file they acted on before. Not
+// shown, what is on show stays, and the user is told why: by an alert, after
+// which a file dropped or handed over leaves the number field off, or, for
+// a folder step, by the caller, which passes over the file.
+KivController::Failure KivController::openFile(const QString &path, OpenedBy how)
 {
-    const Failure failure = showFile(path, false);
+    const Failure failure = showFile(path);
+    if (!failure) {
+        const bool keepsCommandsFile = (how == OpenedBy::Panel || how == OpenedBy::FolderStep) &&
+                                       document_.kind() == Document::Kind::SinglePicture;
+        if (!keepsCommandsFile)
+            document_.setPath(path);
+        return {};
+    }
+    if (how == OpenedBy::FolderStep)
+        return failure;
+    if (how != OpenedBy::Panel)
+        document_.loadFailed();
+    alertCannotShow(path, failure);
+    return failure;
+}
+
+int KivController::getPicturefromFile(const QString &path, OpenedBy how)
+{
+    const Failure failure = openFile(path, how);
     if (!failure)
         return 0;
-    document_.loadFailed();
-    return alertCannotShow(path, failure);
+    const int result = failure.result != 0 ? failure.result : MPO_REFUSED;
+    qInfo("getPicturefromFile Error %d", result);
+    return result;
 }
 
 void KivController::selectAction()
@@ -182,13 +208,7 @@ void KivController::selectAction()
         showAlert(qtTrId("PanelNameLostTitle"), qtTrId("PanelNameLost").arg(FilePaths::shownFileName(path)));
         return;
     }
-    openChosenFile(path);
-}
-
-void KivController::openChosenFile(const QString &path)
-{
-    if (const Failure failure = showFile(path, true))
-        alertCannotShow(path, failure);
+    openFile(path, OpenedBy::Panel);
 }
 
 void KivController::updatePicture(int n)
@@ -215,31 +235,18 @@ void KivController::updatePicture(int n)
                                                          qtTrId(mpoProblemText(result, call.cause).id)));
 }
 
-void KivController::showHandedOverDocument()
-{
-    if (const int result = getPicturefromFile(document_.path()); result != 0)
-        qInfo("getPicturefromFile Error %d", result);
-}
-
 void KivController::mpofiledropedAction(ZorImageView *sender)
 {
     qInfo("%s", "-[KivController mpofiledropedAction:]");
-    if (sender == nullptr)
+    if (sender == nullptr || sender->dropedFileName().isEmpty())
         return;
-    const QString before = document_.path();
-    if (!sender->dropedFileName().isEmpty())
-        document_.setPath(sender->dropedFileName().first());
-    if (document_.path().isEmpty()) {
-        document_.loadFailed();
+    if (getPicturefromFile(sender->dropedFileName().first(), OpenedBy::Drop) != 0)
         return;
-    }
-    if (const int result = getPicturefromFile(document_.path()); result != 0) {
-        // The commands go on acting on the file on show.
-        if (document_.kind() != Document::Kind::Nothing)
-            document_.setPath(before);
-        qInfo("getPicturefromFile Error %d", result);
-        return;
-    }
     mainWindow()->raise();
     mainWindow()->activateWindow();
+}
+
+void KivController::showHandedOverDocument()
+{
+    getPicturefromFile(std::exchange(handedOver_, QString()), OpenedBy::Desktop);
 }

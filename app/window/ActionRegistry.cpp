@@ -25,6 +25,7 @@ QList<CommandItem> commandItems()
         {Command::ExportStereo, QT_TRID_NOOP("MenuExportStereo"), {}},
         {Command::ExportConsole, QT_TRID_NOOP("MenuExportConsole"), {}},
         {Command::MakeMpo, QT_TRID_NOOP("MenuMakeMpo"), {}},
+        {Command::CheckRepair, QT_TRID_NOOP("MenuCheckRepair"), {}},
         {Command::SplitSettings, QT_TRID_NOOP("MenuSplitSettings"), {}},
         {Command::Quit, QT_TRID_NOOP("MenuQuit"), {K::Quit}},
         {Command::CopyPicture, QT_TRID_NOOP("MenuCopyPicture"), {K::Copy}},
@@ -128,7 +129,7 @@ const std::vector<MenuLayout> &menuLayout()
     using P = Part;
     static const std::vector<MenuLayout> layout = {
         {QT_TRID_NOOP("MenuFile"),
-         {C::Open, P::Recent, P::Separator, C::SaveAdjusted, C::ExportStereo, C::ExportConsole, C::MakeMpo, P::Separator, C::Quit}},
+         {C::Open, P::Recent, P::Separator, C::SaveAdjusted, C::ExportStereo, C::ExportConsole, C::MakeMpo, C::CheckRepair, P::Separator, C::Quit}},
         {QT_TRID_NOOP("MenuEdit"), {C::CopyPicture}},
         {QT_TRID_NOOP("MenuView"),
          {P::Views, P::Separator, C::Swap, C::AutoAlign, C::MatchColours, P::Offsets, P::Separator, C::WindowNearest,
@@ -283,7 +284,7 @@ void ActionRegistry::buildMenuBar()
     }
     splitCommands_ = new QAction(&window_);
     connect(splitCommands_, &QAction::changed, this, [this] {
-        for (Command split : {Command::SplitOne, Command::SplitAll})
+        for (Command split : {Command::SplitOne, Command::SplitAll, Command::CheckRepair})
             action(split)->setEnabled(splitCommands_->isEnabled());
     });
     window_.addActions(QList<QAction *>(actions_.begin(), actions_.end()) + views_->actions());

@@ -19,7 +19,7 @@ class QMainWindow;
 class QMenu;
 
 enum class Command {
-    Open, SaveAdjusted, ExportStereo, ExportConsole, MakeMpo, SplitSettings, Quit,
+    Open, SaveAdjusted, ExportStereo, ExportConsole, MakeMpo, CheckRepair, SplitSettings, Quit,
     CopyPicture,
     Swap, AutoAlign, MatchColours, WindowNearest, WindowAtPoint, WindowAsCamera, LevelLeft, LevelRight,
     CropFree, CropAsTaken, Crop43, Crop32, Crop169, Crop11, CropNextShape, CropWhole,
@@ -47,7 +47,8 @@ public:
     // File ▸ Open Recent, which the recent files fill.
     QMenu *recentMenu() const { return recent_; }
     // Enabled while an MPO file is on show, and with it the split commands
-    // (the Split menu keeps Split Settings at hand always). In no menu.
+    // and Check and Repair (the Split menu keeps Split Settings at hand
+    // always). In no menu.
     QAction *splitCommands() const { return splitCommands_; }
     // Every item that has a shortcut, in menu order, with what it does in
     // words: the keyboard shortcuts the viewer lists.

@@ -66,6 +66,7 @@ void ViewerWindows::connectCommands()
     command(Command::ExportStereo, &KivController::exportStereoViewAction);
     command(Command::ExportConsole, &KivController::exportConsolePairAction);
     command(Command::MakeMpo, &KivController::makeMpoAction);
+    command(Command::CheckRepair, &KivController::checkAndRepairAction);
     controller_.setMakeMpoDialog(&makeMpoDialog_);
     command(Command::SplitOne, &KivController::splitOneFileAction);
     command(Command::SplitAll, &KivController::splitAllFilesAction);

@@ -1193,5 +1193,59 @@ Libraries: %2</translation>
         <source>Choose the Folder for Split Pictures</source>
         <translation>Choose the Folder for Split Pictures</translation>
     </message>
+    <message id="MenuCheckRepair">
+        <source>Check and &amp;Repair…</source>
+        <translation>Check and &amp;Repair…</translation>
+    </message>
+    <message id="CheckFinding">
+        <source>What the check finds: %1.</source>
+        <translation>What the check finds: %1.</translation>
+    </message>
+    <message id="DamagedIndexTitle">
+        <source>The File’s MP Index Is Damaged</source>
+        <translation>The File’s MP Index Is Damaged</translation>
+    </message>
+    <message id="RepairOffer">
+        <source>The %1 pictures it holds can be found whole. Repair writes a repaired copy, %2, beside the file and opens it; the file itself is not changed.</source>
+        <translation>The %1 pictures it holds can be found whole. Repair writes a repaired copy, %2, beside the file and opens it; the file itself is not changed.</translation>
+    </message>
+    <message id="ButtonRepair">
+        <source>Repair…</source>
+        <translation>Repair…</translation>
+    </message>
+    <message id="RepairFailedTitle">
+        <source>Cannot Repair the File</source>
+        <translation>Cannot Repair the File</translation>
+    </message>
+    <message id="StatusRepaired">
+        <source>Repaired: %1 pictures written to %2</source>
+        <translation>Repaired: %1 pictures written to %2</translation>
+    </message>
+    <message id="CheckProblemsTitle">
+        <source>The File Has Problems</source>
+        <translation>The File Has Problems</translation>
+    </message>
+    <message id="CheckProblems">
+        <source>%1 has problems that make cameras and strict readers refuse it.</source>
+        <translation>%1 has problems that make cameras and strict readers refuse it.</translation>
+    </message>
+    <message id="RepairImpossible">
+        <source>It cannot be repaired: %1 %2.</source>
+        <translation>It cannot be repaired: %1 %2.</translation>
+    </message>
+    <message id="CheckSoundTitle">
+        <source>The File Is Sound</source>
+        <translation>The File Is Sound</translation>
+    </message>
+    <message id="CheckSound">
+        <source>%1 has no problem: its MP index lists the pictures it holds.</source>
+        <translation>%1 has no problem: its MP index lists the pictures it holds.</translation>
+    </message>
+    <message id="CheckSoundWithNotes">
+        <source>%1 has no problem that readers refuse. Notes:
+%2</source>
+        <translation>%1 has no problem that readers refuse. Notes:
+%2</translation>
+    </message>
 </context>
 </TS>

@@ -1193,5 +1193,59 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>Choose the Folder for Split Pictures</source>
         <translation>分割した画像の保存先フォルダーを選ぶ</translation>
     </message>
+    <message id="MenuCheckRepair">
+        <source>Check and &amp;Repair…</source>
+        <translation>検査と修復(&amp;R)…</translation>
+    </message>
+    <message id="CheckFinding">
+        <source>What the check finds: %1.</source>
+        <translation>検査で見つかった問題: %1。</translation>
+    </message>
+    <message id="DamagedIndexTitle">
+        <source>The File’s MP Index Is Damaged</source>
+        <translation>ファイルの MP インデックスが壊れています</translation>
+    </message>
+    <message id="RepairOffer">
+        <source>The %1 pictures it holds can be found whole. Repair writes a repaired copy, %2, beside the file and opens it; the file itself is not changed.</source>
+        <translation>このファイルの %1 枚の画像はすべて見つかります。「修復」を選ぶと、修復したコピー %2 を同じフォルダーに書き出して開きます。元のファイルは変更しません。</translation>
+    </message>
+    <message id="ButtonRepair">
+        <source>Repair…</source>
+        <translation>修復…</translation>
+    </message>
+    <message id="RepairFailedTitle">
+        <source>Cannot Repair the File</source>
+        <translation>ファイルを修復できません</translation>
+    </message>
+    <message id="StatusRepaired">
+        <source>Repaired: %1 pictures written to %2</source>
+        <translation>修復しました: %1 枚の画像を %2 に書き出しました</translation>
+    </message>
+    <message id="CheckProblemsTitle">
+        <source>The File Has Problems</source>
+        <translation>ファイルに問題があります</translation>
+    </message>
+    <message id="CheckProblems">
+        <source>%1 has problems that make cameras and strict readers refuse it.</source>
+        <translation>%1 には、カメラや厳格な読み取りソフトが受け付けない問題があります。</translation>
+    </message>
+    <message id="RepairImpossible">
+        <source>It cannot be repaired: %1 %2.</source>
+        <translation>修復できません: %1 %2。</translation>
+    </message>
+    <message id="CheckSoundTitle">
+        <source>The File Is Sound</source>
+        <translation>ファイルに問題はありません</translation>
+    </message>
+    <message id="CheckSound">
+        <source>%1 has no problem: its MP index lists the pictures it holds.</source>
+        <translation>%1 に問題はありません。MP インデックスは格納された画像を正しく示しています。</translation>
+    </message>
+    <message id="CheckSoundWithNotes">
+        <source>%1 has no problem that readers refuse. Notes:
+%2</source>
+        <translation>%1 には、読み取りソフトが受け付けない問題はありません。注記:
+%2</translation>
+    </message>
 </context>
 </TS>

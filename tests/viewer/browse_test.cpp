@@ -67,7 +67,6 @@ struct BrowseTest : ViewerTest {
         o().image->setFocus();
         QTest::keyClick(o().image, key, modifiers);
     }
-    QString title() { return windows->mainWindow().windowTitle(); }
 };
 
 TEST_F(BrowseTest, PageKeysStepThroughTheFolderInNaturalOrderAndArrowsStayInTheFile)

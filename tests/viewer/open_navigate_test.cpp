@@ -40,7 +40,8 @@ TEST_F(ViewerTest, EachWayOpensAnMpoFileAJpegAndRefusesABrokenFile)
             open(way, bad);
         }
         EXPECT_EQ(panels.alerts, QStringList{"Cannot Open the File | bad.mpo is not an MPO file this program can read\n\n"
-                                             "The file cannot be opened, or it is not an MPO or JPEG file that this "
+                                             "What the check finds: has no MP index: a single JPEG picture, not a "
+                                             "multi-picture file.\n\nThe file cannot be opened, or it is not an MPO or JPEG file that this "
                                              "program can read."});
         // What is on show stays, and so does its name (a fresh start has nothing on show).
         EXPECT_EQ(o().fileNameTextField->text(), way == Way::Desktop ? "bad.mpo" : "pair.Mpo");
@@ -130,4 +131,35 @@ TEST(PictureView, DecodesUprightAtTheSizeShownAndAgainWhenItGrows)
     EXPECT_EQ(view.image().size(), QSize(100, 50));  // never enlarged
     show(withSegments(jpegOf(QSize(100, 50)), {exifWithOrientation(6)}));
     EXPECT_EQ(view.image().size(), QSize(50, 100));  // shown upright
+}
+
+TEST_F(ViewerTest, AFileWithADamagedIndexIsNamedExactlyAndRepairedIntoACopyThatOpens)
+{
+    InEnglish english;
+    const BuiltMPO pair = jpegMPO(2);
+    const Bytes damaged = patched(pair, pair.entriesAt + 24, big32(0x7FFFFFF0));  // picture 2 beyond the end
+    const QString path = write("trip.MPO", damaged), repaired = QFileInfo(path).path() + "/trip_repaired.MPO";
+    const QString offer = QString("The File’s MP Index Is Damaged | trip.MPO has an MP index that points outside the "
+                                  "file, or lists its pictures out of order\n\nWhat the check finds: picture 2 starts "
+                                  "outside the file (at byte %1 of %2).\n\nThe 2 pictures it holds can be found whole. "
+                                  "Repair writes a repaired copy, trip_repaired.MPO, beside the file and opens it; the "
+                                  "file itself is not changed. | Repair…")
+                              .arg(0x7FFFFFF0 + pair.baseOffset)
+                              .arg(damaged.size());
+    open(Way::Drop, path);  // declined: nothing written
+    EXPECT_EQ(panels.alerts, QStringList{offer});
+    EXPECT_FALSE(QFileInfo::exists(repaired));
+    panels.answers = {true, true};
+    open(Way::OpenPanel, path);
+    EXPECT_EQ(title(), "trip_repaired.MPO — 1 / 2");
+    EXPECT_EQ(controller().mpFileName(), repaired);
+    EXPECT_EQ(statusBarText(), "Repaired: 2 pictures written to " + repaired);
+    EXPECT_EQ(readFile(path.toStdString()), damaged);
+    open(Way::OpenPanel, path);  // the first copy is never replaced
+    EXPECT_EQ(title(), "trip_repaired_2.MPO — 1 / 2");
+    // The file on show, checked: a sound one says so.
+    panels.alerts.clear();
+    windows->actions().action(Command::CheckRepair)->trigger();
+    EXPECT_EQ(panels.alerts, QStringList{"The File Is Sound | trip_repaired_2.MPO has no problem: its MP index lists "
+                                         "the pictures it holds."});
 }

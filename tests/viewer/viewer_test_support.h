@@ -199,6 +199,7 @@ struct ViewerTest : testing::Test {
     const KivOutlets &o() { return controller().outlets(); }
     QVariant stored(const QString &key) { return QSettings(settingsFile, QSettings::IniFormat).value(key); }
     QString statusBarText() { return windows->statusLine().message(); }
+    QString title() { return windows->mainWindow().windowTitle(); }
     int shownPicture() { return (o().image->image().width() - 56) / 8; }
     // Runs the event loop while what is read ahead decodes: a moment for the
     // view to paint, after which reading ahead starts, then until it is done.
