@@ -1,5 +1,6 @@
 // mpoview: shows the pictures of MPO files one at a time and splits them.
 #include <QApplication>
+#include <QIcon>
 #include <QSettings>
 
 #include <cstdio>
@@ -68,6 +69,8 @@ int main(int argc, char **argv)
     GuardedApplication application(argc, argv);
     QApplication::setOrganizationName("mpoview");
     QApplication::setApplicationName("mpoview");
+    QApplication::setDesktopFileName("io.github.mpoview.MpoView");
+    QApplication::setWindowIcon(QIcon(":/icons/io.github.mpoview.MpoView.svg"));
     installTranslations(application);
 
     QSettings settings;

@@ -33,9 +33,11 @@ for file in $expected; do
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libexiv2 liblcms2 libjpeg62-turbo libc6; do
+for library in libqt6widgets6 libexiv2 liblcms2 libjpeg62-turbo libc6 libqt6svg6 qt6-translations-l10n; do
     echo "$depends" | grep -q "$library" || { echo "no dependency on $library"; exit 1; }
 done
+
+dpkg-deb -f "$deb" Recommends | grep -q fonts-noto-cjk || { echo "no font for Japanese recommended"; exit 1; }
 
 appstreamcli validate --no-net "$contents/usr/share/metainfo/$id.metainfo.xml"
 desktop-file-validate "$contents/usr/share/applications/$id.desktop"

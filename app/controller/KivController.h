@@ -154,6 +154,7 @@ private:
     // Where a file panel starts: the folder of the file on show, else the
     // folder a panel was last used in.
     QString panelFolder() const;
+    QString exportFolder(const QString &kept) const;
     QString exportBase() const;
     bool stereoViewReady();
     // Keeps the folder of `path` (a file, or a folder itself) as the last one used.

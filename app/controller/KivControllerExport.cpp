@@ -39,12 +39,20 @@ bool KivController::stereoViewReady()
     return true;
 }
 
-// The file on show's name without its extension, in the panels' folder:
+// Where an export's panel starts: the folder the last one went to (`kept`)
+// while it is there, else the folder of the file on show.
+QString KivController::exportFolder(const QString &kept) const
+{
+    return !kept.isEmpty() && FilePaths::exists(kept) ? kept : panelFolder();
+}
+
+// The file on show's name without its extension, in the export folder:
 // what an export's suggested name starts with.
 QString KivController::exportBase() const
 {
     const QString name = document_.shownPath().mid(document_.shownPath().lastIndexOf('/') + 1);
-    return panelFolder() + "/" + name.left(name.lastIndexOf('.') > 0 ? name.lastIndexOf('.') : name.size());
+    return exportFolder(settings_.exportFolder()) + "/" +
+           name.left(name.lastIndexOf('.') > 0 ? name.lastIndexOf('.') : name.size());
 }
 
 void KivController::exportStereoViewAction()
@@ -64,6 +72,7 @@ void KivController::exportStereoViewAction()
     if (path.isEmpty())
         return;
     rememberFolder(path);
+    settings_.setExportFolder(path.left(path.lastIndexOf('/')));
     if (sideBySide && FilePaths::hasExtension(path, "jps"))
         options.view = stereo::View::Cross;
     document_.setLocked(true);
@@ -101,6 +110,7 @@ void KivController::saveAdjustedPairAction()
     if (path.isEmpty())
         return;
     rememberFolder(path);
+    settings_.setExportFolder(path.left(path.lastIndexOf('/')));
     document_.setLocked(true);
     const QString statusText = outlets_.statusTextField->text();
     outlets_.statusTextField->setText(qtTrId("StatusSavingAdjusted"));
@@ -122,10 +132,12 @@ void KivController::exportConsolePairAction()
 {
     if (!stereoViewReady())
         return;
-    const QString folder = panels_.chooseFolder(mainWindow(), qtTrId("PanelTitleConsoleFolder"), panelFolder());
+    const QString folder = panels_.chooseFolder(mainWindow(), qtTrId("PanelTitleConsoleFolder"),
+                                                exportFolder(settings_.consoleFolder()));
     if (folder.isEmpty())
         return;
     rememberFolder(folder, true);
+    settings_.setConsoleFolder(folder);
     document_.setLocked(true);
     const QString statusText = outlets_.statusTextField->text();
     outlets_.statusTextField->setText(qtTrId("StatusWritingConsolePair"));

@@ -99,6 +99,10 @@ void KivController::checkAndRepairAction()
     QStringList notes;
     for (const MPOFinding &finding : check.findings)
         notes << QString::fromStdString(finding.text);
-    showAlert(qtTrId("CheckSoundTitle"), notes.isEmpty() ? qtTrId("CheckSound").arg(name)
-                                                         : qtTrId("CheckSoundWithNotes").arg(name, notes.join("\n")));
+    const QString sound = notes.isEmpty() ? qtTrId("CheckSound").arg(name)
+                                          : qtTrId("CheckSoundWithNotes").arg(name, notes.join("\n"));
+    keepingFocus([&] {
+        panels_.inform(mainWindow(), qtTrId("CheckSoundTitle"), sound);
+        return 0;
+    });
 }

@@ -41,6 +41,9 @@ public:
     // Shows a modal alert with one default button; returns 1 when that button
     // dismissed it.
     virtual int alert(QWidget *parent, const QString &title, const QString &message) = 0;
+    // Shows a modal note that tells rather than warns (About, a sound file),
+    // with the program's icon.
+    virtual void inform(QWidget *parent, const QString &title, const QString &message) = 0;
     // Shows a modal alert that offers `action` besides Cancel; true when the
     // user took it.
     virtual bool ask(QWidget *parent, const QString &title, const QString &message, const QString &action) = 0;

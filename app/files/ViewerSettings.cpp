@@ -22,6 +22,14 @@ QString ViewerSettings::lastFolder() const { return store_.value(lastFolderKey, 
 
 void ViewerSettings::setLastFolder(const QString &folder) { store_.setValue(lastFolderKey, folder); }
 
+QString ViewerSettings::exportFolder() const { return store_.value(exportFolderKey).toString(); }
+
+void ViewerSettings::setExportFolder(const QString &folder) { store_.setValue(exportFolderKey, folder); }
+
+QString ViewerSettings::consoleFolder() const { return store_.value(consoleFolderKey).toString(); }
+
+void ViewerSettings::setConsoleFolder(const QString &folder) { store_.setValue(consoleFolderKey, folder); }
+
 std::optional<QString> ViewerSettings::frame() const
 {
     return store_.contains(frameKey) ? std::optional(store_.value(frameKey).toString()) : std::nullopt;

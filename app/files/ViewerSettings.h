@@ -26,6 +26,8 @@ public:
     static constexpr const char *stereoWindowKey = "StereoWindow";
     static constexpr const char *adjustedQualityKey = "AdjustedPairQuality";
     static constexpr const char *lastFolderKey = "LastFolder";  // where a file panel was last used
+    static constexpr const char *exportFolderKey = "ExportFolder";    // where the last stereo view or pair went
+    static constexpr const char *consoleFolderKey = "ConsoleFolder";  // where the last 3DS export went
     static constexpr double defaultWiggleRate = 7.0;
 
     // The folder splits write into, as stored; by default the desktop's
@@ -58,6 +60,11 @@ public:
     // The home folder until a panel was used.
     QString lastFolder() const;
     void setLastFolder(const QString &folder);
+    // Empty until an export was written.
+    QString exportFolder() const;
+    void setExportFolder(const QString &folder);
+    QString consoleFolder() const;
+    void setConsoleFolder(const QString &folder);
     // Writes what changed to the file now.
     void sync();
 

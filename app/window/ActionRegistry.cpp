@@ -1,6 +1,7 @@
 #include "window/ActionRegistry.h"
 
 #include <QAction>
+#include <QRegularExpression>
 #include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
@@ -216,6 +217,7 @@ QList<ActionRegistry::Shortcut> ActionRegistry::shortcuts() const
         // A view by its full name, as the status bar shows it; a command as its menu names it.
         const int view = views_->actions().contains(item) ? item->data().toInt() : -1;
         QString what = view >= 0 ? qtTrId(stereo::describe(stereo::View(view)).textId) : item->text();
+        what.remove(QRegularExpression(QStringLiteral("\\(&[^)]\\)")));  // Japanese mnemonics: "開く(&O)"
         what.remove('&');
         if (what.endsWith(QChar(0x2026)))
             what.chop(1);

@@ -1,9 +1,12 @@
 #include "window/QtPanels.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QIcon>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include "files/FilePaths.h"
 
@@ -31,6 +34,20 @@ QStringList chooseFiles(QWidget *parent, const QString &title, const QString &st
             files << FilePaths::recovered(file);
     return files;
 }
+
+// A message box that shows its title in bold above the message, as well as
+// in the window's title bar, which a window manager cuts short on a narrow
+// box. Both are shown as plain text, whatever characters a file name holds.
+class MessageBox : public QMessageBox {
+public:
+    MessageBox(Icon icon, const QString &title, const QString &message, StandardButtons buttons, QWidget *parent)
+        : QMessageBox(icon, title, QString(), buttons, parent)
+    {
+        setTextFormat(Qt::RichText);
+        setText("<b>" + title.toHtmlEscaped() + "</b>");
+        setInformativeText(Qt::convertFromPlainText(message, Qt::WhiteSpaceNormal));
+    }
+};
 
 }  // namespace
 
@@ -84,16 +101,23 @@ QString QtPanels::saveFile(QWidget *parent, const QString &title, const QString 
 
 int QtPanels::alert(QWidget *parent, const QString &title, const QString &message)
 {
-    QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
+    MessageBox box(QMessageBox::Warning, title, message, QMessageBox::Ok, parent);
     box.exec();
     return 1;
 }
 
+void QtPanels::inform(QWidget *parent, const QString &title, const QString &message)
+{
+    MessageBox box(QMessageBox::Information, title, message, QMessageBox::Ok, parent);
+    const QIcon icon = QApplication::windowIcon();
+    if (!icon.isNull())
+        box.setIconPixmap(icon.pixmap(64, 64));
+    box.exec();
+}
+
 bool QtPanels::ask(QWidget *parent, const QString &title, const QString &message, const QString &action)
 {
-    QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Cancel, parent);
-    box.setTextFormat(Qt::PlainText);
+    MessageBox box(QMessageBox::Warning, title, message, QMessageBox::Cancel, parent);
     QPushButton *take = box.addButton(action, QMessageBox::AcceptRole);
     box.setDefaultButton(take);
     box.exec();

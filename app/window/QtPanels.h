@@ -11,6 +11,7 @@ public:
     QString saveFile(QWidget *parent, const QString &title, const QString &suggested,
                      const QList<FileKind> &kinds) override;
     int alert(QWidget *parent, const QString &title, const QString &message) override;
+    void inform(QWidget *parent, const QString &title, const QString &message) override;
     bool ask(QWidget *parent, const QString &title, const QString &message, const QString &action) override;
     int runModal(QDialog &dialog) override;
 };

@@ -111,7 +111,7 @@ void ViewerWindows::connectHelp(Panels &panels)
                          .arg(XXH_versionNumber() / 10000)
                          .arg(XXH_versionNumber() / 100 % 100)
                          .arg(XXH_versionNumber() % 100);
-        panels.alert(&mainWindow_, qtTrId("AboutTitle"),
+        panels.inform(&mainWindow_, qtTrId("AboutTitle"),
                      qtTrId("AboutText").arg(MPO_VERSION, libraries.join(qtTrId("ListSeparator"))));
     });
 }

@@ -285,4 +285,10 @@ TEST_F(BrowseTest, HelpListsEveryShortcutOfTheWindowFromTheRegistry)
     EXPECT_EQ(everyKey.size(), QSet<QString>(everyKey.begin(), everyKey.end()).size()) << "a key does one thing";
     EXPECT_EQ(list.topLevelItem(0)->text(0), "MenuOpen");  // in menu order, as the menus name it
     EXPECT_EQ(list.topLevelItem(0)->text(1), QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText));
+    QTranslator japanese;  // listed without the menus' mnemonic marks, "開く(&O)…"
+    ASSERT_TRUE(japanese.load(":/i18n/mpoview_ja.qm"));
+    QCoreApplication::installTranslator(&japanese);
+    start();
+    EXPECT_EQ(windows->actions().shortcuts().front().what, "開く");
+    QCoreApplication::removeTranslator(&japanese);
 }

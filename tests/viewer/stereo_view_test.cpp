@@ -238,6 +238,11 @@ TEST_F(StereoViewTest, ExportWritesTheViewAtFullSizeAndNeverReplacesAFile)
     EXPECT_TRUE(panels.alerts[0].contains("never replaced")) << panels.alerts[0].toStdString();
     EXPECT_EQ(readFile(exported.toStdString()), before);
     EXPECT_FALSE(o().statusProgressIndicator->isVisible());
+    // The next export, of a file elsewhere, starts where this one went.
+    QDir(QString::fromStdString(scratch.path())).mkdir("elsewhere");
+    ASSERT_TRUE(openPair(write("elsewhere/other.MPO", series({red, blue}).bytes)));
+    controller().saveAdjustedPairAction();
+    EXPECT_EQ(panels.suggestedNames.last(), QString::fromStdString(scratch.path()) + "/other_adjusted.MPO");
     // The stereo exports act on a stereo view only.
     EXPECT_TRUE(itemWithKeys("Ctrl+Shift+S")->isEnabled());
     choose(std::nullopt);

@@ -58,6 +58,10 @@ public:
         alerts << title + " | " + message;
         return 1;
     }
+    void inform(QWidget *parent, const QString &title, const QString &message) override
+    {
+        alert(parent, title, message);
+    }
     bool ask(QWidget *, const QString &title, const QString &message, const QString &action) override
     {
         alerts << title + " | " + message + " | " + action;
