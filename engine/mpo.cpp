@@ -48,6 +48,15 @@ void markGainMap(MPIndex &index, std::vector<MPOListedEntry> &entries)
         entries[i].gainMap = int(i) == listed || isGainMapAt(index.input.get(), entries[i].start, index.fileSize);
 }
 
+// What lies behind a failed reading: an empty file is refused as any file
+// without an MP index is, and named as such.
+MPOCause causeOf(const MPIndex &index, int result)
+{
+    if (result == MPO_REFUSED && index.cause == MPOCause::None && index.fileSize == 0)
+        return MPOCause::Empty;
+    return index.cause;
+}
+
 }  // namespace
 
 int isMPO(const char *name, const char *suffix)
@@ -87,7 +96,7 @@ int chkMPOandSavedExplained(const char *path, int *outCount, int *outIndex, int 
     if (result == MPO_DONE)
         result = outputPictures(index, mode, selectNum, outBuffer, outSize, saveFolder, callback, context, report);
     if (cause != nullptr && result != MPO_DONE)
-        *cause = index.cause;
+        *cause = causeOf(index, result);
     return result;
 }
 
@@ -102,7 +111,7 @@ int listMPOEntries(const char *path, std::vector<MPOListedEntry> &entries, int *
     MPIndex index;
     if (int result = readMPIndex(path, outCount, outIndex, MPO_LOAD_ONE, 0, nullptr, index); result != 0) {
         if (cause != nullptr)
-            *cause = index.cause;
+            *cause = causeOf(index, result);
         return result;
     }
     if (behindOtherSegments != nullptr)

@@ -50,6 +50,7 @@ enum class MPOCause : int {
     ReadFailed,        // -11 or -14: the file system failed to read the file (an I/O error)
     NameTooLong,       // -15: a picture's name would be longer than the file system allows
     PictureTooLarge,   // -20: a picture to hand back in memory is 2 GiB or more (its size is an int)
+    Empty,             // -12: the file holds no byte
     // (the last: the tests walk every cause up to it)
 };
 

@@ -50,6 +50,7 @@ MPOText mpoProblemText(int result, MPOCause cause)
         return {"CauseNameTooLong", "cannot be split: a picture's name would be longer than the save folder's file system allows"};
     case MPOCause::PictureTooLarge:
         return {"CausePictureTooLarge", "has a picture too large to be held in memory (2 GiB or more)"};
+    case MPOCause::Empty: return {"CauseEmpty", "is empty"};
     case MPOCause::StartsPastEnd:
         return {"CauseStartsPastEnd", "has a picture that starts where the file ends, or beyond (the file is cut short)"};
     }

@@ -36,15 +36,17 @@ TEST_F(Mposplit, ReportsEachFailureByNameAndGoesOn)
 {
     const std::string good = scratch.write("good.MPO", stereoLike(2).build().bytes);
     const std::string bad = scratch.write("bad.MPO", fakeJpeg(1)), missing = scratch.path() + "/missing.MPO";
+    const std::string empty = scratch.write("empty.MPO", {});
     // An index that points four bytes into its second picture is the file's fault, not the folder's.
     const BuiltMPO pair = stereoLike(2).build();
     const std::string shifted = scratch.write(
         "shifted.MPO", patched(pair, pair.entriesAt + 24, big32(std::uint32_t(pair.starts[1] - pair.baseOffset + 4))));
-    const Run mixed = mposplit({bad, good, missing, shifted});
+    const Run mixed = mposplit({bad, good, missing, shifted, empty});
     EXPECT_EQ(mixed.status, 1);
     EXPECT_EQ(mixed.err, "mposplit: " + bad + " is not an MPO file this program can read\nmposplit: " + missing +
                              " cannot be opened\nmposplit: " + shifted +
-                             " has an MP index entry whose data is not a whole JPEG picture (picture 2 is not written)\n");
+                             " has an MP index entry whose data is not a whole JPEG picture (picture 2 is not written)\n"
+                             "mposplit: " + empty + " is empty\n");
     EXPECT_EQ(linesOf(mixed.out).size(), 3u);
     EXPECT_EQ(mposplit({bad, good}).status, 1);  // a good file last does not hide a bad one
     // A file cut where its second picture starts: the first is written, the

@@ -124,7 +124,7 @@ TEST(FailureTexts, EachResultCodeAndCauseHasATextOfItsOwn)
         EXPECT_EQ(std::string(mpoProblemText(code, MPOCause::None).id), mpoResultText(code).id) << code;
     }
     std::vector<MPOCause> causes;
-    for (int cause = int(MPOCause::None) + 1; cause <= int(MPOCause::PictureTooLarge); ++cause)
+    for (int cause = int(MPOCause::None) + 1; cause <= int(MPOCause::Empty); ++cause)
         causes.push_back(MPOCause(cause));
     for (MPOCause cause : causes)
         ids.insert(mpoProblemText(MPO_WRITE_FAILED, cause).id), texts.insert(mpoProblemText(MPO_WRITE_FAILED, cause).text);

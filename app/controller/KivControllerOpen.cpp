@@ -74,7 +74,7 @@ KivController::Failure KivController::showSinglePicture(const QString &path)
     const QByteArray picture = FilePaths::readFile(path);
     const auto *bytes = reinterpret_cast<const unsigned char *>(picture.constData());
     if (picture.isEmpty())
-        return {qtTrId(FilePaths::isReadableFile(path) ? "ReasonEmpty" : "ReasonCannotOpen")};
+        return {qtTrId(FilePaths::isReadableFile(path) ? "CauseEmpty" : "ReasonCannotOpen")};
     if (!imaging::readJpegHeader(bytes, std::size_t(picture.size())).read)
         return {qtTrId("ReasonNotJpeg")};
     document_.showSinglePicture();
@@ -99,7 +99,7 @@ KivController::Failure KivController::showSideBySideFile(const QString &path)
     if (pair.fault != stereo::SideBySideFault::None) {
         // In the order of stereo::SideBySideFault.
         static const char *const reasons[] = {"", QT_TRID_NOOP("ReasonCannotOpen"), QT_TRID_NOOP("CauseNotAFile"),
-                                              QT_TRID_NOOP("ReasonEmpty"),
+                                              QT_TRID_NOOP("CauseEmpty"),
                                               QT_TRID_NOOP("ReasonNotJpeg"), QT_TRID_NOOP("ReasonNotPng"),
                                               QT_TRID_NOOP("ReasonTooLarge"), QT_TRID_NOOP("ReasonTooNarrow")};
         return {qtTrId(reasons[int(pair.fault)])};

@@ -845,7 +845,7 @@
         <source>cannot be opened</source>
         <translation>cannot be opened</translation>
     </message>
-    <message id="ReasonEmpty">
+    <message id="CauseEmpty">
         <source>is empty</source>
         <translation>is empty</translation>
     </message>

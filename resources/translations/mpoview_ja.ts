@@ -845,7 +845,7 @@
         <source>cannot be opened</source>
         <translation>開けません</translation>
     </message>
-    <message id="ReasonEmpty">
+    <message id="CauseEmpty">
         <source>is empty</source>
         <translation>空のファイルです</translation>
     </message>
