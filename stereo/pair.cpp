@@ -27,22 +27,30 @@ PairFault pairFault(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg
     return PairFault::None;
 }
 
-std::string pairProblem(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right)
+PairProblem describePairFault(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right)
 {
     switch (pairFault(left, right)) {
     case PairFault::None: break;
-    case PairFault::OutOfMemory: return "not enough memory to decode the pictures of the pair";
+    case PairFault::OutOfMemory: return {"PairOutOfMemory", "not enough memory to decode the pictures of the pair", {}};
     case PairFault::TooLarge: {
         const imaging::PixelSize size = left.tooLarge ? left.fullSize : right.fullSize;
-        return "a picture of the pair is too large: " + std::to_string(size.width) + " x " +
-               std::to_string(size.height) + " pixels (at most " +
-               std::to_string(imaging::largestPicturePixels / 1000000) + " million are decoded)";
+        const long long millions = imaging::largestPicturePixels / 1000000;
+        return {"PairTooLarge",
+                "a picture of the pair is too large: " + std::to_string(size.width) + " x " +
+                    std::to_string(size.height) + " pixels (at most " + std::to_string(millions) +
+                    " million are decoded)",
+                {size.width, size.height, millions}};
     }
-    case PairFault::NotDecoded: return "a picture of the pair cannot be decoded";
-    case PairFault::SizesDiffer: return "the pictures of the pair differ in size";
-    case PairFault::Grayscale: return "the pictures of the pair are grayscale";
+    case PairFault::NotDecoded: return {"PairNotDecoded", "a picture of the pair cannot be decoded", {}};
+    case PairFault::SizesDiffer: return {"PairSizesDiffer", "the pictures of the pair differ in size", {}};
+    case PairFault::Grayscale: return {"PairGrayscale", "the pictures of the pair are grayscale", {}};
     }
-    return "";
+    return {};
+}
+
+std::string pairProblem(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right)
+{
+    return describePairFault(left, right).text;
 }
 
 }  // namespace stereo

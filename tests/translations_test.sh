@@ -1,8 +1,8 @@
 #!/bin/sh
 # Every text the viewer shows is looked up by id and has an English and a
 # Japanese translation: the texts of the code (qtTrId, QT_TRID_NOOP), of the
-# window layouts, the stereo views' names and the result texts the engine
-# names and the MP types. A text shown without an id (tr(), a layout string without one) fails.
+# window layouts, the stereo views' names, the reasons a pair is refused,
+# the result texts the engine names and the MP types. A text shown without an id (tr(), a layout string without one) fails.
 # usage: translations_test.sh SOURCE_FOLDER
 set -eu
 cd "$1"
@@ -17,9 +17,10 @@ for layout in resources/*.ui; do
     if grep -nE '<string>|<string notr="false"' "$layout"; then echo "$layout: a string without an id"; missing=1; fi
 done
 ids=$( (grep -ohE '(qtTrId|QT_TRID_NOOP)\("[A-Za-z0-9]+"' $code | sed 's/.*("//'
-        grep -ohE '"Error(Title|Msg)[0-9]{4}"|"(Info|Align)[A-Z][A-Za-z]*"' $code
+        grep -ohE '"(Info|Align)[A-Z][A-Za-z]*"' $code
         grep -ohE '<string id="[A-Za-z0-9]+"' resources/*.ui | sed 's/.*id="//'
         grep -ohE '"View[A-Z][A-Za-z]*"' stereo/stereo_view.cpp
+        grep -ohE '"Pair[A-Z][A-Za-z]*"' stereo/pair.cpp
         grep -ohE '"(Result|Cause)[A-Z][A-Za-z]*"' engine/result_texts.cpp) | tr -d '"' | sort -u)
 # The MP types, looked up by the engine's name for each.
 types=$(grep -ohE 'return "[a-z ]+";' engine/trace.cpp | sed 's/return "\(.*\)";/MPType \1/')

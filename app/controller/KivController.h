@@ -176,6 +176,12 @@ private:
     // Calls the engine with the progress callback. A failure frees any
     // picture and hides the progress display. Returns the engine's result code.
     int callEngine(const QString &path, const QString &folder, int mode, int selectNum, EngineCall &call);
+    // The ids of the title and the text of the alert a result code shows.
+    struct AlertTexts {
+        const char *title;
+        const char *message;
+    };
+    static AlertTexts engineAlertFor(int code);
     // The alert for a result code, `about` (what failed, in words) before
     // its text; it hides the progress display.
     void showEngineAlert(int code, const QString &about);

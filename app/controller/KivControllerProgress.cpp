@@ -4,32 +4,26 @@
 
 #include "controller/KivController.h"
 #include "controller/Panels.h"
+#include "engine/mpo.h"
 #include "view/ZorImageView.h"
 
 namespace {
 
 constexpr double redrawInterval = 0.03;  // seconds between forced redraws
 
-// Which alert a result code shows.
-int messageNumberFor(int code)
+}  // namespace
+
+KivController::AlertTexts KivController::engineAlertFor(int code)
 {
     switch (code) {
-    case -10:
-    case -11:
-    case -12: return 1;
-    case -15: return 2;
-    case -14: return 4;
-    default: return 5;
+    case MPO_PATH_UNEXAMINED:
+    case MPO_CANNOT_OPEN:
+    case MPO_REFUSED: return {QT_TRID_NOOP("ErrorTitle0001"), QT_TRID_NOOP("ErrorMsg0001")};
+    case MPO_NO_ROOM: return {QT_TRID_NOOP("ErrorTitle0002"), QT_TRID_NOOP("ErrorMsg0002")};
+    case MPO_WRITE_FAILED: return {QT_TRID_NOOP("ErrorTitle0004"), QT_TRID_NOOP("ErrorMsg0004")};
+    default: return {QT_TRID_NOOP("ErrorTitle0005"), QT_TRID_NOOP("ErrorMsg0005")};
     }
 }
-
-// A localized text by its key; a key without a text shows the key itself.
-QString localized(const QString &key)
-{
-    return qtTrId(key.toUtf8().constData());
-}
-
-}  // namespace
 
 void mpoStatusCallBack(void *context, int num, int total)
 {
@@ -91,9 +85,8 @@ void KivController::mpoErrorDialog(int code)
 
 void KivController::showEngineAlert(int code, const QString &about)
 {
-    const int messageNumber = messageNumberFor(code);
-    const QString title = localized(QString::asprintf("ErrorTitle%04d", messageNumber));
-    const QString message = localized(QString::asprintf("ErrorMsg%04d", messageNumber));
+    const AlertTexts texts = engineAlertFor(code);
+    const QString title = qtTrId(texts.title), message = qtTrId(texts.message);
     const int result = showAlert(title, about.isEmpty() ? message : about + "\n\n" + message);
     if (result != 0)
         qInfo("NSRunAlertPanel result %d", result);

@@ -84,7 +84,7 @@ void KivController::reportSplit(const QString &folder, const MPOSplitReport &rep
 // had; a folder chosen becomes the save folder, kept for the next start too.
 bool KivController::askForAnotherFolder(int result, const QString &what)
 {
-    const QString title = qtTrId(QString::asprintf("ErrorTitle%04d", result == MPO_NO_ROOM ? 2 : 4).toUtf8().constData());
+    const QString title = qtTrId(engineAlertFor(result).title);
     const QString chosen = keepingFocus([&] {
         const bool choose = panels_.ask(mainWindow(), title, what, qtTrId("ChooseAnotherFolder"));
         return choose ? panels_.chooseFolder(mainWindow(), qtTrId("PanelTitleSaveFolder"), panelFolder()) : QString();

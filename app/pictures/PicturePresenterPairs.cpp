@@ -71,8 +71,11 @@ void PicturePresenter::pairDecoded(const ShownPair &pair)
 {
     if (!mode_.isStereo())
         return;
-    if (const std::string problem = stereo::pairProblem(pair.left->jpeg, pair.right->jpeg); !problem.empty()) {
-        QString reason = QString::fromStdString(problem);
+    if (const stereo::PairProblem problem = stereo::describePairFault(pair.left->jpeg, pair.right->jpeg);
+        !problem.text.empty()) {
+        QString reason = qtTrId(problem.id);
+        for (long long number : problem.numbers)
+            reason = reason.arg(number);
         reason[0] = reason[0].toUpper();
         return showFlat(reason);
     }

@@ -1247,5 +1247,25 @@ Libraries: %2</translation>
         <translation>%1 has no problem that readers refuse. Notes:
 %2</translation>
     </message>
+    <message id="PairOutOfMemory">
+        <source>not enough memory to decode the pictures of the pair</source>
+        <translation>not enough memory to decode the pictures of the pair</translation>
+    </message>
+    <message id="PairTooLarge">
+        <source>a picture of the pair is too large: %1 x %2 pixels (at most %3 million are decoded)</source>
+        <translation>a picture of the pair is too large: %1 x %2 pixels (at most %3 million are decoded)</translation>
+    </message>
+    <message id="PairNotDecoded">
+        <source>a picture of the pair cannot be decoded</source>
+        <translation>a picture of the pair cannot be decoded</translation>
+    </message>
+    <message id="PairSizesDiffer">
+        <source>the pictures of the pair differ in size</source>
+        <translation>the pictures of the pair differ in size</translation>
+    </message>
+    <message id="PairGrayscale">
+        <source>the pictures of the pair are grayscale</source>
+        <translation>the pictures of the pair are grayscale</translation>
+    </message>
 </context>
 </TS>

@@ -1247,5 +1247,25 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <translation>%1 には、読み取りソフトが受け付けない問題はありません。注記:
 %2</translation>
     </message>
+    <message id="PairOutOfMemory">
+        <source>not enough memory to decode the pictures of the pair</source>
+        <translation>ペアの画像をデコードするメモリーが足りません</translation>
+    </message>
+    <message id="PairTooLarge">
+        <source>a picture of the pair is too large: %1 x %2 pixels (at most %3 million are decoded)</source>
+        <translation>ペアの画像が大きすぎます: %1 x %2 ピクセル (デコードできるのは %3 百万ピクセルまで)</translation>
+    </message>
+    <message id="PairNotDecoded">
+        <source>a picture of the pair cannot be decoded</source>
+        <translation>ペアの画像をデコードできません</translation>
+    </message>
+    <message id="PairSizesDiffer">
+        <source>the pictures of the pair differ in size</source>
+        <translation>ペアの画像の大きさが異なります</translation>
+    </message>
+    <message id="PairGrayscale">
+        <source>the pictures of the pair are grayscale</source>
+        <translation>ペアの画像がグレースケールです</translation>
+    </message>
 </context>
 </TS>
