@@ -1,8 +1,8 @@
 // The file on show, apart from the controls that show it: which file the
 // commands act on and which one is on show, how many pictures it holds and
-// which is current, whether the controller is busy with the engine, and the
-// folder splits write into this session. Each change is told by changed(),
-// on which the controller updates its controls in one place.
+// which is current, and whether the controller is busy with the engine.
+// Each change is told by changed(), on which the controller updates its
+// controls in one place.
 #pragma once
 
 #include <QByteArray>
@@ -33,7 +33,6 @@ public:
     // Whether the number field takes a number: not after a file failed to load.
     bool takesNumbers() const { return takesNumbers_; }
     bool isLocked() const { return locked_; }
-    const QString &saveFolder() const { return saveFolder_; }
     // The pictures of a side-by-side file, left first; none for other files.
     const QList<QByteArray> &heldPictures() const { return held_; }
     // Whether the pictures are stepped through one by one.
@@ -49,14 +48,13 @@ public:
     // A file could not be loaded: what is on show stays, the number field does not.
     void loadFailed();
     void setLocked(bool locked) { locked_ = locked; }
-    void setSaveFolder(const QString &folder) { saveFolder_ = folder; }
 
 signals:
     void changed();
 
 private:
     Kind kind_ = Kind::Nothing;
-    QString path_, shownPath_, saveFolder_;
+    QString path_, shownPath_;
     QList<QByteArray> held_;
     int count_ = 0, current_ = 0;
     bool takesNumbers_ = false;

@@ -62,6 +62,13 @@ KivController::KivController(ViewerSettings &settings, Panels &panels, QObject *
     connect(&document_, &Document::changed, this, &KivController::updateButtonEnable);
 }
 
+// The folder splits write into: the one the settings hold, which Split
+// Settings and the offer of another folder change.
+QString KivController::mpSaveFolder() const
+{
+    return settings_.saveFolder();
+}
+
 QWidget *KivController::mainWindow() const
 {
     return outlets_.fileNameTextField->window();
@@ -87,7 +94,6 @@ void KivController::applicationDidFinishLaunching()
     }
     outlets_.image->setImageScaling(ZorImageView::ImageScaling::ProportionallyDown);
     updateButtonEnable();
-    document_.setSaveFolder(settings_.saveFolder());
     if (frame)
         setFrameFromString(*window, *frame);
     if (!handedOver_.isEmpty())

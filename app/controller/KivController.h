@@ -14,6 +14,7 @@
 
 #include "controller/Document.h"
 #include "engine/mpo.h"
+#include "pictures/EngineCall.h"
 #include "files/FolderFiles.h"
 
 class Panels;
@@ -63,7 +64,7 @@ public:
     bool isLocked() const { return document_.isLocked(); }
     int totalCount() const { return document_.count(); }
     const QString &mpFileName() const { return document_.path(); }
-    const QString &mpSaveFolder() const { return document_.saveFolder(); }
+    QString mpSaveFolder() const;
     std::optional<qint64> lastUpdate() const { return lastUpdate_; }
 
     // How a file came to be opened, on which what follows a failure depends.
@@ -148,7 +149,6 @@ private:
     static QString withFindings(const QString &about, const MPOCheck &check);
     void offerRepair(const QString &path, const QString &message, const MPOCheck &check);
     void repairFile(const QString &path);
-    void showEnginePicture(unsigned char *buffer, int size);
     void showPicture(const QByteArray &bytes, int number, int count);
     void startFile(const QString &path);
     // Where a file panel starts: the folder of the file on show, else the
@@ -164,17 +164,8 @@ private:
     bool askForAnotherFolder(int result, const QString &what);
     void openFolderFile(FolderFiles::Step step);
 
-    // What one engine call reports; `picture` is the caller's to free.
-    struct EngineCall {
-        int count = 0;
-        int representative = 0;
-        unsigned char *picture = nullptr;
-        int size = 0;
-        MPOCause cause = MPOCause::None;
-        MPOSplitReport report;  // what a split wrote and passed over
-    };
-    // Calls the engine with the progress callback. A failure frees any
-    // picture and hides the progress display. Returns the engine's result code.
+    // Calls the engine with the progress callback; a failure hides the
+    // progress display. Returns the engine's result code.
     int callEngine(const QString &path, const QString &folder, int mode, int selectNum, EngineCall &call);
     // The ids of the title and the text of the alert a result code shows.
     struct AlertTexts {

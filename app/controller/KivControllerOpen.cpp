@@ -27,25 +27,10 @@ using FilePaths::hasExtension;
 int KivController::callEngine(const QString &path, const QString &folder, int mode, int selectNum,
                               EngineCall &call)
 {
-    const QByteArray file = FilePaths::toBytes(path);
-    const QByteArray saveFolder = FilePaths::toBytes(folder);
-    const int result = chkMPOandSavedExplained(file.constData(), &call.count, &call.representative, mode, selectNum,
-                                               &call.picture, &call.size, saveFolder.constData(), mpoStatusCallBack,
-                                               this, &call.cause, &call.report);
-    if (result != 0) {
-        std::free(call.picture);
-        call.picture = nullptr;
+    const int result = readThroughEngine(path, folder, mode, selectNum, call, mpoStatusCallBack, this);
+    if (result != 0)
         setProgressDisplayVisible(false);
-    }
     return result;
-}
-
-void KivController::showEnginePicture(unsigned char *buffer, int size)
-{
-    // One copy of the engine's bytes, and the engine's buffer freed at once.
-    const QByteArray bytes(reinterpret_cast<const char *>(buffer), size);
-    std::free(buffer);
-    showPicture(bytes, document_.current(), document_.count());
 }
 
 void KivController::showPicture(const QByteArray &bytes, int number, int count)
@@ -128,8 +113,8 @@ KivController::Failure KivController::loadMpoFile(const QString &path)
     const int number = call.representative != 0 ? call.representative : 1;
     document_.showPictures(call.count, number);
     startFile(path);
-    if (call.picture != nullptr)
-        showEnginePicture(call.picture, call.size);
+    if (!call.picture.isEmpty())
+        showPicture(call.picture, document_.current(), document_.count());
     else
         updatePicture(number);
     return {};
@@ -225,10 +210,10 @@ void KivController::updatePicture(int n)
     // index; otherwise the count stays as it was.
     EngineCall call;
     call.count = document_.count();
-    const int result = callEngine(document_.path(), document_.saveFolder(), MPO_LOAD_ONE, n, call);
+    const int result = callEngine(document_.path(), settings_.saveFolder(), MPO_LOAD_ONE, n, call);
     document_.setCount(call.count);
-    if (result == 0 && call.picture != nullptr)
-        showEnginePicture(call.picture, call.size);
+    if (result == 0 && !call.picture.isEmpty())
+        showPicture(call.picture, document_.current(), document_.count());
     document_.setLocked(false);
     if (result != 0)
         showEngineAlert(result, qtTrId("FileReason").arg(FilePaths::shownFileName(document_.path()),

@@ -39,12 +39,11 @@ void KivController::split(int mode, int selectNum)
     if (document_.path().isEmpty())
         return;
     for (;;) {
-        const QString folder = document_.saveFolder();
+        const QString folder = settings_.saveFolder();
         if (folder == ViewerSettings::defaultSaveFolder() && !FilePaths::exists(folder))
             FilePaths::makeFolder(folder);  // made for the user only where it is the default
         EngineCall call;
         const int result = callEngine(document_.path(), folder, mode, selectNum, call);
-        std::free(call.picture);  // only a load hands a picture back
         if (result == 0)
             return reportSplit(folder, call.report);
         const QString what = qtTrId("FileReason").arg(FilePaths::shownFileName(document_.path()),
@@ -92,7 +91,6 @@ bool KivController::askForAnotherFolder(int result, const QString &what)
     if (chosen.isEmpty())
         return false;
     rememberFolder(chosen, true);
-    document_.setSaveFolder(chosen);
     settings_.setSaveFolder(chosen);
     settings_.sync();
     return true;
@@ -122,7 +120,6 @@ void KivController::splitSettingsAction()
         const QString folder = outlets_.saveFolderTextField->text();
         settings_.setSaveFolder(folder);
         settings_.sync();
-        document_.setSaveFolder(folder);
     }
     outlets_.mpoMenuItem->setEnabled(menuWasEnabled);
 }

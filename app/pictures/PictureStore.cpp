@@ -2,11 +2,10 @@
 
 #include <QCoreApplication>
 #include <QThread>
-#include <cstdlib>
 #include <sys/stat.h>
 
 #include "files/FilePaths.h"
-#include "engine/mpo.h"
+#include "pictures/EngineCall.h"
 #include "engine/trace_output.h"
 
 namespace {
@@ -15,14 +14,9 @@ namespace {
 // on show flat instead of an alert.
 QByteArray pictureOfFile(const QString &path, int number)
 {
-    int count = 0, representative = 0, size = 0;
-    unsigned char *buffer = nullptr;
-    const int result = chkMPOandSaved(FilePaths::toBytes(path).constData(), &count, &representative, MPO_LOAD_ONE,
-                                      number, &buffer, &size, "", [](void *, int, int) {}, nullptr);
-    const QByteArray bytes = result == 0 && buffer != nullptr ? QByteArray(reinterpret_cast<const char *>(buffer), size)
-                                                              : QByteArray();
-    std::free(buffer);
-    return bytes;
+    EngineCall call;
+    readThroughEngine(path, QString(), MPO_LOAD_ONE, number, call);
+    return call.picture;
 }
 
 }  // namespace
