@@ -28,15 +28,16 @@ namespace {
 class BenchPanels : public Panels {
 public:
     QString path;
-    QString openFile(QWidget *, const QString &, const FileKind &) override { return path; }
-    QStringList openFiles(QWidget *, const QString &, const FileKind &) override { return {}; }
-    QString chooseFolder(QWidget *, const QString &) override { return {}; }
-    QString saveFile(QWidget *, const QString &, const QList<FileKind> &) override { return {}; }
+    QString openFile(QWidget *, const QString &, const QString &, const FileKind &) override { return path; }
+    QStringList openFiles(QWidget *, const QString &, const QString &, const FileKind &) override { return {}; }
+    QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
+    QString saveFile(QWidget *, const QString &, const QString &, const QList<FileKind> &) override { return {}; }
     int alert(QWidget *, const QString &title, const QString &) override
     {
         std::fprintf(stderr, "alert: %s\n", qPrintable(title));
         std::exit(1);
     }
+    void inform(QWidget *, const QString &title, const QString &) override { alert(nullptr, title, {}); }
     bool ask(QWidget *, const QString &title, const QString &, const QString &) override { return alert(nullptr, title, {}); }
     int runModal(QDialog &) override { return 0; }
 };
