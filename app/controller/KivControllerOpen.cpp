@@ -81,14 +81,8 @@ KivController::Failure KivController::showSideBySideFile(const QString &path)
     const auto asBytes = [](const std::vector<unsigned char> &jpeg) {
         return QByteArray(reinterpret_cast<const char *>(jpeg.data()), qsizetype(jpeg.size()));
     };
-    if (pair.fault != stereo::SideBySideFault::None) {
-        // In the order of stereo::SideBySideFault.
-        static const char *const reasons[] = {"", QT_TRID_NOOP("ReasonCannotOpen"), QT_TRID_NOOP("CauseNotAFile"),
-                                              QT_TRID_NOOP("CauseEmpty"),
-                                              QT_TRID_NOOP("ReasonNotJpeg"), QT_TRID_NOOP("ReasonNotPng"),
-                                              QT_TRID_NOOP("ReasonTooLarge"), QT_TRID_NOOP("ReasonTooNarrow")};
-        return {qtTrId(reasons[int(pair.fault)])};
-    }
+    if (pair.fault != stereo::SideBySideFault::None)
+        return {qtTrId(stereo::faultText(pair.fault).id)};
     if (pair.oddWidth) {
         document_.showSinglePicture();
         startFile(path);
@@ -156,14 +150,15 @@ void KivController::alertCannotShow(const QString &path, const Failure &failure)
 // a folder step, by the caller, which passes over the file.
 KivController::Failure KivController::openFile(const QString &path, OpenedBy how)
 {
+    const QString before = document_.path();
+    document_.setPath(path);  // what the loaders read the file's further pictures from
     const Failure failure = showFile(path);
-    if (!failure) {
-        const bool keepsCommandsFile = (how == OpenedBy::Panel || how == OpenedBy::FolderStep) &&
-                                       document_.kind() == Document::Kind::SinglePicture;
-        if (!keepsCommandsFile)
-            document_.setPath(path);
+    const bool keepsCommandsFile = (how == OpenedBy::Panel || how == OpenedBy::FolderStep) &&
+                                   document_.kind() == Document::Kind::SinglePicture;
+    if (failure || keepsCommandsFile)
+        document_.setPath(before);
+    if (!failure)
         return {};
-    }
     if (how == OpenedBy::FolderStep)
         return failure;
     if (how != OpenedBy::Panel)
