@@ -127,7 +127,7 @@ int main(int argc, char **argv)
                   analysed.height);
     report(label, estimate * 1000, "ms", quarterDecode * 1000, "ratio <= 1.1");
     std::fprintf(results, "  baseline: a libjpeg 1/4-scale decode of the left picture; found %s, %s\n",
-                 alignment.sure ? "the alignment" : stereo::doubtText(alignment.doubt),
+                 alignment.sure ? "the alignment" : stereo::doubtText(alignment.doubt).text,
                  alignment.colours.found ? "the colors" : "no colors");
 
     // Everything applied to the full-size pair, as a saved adjusted pair is

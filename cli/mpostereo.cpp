@@ -181,7 +181,7 @@ std::string adjust(const std::string &file, std::span<const unsigned char> left,
     if (stereo::isPairFault(alignment.doubt))
         return "";
     if (stereo::estimateFailed(alignment.doubt) || (options.alignOnly && !alignment.sure))
-        return std::string("cannot be aligned: ") + stereo::doubtText(alignment.doubt);
+        return std::string("cannot be aligned: ") + stereo::doubtText(alignment.doubt).text;
     if (options.align || options.alignOnly || options.console) {
         say(file, stereo::describeAlignment(alignment, choices));
         view = stereo::withAlignment(view, alignment, choices);

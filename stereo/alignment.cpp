@@ -152,20 +152,21 @@ Alignment unsure(Doubt why, int inliers = 0)
 
 }  // namespace
 
-const char *doubtText(Doubt doubt)
+MPOText doubtText(Doubt doubt)
 {
     switch (doubt) {
-    case Doubt::None: return "";
-    case Doubt::SizesDiffer: return "the pictures differ in size";
-    case Doubt::TooFewMatches: return "too few points match (the pictures may show different scenes)";
-    case Doubt::TooSmall: return "the pictures are too small to find points in";
-    case Doubt::NotDecoded: return "a picture of the pair cannot be decoded";
-    case Doubt::Grayscale: return "the pictures of the pair are grayscale";
-    case Doubt::OutOfMemory: return "not enough memory to align the pictures";
-    case Doubt::FeatureFailure: return "the points of the pictures cannot be matched";
-    case Doubt::TooLarge: return "a picture of the pair is too large";
+    case Doubt::None: break;
+    case Doubt::SizesDiffer: return {"AlignSizesDiffer", "the pictures differ in size"};
+    case Doubt::TooFewMatches:
+        return {"AlignTooFewMatches", "too few points match (the pictures may show different scenes)"};
+    case Doubt::TooSmall: return {"AlignTooSmall", "the pictures are too small to find points in"};
+    case Doubt::NotDecoded: return {"AlignNotDecoded", "a picture of the pair cannot be decoded"};
+    case Doubt::Grayscale: return {"AlignGrayscale", "the pictures of the pair are grayscale"};
+    case Doubt::OutOfMemory: return {"AlignOutOfMemory", "not enough memory to align the pictures"};
+    case Doubt::FeatureFailure: return {"AlignFeatureFailure", "the points of the pictures cannot be matched"};
+    case Doubt::TooLarge: return {"AlignTooLarge", "a picture of the pair is too large"};
     }
-    return "";
+    return {"", ""};
 }
 
 bool estimateFailed(Doubt doubt)
@@ -182,7 +183,7 @@ bool isPairFault(Doubt doubt)
 std::string describeAlignment(const Alignment &alignment, const Choices &choices)
 {
     if (!alignment.sure)
-        return std::string("not aligned: ") + doubtText(alignment.doubt);
+        return std::string("not aligned: ") + doubtText(alignment.doubt).text;
     std::vector<std::string> done;
     char text[128];
     if (alignment.needed()) {

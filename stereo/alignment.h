@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "colour_match.h"
+#include "engine/mpo.h"
 #include "imaging/picture.h"
 #include "stereo_view.h"
 
@@ -28,8 +29,9 @@ enum class Doubt {
     FeatureFailure, // the feature library refused the pictures
     TooLarge        // a picture declares more pixels than any program decodes
 };
-// The reason in words, as the command line says it.
-const char *doubtText(Doubt doubt);
+// The reason in words, as the command line says it, and the id a
+// translation is found by ("" for None).
+MPOText doubtText(Doubt doubt);
 // Whether the estimate failed (memory ran out, the feature library refused)
 // rather than found the pictures unlike: the command line then writes nothing.
 bool estimateFailed(Doubt doubt);

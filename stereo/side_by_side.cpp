@@ -63,19 +63,19 @@ SideBySidePair failed(SideBySideFault fault)
 
 }  // namespace
 
-const char *faultText(SideBySideFault fault)
+MPOText faultText(SideBySideFault fault)
 {
     switch (fault) {
     case SideBySideFault::None: break;
-    case SideBySideFault::CannotOpen: return "cannot be opened";
-    case SideBySideFault::NotAFile: return mpoProblemText(MPO_CANNOT_OPEN, MPOCause::NotAFile).text;
-    case SideBySideFault::Empty: return "is empty";
-    case SideBySideFault::NotJpeg: return "is not a JPEG picture that can be decoded";
-    case SideBySideFault::NotPng: return "is not a PNG picture that can be decoded";
-    case SideBySideFault::TooLarge: return "is too large to be held in memory";
-    case SideBySideFault::TooNarrow: return "is too narrow to hold two pictures side by side";
+    case SideBySideFault::CannotOpen: return {"ReasonCannotOpen", "cannot be opened"};
+    case SideBySideFault::NotAFile: return mpoProblemText(MPO_CANNOT_OPEN, MPOCause::NotAFile);
+    case SideBySideFault::Empty: return mpoProblemText(MPO_REFUSED, MPOCause::Empty);
+    case SideBySideFault::NotJpeg: return {"ReasonNotJpeg", "is not a JPEG picture that can be decoded"};
+    case SideBySideFault::NotPng: return {"ReasonNotPng", "is not a PNG picture that can be decoded"};
+    case SideBySideFault::TooLarge: return {"ReasonTooLarge", "is too large to be held in memory"};
+    case SideBySideFault::TooNarrow: return {"ReasonTooNarrow", "is too narrow to hold two pictures side by side"};
     }
-    return "";
+    return {"", ""};
 }
 
 std::optional<SideBySideKind> sideBySideKindOf(const std::string &path)

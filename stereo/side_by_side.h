@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/mpo.h"
+
 namespace stereo {
 
 enum class SideBySideKind { Jps, Pns };
@@ -20,8 +22,9 @@ std::optional<SideBySideKind> sideBySideKindOf(const std::string &path);
 
 // Why a side-by-side file cannot be shown at all.
 enum class SideBySideFault { None, CannotOpen, NotAFile, Empty, NotJpeg, NotPng, TooLarge, TooNarrow };
-// In words that follow the file's name ("is empty"); "" for None.
-const char *faultText(SideBySideFault fault);
+// In words that follow the file's name ("is empty"), and the id a
+// translation is found by; "" for None.
+MPOText faultText(SideBySideFault fault);
 
 inline constexpr const char *oddWidthText = "has an odd width, so its halves cannot be a pair";
 
@@ -34,7 +37,7 @@ struct SideBySidePair {
     // Why it is no pair, in words that follow the file's name; "" for a pair.
     std::string problem() const
     {
-        return fault != SideBySideFault::None ? faultText(fault) : oddWidth ? oddWidthText : "";
+        return fault != SideBySideFault::None ? faultText(fault).text : oddWidth ? oddWidthText : "";
     }
 };
 

@@ -134,7 +134,7 @@ TEST(Alignment, RecoversKnownShiftsTurnsScalesAndKeystonesWhateverTheDepthAndIsU
         const auto [left, right] = pairFor(row);
         const imaging::RgbPicture l = halfSized(left), r = halfSized(right);
         const stereo::Alignment found = stereo::estimateAlignment(l, r, full);
-        ASSERT_TRUE(found.sure) << stereo::doubtText(found.doubt);
+        ASSERT_TRUE(found.sure) << stereo::doubtText(found.doubt).text;
         EXPECT_NEAR(found.dy, row.dy, 0.5);
         EXPECT_NEAR(found.degrees, row.degrees, 0.05);
         EXPECT_NEAR((found.scale - 1) * 100, row.scalePercent, 0.1);
@@ -202,8 +202,8 @@ TEST(Alignment, PairsWithoutEnoughToMatchAreUnsureAndSayWhy)
         SCOPED_TRACE(row.what);
         const stereo::Alignment found = stereo::estimateAlignment(row.left, row.right, full);
         EXPECT_FALSE(found.sure);
-        EXPECT_EQ(found.doubt, row.doubt) << stereo::doubtText(found.doubt);
-        EXPECT_EQ(stereo::describeAlignment(found), std::string("not aligned: ") + stereo::doubtText(row.doubt));
+        EXPECT_EQ(found.doubt, row.doubt) << stereo::doubtText(found.doubt).text;
+        EXPECT_EQ(stereo::describeAlignment(found), std::string("not aligned: ") + stereo::doubtText(row.doubt).text);
     }
 }
 

@@ -27,18 +27,8 @@ QString coloursText(const stereo::ColourMatch &match)
 
 QString alignmentText(const stereo::Alignment &alignment, const stereo::Choices &choices)
 {
-    // In the order of stereo::Doubt.
-    static const char *const doubts[] = {"",
-                                         QT_TRID_NOOP("AlignSizesDiffer"),
-                                         QT_TRID_NOOP("AlignTooFewMatches"),
-                                         QT_TRID_NOOP("AlignTooSmall"),
-                                         QT_TRID_NOOP("AlignNotDecoded"),
-                                         QT_TRID_NOOP("AlignGrayscale"),
-                                         QT_TRID_NOOP("AlignOutOfMemory"),
-                                         QT_TRID_NOOP("AlignFeatureFailure"),
-                                         QT_TRID_NOOP("AlignTooLarge")};
     if (!alignment.sure)
-        return qtTrId("AlignUnsure").arg(qtTrId(doubts[int(alignment.doubt)]));
+        return qtTrId("AlignUnsure").arg(qtTrId(stereo::doubtText(alignment.doubt).id));
     const QLocale locale;
     QStringList done;
     if (alignment.needed()) {
