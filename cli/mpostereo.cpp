@@ -207,7 +207,7 @@ std::string writeForConsole(const std::string &file, std::span<const unsigned ch
 {
     const std::string date = stereo::dateTakenOf(left, file);
     std::error_code error;
-    std::string problem;
+    stereo::Problem problem;
     if (!options.out.empty() && !fs::is_directory(options.out, error)) {
         written = options.out;
         problem = stereo::writeConsolePair(left, right, view, options.quality, date, written);
@@ -216,7 +216,7 @@ std::string writeForConsole(const std::string &file, std::span<const unsigned ch
         problem = stereo::writeConsolePairInto(left, right, view, options.quality, date,
                                                folder.empty() ? "." : folder.string(), written);
     }
-    return problem.empty() ? "" : "is not written for the 3DS: " + problem;
+    return problem.empty() ? "" : "is not written for the 3DS: " + problem.text;
 }
 
 // Makes the stereo view of one file; returns the reason it failed, or "".
@@ -233,15 +233,15 @@ std::string makeStereoView(const std::string &file, const Options &options, std:
     written = outputFor(file, options);
     if (options.alignOnly) {
         say(file, "both pictures are encoded anew (quality " + std::to_string(options.quality) + ")");
-        if (std::string problem = stereo::writeAdjustedPair(leftBytes, rightBytes, view, options.quality, written,
-                                                            stereo::pairFormatOf(written));
+        if (stereo::Problem problem = stereo::writeAdjustedPair(leftBytes, rightBytes, view, options.quality,
+                                                                written, stereo::pairFormatOf(written));
             !problem.empty())
-            return "is not aligned: " + problem;
+            return "is not aligned: " + problem.text;
         return "";
     }
-    if (std::string problem = stereo::writeStereoView(leftBytes, rightBytes, view, options.quality, written);
+    if (stereo::Problem problem = stereo::writeStereoView(leftBytes, rightBytes, view, options.quality, written);
         !problem.empty())
-        return "is not shown in stereo: " + problem;
+        return "is not shown in stereo: " + problem.text;
     return "";
 }
 

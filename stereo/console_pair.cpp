@@ -74,33 +74,33 @@ imaging::PixelSize decodedForConsole(imaging::PixelSize full)
     return {int(std::ceil(full.width * scale)), int(std::ceil(full.height * scale))};
 }
 
-std::string encodeConsolePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+Problem encodeConsolePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
                               const Options &options, int quality, const std::string &dateTaken,
                               std::vector<unsigned char> (&jpegs)[2])
 {
     PlacedPair placed;
-    if (std::string problem = placePair(left, right, options, placed, decodedForConsole); !problem.empty())
+    if (Problem problem = placePair(left, right, options, placed, decodedForConsole); !problem.empty())
         return problem;
     for (int side = 0; side < 2; ++side)
         if (!encodeForConsole(imaging::resized(fourByThree(placed.pictures[side]), consoleSize), quality, dateTaken,
                               jpegs[side]))
-            return "the pictures cannot be encoded (not enough memory)";
-    return "";
+            return {"EncodePicturesNoMemory", "the pictures cannot be encoded (not enough memory)", {}};
+    return {};
 }
 
 }  // namespace
 
-std::string writeConsolePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+Problem writeConsolePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
                              const Options &options, int quality, const std::string &dateTaken,
                              const std::string &path)
 {
     std::vector<unsigned char> jpegs[2];
-    if (std::string problem = encodeConsolePair(left, right, options, quality, dateTaken, jpegs); !problem.empty())
+    if (Problem problem = encodeConsolePair(left, right, options, quality, dateTaken, jpegs); !problem.empty())
         return problem;
     return writePair(jpegs, path);
 }
 
-std::string writeConsolePairInto(std::span<const unsigned char> left, std::span<const unsigned char> right,
+Problem writeConsolePairInto(std::span<const unsigned char> left, std::span<const unsigned char> right,
                                  const Options &options, int quality, const std::string &dateTaken,
                                  const std::string &folder, std::string &written)
 {
@@ -110,9 +110,9 @@ std::string writeConsolePairInto(std::span<const unsigned char> left, std::span<
     for (const auto &item : fs::directory_iterator(folder, error))
         highest = std::max(highest, consoleNumber(item.path().filename().string()));
     if (error)
-        return "cannot list " + folder + ": " + error.message();
+        return {"ConsoleCannotList", "cannot list " + folder + ": " + error.message(), {folder, error.message()}};
     std::vector<unsigned char> jpegs[2];
-    if (std::string problem = encodeConsolePair(left, right, options, quality, dateTaken, jpegs); !problem.empty())
+    if (Problem problem = encodeConsolePair(left, right, options, quality, dateTaken, jpegs); !problem.empty())
         return problem;
     // A number another writer takes meanwhile passes to the next one.
     for (int number = highest + 1; number <= highestNumber; ++number) {
@@ -120,11 +120,11 @@ std::string writeConsolePairInto(std::span<const unsigned char> left, std::span<
         std::snprintf(name, sizeof name, "HNI_%04d.MPO", number);
         written = (fs::path(folder) / name).string();
         int writeError = 0;
-        std::string problem = writePair(jpegs, written, &writeError);
+        Problem problem = writePair(jpegs, written, &writeError);
         if (writeError != EEXIST)
             return problem;
     }
-    return folder + " holds HNI_9999 already, the console's last number";
+    return {"ConsoleNumbersUsed", folder + " holds HNI_9999 already, the console's last number", {folder}};
 }
 
 std::string dateTakenOf(std::span<const unsigned char> left, const std::string &path)

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 
+#include "problem.h"
 #include "stereo_view.h"
 
 namespace stereo {
@@ -20,15 +21,15 @@ inline constexpr imaging::PixelSize consoleSize{640, 480};
 // pictures composed as `options` place them (aligned, moved, swapped; the
 // view itself is not used), cropped alike to 4:3 about their centre, scaled
 // to 640 x 480 and encoded anew, with `dateTaken` ("2014:03:02 13:30:00",
-// none when empty) in their Exif. Returns "" when written, else why not.
-std::string writeConsolePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+// none when empty) in their Exif. Empty when written, else why not.
+Problem writeConsolePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
                              const Options &options, int quality, const std::string &dateTaken,
                              const std::string &path);
 
 // Writes the pair into `folder` under the console's next free name
 // (numbered on after the highest HNI_NNNN.MPO or .JPG there); `written`
-// gets the path. Returns "" when written, else why not.
-std::string writeConsolePairInto(std::span<const unsigned char> left, std::span<const unsigned char> right,
+// gets the path. Empty when written, else why not.
+Problem writeConsolePairInto(std::span<const unsigned char> left, std::span<const unsigned char> right,
                                  const Options &options, int quality, const std::string &dateTaken,
                                  const std::string &folder, std::string &written);
 

@@ -1,6 +1,8 @@
 #include "pair.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace stereo {
 
@@ -27,19 +29,19 @@ PairFault pairFault(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg
     return PairFault::None;
 }
 
-PairProblem describePairFault(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right)
+Problem pairProblem(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right)
 {
     switch (pairFault(left, right)) {
     case PairFault::None: break;
     case PairFault::OutOfMemory: return {"PairOutOfMemory", "not enough memory to decode the pictures of the pair", {}};
     case PairFault::TooLarge: {
         const imaging::PixelSize size = left.tooLarge ? left.fullSize : right.fullSize;
-        const long long millions = imaging::largestPicturePixels / 1000000;
+        const std::string width = std::to_string(size.width), height = std::to_string(size.height);
+        const std::string millions = std::to_string(imaging::largestPicturePixels / 1000000);
         return {"PairTooLarge",
-                "a picture of the pair is too large: " + std::to_string(size.width) + " x " +
-                    std::to_string(size.height) + " pixels (at most " + std::to_string(millions) +
+                "a picture of the pair is too large: " + width + " x " + height + " pixels (at most " + millions +
                     " million are decoded)",
-                {size.width, size.height, millions}};
+                {width, height, millions}};
     }
     case PairFault::NotDecoded: return {"PairNotDecoded", "a picture of the pair cannot be decoded", {}};
     case PairFault::SizesDiffer: return {"PairSizesDiffer", "the pictures of the pair differ in size", {}};
@@ -48,9 +50,11 @@ PairProblem describePairFault(const imaging::DecodedJpeg &left, const imaging::D
     return {};
 }
 
-std::string pairProblem(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right)
+Problem cannotWrite(const std::string &path, int error)
 {
-    return describePairFault(left, right).text;
+    if (error == EEXIST)
+        return {"WriteNameTaken", path + " exists, and an existing file is never replaced", {path}};
+    return {"WriteFailed", "cannot write " + path + ": " + std::strerror(error), {path, std::strerror(error)}};
 }
 
 }  // namespace stereo

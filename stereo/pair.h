@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "imaging/jpeg_decoder.h"
+#include "problem.h"
 
 namespace stereo {
 
@@ -21,15 +22,7 @@ PairNumbers pairFor(int shown, int count);
 // Why two decoded pictures cannot be shown as a pair.
 enum class PairFault { None, OutOfMemory, TooLarge, NotDecoded, SizesDiffer, Grayscale };
 PairFault pairFault(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right);
-// The same in words: an id a translation is found by, the English text,
-// and the numbers the text holds, which a translation takes as %1, %2, %3.
-struct PairProblem {
-    const char *id = "";
-    std::string text;  // "" when they are a pair
-    std::vector<long long> numbers;
-};
-PairProblem describePairFault(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right);
-// The English text alone ("" when they are a pair).
-std::string pairProblem(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right);
+// The same in words; empty when they can.
+Problem pairProblem(const imaging::DecodedJpeg &left, const imaging::DecodedJpeg &right);
 
 }  // namespace stereo

@@ -61,19 +61,19 @@ DecodedPair decodePair(std::span<const unsigned char> left, std::span<const unsi
     return pair;
 }
 
-std::string composeFullSize(std::span<const unsigned char> left, std::span<const unsigned char> right,
+Problem composeFullSize(std::span<const unsigned char> left, std::span<const unsigned char> right,
                             const Options &options, imaging::RgbPicture &view, std::vector<unsigned char> *leftExif)
 {
     DecodedPair pair = decodePair(left, right, [](imaging::PixelSize full) { return full; });
-    if (std::string problem = pairProblem(pair.left, pair.right); !problem.empty())
+    if (Problem problem = pairProblem(pair.left, pair.right); !problem.empty())
         return problem;
     compose(pair.left.picture, pair.right.picture, options, view);
     if (leftExif != nullptr)
         *leftExif = std::move(pair.left.exif);
-    return "";
+    return {};
 }
 
-std::string writeStereoView(std::span<const unsigned char> left, std::span<const unsigned char> right,
+Problem writeStereoView(std::span<const unsigned char> left, std::span<const unsigned char> right,
                             const Options &options, int quality, const std::string &path,
                             const std::function<void(int)> &progress)
 {
@@ -84,19 +84,18 @@ std::string writeStereoView(std::span<const unsigned char> left, std::span<const
     report(0);
     imaging::RgbPicture view;
     std::vector<unsigned char> exif;
-    if (std::string problem = composeFullSize(left, right, options, view, &exif); !problem.empty())
+    if (Problem problem = composeFullSize(left, right, options, view, &exif); !problem.empty())
         return problem;
     const imaging::EncodeSettings settings{quality, imaging::exifForNewPicture(exif, view.size)};
     report(50);
     std::vector<unsigned char> jpeg;
     if (!imaging::encodeJpeg(view, settings, jpeg, [&](int rows, int total) { report(50 + 45 * rows / total); }))
-        return "the view cannot be encoded (not enough memory)";
+        return {"EncodeViewNoMemory", "the view cannot be encoded (not enough memory)", {}};
     view = {};
     if (const int error = writeNewFile(path, jpeg.data(), jpeg.size()); error != 0)
-        return error == EEXIST ? path + " exists, and an existing file is never replaced"
-                               : "cannot write " + path + ": " + std::strerror(error);
+        return cannotWrite(path, error);
     report(100);
-    return "";
+    return {};
 }
 
 Alignment estimatePairAlignment(std::span<const unsigned char> left, std::span<const unsigned char> right)
@@ -115,12 +114,12 @@ Alignment estimatePairAlignment(std::span<const unsigned char> left, std::span<c
     }
 }
 
-std::string placePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+Problem placePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
                       const Options &options, PlacedPair &placed,
                       const std::function<imaging::PixelSize(imaging::PixelSize)> &shownSize)
 {
     DecodedPair pair = decodePair(left, right, shownSize ? shownSize : [](imaging::PixelSize full) { return full; });
-    if (std::string problem = pairProblem(pair.left, pair.right); !problem.empty())
+    if (Problem problem = pairProblem(pair.left, pair.right); !problem.empty())
         return problem;
     // Side by side, both pictures are cropped alike; the halves are the placed pair.
     const double scale = double(pair.left.picture.size.width) / pair.left.fullSize.width;
@@ -134,17 +133,21 @@ std::string placePair(std::span<const unsigned char> left, std::span<const unsig
     const int width = both.size.width / 2;
     for (int side = 0; side < 2; ++side)
         placed.pictures[side] = imaging::cropped(both, side * width, 0, {width, both.size.height});
-    return "";
+    return {};
 }
 
-std::string writePair(const std::vector<unsigned char> (&jpegs)[2], const std::string &path, int *writeError)
+Problem writePair(const std::vector<unsigned char> (&jpegs)[2], const std::string &path, int *writeError)
 {
     MPOJoinProblem problem;
     const int result = joinMPO({std::span<const unsigned char>(jpegs[0]), std::span<const unsigned char>(jpegs[1])},
                                path, {MP_TYPE_DISPARITY, false, false}, problem);
     if (writeError != nullptr)
         *writeError = problem.writeError;
-    return result == MPO_JOIN_DONE ? "" : problem.reason;
+    if (result == MPO_JOIN_DONE)
+        return {};
+    if (problem.writeError != 0)
+        return cannotWrite(path, problem.writeError);
+    return {"JoinRefused", problem.reason, {problem.reason}};
 }
 
 PairFormat pairFormatOf(const std::string &path)
@@ -159,24 +162,23 @@ PairFormat pairFormatOf(const std::string &path)
 
 namespace {
 
-std::string writeCrossedPng(std::span<const unsigned char> left, std::span<const unsigned char> right,
+Problem writeCrossedPng(std::span<const unsigned char> left, std::span<const unsigned char> right,
                             const Options &options, const std::string &path)
 {
     imaging::RgbPicture view;
-    if (std::string problem = composeFullSize(left, right, options, view); !problem.empty())
+    if (Problem problem = composeFullSize(left, right, options, view); !problem.empty())
         return problem;
     std::vector<unsigned char> png;
     if (!imaging::encodePng(view, png))
-        return "the pair cannot be encoded (not enough memory)";
+        return {"EncodePairNoMemory", "the pair cannot be encoded (not enough memory)", {}};
     if (const int error = writeNewFile(path, png.data(), png.size()); error != 0)
-        return error == EEXIST ? path + " exists, and an existing file is never replaced"
-                               : "cannot write " + path + ": " + std::strerror(error);
-    return "";
+        return cannotWrite(path, error);
+    return {};
 }
 
 }  // namespace
 
-std::string writeAdjustedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+Problem writeAdjustedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
                               const Options &options, int quality, const std::string &path, PairFormat format)
 {
     if (format != PairFormat::Mpo) {
@@ -186,14 +188,14 @@ std::string writeAdjustedPair(std::span<const unsigned char> left, std::span<con
                                          : writeCrossedPng(left, right, crossed, path);
     }
     PlacedPair placed;
-    if (std::string problem = placePair(left, right, options, placed); !problem.empty())
+    if (Problem problem = placePair(left, right, options, placed); !problem.empty())
         return problem;
     std::vector<unsigned char> jpegs[2];
     for (int side = 0; side < 2; ++side) {
         const imaging::RgbPicture &picture = placed.pictures[side];
         if (!imaging::encodeJpeg(picture, {quality, imaging::exifForNewPicture(placed.exif[side], picture.size)},
                                  jpegs[side]))
-            return "the pictures cannot be encoded (not enough memory)";
+            return {"EncodePicturesNoMemory", "the pictures cannot be encoded (not enough memory)", {}};
     }
     return writePair(jpegs, path);
 }

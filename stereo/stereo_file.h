@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "alignment.h"
+#include "problem.h"
 #include "imaging/jpeg_decoder.h"
 #include "stereo_view.h"
 
@@ -22,15 +23,15 @@ DecodedPair decodePair(std::span<const unsigned char> left, std::span<const unsi
                        const std::function<imaging::PixelSize(imaging::PixelSize)> &shownSize);
 
 // The view `options` asks for, at full resolution (a wiggle: its left
-// picture). Returns "" when made, else why the pictures are no pair.
-std::string composeFullSize(std::span<const unsigned char> left, std::span<const unsigned char> right,
+// picture). Empty when made, else why the pictures are no pair.
+Problem composeFullSize(std::span<const unsigned char> left, std::span<const unsigned char> right,
                             const Options &options, imaging::RgbPicture &view, std::vector<unsigned char> *leftExif = nullptr);
 
 // Writes the view `options` asks for, at full resolution, to the new file
 // `path` (never replacing one), with the left picture's Exif and an sRGB
-// profile. `progress` hears the per cent done. Returns "" when written, else
+// profile. `progress` hears the per cent done. Empty when written, else
 // why nothing was.
-std::string writeStereoView(std::span<const unsigned char> left, std::span<const unsigned char> right,
+Problem writeStereoView(std::span<const unsigned char> left, std::span<const unsigned char> right,
                             const Options &options, int quality, const std::string &path,
                             const std::function<void(int)> &progress = {});
 
@@ -45,18 +46,18 @@ struct PlacedPair {
     imaging::RgbPicture pictures[2];  // left, right
     std::vector<unsigned char> exif[2];
 };
-// Returns "" when placed, else why the pictures are no pair. The pictures
+// Empty when placed, else why the pictures are no pair. The pictures
 // are decoded at the smallest scale that covers `shownSize(full size)` (by
 // default their full size); `options` are for the full size.
-std::string placePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+Problem placePair(std::span<const unsigned char> left, std::span<const unsigned char> right,
                       const Options &options, PlacedPair &placed,
                       const std::function<imaging::PixelSize(imaging::PixelSize)> &shownSize = {});
 
 // Writes two JPEG pictures, left first, as the new MPO file `path` of a
-// disparity pair (never replacing one). Returns "" when written, else why not.
+// disparity pair (never replacing one). Empty when written, else why not.
 // `writeError`, when given, gets the errno of a failed write (EEXIST when
 // the name is taken).
-std::string writePair(const std::vector<unsigned char> (&jpegs)[2], const std::string &path,
+Problem writePair(const std::vector<unsigned char> (&jpegs)[2], const std::string &path,
                       int *writeError = nullptr);
 
 // How an adjusted pair is written: an MPO file of two JPEG pictures, or one
@@ -70,8 +71,8 @@ PairFormat pairFormatOf(const std::string &path);
 // level, crop; the view itself is not used), at full size, as the new file
 // `path` (never replacing one): an MPO file of a disparity pair, both
 // pictures encoded anew, each with its own Exif, upright; or a JPS or PNS
-// file. Returns "" when written, else why nothing was.
-std::string writeAdjustedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
+// file. Empty when written, else why nothing was.
+Problem writeAdjustedPair(std::span<const unsigned char> left, std::span<const unsigned char> right,
                               const Options &options, int quality, const std::string &path,
                               PairFormat format = PairFormat::Mpo);
 

@@ -9,6 +9,7 @@
 #include "controller/KivController.h"
 #include "controller/Panels.h"
 #include "pictures/StereoMode.h"
+#include "pictures/AlignmentText.h"
 #include "pictures/PicturePresenter.h"
 #include "stereo/console_pair.h"
 #include "stereo/stereo_file.h"
@@ -81,7 +82,7 @@ void KivController::exportStereoViewAction()
     const QString statusText = outlets_.statusTextField->text();
     outlets_.statusTextField->setText(qtTrId("StatusWritingStereoView"));
     setProgressDisplayVisible(true);
-    const std::string problem = stereo::writeStereoView(
+    const stereo::Problem problem = stereo::writeStereoView(
         bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes()), options, exportQuality,
         FilePaths::toBytes(path).toStdString(), [bar](int percent) {
             bar->setValue(percent);
@@ -92,7 +93,7 @@ void KivController::exportStereoViewAction()
     outlets_.statusTextField->setText(statusText);
     document_.setLocked(false);
     if (!problem.empty()) {
-        showAlert(qtTrId("ExportFailedTitle"), QString::fromStdString(problem));
+        showAlert(qtTrId("ExportFailedTitle"), problemText(problem));
         return;
     }
     emit statusMessage(qtTrId("StatusStereoViewWritten").arg(FilePaths::shown(path)));
@@ -115,14 +116,14 @@ void KivController::saveAdjustedPairAction()
     const QString statusText = outlets_.statusTextField->text();
     outlets_.statusTextField->setText(qtTrId("StatusSavingAdjusted"));
     outlets_.statusTextField->repaint();
-    const std::string problem =
+    const stereo::Problem problem =
         stereo::writeAdjustedPair(bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes()),
                                   pictures_->adjustedOptions(), settings_.adjustedPairQuality(),
                                   FilePaths::toBytes(path).toStdString(), stereo::pairFormatOf(path.toStdString()));
     outlets_.statusTextField->setText(statusText);
     document_.setLocked(false);
     if (!problem.empty()) {
-        showAlert(qtTrId("AdjustedFailedTitle"), QString::fromStdString(problem));
+        showAlert(qtTrId("AdjustedFailedTitle"), problemText(problem));
         return;
     }
     emit statusMessage(qtTrId("StatusAdjustedSaved").arg(FilePaths::shown(path)));
@@ -144,13 +145,13 @@ void KivController::exportConsolePairAction()
     outlets_.statusTextField->repaint();
     const std::string source = FilePaths::toBytes(document_.path()).toStdString();
     std::string written;
-    const std::string problem = stereo::writeConsolePairInto(
+    const stereo::Problem problem = stereo::writeConsolePairInto(
         bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes()), pictures_->alignedOptions(), consoleQuality,
         stereo::dateTakenOf(bytesOf(pictures_->leftBytes()), source), FilePaths::toBytes(folder).toStdString(), written);
     outlets_.statusTextField->setText(statusText);
     document_.setLocked(false);
     if (!problem.empty()) {
-        showAlert(qtTrId("ExportFailedTitle"), QString::fromStdString(problem));
+        showAlert(qtTrId("ExportFailedTitle"), problemText(problem));
         return;
     }
     const QString path = FilePaths::fromBytes(QByteArray::fromStdString(written));

@@ -59,3 +59,11 @@ QString alignmentText(const stereo::Alignment &alignment, const stereo::Choices 
         text += coloursText(alignment.colours);
     return text;
 }
+
+QString problemText(const stereo::Problem &problem)
+{
+    QString text = qtTrId(problem.id);
+    for (const std::string &value : problem.values)
+        text = text.arg(QString::fromStdString(value));
+    return text;
+}

@@ -71,11 +71,8 @@ void PicturePresenter::pairDecoded(const ShownPair &pair)
 {
     if (!mode_.isStereo())
         return;
-    if (const stereo::PairProblem problem = stereo::describePairFault(pair.left->jpeg, pair.right->jpeg);
-        !problem.text.empty()) {
-        QString reason = qtTrId(problem.id);
-        for (long long number : problem.numbers)
-            reason = reason.arg(number);
+    if (const stereo::Problem problem = stereo::pairProblem(pair.left->jpeg, pair.right->jpeg); !problem.empty()) {
+        QString reason = problemText(problem);
         reason[0] = reason[0].toUpper();
         return showFlat(reason);
     }

@@ -1267,5 +1267,37 @@ Libraries: %2</translation>
         <source>the pictures of the pair are grayscale</source>
         <translation>the pictures of the pair are grayscale</translation>
     </message>
+    <message id="EncodeViewNoMemory">
+        <source>the view cannot be encoded (not enough memory)</source>
+        <translation>the view cannot be encoded (not enough memory)</translation>
+    </message>
+    <message id="EncodePairNoMemory">
+        <source>the pair cannot be encoded (not enough memory)</source>
+        <translation>the pair cannot be encoded (not enough memory)</translation>
+    </message>
+    <message id="EncodePicturesNoMemory">
+        <source>the pictures cannot be encoded (not enough memory)</source>
+        <translation>the pictures cannot be encoded (not enough memory)</translation>
+    </message>
+    <message id="JoinRefused">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message id="WriteFailed">
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message id="WriteNameTaken">
+        <source>%1 exists, and an existing file is never replaced</source>
+        <translation>%1 exists, and an existing file is never replaced</translation>
+    </message>
+    <message id="ConsoleCannotList">
+        <source>cannot list %1: %2</source>
+        <translation>cannot list %1: %2</translation>
+    </message>
+    <message id="ConsoleNumbersUsed">
+        <source>%1 holds HNI_9999 already, the console’s last number</source>
+        <translation>%1 holds HNI_9999 already, the console’s last number</translation>
+    </message>
 </context>
 </TS>

@@ -1267,5 +1267,37 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>the pictures of the pair are grayscale</source>
         <translation>ペアの画像がグレースケールです</translation>
     </message>
+    <message id="EncodeViewNoMemory">
+        <source>the view cannot be encoded (not enough memory)</source>
+        <translation>ビューをエンコードできません (メモリー不足)</translation>
+    </message>
+    <message id="EncodePairNoMemory">
+        <source>the pair cannot be encoded (not enough memory)</source>
+        <translation>ペアをエンコードできません (メモリー不足)</translation>
+    </message>
+    <message id="EncodePicturesNoMemory">
+        <source>the pictures cannot be encoded (not enough memory)</source>
+        <translation>画像をエンコードできません (メモリー不足)</translation>
+    </message>
+    <message id="JoinRefused">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message id="WriteFailed">
+        <source>cannot write %1: %2</source>
+        <translation>%1 を書き込めません: %2</translation>
+    </message>
+    <message id="WriteNameTaken">
+        <source>%1 exists, and an existing file is never replaced</source>
+        <translation>%1 はすでにあります。既存のファイルを置き換えることはありません</translation>
+    </message>
+    <message id="ConsoleCannotList">
+        <source>cannot list %1: %2</source>
+        <translation>%1 の一覧を読めません: %2</translation>
+    </message>
+    <message id="ConsoleNumbersUsed">
+        <source>%1 holds HNI_9999 already, the console’s last number</source>
+        <translation>%1 にはすでに HNI_9999 (本体の最後の番号) があります</translation>
+    </message>
 </context>
 </TS>
