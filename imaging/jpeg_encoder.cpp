@@ -96,6 +96,8 @@ bool compress(jpeg_compress_struct &info, ErrorJump &errors, const RgbPicture &p
     const std::vector<unsigned char> &profile = srgbProfile();
     if (settings.srgbProfile && !profile.empty())
         jpeg_write_icc_profile(&info, profile.data(), unsigned(profile.size()));
+    if (!settings.app3.empty())
+        jpeg_write_marker(&info, JPEG_APP0 + 3, settings.app3.data(), unsigned(settings.app3.size()));
     const int reportEvery = std::max(1, picture.size.height / 50);
     while (info.next_scanline < info.image_height) {
         const int y = int(info.next_scanline);

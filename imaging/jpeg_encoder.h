@@ -17,6 +17,7 @@ struct EncodeSettings {
     // device whose own camera writes 4:2:2.
     bool halfWidthColour = false;
     bool srgbProfile = true;  // the pixels are sRGB; a device may want no profile
+    std::vector<unsigned char> app3 = {};  // an APP3 payload (a JPS file's stereo descriptor); none when empty
 };
 
 // Encodes `picture` as `settings` say. `progress` hears (rows done, rows) as

@@ -13,6 +13,7 @@
 #include "imaging/png_decoder.h"
 #include "imaging/resample.h"
 #include "imaging/work_pool.h"
+#include "pair_layout.h"
 
 namespace stereo {
 
@@ -94,11 +95,13 @@ SideBySidePair readSideBySide(const unsigned char *bytes, std::size_t size, Side
     Decoded decoded = decode(bytes, size, kind);
     if (decoded.fault != SideBySideFault::None)
         return failed(decoded.fault);
+    const PairLayout layout = kind == SideBySideKind::Jps ? jpsLayoutOf(bytes, size) : pnsLayoutOf(bytes, size);
     const imaging::PixelSize full = decoded.picture.size;
-    if (full.width < 2)
+    const int across = layout.overUnder ? full.height : full.width;
+    if (across < 2)
         return failed(SideBySideFault::TooNarrow);
     SideBySidePair pair;
-    if (full.width % 2 != 0) {
+    if (across % 2 != 0) {
         pair.oddWidth = true;
         if (kind == SideBySideKind::Jps)
             pair.whole.assign(bytes, bytes + size);
@@ -106,16 +109,17 @@ SideBySidePair readSideBySide(const unsigned char *bytes, std::size_t size, Side
             return failed(SideBySideFault::TooLarge);
         return pair;
     }
-    // The right half is the left eye's picture.
-    const int width = full.width / 2;
-    const std::vector<unsigned char> exif = imaging::exifForNewPicture(decoded.exif, {width, full.height});
-    const auto half = [&](int from, std::vector<unsigned char> &jpeg) {
-        return imaging::encodeJpeg(imaging::cropped(decoded.picture, from, 0, {width, full.height}), {heldQuality, exif},
-                                   jpeg);
+    // Crossed, the second half is the left eye's picture.
+    const imaging::PixelSize halfSize = layout.overUnder ? imaging::PixelSize{full.width, full.height / 2}
+                                                         : imaging::PixelSize{full.width / 2, full.height};
+    const std::vector<unsigned char> exif = imaging::exifForNewPicture(decoded.exif, halfSize);
+    const auto half = [&](bool second, std::vector<unsigned char> &jpeg) {
+        const int x = second && !layout.overUnder ? halfSize.width : 0, y = second && layout.overUnder ? halfSize.height : 0;
+        return imaging::encodeJpeg(imaging::cropped(decoded.picture, x, y, halfSize), {heldQuality, exif}, jpeg);
     };
     bool encoded[2] = {false, false};
-    imaging::WorkPool::shared().runAll({[&] { encoded[0] = half(width, pair.left); },
-                                        [&] { encoded[1] = half(0, pair.right); }});
+    imaging::WorkPool::shared().runAll({[&] { encoded[0] = half(!layout.leftFirst, pair.left); },
+                                        [&] { encoded[1] = half(layout.leftFirst, pair.right); }});
     return encoded[0] && encoded[1] ? pair : failed(SideBySideFault::TooLarge);
 }
 

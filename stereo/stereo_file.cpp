@@ -15,11 +15,25 @@
 #include "engine/mpo_joiner.h"
 #include "engine/new_file.h"
 #include "pair.h"
+#include "pair_layout.h"
+#include "side_by_side.h"
 #include "imaging/work_pool.h"
 
 namespace stereo {
 
 namespace {
+
+// The descriptor a JPS file of `view` carries: players read the layout
+// from it; a view that is no pair side by side or over/under gets none.
+std::vector<unsigned char> jpsDescriptorFor(View view)
+{
+    switch (view) {
+    case View::Cross: return jpsDescriptor({false, false});
+    case View::Parallel: return jpsDescriptor({false, true});
+    case View::OverUnder: return jpsDescriptor({true, true});
+    default: return {};
+    }
+}
 
 // A picture that declares more pixels than any program decodes is refused
 // from its header, whatever size it is asked at: even at an eighth of its
@@ -86,7 +100,9 @@ Problem writeStereoView(std::span<const unsigned char> left, std::span<const uns
     std::vector<unsigned char> exif;
     if (Problem problem = composeFullSize(left, right, options, view, &exif); !problem.empty())
         return problem;
-    const imaging::EncodeSettings settings{quality, imaging::exifForNewPicture(exif, view.size)};
+    imaging::EncodeSettings settings{quality, imaging::exifForNewPicture(exif, view.size)};
+    if (sideBySideKindOf(path) == SideBySideKind::Jps)
+        settings.app3 = jpsDescriptorFor(options.view);
     report(50);
     std::vector<unsigned char> jpeg;
     if (!imaging::encodeJpeg(view, settings, jpeg, [&](int rows, int total) { report(50 + 45 * rows / total); }))
@@ -171,6 +187,7 @@ Problem writeCrossedPng(std::span<const unsigned char> left, std::span<const uns
     std::vector<unsigned char> png;
     if (!imaging::encodePng(view, png))
         return {"EncodePairNoMemory", "the pair cannot be encoded (not enough memory)", {}};
+    markCrossed(png);
     if (const int error = writeNewFile(path, png.data(), png.size()); error != 0)
         return cannotWrite(path, error);
     return {};

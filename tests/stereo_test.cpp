@@ -4,17 +4,21 @@
 // pair rules, of MPO pairs and of side-by-side files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "stereo/camera_parallax.h"
 #include "stereo/composition.h"
 #include "engine_test_support.h"
 #include "stereo/pair.h"
+#include "stereo/pair_layout.h"
 #include "stereo/side_by_side.h"
 #include "imaging/exif.h"
 #include "imaging/jpeg_encoder.h"
+#include "imaging/png_chunks.h"
 #include "imaging/png_encoder.h"
 #include "imaging/resample.h"
 
@@ -186,13 +190,14 @@ namespace {
 
 // A picture whose left half is blue and whose right half is red (the right
 // eye's picture on the left, as side-by-side files keep it).
-RgbPicture blueThenRed(int width, int height)
+// Blue in the first half (the left, or the top one over/under), red in the second.
+RgbPicture blueThenRed(int width, int height, bool overUnder = false)
 {
     RgbPicture picture;
     picture.size = {width, height};
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            picture.pixels.push_back(x < width / 2 ? rgb(20, 40, 220) : rgb(220, 30, 20));
+            picture.pixels.push_back((overUnder ? y < height / 2 : x < width / 2) ? rgb(20, 40, 220) : rgb(220, 30, 20));
     return picture;
 }
 
@@ -210,24 +215,42 @@ imaging::DecodedJpeg decoded(const std::vector<unsigned char> &jpeg)
 
 }  // namespace
 
-TEST(Pair, SideBySideFilesHoldTheLeftPictureOnTheRightHalfAndNeedAnEvenWidth)
+TEST(Pair, SideBySideFilesAreCutAsTheirDescriptorSaysCrossedWithoutOneAndNeedAnEvenWidth)
 {
     using stereo::SideBySideKind;
     const std::string dated = "2020:01:02 03:04:05";
-    const auto jps = [&](int width, int height) {
+    // A JPS file, with the descriptor of `layout` when given.
+    const auto jps = [&](int width, int height, std::optional<stereo::PairLayout> layout = {}) {
+        imaging::EncodeSettings settings{95, imaging::cameraExif({"Test", "Pair", dated, {width, height}, {}})};
+        if (layout)
+            settings.app3 = stereo::jpsDescriptor(*layout);
         std::vector<unsigned char> jpeg;
-        imaging::encodeJpeg(blueThenRed(width, height), {95, imaging::cameraExif({"Test", "Pair", dated, {width, height}, {}})},
-                            jpeg);
+        imaging::encodeJpeg(blueThenRed(width, height, layout && layout->overUnder), settings, jpeg);
         return Bytes(jpeg.begin(), jpeg.end());
     };
+    const auto pns = [](unsigned char mode) {  // an sTER chunk of this mode
+        Bytes png = pngOf(blueThenRed(16, 4));
+        imaging::addChunk(png, {'s', 'T', 'E', 'R'}, {mode});
+        return png;
+    };
+    Bytes anaglyph = jps(16, 4, stereo::PairLayout{false, true});
+    anaglyph[std::search(anaglyph.begin(), anaglyph.end(), "_JPSJPS_", "_JPSJPS_" + 8) - anaglyph.begin() + 12] = 4;
     const struct {
         const char *name;
         Bytes file;
         SideBySideKind kind;
         PixelSize half;  // of a pair; {0, 0} when it is none
         std::string problem;  // "" for a pair
+        bool leftIsBlue = false;  // the left eye's picture is the first half
     } table[] = {
         {"jps 64 x 16", jps(64, 16), SideBySideKind::Jps, {32, 16}, ""},
+        {"jps described crossed", jps(64, 16, stereo::PairLayout{}), SideBySideKind::Jps, {32, 16}, ""},
+        {"jps described parallel", jps(64, 16, stereo::PairLayout{false, true}), SideBySideKind::Jps, {32, 16}, "", true},
+        {"jps over/under, left on top", jps(16, 64, stereo::PairLayout{true, true}), SideBySideKind::Jps, {16, 32}, "", true},
+        {"jps over/under, right on top", jps(16, 64, stereo::PairLayout{true, false}), SideBySideKind::Jps, {16, 32}, ""},
+        {"jps described as an anaglyph", anaglyph, SideBySideKind::Jps, {8, 4}, ""},
+        {"pns crossed", pns(0), SideBySideKind::Pns, {8, 4}, ""},
+        {"pns parallel", pns(1), SideBySideKind::Pns, {8, 4}, "", true},
         {"jps 2 x 9", jps(2, 9), SideBySideKind::Jps, {1, 9}, ""},
         {"jps of odd width", jps(63, 16), SideBySideKind::Jps, {}, stereo::oddWidthText},
         {"pns 48 x 7", pngOf(blueThenRed(48, 7)), SideBySideKind::Pns, {24, 7}, ""},
@@ -249,8 +272,8 @@ TEST(Pair, SideBySideFilesHoldTheLeftPictureOnTheRightHalfAndNeedAnEvenWidth)
         const imaging::DecodedJpeg left = decoded(pair.left), right = decoded(pair.right);
         ASSERT_EQ(left.fullSize, row.half);
         ASSERT_EQ(right.fullSize, row.half);
-        EXPECT_GT(left.picture.pixels[0] >> 16 & 0xFF, 200u);  // red: the right half
-        EXPECT_GT(right.picture.pixels[0] & 0xFF, 200u);       // blue: the left half
+        EXPECT_GT(left.picture.pixels[0] >> (row.leftIsBlue ? 0 : 16) & 0xFF, 200u);
+        EXPECT_GT(right.picture.pixels[0] >> (row.leftIsBlue ? 16 : 0) & 0xFF, 200u);
         EXPECT_EQ(imaging::exifDateTaken(left.exif), row.kind == SideBySideKind::Jps ? dated : "");
         EXPECT_EQ(stereo::sideBySideKindOf(std::string("x.") + (row.kind == SideBySideKind::Jps ? "JPS" : "pns")), row.kind);
     }

@@ -1,0 +1,60 @@
+#include "png_chunks.h"
+
+#include <zlib.h>
+
+#include <cstring>
+
+#include "engine/byte_reader.h"
+
+namespace imaging {
+
+namespace {
+
+constexpr unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr std::size_t ihdrEnd = 8 + 4 + 4 + 13 + 4;  // signature, then IHDR's length, type, data and CRC
+
+void putU32(std::vector<unsigned char> &bytes, std::uint32_t value)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        bytes.push_back(static_cast<unsigned char>(value >> shift));
+}
+
+bool startsAsPng(const unsigned char *png, std::size_t size)
+{
+    return size >= ihdrEnd && std::memcmp(png, signature, 8) == 0 && std::memcmp(png + 12, "IHDR", 4) == 0;
+}
+
+}  // namespace
+
+void addChunk(std::vector<unsigned char> &png, const ChunkType &type, const std::vector<unsigned char> &data)
+{
+    if (!startsAsPng(png.data(), png.size()))
+        return;
+    std::vector<unsigned char> chunk;
+    putU32(chunk, std::uint32_t(data.size()));
+    chunk.insert(chunk.end(), type.begin(), type.end());
+    chunk.insert(chunk.end(), data.begin(), data.end());
+    // The CRC covers the type and the data.
+    const uLong crc = crc32(crc32(0, nullptr, 0), chunk.data() + 4, uInt(chunk.size() - 4));
+    putU32(chunk, std::uint32_t(crc));
+    png.insert(png.begin() + long(ihdrEnd), chunk.begin(), chunk.end());
+}
+
+std::optional<std::vector<unsigned char>> findChunk(const unsigned char *png, std::size_t size, const ChunkType &type)
+{
+    if (!startsAsPng(png, size))
+        return std::nullopt;
+    ByteReader reader(png, size, false);
+    for (std::uint64_t at = 8; reader.has(at, 12);) {
+        const std::uint32_t length = reader.u32be(at);
+        const unsigned char *name = png + at + 4;
+        if (std::memcmp(name, "IDAT", 4) == 0 || !reader.has(at + 8, std::uint64_t(length) + 4))
+            return std::nullopt;
+        if (std::memcmp(name, type.data(), 4) == 0)
+            return std::vector<unsigned char>(png + at + 8, png + at + 8 + length);
+        at += 12 + std::uint64_t(length);
+    }
+    return std::nullopt;
+}
+
+}  // namespace imaging
