@@ -8,14 +8,22 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
 #include <filesystem>
+#include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli/standard_output.h"
 #include "engine/gain_map.h"
 #include "engine/mpo.h"
 #include "engine/trace_output.h"
+#include "imaging/work_pool.h"
 #include "stereo/alignment.h"
 #include "stereo/camera_parallax.h"
 #include "stereo/console_pair.h"
@@ -27,9 +35,9 @@ namespace fs = std::filesystem;
 namespace {
 
 const char *usageText =
-    "usage: mpostereo [-m VIEW] [ADJUSTMENTS] [--align] [-q QUALITY] [-o OUT] FILE...\n"
+    "usage: mpostereo [-m VIEW] [ADJUSTMENTS] [--align] [-q QUALITY] [-j N] [-o OUT] FILE...\n"
     "       mpostereo --align-only [ADJUSTMENTS] [-q QUALITY] [-o PAIR.MPO] FILE\n"
-    "       mpostereo --3ds [ADJUSTMENTS] [-q QUALITY] [-o OUT] FILE...\n"
+    "       mpostereo --3ds [ADJUSTMENTS] [-q QUALITY] [-j N] [-o OUT] FILE...\n"
     "ADJUSTMENTS: [--swap] [--dx N] [--dy N] [--match-colors] [--window WHERE]\n"
     "             [--crop W:H] [--level DEGREES]\n"
     "Writes a stereo view of the pair of pictures in each FILE as a JPEG file, named\n"
@@ -67,6 +75,8 @@ const char *usageText =
     "              highest number in the folder (next to FILE, or OUT)\n"
     "  -q QUALITY  JPEG quality, 1 to 100 (default 90)\n"
     "  -o OUT      the output file for one FILE, or a folder for one or more\n"
+    "  -j N        convert N files at a time (default: one for each core); each\n"
+    "              file's line is printed as it ends\n"
     "  --help      show this help\n"
     "  --version   show the version\n";
 
@@ -78,9 +88,13 @@ struct Options {
     bool alignOnly = false;
     bool console = false;
     int quality = 90;
+    int jobs = 0;  // files converted at a time; 0 for one for each core
     std::string out;
     std::vector<std::string> files;
 };
+
+// Lines from files converted at the same time come out whole, one at a time.
+std::mutex outputLock;
 
 void ignoreProgress(void *, int, int) {}
 
@@ -154,6 +168,7 @@ bool comparesPictures(const Options &options)
 
 void say(const std::string &file, const std::string &what)
 {
+    const std::lock_guard lock(outputLock);
     std::fprintf(stderr, "mpostereo: %s: %s\n", file.c_str(), what.c_str());
 }
 
@@ -322,6 +337,45 @@ bool readAspect(const char *text, double &aspect)
 
 namespace {
 
+// Converts every file, `options.jobs` at a time on the shared pool, and
+// prints what each wrote, or why it wrote nothing, as it ends; while
+// standard error is a terminal a line below says how many are done. A file
+// that fails never stops the others. Returns whether every file was written.
+bool convertAll(const Options &options)
+{
+    const std::size_t count = options.files.size();
+    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+    const int jobs = int(std::min<std::size_t>(count, std::size_t(options.jobs > 0 ? options.jobs : cores)));
+    const bool showProgress = count > 1 && isatty(STDERR_FILENO);
+    std::atomic<std::size_t> next{0};
+    std::size_t done = 0;
+    bool allDone = true;
+    const auto convert = [&] {
+        for (std::size_t i; (i = next++) < count;) {
+            const std::string &file = options.files[i];
+            std::string written;
+            const std::string problem = guarded(file, options, written);
+            const std::lock_guard lock(outputLock);
+            if (showProgress)
+                std::fputs("\r\033[K", stderr);
+            if (!problem.empty()) {
+                std::fprintf(stderr, "mpostereo: %s %s\n", file.c_str(), problem.c_str());
+                allDone = false;
+            } else if (options.console || count > 1) {
+                // A console name, or a line among others, says nothing of its source.
+                std::printf("%s -> %s\n", file.c_str(), written.c_str());
+            } else {
+                std::printf("%s\n", written.c_str());
+            }
+            std::fflush(stdout);
+            if (showProgress && ++done < count)
+                std::fprintf(stderr, "mpostereo: %zu of %zu files done", done, count);
+        }
+    };
+    imaging::WorkPool::shared().runAll(std::vector<std::function<void()>>(std::size_t(jobs), convert));
+    return allDone;
+}
+
 int run(int argc, char **argv)
 {
     enum {
@@ -344,7 +398,7 @@ int run(int argc, char **argv)
     Options options;
     opterr = 0;
     constexpr long largestOffset = 1000000;
-    for (int c; (c = getopt_long(argc, argv, "m:q:o:", longOptions, nullptr)) != -1;) {
+    for (int c; (c = getopt_long(argc, argv, "m:q:o:j:", longOptions, nullptr)) != -1;) {
         switch (c) {
         case 'm': {
             const auto view = stereo::viewNamed(optarg);
@@ -358,6 +412,10 @@ int run(int argc, char **argv)
                 return usageError("-q takes a quality from 1 to 100");
             break;
         case 'o': options.out = optarg; break;
+        case 'j':
+            if (!readNumber(optarg, 1, 256, options.jobs))
+                return usageError("-j takes a number of files from 1 to 256");
+            break;
         case swapOption: options.view.swap = true; break;
         case alignOption: options.align = true; break;
         case alignOnlyOption: options.alignOnly = true; break;
@@ -401,20 +459,7 @@ int run(int argc, char **argv)
                                                     : "no such folder");
         return 2;
     }
-    bool allDone = true;
-    for (const std::string &file : options.files) {
-        std::string written;
-        if (const std::string problem = guarded(file, options, written); !problem.empty()) {
-            std::fprintf(stderr, "mpostereo: %s %s\n", file.c_str(), problem.c_str());
-            allDone = false;
-        } else if (options.console) {
-            // A console name says nothing of its source.
-            std::printf("%s -> %s\n", file.c_str(), written.c_str());
-        } else {
-            std::printf("%s\n", written.c_str());
-        }
-    }
-    return allDone ? 0 : 1;
+    return convertAll(options) ? 0 : 1;
 }
 
 }  // namespace

@@ -13,10 +13,10 @@ namespace {
 constexpr unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 constexpr std::size_t ihdrEnd = 8 + 4 + 4 + 13 + 4;  // signature, then IHDR's length, type, data and CRC
 
-void putU32(std::vector<unsigned char> &bytes, std::uint32_t value)
+void putU32(unsigned char *at, std::uint32_t value)
 {
-    for (int shift = 24; shift >= 0; shift -= 8)
-        bytes.push_back(static_cast<unsigned char>(value >> shift));
+    for (int i = 0; i < 4; ++i)
+        at[i] = static_cast<unsigned char>(value >> (24 - 8 * i));
 }
 
 bool startsAsPng(const unsigned char *png, std::size_t size)
@@ -30,13 +30,14 @@ void addChunk(std::vector<unsigned char> &png, const ChunkType &type, const std:
 {
     if (!startsAsPng(png.data(), png.size()))
         return;
-    std::vector<unsigned char> chunk;
-    putU32(chunk, std::uint32_t(data.size()));
-    chunk.insert(chunk.end(), type.begin(), type.end());
-    chunk.insert(chunk.end(), data.begin(), data.end());
-    // The CRC covers the type and the data.
-    const uLong crc = crc32(crc32(0, nullptr, 0), chunk.data() + 4, uInt(chunk.size() - 4));
-    putU32(chunk, std::uint32_t(crc));
+    // The length, the type, the data and a CRC of the type and the data.
+    std::vector<unsigned char> chunk(12 + data.size());
+    putU32(chunk.data(), std::uint32_t(data.size()));
+    std::memcpy(chunk.data() + 4, type.data(), 4);
+    if (!data.empty())
+        std::memcpy(chunk.data() + 8, data.data(), data.size());
+    const uLong crc = crc32(crc32(0, nullptr, 0), chunk.data() + 4, uInt(4 + data.size()));
+    putU32(chunk.data() + 8 + data.size(), std::uint32_t(crc));
     png.insert(png.begin() + long(ihdrEnd), chunk.begin(), chunk.end());
 }
 

@@ -164,10 +164,22 @@ TEST_F(Mpostereo, RefusesWhatHoldsNoPairWritesNothingAndNeverReplacesAFile)
     EXPECT_EQ(replacing.status, 1);
     EXPECT_NE(replacing.err.find("never replaced"), std::string::npos) << replacing.err;
     EXPECT_EQ(readFile(taken), (Bytes{1, 2, 3}));
+    // Every file at once, three at a time: each refused one named once with its
+    // reason, the good one written as one at a time writes it.
+    std::vector<std::string> all = {"-j", "3", "-o", scratch.path() + "/all", good};
+    for (const auto &input : refused)
+        all.push_back(scratch.path() + "/" + input.name);
+    std::filesystem::create_directory(scratch.path() + "/all");
+    const ProgramRun together = mpostereo(all);
+    EXPECT_EQ(together.status, 1);
+    EXPECT_EQ(together.out, good + " -> " + scratch.path() + "/all/good_stereo.jpg\n");
+    for (const auto &input : refused)
+        EXPECT_NE(together.err.find(input.says), std::string::npos) << input.name;
+    EXPECT_EQ(readFile(scratch.path() + "/all/good_stereo.jpg"), readFile(scratch.path() + "/out/good_stereo.jpg"));
 
     for (const std::vector<std::string> &usage : std::vector<std::vector<std::string>>{
              {}, {"-m", "wiggle", good}, {"-m", "sideways", good}, {"-q", "0", good}, {"--dx", "1e3", good},
-             {"-o", taken, good, good}, {"--3ds", "--align-only", good}})
+             {"-o", taken, good, good}, {"--3ds", "--align-only", good}, {"-j", "0", good}})
         EXPECT_EQ(mpostereo(usage).status, 2) << testing::PrintToString(usage);
     EXPECT_EQ(mpostereo({"--help"}).status, 0);
     const ProgramRun nowhere = mpostereo({"-o", scratch.path() + "/missing", good, good});

@@ -38,9 +38,9 @@ _mpoview_tools()
                 green-magenta-gray amber-blue-dubois amber-blue-color amber-blue-half amber-blue-gray' -- "$cur"))
             return ;;
         -o) COMPREPLY=($(compgen -f -- "$cur")); return ;;
-        --dx | --dy | -q) return ;;
+        --dx | --dy | -q | -j | --window | --crop | --level) return ;;
         esac
-        [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '-m --swap --dx --dy --align --align-only --3ds -q -o --help --version' -- "$cur")); return; } ;;
+        [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '-m --swap --dx --dy --align --align-only --3ds --match-colors --window --crop --level -q -j -o --help --version' -- "$cur")); return; } ;;
     mpocheck)
         [[ $prev == -o ]] && { COMPREPLY=($(compgen -f -- "$cur")); return; }
         [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '--repair -o --help --version' -- "$cur")); return; } ;;
