@@ -93,8 +93,22 @@ struct Options {
     std::vector<std::string> files;
 };
 
-// Lines from files converted at the same time come out whole, one at a time.
+// Lines from files converted at the same time come out whole, one at a
+// time, above the count of files done that a terminal shows last.
 std::mutex outputLock;
+std::string progressLine;  // the count to show last; empty for none
+std::string progressShown;  // the count standard error shows now
+
+// Prints `line` to `to` above the count (the caller holds outputLock).
+void printLine(std::FILE *to, const std::string &line)
+{
+    if (!progressShown.empty())
+        std::fputs("\r\033[K", stderr);
+    std::fprintf(to, "%s\n", line.c_str());
+    std::fflush(to);
+    std::fputs(progressLine.c_str(), stderr);
+    progressShown = progressLine;
+}
 
 void ignoreProgress(void *, int, int) {}
 
@@ -169,7 +183,7 @@ bool comparesPictures(const Options &options)
 void say(const std::string &file, const std::string &what)
 {
     const std::lock_guard lock(outputLock);
-    std::fprintf(stderr, "mpostereo: %s: %s\n", file.c_str(), what.c_str());
+    printLine(stderr, "mpostereo: " + file + ": " + what);
 }
 
 // The adjustment of the pair that `options` ask for, said on standard
@@ -357,19 +371,16 @@ bool convertAll(const Options &options)
             const std::string problem = guarded(file, options, written);
             const std::lock_guard lock(outputLock);
             if (showProgress)
-                std::fputs("\r\033[K", stderr);
+                progressLine = ++done < count ? "mpostereo: " + std::to_string(done) + " of " +
+                                                    std::to_string(count) + " files done"
+                                              : "";
             if (!problem.empty()) {
-                std::fprintf(stderr, "mpostereo: %s %s\n", file.c_str(), problem.c_str());
+                printLine(stderr, "mpostereo: " + file + " " + problem);
                 allDone = false;
-            } else if (options.console || count > 1) {
-                // A console name, or a line among others, says nothing of its source.
-                std::printf("%s -> %s\n", file.c_str(), written.c_str());
             } else {
-                std::printf("%s\n", written.c_str());
+                // A console name, or a line among others, says nothing of its source.
+                printLine(stdout, options.console || count > 1 ? file + " -> " + written : written);
             }
-            std::fflush(stdout);
-            if (showProgress && ++done < count)
-                std::fprintf(stderr, "mpostereo: %zu of %zu files done", done, count);
         }
     };
     imaging::WorkPool::shared().runAll(std::vector<std::function<void()>>(std::size_t(jobs), convert));
