@@ -35,7 +35,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const char *usageText =
-    "usage: mpostereo [-m VIEW] [ADJUSTMENTS] [--align] [-q QUALITY] [-j N] [-o OUT] FILE...\n"
+    "usage: mpostereo [-m VIEW] [--fit WxH] [ADJUSTMENTS] [--align] [-q QUALITY] [-j N] [-o OUT] FILE...\n"
     "       mpostereo --align-only [ADJUSTMENTS] [-q QUALITY] [-o PAIR.MPO] FILE\n"
     "       mpostereo --3ds [ADJUSTMENTS] [-q QUALITY] [-j N] [-o OUT] FILE...\n"
     "ADJUSTMENTS: [--swap] [--dx N] [--dy N] [--match-colors] [--window WHERE]\n"
@@ -44,11 +44,16 @@ const char *usageText =
     "NAME_stereo.jpg next to FILE; an existing file is never overwritten. FILE is an\n"
     "MPO file (pictures 1 and 2), or a JPS or PNS file (a JPEG or PNG picture with the\n"
     "pair side by side, the right eye's picture on the left half).\n"
-    "  -m VIEW     parallel, cross, over-under, mirror, rows, columns,\n"
+    "  -m VIEW     parallel, cross, over-under, mirror, half-parallel,\n"
+    "              half-over-under (each picture squeezed to half the frame, as\n"
+    "              3D TVs and projectors take them), rows, columns,\n"
     "              anaglyph-dubois (the default), anaglyph-color, anaglyph-half,\n"
     "              anaglyph-gray, green-magenta-dubois, green-magenta-color,\n"
     "              green-magenta-half, green-magenta-gray, amber-blue-dubois,\n"
     "              amber-blue-color, amber-blue-half, amber-blue-gray\n"
+    "  --fit WxH   scale the view, undistorted, into exactly W x H pixels with\n"
+    "              black bars (each picture of a half view into its half), such\n"
+    "              as 1920x1080 for a 3D TV\n"
     "  --swap      exchange the left and the right picture\n"
     "  --dx N      move the right picture N pixels right (the scene goes behind\n"
     "              the screen; negative: in front of it)\n"
@@ -338,6 +343,16 @@ bool readWindow(const char *text, stereo::Choices &choices)
     return true;
 }
 
+// A frame "WxH" of whole pixels, each side 1 to 16384.
+bool readFrame(const char *text, imaging::PixelSize &frame)
+{
+    const char *middle = std::strchr(text, 'x');
+    if (middle == nullptr)
+        return false;
+    const std::string width(text, middle);
+    return readNumber(width.c_str(), 1, 16384, frame.width) && readNumber(middle + 1, 1, 16384, frame.height);
+}
+
 bool readAspect(const char *text, double &aspect)
 {
     double width = 0, height = 0;
@@ -391,7 +406,7 @@ int run(int argc, char **argv)
 {
     enum {
         swapOption = 256, dxOption, dyOption, alignOption, alignOnlyOption, consoleOption, helpOption, versionOption,
-        coloursOption, windowOption, cropOption, levelOption
+        coloursOption, windowOption, cropOption, levelOption, fitOption
     };
     static const option longOptions[] = {{"swap", no_argument, nullptr, swapOption},
                                          {"align", no_argument, nullptr, alignOption},
@@ -401,6 +416,7 @@ int run(int argc, char **argv)
                                          {"window", required_argument, nullptr, windowOption},
                                          {"crop", required_argument, nullptr, cropOption},
                                          {"level", required_argument, nullptr, levelOption},
+                                         {"fit", required_argument, nullptr, fitOption},
                                          {"dx", required_argument, nullptr, dxOption},
                                          {"dy", required_argument, nullptr, dyOption},
                                          {"help", no_argument, nullptr, helpOption},
@@ -440,6 +456,10 @@ int run(int argc, char **argv)
         case cropOption:
             if (!readAspect(optarg, options.view.crop.aspect))
                 return usageError("--crop takes a shape W:H, such as 4:3");
+            break;
+        case fitOption:
+            if (!readFrame(optarg, options.view.fit))
+                return usageError("--fit takes a frame WxH, such as 1920x1080");
             break;
         case levelOption:
             if (!readDecimal(optarg, -10, 10, options.view.level))

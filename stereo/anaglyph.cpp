@@ -42,7 +42,7 @@ AnaglyphMatrix matrixOf(View view)
 const AnaglyphMatrix &anaglyphMatrix(View view)
 {
     static const auto matrices = [] {
-        std::array<AnaglyphMatrix, 19> all{};
+        std::vector<AnaglyphMatrix> all(allViews().size());
         for (const ViewDescription &d : allViews())
             all[std::size_t(d.view)] = matrixOf(d.view);
         return all;

@@ -36,6 +36,40 @@ void interlaceColumns(const Pixel *even, const Pixel *odd, Pixel *to, int width)
         to[x] = (x & 1) == 0 ? even[x] : odd[x];
 }
 
+// The mean of two pixels, channel by channel.
+Pixel mean(Pixel p, Pixel q)
+{
+    return (p & q) + (((p ^ q) & 0xFEFEFEFEu) >> 1);
+}
+
+// Half of `width` columns of `from`, each the mean of two, into `to`.
+void squeezeRow(const Pixel *from, Pixel *to, int width)
+{
+    for (int x = 0; x < width / 2; ++x)
+        to[x] = mean(from[2 * x], from[2 * x + 1]);
+}
+
+// Row `y` of a half view: the rows of the picture its half shows, two by
+// two; an odd last row or column stays black.
+void halfRow(const Source &a, const Source &b, View view, Pixel *to, int width, int height, int y)
+{
+    constexpr Pixel black = 0xFF000000u;
+    if (view == View::HalfParallel) {
+        squeezeRow(a.row(y), to, width);
+        squeezeRow(b.row(y), to + width / 2, width);
+        if (width % 2 != 0)
+            to[width - 1] = black;
+        return;
+    }
+    const int half = height / 2;
+    if (y >= 2 * half)
+        return std::fill(to, to + width, black);
+    const Source &picture = y < half ? a : b;
+    const int from = 2 * (y % half);
+    for (int x = 0; x < width; ++x)
+        to[x] = mean(picture.row(from)[x], picture.row(from + 1)[x]);
+}
+
 // Rows [first, last) of the composed picture.
 void fillRows(const Source &a, const Source &b, View view, int wiggleFrame, RgbPicture &out, int width, int height,
               int first, int last)
@@ -50,6 +84,8 @@ void fillRows(const Source &a, const Source &b, View view, int wiggleFrame, RgbP
         case View::Rows: copyRow((y & 1) == 0 ? a.row(y) : b.row(y), to, width); break;
         case View::Columns: interlaceColumns(a.row(y), b.row(y), to, width); break;
         case View::Wiggle: copyRow(wiggleFrame == 0 ? a.row(y) : b.row(y), to, width); break;
+        case View::HalfParallel:
+        case View::HalfOverUnder: halfRow(a, b, view, to, width, height, y); break;
         default: mixAnaglyphRow(a.row(y), b.row(y), to, width, anaglyphMatrix(view)); break;
         }
     }
@@ -162,6 +198,31 @@ bool compose(const RgbPicture &left, const RgbPicture &right, const Options &opt
     }
     fill(a, b, options.view, wiggleFrame, out, overlap.size.width, overlap.size.height);
     return true;
+}
+
+imaging::RgbPicture letterboxed(const RgbPicture &view, View kind, imaging::PixelSize frame)
+{
+    const int across = kind == View::HalfParallel ? 2 : 1, down = kind == View::HalfOverUnder ? 2 : 1;
+    RgbPicture out;
+    out.size = frame;
+    out.pixels.assign(std::size_t(frame.width) * std::size_t(frame.height), 0xFF000000u);
+    const imaging::PixelSize part{view.size.width / across, view.size.height / down};
+    const imaging::PixelSize target{frame.width / across, frame.height / down};
+    if (part.width <= 0 || part.height <= 0 || target.width <= 0 || target.height <= 0)
+        return out;
+    const double scale = std::min(double(target.width) / part.width, double(target.height) / part.height);
+    const imaging::PixelSize scaled{std::clamp(int(std::lround(part.width * scale)), 1, target.width),
+                                    std::clamp(int(std::lround(part.height * scale)), 1, target.height)};
+    for (int i = 0; i < across * down; ++i) {
+        const int column = i % across, row = i / across;
+        const RgbPicture piece = imaging::resized(
+            imaging::cropped(view, column * part.width, row * part.height, part), scaled);
+        const int x = column * target.width + (target.width - scaled.width) / 2;
+        const int y = row * target.height + (target.height - scaled.height) / 2;
+        for (int line = 0; line < scaled.height; ++line)
+            std::copy(piece.row(line), piece.row(line) + scaled.width, out.row(y + line) + x);
+    }
+    return out;
 }
 
 }  // namespace stereo

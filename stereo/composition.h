@@ -21,4 +21,9 @@ Overlap shownPart(imaging::PixelSize picture, const Options &options);
 // The size compose() makes for two pictures of size `picture`.
 imaging::PixelSize composedSize(imaging::PixelSize picture, const Options &options);
 
+// The composed `view` of kind `kind` scaled, undistorted, into a frame of
+// `frame` with black bars; a half view's halves each into their half, so
+// that a 3D TV that stretches each half shows both pictures in place.
+imaging::RgbPicture letterboxed(const imaging::RgbPicture &view, View kind, imaging::PixelSize frame);
+
 }  // namespace stereo

@@ -16,7 +16,8 @@ constexpr int app3 = 0xE3;
 // The descriptor, big-endian: the separation, the flags, the layout and the
 // media type, from its first byte to its last.
 constexpr std::size_t descriptorEnd = descriptorAt + 4;
-constexpr unsigned char stereoType = 1, sideBySide = 2, overUnder = 3, leftFieldFirst = 4;
+constexpr unsigned char stereoType = 1, sideBySide = 2, overUnder = 3;
+constexpr unsigned char halfHeight = 1, halfWidth = 2, leftFieldFirst = 4;
 constexpr imaging::ChunkType sterChunk{'s', 'T', 'E', 'R'};
 constexpr unsigned char crossFuse = 0, divergingFuse = 1;
 
@@ -24,7 +25,8 @@ constexpr unsigned char crossFuse = 0, divergingFuse = 1;
 
 std::vector<unsigned char> jpsDescriptor(const PairLayout &layout)
 {
-    const unsigned char flags = layout.leftFirst ? leftFieldFirst : 0;
+    const unsigned char squeezedFlag = layout.overUnder ? halfHeight : halfWidth;
+    const unsigned char flags = (layout.leftFirst ? leftFieldFirst : 0) | (layout.squeezed ? squeezedFlag : 0);
     const unsigned char arrangement = layout.overUnder ? overUnder : sideBySide;
     // The identifier, the descriptor's length, the descriptor, and an empty comment.
     return {'_', 'J', 'P', 'S', 'J', 'P', 'S', '_', 0, 4, 0, flags, arrangement, stereoType, 0, 0};
@@ -50,7 +52,7 @@ PairLayout jpsLayoutOf(const unsigned char *jpeg, std::size_t size)
         const std::uint32_t descriptor = payload.u32be(descriptorAt);
         const unsigned type = descriptor & 0xFF, arrangement = descriptor >> 8 & 0xFF, flags = descriptor >> 16 & 0xFF;
         if (payload.u16be(jpsIdSize) >= 4 && type == stereoType && (arrangement == sideBySide || arrangement == overUnder))
-            layout = {arrangement == overUnder, (flags & leftFieldFirst) != 0};
+            layout = {arrangement == overUnder, (flags & leftFieldFirst) != 0, (flags & (halfWidth | halfHeight)) != 0};
         return true;
     });
     return layout;

@@ -13,6 +13,7 @@ namespace stereo {
 struct PairLayout {
     bool overUnder = false;  // one picture above the other, else side by side
     bool leftFirst = false;  // the left eye's picture on the left (or on top), else crossed
+    bool squeezed = false;   // each picture at half its width side by side, half its height over/under
 
     bool operator==(const PairLayout &) const = default;
 };

@@ -112,10 +112,17 @@ SideBySidePair readSideBySide(const unsigned char *bytes, std::size_t size, Side
     // Crossed, the second half is the left eye's picture.
     const imaging::PixelSize halfSize = layout.overUnder ? imaging::PixelSize{full.width, full.height / 2}
                                                          : imaging::PixelSize{full.width / 2, full.height};
-    const std::vector<unsigned char> exif = imaging::exifForNewPicture(decoded.exif, halfSize);
+    // A squeezed half is stretched back to the shape it was taken at.
+    const imaging::PixelSize pictureSize = !layout.squeezed ? halfSize
+                                           : layout.overUnder ? imaging::PixelSize{halfSize.width, 2 * halfSize.height}
+                                                              : imaging::PixelSize{2 * halfSize.width, halfSize.height};
+    const std::vector<unsigned char> exif = imaging::exifForNewPicture(decoded.exif, pictureSize);
     const auto half = [&](bool second, std::vector<unsigned char> &jpeg) {
         const int x = second && !layout.overUnder ? halfSize.width : 0, y = second && layout.overUnder ? halfSize.height : 0;
-        return imaging::encodeJpeg(imaging::cropped(decoded.picture, x, y, halfSize), {heldQuality, exif}, jpeg);
+        imaging::RgbPicture picture = imaging::cropped(decoded.picture, x, y, halfSize);
+        if (layout.squeezed)
+            picture = imaging::resized(picture, pictureSize);
+        return imaging::encodeJpeg(picture, {heldQuality, exif}, jpeg);
     };
     bool encoded[2] = {false, false};
     imaging::WorkPool::shared().runAll({[&] { encoded[0] = half(!layout.leftFirst, pair.left); },

@@ -31,6 +31,8 @@ std::vector<unsigned char> jpsDescriptorFor(View view)
     case View::Cross: return jpsDescriptor({false, false});
     case View::Parallel: return jpsDescriptor({false, true});
     case View::OverUnder: return jpsDescriptor({true, true});
+    case View::HalfParallel: return jpsDescriptor({false, true, true});
+    case View::HalfOverUnder: return jpsDescriptor({true, true, true});
     default: return {};
     }
 }
@@ -82,6 +84,8 @@ Problem composeFullSize(std::span<const unsigned char> left, std::span<const uns
     if (Problem problem = pairProblem(pair.left, pair.right); !problem.empty())
         return problem;
     compose(pair.left.picture, pair.right.picture, options, view);
+    if (options.fit.width > 0 && options.fit.height > 0)
+        view = letterboxed(view, options.view, options.fit);
     if (leftExif != nullptr)
         *leftExif = std::move(pair.left.exif);
     return {};

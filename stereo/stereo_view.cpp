@@ -9,11 +9,13 @@ namespace stereo {
 
 namespace {
 
-constexpr std::array<ViewDescription, 19> views = {{
+constexpr std::array<ViewDescription, 21> views = {{
     {View::Parallel, "parallel", "ViewParallel"},
     {View::Cross, "cross", "ViewCross"},
     {View::OverUnder, "over-under", "ViewOverUnder"},
     {View::Mirror, "mirror", "ViewMirror"},
+    {View::HalfParallel, "half-parallel", "ViewHalfParallel"},
+    {View::HalfOverUnder, "half-over-under", "ViewHalfOverUnder"},
     {View::Rows, "rows", "ViewRows"},
     {View::Columns, "columns", "ViewColumns"},
     {View::RedCyanDubois, "anaglyph-dubois", "ViewRedCyanDubois"},

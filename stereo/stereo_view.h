@@ -21,6 +21,8 @@ enum class View {
     RedCyanDubois, RedCyanColour, RedCyanHalf, RedCyanGray,
     GreenMagentaDubois, GreenMagentaColour, GreenMagentaHalf, GreenMagentaGray,
     AmberBlueDubois, AmberBlueColour, AmberBlueHalf, AmberBlueGray,
+    HalfParallel,   // left | right, each squeezed to half the width (3D TVs, projectors)
+    HalfOverUnder,  // left on top, each squeezed to half the height
     Wiggle,  // the two pictures in turn (the viewer only)
 };
 
@@ -73,6 +75,10 @@ struct Options {
     // Tone curves for both pictures, applied before anything else; none when empty.
     std::shared_ptr<const ColourMatch> colours;
     Crop crop;
+    // A written view is scaled, undistorted, into a frame of exactly this
+    // size, with black bars (each picture of a half view into its half);
+    // none when 0. What is shown on screen is not.
+    imaging::PixelSize fit{};
 };
 
 // The same settings for pictures `factor` times the size they are given for.

@@ -174,6 +174,38 @@ TEST(Geometry, LayoutsSwapAndOffsetsPlaceEveryPixelAndCropWhatIsUncovered)
     EXPECT_EQ(lettersOf(untouched), "x/y");
 }
 
+TEST(Geometry, HalfViewsSqueezeEachPictureIntoItsHalfAndAFrameKeepsEachInItsHalf)
+{
+    const std::uint32_t red = rgb(220, 30, 20), blue = rgb(20, 40, 220), black = rgb(0, 0, 0);
+    RgbPicture left, right, out;
+    left.size = right.size = {64, 48};
+    left.pixels.assign(64 * 48, red), right.pixels.assign(64 * 48, blue);
+    const struct {
+        View view;
+        PixelSize composed;
+        std::vector<std::pair<int, int>> reds, blues, bars;  // points of the 1920 x 1080 frame
+    } table[] = {
+        // Each 4:3 picture as a TV shows it: 1440 x 1080, so 720 of a half's 960 columns.
+        {View::HalfParallel, {64, 48}, {{120, 540}, {839, 540}}, {{1080, 540}, {1799, 540}},
+         {{119, 540}, {840, 540}, {1079, 540}, {1800, 540}}},
+        {View::HalfOverUnder, {64, 48}, {{240, 0}, {1679, 539}}, {{240, 540}, {1679, 1079}}, {{239, 270}, {1680, 810}}},
+        // A whole view keeps its shape: 128 x 48 is 1920 x 720 between two bars.
+        {View::Parallel, {128, 48}, {{0, 180}, {900, 899}}, {{1020, 180}, {1919, 899}}, {{0, 179}, {1919, 900}}},
+    };
+    for (const auto &row : table) {
+        SCOPED_TRACE(stereo::describe(row.view).name);
+        stereo::Options options;
+        options.view = row.view;
+        ASSERT_TRUE(stereo::compose(left, right, options, out));
+        EXPECT_EQ(out.size, row.composed);
+        const RgbPicture frame = stereo::letterboxed(out, row.view, {1920, 1080});
+        ASSERT_EQ(frame.size, (PixelSize{1920, 1080}));
+        for (const auto &[points, colour] : {std::pair{row.reds, red}, {row.blues, blue}, {row.bars, black}})
+            for (const auto &[x, y] : points)
+                EXPECT_EQ(frame.row(y)[x], colour) << x << ", " << y;
+    }
+}
+
 TEST(Pair, IsTheFirstTwoOfAPairAndTheShownAndNextOfASeries)
 {
     const struct {
@@ -248,6 +280,7 @@ TEST(Pair, SideBySideFilesAreCutAsTheirDescriptorSaysCrossedWithoutOneAndNeedAnE
         {"jps described parallel", jps(64, 16, stereo::PairLayout{false, true}), SideBySideKind::Jps, {32, 16}, "", true},
         {"jps over/under, left on top", jps(16, 64, stereo::PairLayout{true, true}), SideBySideKind::Jps, {16, 32}, "", true},
         {"jps over/under, right on top", jps(16, 64, stereo::PairLayout{true, false}), SideBySideKind::Jps, {16, 32}, ""},
+        {"jps half side by side", jps(64, 16, stereo::PairLayout{false, true, true}), SideBySideKind::Jps, {64, 16}, "", true},
         {"jps described as an anaglyph", anaglyph, SideBySideKind::Jps, {8, 4}, ""},
         {"pns crossed", pns(0), SideBySideKind::Pns, {8, 4}, ""},
         {"pns parallel", pns(1), SideBySideKind::Pns, {8, 4}, "", true},

@@ -81,6 +81,8 @@ QKeySequence shortcutFor(stereo::View view)
     case View::Rows: return QKeySequence("Ctrl+5");
     case View::Columns: return QKeySequence("Ctrl+6");
     case View::Wiggle: return QKeySequence("Ctrl+7");
+    case View::HalfParallel: return QKeySequence("Ctrl+8");
+    case View::HalfOverUnder: return QKeySequence("Ctrl+9");
     default: break;
     }
     const int anaglyph = int(view) - int(View::RedCyanDubois);  // 0 to 11
@@ -99,7 +101,7 @@ const std::vector<ViewGroup> &viewGroups()
 {
     using V = stereo::View;
     static const std::vector<ViewGroup> groups = {
-        {nullptr, {V::Parallel, V::Cross, V::OverUnder, V::Mirror}},
+        {nullptr, {V::Parallel, V::Cross, V::OverUnder, V::Mirror, V::HalfParallel, V::HalfOverUnder}},
         {QT_TRID_NOOP("MenuRedCyan"), {V::RedCyanDubois, V::RedCyanColour, V::RedCyanHalf, V::RedCyanGray}},
         {QT_TRID_NOOP("MenuGreenMagenta"),
          {V::GreenMagentaDubois, V::GreenMagentaColour, V::GreenMagentaHalf, V::GreenMagentaGray}},

@@ -1299,5 +1299,13 @@ Libraries: %2</translation>
         <source>%1 holds HNI_9999 already, the console’s last number</source>
         <translation>%1 holds HNI_9999 already, the console’s last number</translation>
     </message>
+    <message id="ViewHalfParallel">
+        <source>Half Side by Side (3D TV)</source>
+        <translation>Half Side by Side (3D TV)</translation>
+    </message>
+    <message id="ViewHalfOverUnder">
+        <source>Half Over/Under (3D TV)</source>
+        <translation>Half Over/Under (3D TV)</translation>
+    </message>
 </context>
 </TS>

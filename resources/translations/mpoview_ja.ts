@@ -1299,5 +1299,13 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>%1 holds HNI_9999 already, the console’s last number</source>
         <translation>%1 にはすでに HNI_9999 (本体の最後の番号) があります</translation>
     </message>
+    <message id="ViewHalfParallel">
+        <source>Half Side by Side (3D TV)</source>
+        <translation>ハーフサイドバイサイド (3D テレビ)</translation>
+    </message>
+    <message id="ViewHalfOverUnder">
+        <source>Half Over/Under (3D TV)</source>
+        <translation>ハーフトップアンドボトム (3D テレビ)</translation>
+    </message>
 </context>
 </TS>
