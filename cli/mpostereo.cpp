@@ -478,6 +478,10 @@ int run(int argc, char **argv)
         default: return usageError("unknown option or missing value");
         }
     }
+    // Scaling interlaced rows or columns would blend the two pictures.
+    const stereo::View view = options.view.view;
+    if (options.view.fit.width > 0 && (view == stereo::View::Rows || view == stereo::View::Columns))
+        return usageError("--fit does not go with the interlaced views, whose rows or columns it would blend");
     if (options.console && options.alignOnly)
         return usageError("--3ds and --align-only each write their own file; give one");
     options.files.assign(argv + optind, argv + argc);

@@ -51,7 +51,8 @@ PairLayout jpsLayoutOf(const unsigned char *jpeg, std::size_t size)
         ByteReader payload(jpeg + segment.payloadAt(), std::size_t(segment.length - 2), false);
         const std::uint32_t descriptor = payload.u32be(descriptorAt);
         const unsigned type = descriptor & 0xFF, arrangement = descriptor >> 8 & 0xFF, flags = descriptor >> 16 & 0xFF;
-        if (payload.u16be(jpsIdSize) >= 4 && type == stereoType && (arrangement == sideBySide || arrangement == overUnder))
+        const bool known = arrangement == sideBySide || arrangement == overUnder;
+        if (payload.u16be(jpsIdSize) >= 4 && type == stereoType && known)
             layout = {arrangement == overUnder, (flags & leftFieldFirst) != 0, (flags & (halfWidth | halfHeight)) != 0};
         return true;
     });

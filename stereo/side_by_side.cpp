@@ -118,7 +118,8 @@ SideBySidePair readSideBySide(const unsigned char *bytes, std::size_t size, Side
                                                               : imaging::PixelSize{2 * halfSize.width, halfSize.height};
     const std::vector<unsigned char> exif = imaging::exifForNewPicture(decoded.exif, pictureSize);
     const auto half = [&](bool second, std::vector<unsigned char> &jpeg) {
-        const int x = second && !layout.overUnder ? halfSize.width : 0, y = second && layout.overUnder ? halfSize.height : 0;
+        const int x = second && !layout.overUnder ? halfSize.width : 0;
+        const int y = second && layout.overUnder ? halfSize.height : 0;
         imaging::RgbPicture picture = imaging::cropped(decoded.picture, x, y, halfSize);
         if (layout.squeezed)
             picture = imaging::resized(picture, pictureSize);

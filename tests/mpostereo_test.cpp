@@ -179,7 +179,8 @@ TEST_F(Mpostereo, RefusesWhatHoldsNoPairWritesNothingAndNeverReplacesAFile)
 
     for (const std::vector<std::string> &usage : std::vector<std::vector<std::string>>{
              {}, {"-m", "wiggle", good}, {"-m", "sideways", good}, {"-q", "0", good}, {"--dx", "1e3", good},
-             {"-o", taken, good, good}, {"--3ds", "--align-only", good}, {"-j", "0", good}})
+             {"-o", taken, good, good}, {"--3ds", "--align-only", good}, {"-j", "0", good},
+             {"-m", "rows", "--fit", "1920x1080", good}, {"--fit", "1920", good}})
         EXPECT_EQ(mpostereo(usage).status, 2) << testing::PrintToString(usage);
     EXPECT_EQ(mpostereo({"--help"}).status, 0);
     const ProgramRun nowhere = mpostereo({"-o", scratch.path() + "/missing", good, good});
