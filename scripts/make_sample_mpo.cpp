@@ -56,6 +56,7 @@ int main(int argc, char **argv)
     MPOBuilder builder;
     for (int eye = 1; eye <= 2; ++eye)
         builder.add(scenePicture(eye, QSize(960, 720)), 0x00020002u | (eye == 1 ? representativeFlag : 0u));
+    builder.ownSegments = true;  // each picture with its MP segment, as strict readers want
     builder.pictures[0].after = {0x00, 0x00};  // the padding many cameras leave
     const Bytes bytes = builder.build().bytes;
     std::ofstream out(argv[1], std::ios::binary);
