@@ -15,6 +15,7 @@
 #include "controller/Document.h"
 #include "engine/mpo.h"
 #include "pictures/EngineCall.h"
+#include "stereo/stereo_view.h"
 #include "files/FolderFiles.h"
 
 class Panels;
@@ -102,6 +103,10 @@ public slots:
     void splitSettingsOKAction();
     void splitSettingsCancelAction();
     void exportStereoViewAction();
+    // The pair for a screen, in the view and the frame it takes.
+    void exportTvHalfSideBySideAction() { exportForScreen(stereo::View::HalfParallel, {1920, 1080}); }
+    void exportTvHalfOverUnderAction() { exportForScreen(stereo::View::HalfOverUnder, {1920, 1080}); }
+    void exportHeadsetAction() { exportForScreen(stereo::View::Parallel, {}); }
     void saveAdjustedPairAction();
     void exportConsolePairAction();
     void makeMpoAction();
@@ -155,6 +160,8 @@ private:
     // folder a panel was last used in.
     QString panelFolder() const;
     QString exportFolder(const QString &kept) const;
+    void exportForScreen(stereo::View view, imaging::PixelSize frame);
+    void writeView(const stereo::Options &options, const QString &path);
     QString exportBase() const;
     bool stereoViewReady();
     // Keeps the folder of `path` (a file, or a folder itself) as the last one used.

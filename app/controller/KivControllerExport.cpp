@@ -76,6 +76,31 @@ void KivController::exportStereoViewAction()
     settings_.setExportFolder(path.left(path.lastIndexOf('/')));
     if (sideBySide && FilePaths::hasExtension(path, "jps"))
         options.view = stereo::View::Cross;
+    writeView(options, path);
+}
+
+// A 3D TV takes each picture squeezed into half of its 1920 x 1080 frame;
+// a headset takes both side by side, each at its own size.
+void KivController::exportForScreen(stereo::View view, imaging::PixelSize frame)
+{
+    if (!stereoViewReady())
+        return;
+    stereo::Options options = pictures_->adjustedOptions();
+    options.view = view;
+    options.fit = frame;
+    const QString suffix = view == stereo::View::Parallel ? QStringLiteral("_vr") : QStringLiteral("_3dtv");
+    const QString path = panels_.saveFile(mainWindow(), qtTrId("PanelTitleExportStereo"), exportBase() + suffix + ".jpg",
+                                          {{qtTrId("PanelJpegPicture"), {"jpg", "jpeg"}}});
+    if (path.isEmpty())
+        return;
+    rememberFolder(path);
+    settings_.setExportFolder(path.left(path.lastIndexOf('/')));
+    writeView(options, path);
+}
+
+// Writes the view `options` ask for at full size, with the progress display.
+void KivController::writeView(const stereo::Options &options, const QString &path)
+{
     document_.setLocked(true);
     QProgressBar *bar = outlets_.statusProgressIndicator;
     bar->setRange(0, 100);

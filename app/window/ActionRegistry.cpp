@@ -24,6 +24,9 @@ QList<CommandItem> commandItems()
         {Command::Open, QT_TRID_NOOP("MenuOpen"), {K::Open}},
         {Command::SaveAdjusted, QT_TRID_NOOP("MenuSaveAdjusted"), {K("Ctrl+Shift+S")}},
         {Command::ExportStereo, QT_TRID_NOOP("MenuExportStereo"), {}},
+        {Command::ExportTvHalfSideBySide, QT_TRID_NOOP("MenuExportTvHalfSideBySide"), {}},
+        {Command::ExportTvHalfOverUnder, QT_TRID_NOOP("MenuExportTvHalfOverUnder"), {}},
+        {Command::ExportHeadset, QT_TRID_NOOP("MenuExportHeadset"), {}},
         {Command::ExportConsole, QT_TRID_NOOP("MenuExportConsole"), {}},
         {Command::MakeMpo, QT_TRID_NOOP("MenuMakeMpo"), {}},
         {Command::CheckRepair, QT_TRID_NOOP("MenuCheckRepair"), {}},
@@ -132,7 +135,8 @@ const std::vector<MenuLayout> &menuLayout()
     using P = Part;
     static const std::vector<MenuLayout> layout = {
         {QT_TRID_NOOP("MenuFile"),
-         {C::Open, P::Recent, P::Separator, C::SaveAdjusted, C::ExportStereo, C::ExportConsole, C::MakeMpo, C::CheckRepair, P::Separator, C::Quit}},
+         {C::Open, P::Recent, P::Separator, C::SaveAdjusted, C::ExportStereo, C::ExportTvHalfSideBySide,
+          C::ExportTvHalfOverUnder, C::ExportHeadset, C::ExportConsole, C::MakeMpo, C::CheckRepair, P::Separator, C::Quit}},
         {QT_TRID_NOOP("MenuEdit"), {C::CopyPicture}},
         {QT_TRID_NOOP("MenuView"),
          {P::Views, P::Separator, C::Swap, C::AutoAlign, C::MatchColours, P::Offsets, P::Separator, C::WindowNearest,

@@ -65,6 +65,9 @@ void ViewerWindows::connectCommands()
     command(Command::SaveAdjusted, &KivController::saveAdjustedPairAction);
     command(Command::ExportStereo, &KivController::exportStereoViewAction);
     command(Command::ExportConsole, &KivController::exportConsolePairAction);
+    command(Command::ExportTvHalfSideBySide, &KivController::exportTvHalfSideBySideAction);
+    command(Command::ExportTvHalfOverUnder, &KivController::exportTvHalfOverUnderAction);
+    command(Command::ExportHeadset, &KivController::exportHeadsetAction);
     command(Command::MakeMpo, &KivController::makeMpoAction);
     command(Command::CheckRepair, &KivController::checkAndRepairAction);
     controller_.setMakeMpoDialog(&makeMpoDialog_);

@@ -1307,5 +1307,17 @@ Libraries: %2</translation>
         <source>Half Over/Under (3D TV)</source>
         <translation>Half Over/Under (3D TV)</translation>
     </message>
+    <message id="MenuExportTvHalfSideBySide">
+        <source>Export for a 3D TV, Half Side by Side (1920 × 1080)…</source>
+        <translation>Export for a 3D TV, Half Side by Side (1920 × 1080)…</translation>
+    </message>
+    <message id="MenuExportTvHalfOverUnder">
+        <source>Export for a 3D TV, Half Over/Under (1920 × 1080)…</source>
+        <translation>Export for a 3D TV, Half Over/Under (1920 × 1080)…</translation>
+    </message>
+    <message id="MenuExportHeadset">
+        <source>Export for a VR Headset, Full Side by Side (Each Picture at Its Own Size)…</source>
+        <translation>Export for a VR Headset, Full Side by Side (Each Picture at Its Own Size)…</translation>
+    </message>
 </context>
 </TS>

@@ -1307,5 +1307,17 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>Half Over/Under (3D TV)</source>
         <translation>ハーフトップアンドボトム (3D テレビ)</translation>
     </message>
+    <message id="MenuExportTvHalfSideBySide">
+        <source>Export for a 3D TV, Half Side by Side (1920 × 1080)…</source>
+        <translation>3D テレビ用に書き出す: ハーフサイドバイサイド (1920 × 1080)…</translation>
+    </message>
+    <message id="MenuExportTvHalfOverUnder">
+        <source>Export for a 3D TV, Half Over/Under (1920 × 1080)…</source>
+        <translation>3D テレビ用に書き出す: ハーフトップアンドボトム (1920 × 1080)…</translation>
+    </message>
+    <message id="MenuExportHeadset">
+        <source>Export for a VR Headset, Full Side by Side (Each Picture at Its Own Size)…</source>
+        <translation>VR ヘッドセット用に書き出す: フルサイドバイサイド (各画像を元の大きさで)…</translation>
+    </message>
 </context>
 </TS>

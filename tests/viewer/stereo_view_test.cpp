@@ -238,6 +238,18 @@ TEST_F(StereoViewTest, ExportWritesTheViewAtFullSizeAndNeverReplacesAFile)
     EXPECT_TRUE(panels.alerts[0].contains("never replaced")) << panels.alerts[0].toStdString();
     EXPECT_EQ(readFile(exported.toStdString()), before);
     EXPECT_FALSE(o().statusProgressIndicator->isVisible());
+    // For a 3D TV: each picture into its half of a 1920 x 1080 frame; for a
+    // headset: side by side, each at its own size.
+    const QString tv = QString::fromStdString(scratch.path()) + "/pair_3dtv.jpg",
+                  headset = QString::fromStdString(scratch.path()) + "/pair_vr.jpg";
+    panels.savedNames << tv << headset;
+    windows->actions().action(Command::ExportTvHalfSideBySide)->trigger();
+    windows->actions().action(Command::ExportHeadset)->trigger();
+    const QImage framed(tv, "JPEG");
+    ASSERT_EQ(framed.size(), QSize(1920, 1080));
+    EXPECT_TRUE(near(framed.pixel(0, 540), Qt::black) && near(framed.pixel(1919, 540), Qt::black));
+    EXPECT_TRUE(near(framed.pixel(480, 540), red) && near(framed.pixel(1440, 540), blue));
+    EXPECT_EQ(QImage(headset, "JPEG").size(), QSize(128, 48));
     // The next export, of a file elsewhere, starts where this one went.
     QDir(QString::fromStdString(scratch.path())).mkdir("elsewhere");
     ASSERT_TRUE(openPair(write("elsewhere/other.MPO", series({red, blue}).bytes)));
