@@ -160,6 +160,7 @@ private:
     // folder a panel was last used in.
     QString panelFolder() const;
     QString exportFolder(const QString &kept) const;
+    void rememberExport(const QString &path);
     void exportForScreen(stereo::View view, imaging::PixelSize frame);
     void writeView(const stereo::Options &options, const QString &path);
     QString exportBase() const;

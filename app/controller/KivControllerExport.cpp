@@ -47,6 +47,13 @@ QString KivController::exportFolder(const QString &kept) const
     return !kept.isEmpty() && FilePaths::exists(kept) ? kept : panelFolder();
 }
 
+// Keeps the folder an export went to, for the panels and the next export.
+void KivController::rememberExport(const QString &path)
+{
+    rememberFolder(path);
+    settings_.setExportFolder(path.left(path.lastIndexOf('/')));
+}
+
 // The file on show's name without its extension, in the export folder:
 // what an export's suggested name starts with.
 QString KivController::exportBase() const
@@ -72,8 +79,7 @@ void KivController::exportStereoViewAction()
     const QString path = panels_.saveFile(mainWindow(), qtTrId("PanelTitleExportStereo"), suggested, kinds);
     if (path.isEmpty())
         return;
-    rememberFolder(path);
-    settings_.setExportFolder(path.left(path.lastIndexOf('/')));
+    rememberExport(path);
     if (sideBySide && FilePaths::hasExtension(path, "jps"))
         options.view = stereo::View::Cross;
     writeView(options, path);
@@ -93,8 +99,7 @@ void KivController::exportForScreen(stereo::View view, imaging::PixelSize frame)
                                           {{qtTrId("PanelJpegPicture"), {"jpg", "jpeg"}}});
     if (path.isEmpty())
         return;
-    rememberFolder(path);
-    settings_.setExportFolder(path.left(path.lastIndexOf('/')));
+    rememberExport(path);
     writeView(options, path);
 }
 
@@ -135,8 +140,7 @@ void KivController::saveAdjustedPairAction()
                                            {qtTrId("PanelPnsPicture"), {"pns"}}});
     if (path.isEmpty())
         return;
-    rememberFolder(path);
-    settings_.setExportFolder(path.left(path.lastIndexOf('/')));
+    rememberExport(path);
     document_.setLocked(true);
     const QString statusText = outlets_.statusTextField->text();
     outlets_.statusTextField->setText(qtTrId("StatusSavingAdjusted"));
