@@ -1,6 +1,7 @@
 // mpostereo: writes a stereo view (side by side, anaglyph, interlaced...) of
-// the pair of pictures in each MPO, JPS or PNS file as a JPEG file, the pair
-// aligned as a new MPO file, or the pair as an MPO file for the Nintendo 3DS.
+// the pair of pictures in each MPO, JPS or PNS file as a JPEG file, a JPS or
+// PNS file, a wiggle animation, the pair aligned as a new MPO file, or the
+// pair as an MPO file for the Nintendo 3DS.
 #include <getopt.h>
 
 #include <cerrno>
@@ -15,6 +16,7 @@
 #include <filesystem>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -29,13 +31,15 @@
 #include "stereo/console_pair.h"
 #include "stereo/side_by_side.h"
 #include "stereo/stereo_file.h"
+#include "stereo/wiggle.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 const char *usageText =
-    "usage: mpostereo [-m VIEW] [--fit WxH] [ADJUSTMENTS] [--align] [-q QUALITY] [-j N] [-o OUT] FILE...\n"
+    "usage: mpostereo [-m VIEW] [--fit WxH] [--rate N] [ADJUSTMENTS] [--align] [-q QUALITY] [-j N] [-o OUT]\n"
+    "                 FILE...\n"
     "       mpostereo --align-only [ADJUSTMENTS] [-q QUALITY] [-o PAIR.MPO] FILE\n"
     "       mpostereo --3ds [ADJUSTMENTS] [-q QUALITY] [-j N] [-o OUT] FILE...\n"
     "ADJUSTMENTS: [--swap] [--dx N] [--dy N] [--match-colors] [--window WHERE]\n"
@@ -50,10 +54,18 @@ const char *usageText =
     "              anaglyph-dubois (the default), anaglyph-color, anaglyph-half,\n"
     "              anaglyph-gray, green-magenta-dubois, green-magenta-color,\n"
     "              green-magenta-half, green-magenta-gray, amber-blue-dubois,\n"
-    "              amber-blue-color, amber-blue-half, amber-blue-gray\n"
+    "              amber-blue-color, amber-blue-half, amber-blue-gray;\n"
+    "              jps or pns: the pair side by side, crossed, as NAME.jps (JPEG)\n"
+    "              or NAME.pns (PNG) with the layout recorded for players;\n"
+    "              wiggle-gif or wiggle-webp: the pictures shown in turn, looping,\n"
+    "              as NAME_wiggle.gif or NAME_wiggle.webp for the web (every picture\n"
+    "              of a multi-angle series, there and back; the long side 1080\n"
+    "              pixels at most unless --fit gives the size)\n"
     "  --fit WxH   scale the view, undistorted, into exactly W x H pixels with\n"
     "              black bars (each picture of a half view into its half), such\n"
     "              as 1920x1080 for a 3D TV\n"
+    "  --rate N    frames a second of a wiggle, 0.5 to 30 (default 7, as the\n"
+    "              viewer's wiggle)\n"
     "  --swap      exchange the left and the right picture\n"
     "  --dx N      move the right picture N pixels right (the scene goes behind\n"
     "              the screen; negative: in front of it)\n"
@@ -85,7 +97,12 @@ const char *usageText =
     "  --help      show this help\n"
     "  --version   show the version\n";
 
+// What is written of each file.
+enum class Output { View, Jps, Pns, WiggleGif, WiggleWebp };
+
 struct Options {
+    Output output = Output::View;
+    double rate = 7;  // frames a second of a wiggle
     stereo::Options view;
     stereo::Choices choices;  // colours and the window
     bool windowGiven = false;
@@ -141,9 +158,12 @@ std::string readPicture(const std::string &file, int number, int &count, std::ve
 }
 
 // The left and the right picture of `file`: pictures 1 and 2 of an MPO
-// file, or the halves of a side-by-side file.
-std::string readPair(const std::string &file, std::vector<unsigned char> &left, std::vector<unsigned char> &right)
+// file, or the halves of a side-by-side file. `pictures` gets the number
+// of pictures the file holds.
+std::string readPair(const std::string &file, std::vector<unsigned char> &left, std::vector<unsigned char> &right,
+                     int &pictures)
 {
+    pictures = 2;
     std::error_code error;
     if (fs::is_regular_file(file, error) && fs::file_size(file, error) == 0)
         return "is empty";
@@ -155,7 +175,7 @@ std::string readPair(const std::string &file, std::vector<unsigned char> &left, 
         right = std::move(pair.right);
         return "";
     }
-    int count = 0;
+    int &count = pictures;
     if (std::string problem = readPicture(file, 1, count, left); !problem.empty())
         return problem;
     if (count < 2)
@@ -167,10 +187,25 @@ std::string readPair(const std::string &file, std::vector<unsigned char> &left, 
     return "";
 }
 
+// The name a file's output takes after its own name.
+const char *outputEnding(const Options &options)
+{
+    if (options.alignOnly)
+        return "_aligned.MPO";
+    switch (options.output) {
+    case Output::View: break;
+    case Output::Jps: return ".jps";
+    case Output::Pns: return ".pns";
+    case Output::WiggleGif: return "_wiggle.gif";
+    case Output::WiggleWebp: return "_wiggle.webp";
+    }
+    return "_stereo.jpg";
+}
+
 std::string outputFor(const std::string &file, const Options &options)
 {
     const fs::path input(file);
-    const std::string name = input.stem().string() + (options.alignOnly ? "_aligned.MPO" : "_stereo.jpg");
+    const std::string name = input.stem().string() + outputEnding(options);
     if (options.out.empty())
         return (input.parent_path() / name).string();
     std::error_code error;
@@ -253,18 +288,58 @@ std::string writeForConsole(const std::string &file, std::span<const unsigned ch
     return problem.empty() ? "" : "is not written for the 3DS: " + problem.text;
 }
 
+// Writes the wiggle of the pair, or of every picture of a series, each
+// placed against the first as `options` ask.
+std::string writeWiggle(const std::string &file, std::vector<unsigned char> &left, std::vector<unsigned char> &right,
+                        int pictures, const Options &options, const std::string &written)
+{
+    std::vector<std::vector<unsigned char>> more(std::size_t(std::max(0, pictures - 2)));
+    for (int number = 3; number <= pictures; ++number) {
+        int count = 0;
+        if (std::string problem = readPicture(file, number, count, more[std::size_t(number - 3)]); !problem.empty())
+            return problem;
+    }
+    std::vector<std::span<const unsigned char>> series{left, right};
+    series.insert(series.end(), more.begin(), more.end());
+    std::vector<stereo::Options> adjustments(series.size() - 1);
+    for (std::size_t k = 1; k < series.size(); ++k) {
+        const std::string label = series.size() > 2 ? file + " (picture " + std::to_string(k + 1) + ")" : file;
+        if (std::string problem = adjust(label, series[0], series[k], options, adjustments[k - 1]); !problem.empty())
+            return problem;
+    }
+    const stereo::WiggleSettings settings{options.rate, options.view.fit,
+                                          options.output == Output::WiggleWebp ? stereo::WiggleFormat::Webp
+                                                                               : stereo::WiggleFormat::Gif};
+    if (stereo::Problem problem = stereo::writeWiggle(series, adjustments, settings, written); !problem.empty())
+        return "is not animated: " + problem.text;
+    return "";
+}
+
 // Makes the stereo view of one file; returns the reason it failed, or "".
 std::string makeStereoView(const std::string &file, const Options &options, std::string &written)
 {
     std::vector<unsigned char> leftBytes, rightBytes;
-    if (std::string problem = readPair(file, leftBytes, rightBytes); !problem.empty())
+    int pictures = 0;
+    if (std::string problem = readPair(file, leftBytes, rightBytes, pictures); !problem.empty())
         return problem;
+    if (options.output == Output::WiggleGif || options.output == Output::WiggleWebp) {
+        written = outputFor(file, options);
+        return writeWiggle(file, leftBytes, rightBytes, pictures, options, written);
+    }
     stereo::Options view;
     if (std::string problem = adjust(file, leftBytes, rightBytes, options, view); !problem.empty())
         return problem;
     if (options.console)
         return writeForConsole(file, leftBytes, rightBytes, options, view, written);
     written = outputFor(file, options);
+    if (options.output == Output::Jps || options.output == Output::Pns) {
+        if (stereo::Problem problem = stereo::writeAdjustedPair(
+                leftBytes, rightBytes, view, options.quality, written,
+                options.output == Output::Jps ? stereo::PairFormat::Jps : stereo::PairFormat::Pns);
+            !problem.empty())
+            return "is not shown in stereo: " + problem.text;
+        return "";
+    }
     if (options.alignOnly) {
         say(file, "both pictures are encoded anew (quality " + std::to_string(options.quality) + ")");
         if (stereo::Problem problem = stereo::writeAdjustedPair(leftBytes, rightBytes, view, options.quality,
@@ -353,6 +428,19 @@ bool readFrame(const char *text, imaging::PixelSize &frame)
     return readNumber(width.c_str(), 1, 16384, frame.width) && readNumber(middle + 1, 1, 16384, frame.height);
 }
 
+// The outputs -m names besides the views.
+std::optional<Output> outputNamed(const char *name)
+{
+    static const std::pair<const char *, Output> outputs[] = {{"jps", Output::Jps},
+                                                              {"pns", Output::Pns},
+                                                              {"wiggle-gif", Output::WiggleGif},
+                                                              {"wiggle-webp", Output::WiggleWebp}};
+    for (const auto &[text, output] : outputs)
+        if (std::strcmp(name, text) == 0)
+            return output;
+    return std::nullopt;
+}
+
 bool readAspect(const char *text, double &aspect)
 {
     double width = 0, height = 0;
@@ -406,7 +494,7 @@ int run(int argc, char **argv)
 {
     enum {
         swapOption = 256, dxOption, dyOption, alignOption, alignOnlyOption, consoleOption, helpOption, versionOption,
-        coloursOption, windowOption, cropOption, levelOption, fitOption
+        coloursOption, windowOption, cropOption, levelOption, fitOption, rateOption
     };
     static const option longOptions[] = {{"swap", no_argument, nullptr, swapOption},
                                          {"align", no_argument, nullptr, alignOption},
@@ -417,6 +505,7 @@ int run(int argc, char **argv)
                                          {"crop", required_argument, nullptr, cropOption},
                                          {"level", required_argument, nullptr, levelOption},
                                          {"fit", required_argument, nullptr, fitOption},
+                                         {"rate", required_argument, nullptr, rateOption},
                                          {"dx", required_argument, nullptr, dxOption},
                                          {"dy", required_argument, nullptr, dyOption},
                                          {"help", no_argument, nullptr, helpOption},
@@ -428,6 +517,12 @@ int run(int argc, char **argv)
     for (int c; (c = getopt_long(argc, argv, "m:q:o:j:", longOptions, nullptr)) != -1;) {
         switch (c) {
         case 'm': {
+            if (const auto output = outputNamed(optarg)) {
+                options.output = *output;
+                options.view.view = stereo::View::Cross;
+                break;
+            }
+            options.output = Output::View;
             const auto view = stereo::viewNamed(optarg);
             if (!view || *view == stereo::View::Wiggle)
                 return usageError("-m takes a view name, such as parallel or anaglyph-dubois");
@@ -461,6 +556,10 @@ int run(int argc, char **argv)
             if (!readFrame(optarg, options.view.fit))
                 return usageError("--fit takes a frame WxH, such as 1920x1080");
             break;
+        case rateOption:
+            if (!readDecimal(optarg, 0.5, 30, options.rate))
+                return usageError("--rate takes frames a second from 0.5 to 30");
+            break;
         case levelOption:
             if (!readDecimal(optarg, -10, 10, options.view.level))
                 return usageError("--level takes degrees from -10 to 10");
@@ -484,6 +583,8 @@ int run(int argc, char **argv)
         return usageError("--fit does not go with the interlaced views, whose rows or columns it would blend");
     if (options.console && options.alignOnly)
         return usageError("--3ds and --align-only each write their own file; give one");
+    if ((options.console || options.alignOnly) && options.output != Output::View)
+        return usageError("-m jps, pns and the wiggles write their own file, as --3ds and --align-only do; give one");
     options.files.assign(argv + optind, argv + argc);
     if (options.files.empty())
         return usageError("no FILE given");

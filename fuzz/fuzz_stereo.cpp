@@ -1,6 +1,7 @@
 // Fuzz entry point for the stereo side: the input is a pair of JPEG
 // pictures (a 4-byte big-endian length, the left picture, then the right
-// one). It is aligned, composed as a view and as the 3DS pair, and encoded;
+// one). It is aligned, composed as a view, as the 3DS pair and as a wiggle
+// of the two and of a series of three, and encoded;
 // the writers aim at a folder that does not exist, so every step up to
 // making the file runs and nothing is written. Pictures that declare more than a
 // megapixel only meet the size checks, which keeps each run short under the
@@ -14,6 +15,7 @@
 #include "stereo/camera_parallax.h"
 #include "stereo/console_pair.h"
 #include "stereo/stereo_file.h"
+#include "stereo/wiggle.h"
 
 namespace {
 
@@ -53,5 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const stereo::Options view = stereo::withAlignment(finished, alignment, choices);
     stereo::writeStereoView(left, right, view, 80, "/nonexistent-folder/view.jpg");
     stereo::writeConsolePair(left, right, view, 80, "2020:01:02 03:04:05", "/nonexistent-folder/view.jpg");
+    stereo::writeWiggle({left, right}, {view}, {}, "/nonexistent-folder/wiggle.gif");
+    stereo::writeWiggle({left, right, left}, {view, view}, {5, {64, 36}, stereo::WiggleFormat::Webp},
+                        "/nonexistent-folder/wiggle.webp");
     return 0;
 }

@@ -5,7 +5,7 @@ set -eu
 project_root=$(cd "$(dirname "$0")/.." && pwd)
 
 # Packages the build needs; installed only when missing.
-build_packages="cmake ninja-build g++ make pkg-config libgtest-dev qt6-base-dev qt6-tools-dev qt6-l10n-tools libjpeg-dev libexiv2-dev liblcms2-dev libopencv-dev libxxhash-dev libpng-dev libqt6svg6 qt6-translations-l10n"
+build_packages="cmake ninja-build g++ make pkg-config libgtest-dev qt6-base-dev qt6-tools-dev qt6-l10n-tools libjpeg-dev libexiv2-dev liblcms2-dev libopencv-dev libxxhash-dev libpng-dev libgif-dev libwebp-dev libqt6svg6 qt6-translations-l10n"
 
 install_missing() {
     missing=""

@@ -1,7 +1,9 @@
 // mpostereo end to end: the views it writes hold the decoded pictures, the
 // left picture's Exif and an sRGB profile; what holds no pair is refused
 // with exit code 1 and no file, bad usage with 2; no file is ever replaced.
+#include <gif_lib.h>
 #include <unistd.h>
+#include <webp/demux.h>
 
 #include <cmath>
 #include <set>
@@ -74,8 +76,6 @@ struct Mpostereo : testing::Test {
     ProgramRun mpostereo(const std::vector<std::string> &args) { return runProgram(scratch, MPOSTEREO, args); }
 };
 
-}  // namespace
-
 TEST_F(Mpostereo, WritesViewsThatHoldTheDecodedPicturesTheLeftExifAndAnSrgbProfile)
 {
     const Bytes left = scene(0), right = scene(6);
@@ -115,6 +115,132 @@ TEST_F(Mpostereo, WritesViewsThatHoldTheDecodedPicturesTheLeftExifAndAnSrgbProfi
     const imaging::DecodedJpeg upright = decodedFull(readFile(scratch.path() + "/turned_stereo.jpg"));
     EXPECT_EQ(upright.picture.size, (imaging::PixelSize{64, 192}));
     EXPECT_EQ(imaging::exifOrientation(upright.exif.data(), upright.exif.size()), 1);
+}
+
+// What a player reads of an animation: its size, frames and how long each shows.
+struct Animation {
+    imaging::PixelSize size;
+    std::vector<imaging::RgbPicture> frames;
+    std::vector<int> milliseconds;
+    bool loops = false;
+};
+
+Animation readGif(const std::string &path)
+{
+    Animation animation;
+    int error = 0;
+    GifFileType *gif = DGifOpenFileName(path.c_str(), &error);
+    if (gif == nullptr || DGifSlurp(gif) != GIF_OK)
+        return animation;
+    animation.size = {gif->SWidth, gif->SHeight};
+    for (int i = 0; i < gif->ImageCount; ++i) {
+        const SavedImage &image = gif->SavedImages[i];
+        GraphicsControlBlock control;
+        DGifSavedExtensionToGCB(gif, i, &control);
+        animation.milliseconds.push_back(control.DelayTime * 10);
+        imaging::RgbPicture frame;
+        frame.size = {image.ImageDesc.Width, image.ImageDesc.Height};
+        for (int p = 0; p < frame.size.width * frame.size.height; ++p) {
+            const GifColorType &c = gif->SColorMap->Colors[image.RasterBits[p]];
+            frame.pixels.push_back(0xFF000000u | std::uint32_t(c.Red) << 16 | std::uint32_t(c.Green) << 8 | c.Blue);
+        }
+        animation.frames.push_back(std::move(frame));
+    }
+    for (int i = 0; i < gif->SavedImages[0].ExtensionBlockCount; ++i) {
+        const ExtensionBlock &block = gif->SavedImages[0].ExtensionBlocks[i];
+        animation.loops |= block.Function == APPLICATION_EXT_FUNC_CODE &&
+                           std::string(reinterpret_cast<char *>(block.Bytes), std::size_t(block.ByteCount)) == "NETSCAPE2.0";
+    }
+    DGifCloseFile(gif, &error);
+    return animation;
+}
+
+Animation readWebp(const std::string &path)
+{
+    Animation animation;
+    const Bytes bytes = readFile(path);
+    const WebPData data{bytes.data(), bytes.size()};
+    WebPAnimDecoderOptions options;
+    WebPAnimDecoderOptionsInit(&options);
+    options.color_mode = MODE_BGRA;
+    WebPAnimDecoder *decoder = WebPAnimDecoderNew(&data, &options);
+    if (decoder == nullptr)
+        return animation;
+    WebPAnimInfo info;
+    WebPAnimDecoderGetInfo(decoder, &info);
+    animation.size = {int(info.canvas_width), int(info.canvas_height)};
+    animation.loops = info.loop_count == 0;
+    for (int shown = 0; WebPAnimDecoderHasMoreFrames(decoder);) {
+        std::uint8_t *pixels = nullptr;
+        int timestamp = 0;
+        WebPAnimDecoderGetNext(decoder, &pixels, &timestamp);
+        imaging::RgbPicture frame;
+        frame.size = animation.size;
+        const auto *first = reinterpret_cast<const std::uint32_t *>(pixels);
+        frame.pixels.assign(first, first + info.canvas_width * info.canvas_height);
+        animation.frames.push_back(std::move(frame));
+        animation.milliseconds.push_back(timestamp - shown);
+        shown = timestamp;
+    }
+    WebPAnimDecoderDelete(decoder);
+    return animation;
+}
+
+}  // namespace
+
+// One table over the outputs of a pair and a series of three: the size, the
+// frames (each closest to its own picture), the timing and the loop of the
+// animations, the bars of a frame asked for, and the layout players read.
+TEST_F(Mpostereo, WigglesShowEachPictureInTurnAndJpsAndPnsRecordTheirLayout)
+{
+    const Bytes pictures[] = {scene(0), scene(6), scene(12)};
+    MPOBuilder series;
+    for (const Bytes &picture : pictures)
+        series.add(picture, 0x00020003u);
+    const std::string pair = scratch.write("pair.MPO", pairOf(pictures[0], pictures[1]).bytes);
+    const std::string three = scratch.write("three.MPO", series.build().bytes);
+    imaging::RgbPicture decoded[3];
+    for (int i = 0; i < 3; ++i)
+        decoded[i] = decodedFull(pictures[i]).picture;
+    const struct {
+        std::vector<std::string> args;
+        std::string written;
+        imaging::PixelSize size;
+        std::vector<int> pictureOfFrame;  // of the three
+        int milliseconds;
+    } outputs[] = {
+        {{"-m", "wiggle-gif", pair}, "pair_wiggle.gif", {96, 64}, {0, 1}, 140},
+        {{"-m", "wiggle-webp", "--rate", "5", pair}, "pair_wiggle.webp", {96, 64}, {0, 1}, 200},
+        {{"-m", "wiggle-gif", "--rate", "10", three}, "three_wiggle.gif", {96, 64}, {0, 1, 2, 1}, 100},
+        {{"-m", "wiggle-gif", "--fit", "160x64", "-o", scratch.path() + "/fit.gif", pair}, "fit.gif", {160, 64}, {0, 1}, 140},
+    };
+    for (const auto &output : outputs) {
+        const ProgramRun run = mpostereo(output.args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::string path = scratch.path() + "/" + output.written;
+        const Animation animation = path.ends_with(".webp") ? readWebp(path) : readGif(path);
+        EXPECT_EQ(animation.size, output.size) << output.written;
+        EXPECT_TRUE(animation.loops) << output.written;
+        ASSERT_EQ(animation.frames.size(), output.pictureOfFrame.size()) << output.written;
+        const int bar = (output.size.width - 96) / 2;
+        for (std::size_t f = 0; f < animation.frames.size(); ++f) {
+            EXPECT_EQ(animation.milliseconds[f], output.milliseconds) << output.written;
+            const int shows = output.pictureOfFrame[f];
+            for (int other = 0; other < 3; ++other)
+                if (other != shows)
+                    EXPECT_GT(psnr(animation.frames[f], bar, decoded[shows]), psnr(animation.frames[f], bar, decoded[other]) + 3)
+                        << output.written << " frame " << f;
+            EXPECT_GT(psnr(animation.frames[f], bar, decoded[shows]), 25) << output.written;
+            if (bar > 0)
+                EXPECT_EQ(animation.frames[f].pixels[0] & 0xFFFFFF, 0u) << "a black bar";
+        }
+    }
+    ASSERT_EQ(mpostereo({"-m", "jps", pair}).status, 0);
+    ASSERT_EQ(mpostereo({"-m", "pns", pair}).status, 0);
+    const Bytes jps = readFile(scratch.path() + "/pair.jps"), pns = readFile(scratch.path() + "/pair.pns");
+    EXPECT_NE(std::string(jps.begin(), jps.end()).find("_JPSJPS_"), std::string::npos);
+    EXPECT_NE(std::string(pns.begin(), pns.end()).find("sTER"), std::string::npos);
+    EXPECT_EQ(decodedFull(jps).picture.size, (imaging::PixelSize{192, 64}));
 }
 
 TEST_F(Mpostereo, RefusesWhatHoldsNoPairWritesNothingAndNeverReplacesAFile)
@@ -180,7 +306,8 @@ TEST_F(Mpostereo, RefusesWhatHoldsNoPairWritesNothingAndNeverReplacesAFile)
     for (const std::vector<std::string> &usage : std::vector<std::vector<std::string>>{
              {}, {"-m", "wiggle", good}, {"-m", "sideways", good}, {"-q", "0", good}, {"--dx", "1e3", good},
              {"-o", taken, good, good}, {"--3ds", "--align-only", good}, {"-j", "0", good},
-             {"-m", "rows", "--fit", "1920x1080", good}, {"--fit", "1920", good}})
+             {"-m", "rows", "--fit", "1920x1080", good}, {"--fit", "1920", good}, {"--rate", "0", good},
+             {"-m", "wiggle-gif", "--3ds", good}})
         EXPECT_EQ(mpostereo(usage).status, 2) << testing::PrintToString(usage);
     EXPECT_EQ(mpostereo({"--help"}).status, 0);
     const ProgramRun nowhere = mpostereo({"-o", scratch.path() + "/missing", good, good});

@@ -35,12 +35,12 @@ _mpoview_tools()
         case $prev in
         -m) COMPREPLY=($(compgen -W 'parallel cross over-under mirror half-parallel half-over-under rows columns anaglyph-dubois anaglyph-color
                 anaglyph-half anaglyph-gray green-magenta-dubois green-magenta-color green-magenta-half
-                green-magenta-gray amber-blue-dubois amber-blue-color amber-blue-half amber-blue-gray' -- "$cur"))
+                green-magenta-gray amber-blue-dubois amber-blue-color amber-blue-half amber-blue-gray jps pns wiggle-gif wiggle-webp' -- "$cur"))
             return ;;
         -o) COMPREPLY=($(compgen -f -- "$cur")); return ;;
-        --dx | --dy | -q | -j | --window | --crop | --level | --fit) return ;;
+        --dx | --dy | -q | -j | --window | --crop | --level | --fit | --rate) return ;;
         esac
-        [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '-m --swap --dx --dy --align --align-only --3ds --match-colors --window --crop --level --fit -q -j -o --help --version' -- "$cur")); return; } ;;
+        [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '-m --swap --dx --dy --align --align-only --3ds --match-colors --window --crop --level --fit --rate -q -j -o --help --version' -- "$cur")); return; } ;;
     mpocheck)
         [[ $prev == -o ]] && { COMPREPLY=($(compgen -f -- "$cur")); return; }
         [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '--repair -o --help --version' -- "$cur")); return; } ;;

@@ -1319,5 +1319,13 @@ Libraries: %2</translation>
         <source>Export for a VR Headset, Full Side by Side (Each Picture at Its Own Size)…</source>
         <translation>Export for a VR Headset, Full Side by Side (Each Picture at Its Own Size)…</translation>
     </message>
+    <message id="EncodeWiggleNoMemory">
+        <source>the animation cannot be encoded (not enough memory)</source>
+        <translation>the animation cannot be encoded (not enough memory)</translation>
+    </message>
+    <message id="WiggleNoPair">
+        <source>an animation takes two pictures or more</source>
+        <translation>an animation takes two pictures or more</translation>
+    </message>
 </context>
 </TS>

@@ -1319,5 +1319,13 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>Export for a VR Headset, Full Side by Side (Each Picture at Its Own Size)…</source>
         <translation>VR ヘッドセット用に書き出す: フルサイドバイサイド (各画像を元の大きさで)…</translation>
     </message>
+    <message id="EncodeWiggleNoMemory">
+        <source>the animation cannot be encoded (not enough memory)</source>
+        <translation>アニメーションをエンコードできません (メモリー不足)</translation>
+    </message>
+    <message id="WiggleNoPair">
+        <source>an animation takes two pictures or more</source>
+        <translation>アニメーションには 2 枚以上の画像が必要です</translation>
+    </message>
 </context>
 </TS>
