@@ -15,6 +15,8 @@
 #include "controller/Document.h"
 #include "engine/mpo.h"
 #include "pictures/EngineCall.h"
+#include "stereo/conversion.h"
+#include "stereo/problem.h"
 #include "stereo/stereo_view.h"
 #include "files/FolderFiles.h"
 
@@ -27,6 +29,7 @@ class QPushButton;
 class ViewerSettings;
 class QWidget;
 class MakeMpoDialog;
+class ConvertDialog;
 class PicturePresenter;
 class ZorImageView;
 struct MPOCheck;
@@ -54,6 +57,7 @@ public:
     // Shows the pictures flat or in stereo; without one, pictures show flat.
     void setPicturePresenter(PicturePresenter *presenter) { pictures_ = presenter; }
     void setMakeMpoDialog(MakeMpoDialog *dialog) { makeMpo_ = dialog; }
+    void setConvertDialog(ConvertDialog *dialog) { convert_ = dialog; }
     const KivOutlets &outlets() const { return outlets_; }
 
     // Milliseconds of a steady clock; tests set their own.
@@ -109,6 +113,8 @@ public slots:
     void exportHeadsetAction() { exportForScreen(stereo::View::Parallel, {}); }
     void saveAdjustedPairAction();
     void exportConsolePairAction();
+    void exportWiggleAction();
+    void convertPicturesAction();
     void makeMpoAction();
     void checkAndRepairAction();
     // The other picture files of the folder, and the recent files.
@@ -165,6 +171,9 @@ private:
     void writeView(const stereo::Options &options, const QString &path);
     QString exportBase() const;
     bool stereoViewReady();
+    stereo::Problem writing(const char *statusId, const std::function<stereo::Problem()> &write);
+    // Converts `files` as `conversion` asks, on every core, in the run dialog.
+    void runConversion(const QStringList &files, const stereo::Conversion &conversion);
     // Keeps the folder of `path` (a file, or a folder itself) as the last one used.
     void rememberFolder(const QString &path, bool isFolder = false);
     void split(int mode, int selectNum);
@@ -206,6 +215,7 @@ private:
     KivOutlets outlets_;
     PicturePresenter *pictures_ = nullptr;
     MakeMpoDialog *makeMpo_ = nullptr;
+    ConvertDialog *convert_ = nullptr;
     Clock clock_;
 
     Document document_;

@@ -1,5 +1,6 @@
-// Writing the stereo view on show as a JPEG file at full resolution, and
-// the pair on show as an MPO file for the Nintendo 3DS.
+// Writing the stereo view on show as a JPEG file at full resolution, the
+// pair on show adjusted, as a wiggle animation, or as an MPO file for the
+// Nintendo 3DS.
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -13,6 +14,7 @@
 #include "pictures/PicturePresenter.h"
 #include "stereo/console_pair.h"
 #include "stereo/stereo_file.h"
+#include "stereo/wiggle.h"
 
 namespace {
 
@@ -141,16 +143,11 @@ void KivController::saveAdjustedPairAction()
     if (path.isEmpty())
         return;
     rememberExport(path);
-    document_.setLocked(true);
-    const QString statusText = outlets_.statusTextField->text();
-    outlets_.statusTextField->setText(qtTrId("StatusSavingAdjusted"));
-    outlets_.statusTextField->repaint();
-    const stereo::Problem problem =
-        stereo::writeAdjustedPair(bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes()),
-                                  pictures_->adjustedOptions(), settings_.adjustedPairQuality(),
-                                  FilePaths::toBytes(path).toStdString(), stereo::pairFormatOf(path.toStdString()));
-    outlets_.statusTextField->setText(statusText);
-    document_.setLocked(false);
+    const stereo::Problem problem = writing("StatusSavingAdjusted", [&] {
+        return stereo::writeAdjustedPair(bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes()),
+                                         pictures_->adjustedOptions(), settings_.adjustedPairQuality(),
+                                         FilePaths::toBytes(path).toStdString(), stereo::pairFormatOf(path.toStdString()));
+    });
     if (!problem.empty()) {
         showAlert(qtTrId("AdjustedFailedTitle"), problemText(problem));
         return;
@@ -168,21 +165,55 @@ void KivController::exportConsolePairAction()
         return;
     rememberFolder(folder, true);
     settings_.setConsoleFolder(folder);
-    document_.setLocked(true);
-    const QString statusText = outlets_.statusTextField->text();
-    outlets_.statusTextField->setText(qtTrId("StatusWritingConsolePair"));
-    outlets_.statusTextField->repaint();
     const std::string source = FilePaths::toBytes(document_.path()).toStdString();
     std::string written;
-    const stereo::Problem problem = stereo::writeConsolePairInto(
-        bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes()), pictures_->alignedOptions(), consoleQuality,
-        stereo::dateTakenOf(bytesOf(pictures_->leftBytes()), source), FilePaths::toBytes(folder).toStdString(), written);
-    outlets_.statusTextField->setText(statusText);
-    document_.setLocked(false);
+    const stereo::Problem problem = writing("StatusWritingConsolePair", [&] {
+        return stereo::writeConsolePairInto(bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes()),
+                                            pictures_->alignedOptions(), consoleQuality,
+                                            stereo::dateTakenOf(bytesOf(pictures_->leftBytes()), source),
+                                            FilePaths::toBytes(folder).toStdString(), written);
+    });
     if (!problem.empty()) {
         showAlert(qtTrId("ExportFailedTitle"), problemText(problem));
         return;
     }
     const QString path = FilePaths::fromBytes(QByteArray::fromStdString(written));
     emit statusMessage(qtTrId("StatusConsolePairWritten").arg(FilePaths::shown(path)));
+}
+
+// The pair on show, adjusted, as an animation of its two pictures in turn
+// at the wiggle view's rate.
+void KivController::exportWiggleAction()
+{
+    if (!stereoViewReady())
+        return;
+    const QString path = panels_.saveFile(mainWindow(), qtTrId("PanelTitleExportWiggle"), exportBase() + "_wiggle.gif",
+                                          {{qtTrId("PanelGifAnimation"), {"gif"}}, {qtTrId("PanelWebpAnimation"), {"webp"}}});
+    if (path.isEmpty())
+        return;
+    rememberExport(path);
+    const stereo::WiggleSettings wiggle{settings_.wiggleRate(), {}, stereo::wiggleFormatOf(path.toStdString())};
+    const stereo::Problem problem = writing("StatusWritingWiggle", [&] {
+        return stereo::writeWiggle({bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes())},
+                                   {pictures_->adjustedOptions()}, wiggle, FilePaths::toBytes(path).toStdString());
+    });
+    if (!problem.empty()) {
+        showAlert(qtTrId("ExportFailedTitle"), problemText(problem));
+        return;
+    }
+    emit statusMessage(qtTrId("StatusWiggleWritten").arg(FilePaths::shown(path)));
+}
+
+// Runs `write` with the document locked and the text `statusId` in the
+// status bar, which then shows what it showed before.
+stereo::Problem KivController::writing(const char *statusId, const std::function<stereo::Problem()> &write)
+{
+    document_.setLocked(true);
+    const QString statusText = outlets_.statusTextField->text();
+    outlets_.statusTextField->setText(qtTrId(statusId));
+    outlets_.statusTextField->repaint();
+    const stereo::Problem problem = write();
+    outlets_.statusTextField->setText(statusText);
+    document_.setLocked(false);
+    return problem;
 }

@@ -27,7 +27,9 @@ QList<CommandItem> commandItems()
         {Command::ExportTvHalfSideBySide, QT_TRID_NOOP("MenuExportTvHalfSideBySide"), {}},
         {Command::ExportTvHalfOverUnder, QT_TRID_NOOP("MenuExportTvHalfOverUnder"), {}},
         {Command::ExportHeadset, QT_TRID_NOOP("MenuExportHeadset"), {}},
+        {Command::ExportWiggle, QT_TRID_NOOP("MenuExportWiggle"), {}},
         {Command::ExportConsole, QT_TRID_NOOP("MenuExportConsole"), {}},
+        {Command::ConvertPictures, QT_TRID_NOOP("MenuConvertPictures"), {}},
         {Command::MakeMpo, QT_TRID_NOOP("MenuMakeMpo"), {}},
         {Command::CheckRepair, QT_TRID_NOOP("MenuCheckRepair"), {}},
         {Command::SplitSettings, QT_TRID_NOOP("MenuSplitSettings"), {}},
@@ -136,7 +138,7 @@ const std::vector<MenuLayout> &menuLayout()
     static const std::vector<MenuLayout> layout = {
         {QT_TRID_NOOP("MenuFile"),
          {C::Open, P::Recent, P::Separator, C::SaveAdjusted, C::ExportStereo, C::ExportTvHalfSideBySide,
-          C::ExportTvHalfOverUnder, C::ExportHeadset, C::ExportConsole, C::MakeMpo, C::CheckRepair, P::Separator, C::Quit}},
+          C::ExportTvHalfOverUnder, C::ExportHeadset, C::ExportWiggle, C::ExportConsole, C::ConvertPictures, C::MakeMpo, C::CheckRepair, P::Separator, C::Quit}},
         {QT_TRID_NOOP("MenuEdit"), {C::CopyPicture}},
         {QT_TRID_NOOP("MenuView"),
          {P::Views, P::Separator, C::Swap, C::AutoAlign, C::MatchColours, P::Offsets, P::Separator, C::WindowNearest,

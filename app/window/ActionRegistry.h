@@ -19,7 +19,8 @@ class QMainWindow;
 class QMenu;
 
 enum class Command {
-    Open, SaveAdjusted, ExportStereo, ExportTvHalfSideBySide, ExportTvHalfOverUnder, ExportHeadset, ExportConsole, MakeMpo, CheckRepair, SplitSettings, Quit,
+    Open, SaveAdjusted, ExportStereo, ExportTvHalfSideBySide, ExportTvHalfOverUnder, ExportHeadset, ExportWiggle, ExportConsole, ConvertPictures,
+    MakeMpo, CheckRepair, SplitSettings, Quit,
     CopyPicture,
     Swap, AutoAlign, MatchColours, WindowNearest, WindowAtPoint, WindowAsCamera, LevelLeft, LevelRight,
     CropFree, CropAsTaken, Crop43, Crop32, Crop169, Crop11, CropNextShape, CropWhole,

@@ -48,7 +48,8 @@ ViewMenu::ViewMenu(QMainWindow &window, const ActionRegistry &actions, StereoMod
     // What acts on a stereo view is enabled while one is on show.
     const auto pairOnShow = [this, &presenter](bool shown) {
         for (const Command command : {Command::SaveAdjusted, Command::ExportStereo, Command::ExportTvHalfSideBySide,
-                                      Command::ExportTvHalfOverUnder, Command::ExportHeadset, Command::ExportConsole})
+                                      Command::ExportTvHalfOverUnder, Command::ExportHeadset, Command::ExportWiggle,
+                                      Command::ExportConsole})
             actions_.action(command)->setEnabled(shown);
         actions_.action(Command::WindowAsCamera)->setEnabled(shown && presenter.recordsCameraWindow());
     };

@@ -34,7 +34,7 @@ private:
 ViewerWindows::ViewerWindows(QSettings &settings, Panels &panels)
     : settings_(settings), splitSettingsWindow_(&mainWindow_), controller_(settings_, panels), stereoMode_(settings_),
       picturePresenter_(stereoMode_, *(ui_.setupUi(&mainWindow_), ui_.image)), fullScreen_(mainWindow_, *ui_.image),
-      makeMpoDialog_(panels, &mainWindow_)
+      makeMpoDialog_(panels, &mainWindow_), convertDialog_(panels, &mainWindow_)
 {
     settingsUi_.setupUi(&splitSettingsWindow_);
     actions_ = new ActionRegistry(mainWindow_);
@@ -68,6 +68,9 @@ void ViewerWindows::connectCommands()
     command(Command::ExportTvHalfSideBySide, &KivController::exportTvHalfSideBySideAction);
     command(Command::ExportTvHalfOverUnder, &KivController::exportTvHalfOverUnderAction);
     command(Command::ExportHeadset, &KivController::exportHeadsetAction);
+    command(Command::ExportWiggle, &KivController::exportWiggleAction);
+    command(Command::ConvertPictures, &KivController::convertPicturesAction);
+    controller_.setConvertDialog(&convertDialog_);
     command(Command::MakeMpo, &KivController::makeMpoAction);
     command(Command::CheckRepair, &KivController::checkAndRepairAction);
     controller_.setMakeMpoDialog(&makeMpoDialog_);

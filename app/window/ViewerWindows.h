@@ -12,6 +12,7 @@
 #include "window/FullScreen.h"
 #include "controller/KivController.h"
 #include "window/MakeMpoDialog.h"
+#include "window/ConvertDialog.h"
 #include "pictures/StereoMode.h"
 #include "files/ViewerSettings.h"
 #include "pictures/PicturePresenter.h"
@@ -38,6 +39,7 @@ public:
     PicturePresenter &picturePresenter() { return picturePresenter_; }
     FullScreen &fullScreen() { return fullScreen_; }
     MakeMpoDialog &makeMpoDialog() { return makeMpoDialog_; }
+    ConvertDialog &convertDialog() { return convertDialog_; }
     ActionRegistry &actions() { return *actions_; }
     ViewMenu &viewMenu() { return *viewMenu_; }
     BrowseMenus &browseMenus() { return *browseMenus_; }
@@ -62,6 +64,7 @@ private:
     PicturePresenter picturePresenter_;
     FullScreen fullScreen_;
     MakeMpoDialog makeMpoDialog_;
+    ConvertDialog convertDialog_;
     ActionRegistry *actions_ = nullptr;  // owned by the main window
     ViewMenu *viewMenu_ = nullptr;       // owned by the main window
     BrowseMenus *browseMenus_ = nullptr;  // owned by the main window

@@ -1327,5 +1327,169 @@ Libraries: %2</translation>
         <source>an animation takes two pictures or more</source>
         <translation>an animation takes two pictures or more</translation>
     </message>
+    <message id="MenuExportWiggle">
+        <source>Export Wiggle Animation…</source>
+        <translation>Export Wiggle Animation…</translation>
+    </message>
+    <message id="MenuConvertPictures">
+        <source>Convert Pictures…</source>
+        <translation>Convert Pictures…</translation>
+    </message>
+    <message id="PanelTitleExportWiggle">
+        <source>Export Wiggle Animation</source>
+        <translation>Export Wiggle Animation</translation>
+    </message>
+    <message id="PanelGifAnimation">
+        <source>GIF animation</source>
+        <translation>GIF animation</translation>
+    </message>
+    <message id="PanelWebpAnimation">
+        <source>WebP animation</source>
+        <translation>WebP animation</translation>
+    </message>
+    <message id="StatusWritingWiggle">
+        <source>Writing the wiggle animation…</source>
+        <translation>Writing the wiggle animation…</translation>
+    </message>
+    <message id="StatusWiggleWritten">
+        <source>Wiggle animation written: %1</source>
+        <translation>Wiggle animation written: %1</translation>
+    </message>
+    <message id="ConvertTitle">
+        <source>Convert Pictures</source>
+        <translation>Convert Pictures</translation>
+    </message>
+    <message id="ConvertFiles">
+        <source>Stereo files to convert (MPO, JPS, PNS):</source>
+        <translation>Stereo files to convert (MPO, JPS, PNS):</translation>
+    </message>
+    <message id="ConvertAddFiles">
+        <source>Add Files…</source>
+        <translation>Add Files…</translation>
+    </message>
+    <message id="ConvertAddFolder">
+        <source>Add Folder…</source>
+        <translation>Add Folder…</translation>
+    </message>
+    <message id="ConvertOutput">
+        <source>Write:</source>
+        <translation>Write:</translation>
+    </message>
+    <message id="ConvertAdjust">
+        <source>Adjust:</source>
+        <translation>Adjust:</translation>
+    </message>
+    <message id="ConvertAlign">
+        <source>Align</source>
+        <translation>Align</translation>
+    </message>
+    <message id="ConvertWindow">
+        <source>Stereo window:</source>
+        <translation>Stereo window:</translation>
+    </message>
+    <message id="ConvertCrop">
+        <source>Crop to:</source>
+        <translation>Crop to:</translation>
+    </message>
+    <message id="ConvertFolder">
+        <source>Into the folder:</source>
+        <translation>Into the folder:</translation>
+    </message>
+    <message id="ConvertButton">
+        <source>Convert</source>
+        <translation>Convert</translation>
+    </message>
+    <message id="ConvertTvHalfSideBySide">
+        <source>3D TV, half side by side (1920 × 1080)</source>
+        <translation>3D TV, half side by side (1920 × 1080)</translation>
+    </message>
+    <message id="ConvertTvHalfOverUnder">
+        <source>3D TV, half over/under (1920 × 1080)</source>
+        <translation>3D TV, half over/under (1920 × 1080)</translation>
+    </message>
+    <message id="ConvertHeadset">
+        <source>VR headset, full side by side (each picture at its own size)</source>
+        <translation>VR headset, full side by side (each picture at its own size)</translation>
+    </message>
+    <message id="ConvertWiggleGif">
+        <source>Wiggle animation (GIF)</source>
+        <translation>Wiggle animation (GIF)</translation>
+    </message>
+    <message id="ConvertWiggleWebp">
+        <source>Wiggle animation (WebP)</source>
+        <translation>Wiggle animation (WebP)</translation>
+    </message>
+    <message id="ConvertJps">
+        <source>JPS picture, crossed side by side</source>
+        <translation>JPS picture, crossed side by side</translation>
+    </message>
+    <message id="ConvertPns">
+        <source>PNS picture, crossed side by side</source>
+        <translation>PNS picture, crossed side by side</translation>
+    </message>
+    <message id="ConvertAdjustedPair">
+        <source>Adjusted pair (MPO)</source>
+        <translation>Adjusted pair (MPO)</translation>
+    </message>
+    <message id="ConvertConsole">
+        <source>Nintendo 3DS (MPO, 640 × 480)</source>
+        <translation>Nintendo 3DS (MPO, 640 × 480)</translation>
+    </message>
+    <message id="ConvertWritten">
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message id="ConvertRefused">
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message id="ConvertProgress">
+        <source>%1 of %2 files done</source>
+        <translation>%1 of %2 files done</translation>
+    </message>
+    <message id="ConvertCancelling">
+        <source>Cancelling: the files under way are being finished (%1 of %2 done)…</source>
+        <translation>Cancelling: the files under way are being finished (%1 of %2 done)…</translation>
+    </message>
+    <message id="ConvertFinished">
+        <source>%1 of %2 files written</source>
+        <translation>%1 of %2 files written</translation>
+    </message>
+    <message id="ConvertCancelled">
+        <source>Cancelled: %1 of %2 files written, none half-written</source>
+        <translation>Cancelled: %1 of %2 files written, none half-written</translation>
+    </message>
+    <message id="ButtonClose">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="ConvertNoFolderTitle">
+        <source>The folder cannot be used</source>
+        <translation>The folder cannot be used</translation>
+    </message>
+    <message id="ConvertNoFolder">
+        <source>The folder %1 does not exist. Choose a folder that does.</source>
+        <translation>The folder %1 does not exist. Choose a folder that does.</translation>
+    </message>
+    <message id="StatusConverted">
+        <source>Converted: %1 of %2 files written to %3</source>
+        <translation>Converted: %1 of %2 files written to %3</translation>
+    </message>
+    <message id="PanelTitleConvertFiles">
+        <source>Add Stereo Files to Convert</source>
+        <translation>Add Stereo Files to Convert</translation>
+    </message>
+    <message id="PanelTitleConvertFolder">
+        <source>Add a Folder of Stereo Files</source>
+        <translation>Add a Folder of Stereo Files</translation>
+    </message>
+    <message id="PanelTitleConvertTarget">
+        <source>Choose the Folder for the New Files</source>
+        <translation>Choose the Folder for the New Files</translation>
+    </message>
+    <message id="PanelStereoFiles">
+        <source>Stereo files (MPO, JPS, PNS)</source>
+        <translation>Stereo files (MPO, JPS, PNS)</translation>
+    </message>
 </context>
 </TS>

@@ -1327,5 +1327,169 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>an animation takes two pictures or more</source>
         <translation>アニメーションには 2 枚以上の画像が必要です</translation>
     </message>
+    <message id="MenuExportWiggle">
+        <source>Export Wiggle Animation…</source>
+        <translation>ウィグルアニメーションを書き出す…</translation>
+    </message>
+    <message id="MenuConvertPictures">
+        <source>Convert Pictures…</source>
+        <translation>画像を一括変換…</translation>
+    </message>
+    <message id="PanelTitleExportWiggle">
+        <source>Export Wiggle Animation</source>
+        <translation>ウィグルアニメーションの書き出し</translation>
+    </message>
+    <message id="PanelGifAnimation">
+        <source>GIF animation</source>
+        <translation>GIF アニメーション</translation>
+    </message>
+    <message id="PanelWebpAnimation">
+        <source>WebP animation</source>
+        <translation>WebP アニメーション</translation>
+    </message>
+    <message id="StatusWritingWiggle">
+        <source>Writing the wiggle animation…</source>
+        <translation>ウィグルアニメーションを書き出しています…</translation>
+    </message>
+    <message id="StatusWiggleWritten">
+        <source>Wiggle animation written: %1</source>
+        <translation>ウィグルアニメーションを書き出しました: %1</translation>
+    </message>
+    <message id="ConvertTitle">
+        <source>Convert Pictures</source>
+        <translation>画像の一括変換</translation>
+    </message>
+    <message id="ConvertFiles">
+        <source>Stereo files to convert (MPO, JPS, PNS):</source>
+        <translation>変換するステレオファイル (MPO、JPS、PNS):</translation>
+    </message>
+    <message id="ConvertAddFiles">
+        <source>Add Files…</source>
+        <translation>ファイルを追加…</translation>
+    </message>
+    <message id="ConvertAddFolder">
+        <source>Add Folder…</source>
+        <translation>フォルダーを追加…</translation>
+    </message>
+    <message id="ConvertOutput">
+        <source>Write:</source>
+        <translation>書き出す形式:</translation>
+    </message>
+    <message id="ConvertAdjust">
+        <source>Adjust:</source>
+        <translation>調整:</translation>
+    </message>
+    <message id="ConvertAlign">
+        <source>Align</source>
+        <translation>位置合わせ</translation>
+    </message>
+    <message id="ConvertWindow">
+        <source>Stereo window:</source>
+        <translation>ステレオウィンドウ:</translation>
+    </message>
+    <message id="ConvertCrop">
+        <source>Crop to:</source>
+        <translation>トリミング:</translation>
+    </message>
+    <message id="ConvertFolder">
+        <source>Into the folder:</source>
+        <translation>書き出し先フォルダー:</translation>
+    </message>
+    <message id="ConvertButton">
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+    <message id="ConvertTvHalfSideBySide">
+        <source>3D TV, half side by side (1920 × 1080)</source>
+        <translation>3D テレビ: ハーフサイドバイサイド (1920 × 1080)</translation>
+    </message>
+    <message id="ConvertTvHalfOverUnder">
+        <source>3D TV, half over/under (1920 × 1080)</source>
+        <translation>3D テレビ: ハーフトップアンドボトム (1920 × 1080)</translation>
+    </message>
+    <message id="ConvertHeadset">
+        <source>VR headset, full side by side (each picture at its own size)</source>
+        <translation>VR ヘッドセット: フルサイドバイサイド (各画像を元の大きさで)</translation>
+    </message>
+    <message id="ConvertWiggleGif">
+        <source>Wiggle animation (GIF)</source>
+        <translation>ウィグルアニメーション (GIF)</translation>
+    </message>
+    <message id="ConvertWiggleWebp">
+        <source>Wiggle animation (WebP)</source>
+        <translation>ウィグルアニメーション (WebP)</translation>
+    </message>
+    <message id="ConvertJps">
+        <source>JPS picture, crossed side by side</source>
+        <translation>JPS 画像 (交差法サイドバイサイド)</translation>
+    </message>
+    <message id="ConvertPns">
+        <source>PNS picture, crossed side by side</source>
+        <translation>PNS 画像 (交差法サイドバイサイド)</translation>
+    </message>
+    <message id="ConvertAdjustedPair">
+        <source>Adjusted pair (MPO)</source>
+        <translation>調整済みペア (MPO)</translation>
+    </message>
+    <message id="ConvertConsole">
+        <source>Nintendo 3DS (MPO, 640 × 480)</source>
+        <translation>ニンテンドー3DS (MPO、640 × 480)</translation>
+    </message>
+    <message id="ConvertWritten">
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message id="ConvertRefused">
+        <source>%1 %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="ConvertProgress">
+        <source>%1 of %2 files done</source>
+        <translation>%2 件中 %1 件完了</translation>
+    </message>
+    <message id="ConvertCancelling">
+        <source>Cancelling: the files under way are being finished (%1 of %2 done)…</source>
+        <translation>キャンセル中: 処理中のファイルを仕上げています (%2 件中 %1 件完了)…</translation>
+    </message>
+    <message id="ConvertFinished">
+        <source>%1 of %2 files written</source>
+        <translation>%2 件中 %1 件を書き出しました</translation>
+    </message>
+    <message id="ConvertCancelled">
+        <source>Cancelled: %1 of %2 files written, none half-written</source>
+        <translation>キャンセルしました: %2 件中 %1 件を書き出しました (書きかけのファイルはありません)</translation>
+    </message>
+    <message id="ButtonClose">
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message id="ConvertNoFolderTitle">
+        <source>The folder cannot be used</source>
+        <translation>フォルダーを使用できません</translation>
+    </message>
+    <message id="ConvertNoFolder">
+        <source>The folder %1 does not exist. Choose a folder that does.</source>
+        <translation>フォルダー %1 は存在しません。存在するフォルダーを選んでください。</translation>
+    </message>
+    <message id="StatusConverted">
+        <source>Converted: %1 of %2 files written to %3</source>
+        <translation>変換: %2 件中 %1 件を %3 に書き出しました</translation>
+    </message>
+    <message id="PanelTitleConvertFiles">
+        <source>Add Stereo Files to Convert</source>
+        <translation>変換するステレオファイルの追加</translation>
+    </message>
+    <message id="PanelTitleConvertFolder">
+        <source>Add a Folder of Stereo Files</source>
+        <translation>ステレオファイルのフォルダーを追加</translation>
+    </message>
+    <message id="PanelTitleConvertTarget">
+        <source>Choose the Folder for the New Files</source>
+        <translation>新しいファイルの書き出し先フォルダーを選択</translation>
+    </message>
+    <message id="PanelStereoFiles">
+        <source>Stereo files (MPO, JPS, PNS)</source>
+        <translation>ステレオファイル (MPO、JPS、PNS)</translation>
+    </message>
 </context>
 </TS>
