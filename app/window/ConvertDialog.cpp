@@ -59,15 +59,13 @@ ConvertDialog::ConvertDialog(Panels &panels, QWidget *parent) : QDialog(parent),
             ui_.outputBox->insertSeparator(ui_.outputBox->count());
         ui_.outputBox->addItem(qtTrId(choices[i].textId), int(i));
     }
-    ui_.windowBox->addItem(qtTrId("MenuWindowNearest"), int(stereo::WindowRule::Nearest));
-    ui_.windowBox->addItem(qtTrId("MenuWindowAsCamera"), int(stereo::WindowRule::AsCamera));
-    // The shapes of the View menu's crop, but free (which keeps what each
-    // pair's offsets leave, a shape of its own for every file).
-    const std::pair<const char *, double> shapes[] = {{"MenuCropAsTaken", 0}, {"MenuCrop43", 4.0 / 3},
-                                                      {"MenuCrop32", 3.0 / 2}, {"MenuCrop169", 16.0 / 9},
-                                                      {"MenuCrop11", 1}};
-    for (const auto &[textId, aspect] : shapes)
-        ui_.cropBox->addItem(qtTrId(textId), aspect);
+    ui_.windowBox->addItem(qtTrId("ConvertWindowNearest"), int(stereo::WindowRule::Nearest));
+    ui_.windowBox->addItem(qtTrId("ConvertWindowCamera"), int(stereo::WindowRule::AsCamera));
+    // The View menu's crop shapes, but free (which would give each pair a
+    // shape of its own).
+    ui_.cropBox->addItem(qtTrId("ConvertCropAsTaken"), 0.0);
+    for (const auto &[width, height] : {std::pair{4, 3}, {3, 2}, {16, 9}, {1, 1}})
+        ui_.cropBox->addItem(QStringLiteral("%1:%2").arg(width).arg(height), double(width) / height);
     connect(ui_.addFilesButton, &QPushButton::clicked, this, &ConvertDialog::addChosenFiles);
     connect(ui_.addFolderButton, &QPushButton::clicked, this, &ConvertDialog::addFolder);
     connect(ui_.removeButton, &QPushButton::clicked, this, [this] { qDeleteAll(ui_.fileList->selectedItems()); });

@@ -1491,5 +1491,17 @@ Libraries: %2</translation>
         <source>Stereo files (MPO, JPS, PNS)</source>
         <translation>Stereo files (MPO, JPS, PNS)</translation>
     </message>
+    <message id="ConvertWindowNearest">
+        <source>Nearest points at the screen</source>
+        <translation>Nearest points at the screen</translation>
+    </message>
+    <message id="ConvertWindowCamera">
+        <source>As the camera showed it (Nintendo 3DS)</source>
+        <translation>As the camera showed it (Nintendo 3DS)</translation>
+    </message>
+    <message id="ConvertCropAsTaken">
+        <source>The shape taken</source>
+        <translation>The shape taken</translation>
+    </message>
 </context>
 </TS>

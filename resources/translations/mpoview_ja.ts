@@ -1491,5 +1491,17 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>Stereo files (MPO, JPS, PNS)</source>
         <translation>ステレオファイル (MPO、JPS、PNS)</translation>
     </message>
+    <message id="ConvertWindowNearest">
+        <source>Nearest points at the screen</source>
+        <translation>最も近い点をスクリーン面へ</translation>
+    </message>
+    <message id="ConvertWindowCamera">
+        <source>As the camera showed it (Nintendo 3DS)</source>
+        <translation>カメラの表示どおり (ニンテンドー3DS)</translation>
+    </message>
+    <message id="ConvertCropAsTaken">
+        <source>The shape taken</source>
+        <translation>撮影時の縦横比</translation>
+    </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QMenuBar>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -15,6 +16,8 @@
 #include "engine/mpo.h"
 #include "engine/mpo_check.h"
 #include "imaging/jpeg_decoder.h"
+#include "window/ConvertDialog.h"
+#include "window/ConvertRunDialog.h"
 #include "window/InfoPanel.h"
 #include "viewer_test_support.h"
 
@@ -250,6 +253,17 @@ TEST_F(StereoViewTest, ExportWritesTheViewAtFullSizeAndNeverReplacesAFile)
     EXPECT_TRUE(near(framed.pixel(0, 540), Qt::black) && near(framed.pixel(1919, 540), Qt::black));
     EXPECT_TRUE(near(framed.pixel(480, 540), red) && near(framed.pixel(1440, 540), blue));
     EXPECT_EQ(QImage(headset, "JPEG").size(), QSize(128, 48));
+    // A wiggle: the two pictures in turn, at the wiggle view's rate (7 a second).
+    const QString wiggle = QString::fromStdString(scratch.path()) + "/pair_wiggle.gif";
+    panels.savedNames << wiggle;
+    windows->actions().action(Command::ExportWiggle)->trigger();
+    EXPECT_EQ(panels.suggestedNames.last(), wiggle);
+    QImageReader animation(wiggle);
+    ASSERT_EQ(animation.imageCount(), 2);
+    EXPECT_TRUE(near(animation.read().pixel(32, 24), red));
+    EXPECT_EQ(animation.nextImageDelay(), 140);
+    EXPECT_TRUE(near(animation.read().pixel(32, 24), blue));
+    EXPECT_EQ(statusBarText(), "Wiggle animation written: " + wiggle);
     // The next export, of a file elsewhere, starts where this one went.
     QDir(QString::fromStdString(scratch.path())).mkdir("elsewhere");
     ASSERT_TRUE(openPair(write("elsewhere/other.MPO", series({red, blue}).bytes)));
@@ -387,4 +401,54 @@ TEST_F(StereoViewTest, AJpsFileShowsAsAPairAndExportsForThe3dsUnderTheNextFreeNa
 
     open(Way::OpenPanel, write("odd.pns", Bytes{'P'}));  // not a PNG
     EXPECT_EQ(panels.alerts.value(0), "Cannot Show the File | odd.pns is not a PNG picture that can be decoded");
+}
+
+// Convert Pictures: every file listed is written into the folder chosen as
+// mpostereo writes it, a file that holds no pair is listed with its reason
+// and stops nothing, and a cancelled run leaves only whole files.
+TEST_F(StereoViewTest, ConvertPicturesWritesEachFileListsRefusalsAndACancelLeavesOnlyWholeFiles)
+{
+    // Pairs large enough that a Cancel comes while files are left to start.
+    MPOBuilder builder;
+    builder.add(solidJpeg(red, {640, 480}), 0x00020002u | representativeFlag).add(solidJpeg(blue, {640, 480}), 0x00020002u);
+    const Bytes pair = builder.build().bytes;
+    QStringList files;
+    for (int i = 1; i <= 6; ++i)
+        files << write("pair" + std::to_string(i) + ".MPO", pair);
+    files.insert(1, write("single.MPO", solidJpeg(red)));
+    const QString out = QString::fromStdString(scratch.path()) + "/out";
+    QDir().mkpath(out + "/cancelled");
+    QStringList lines;
+    bool cancel = false;
+    panels.whileModal = [&](QDialog &dialog) {
+        if (auto *convert = qobject_cast<ConvertDialog *>(&dialog)) {
+            convert->addFiles(files);
+            convert->chooseOutput("ConvertJps");
+            convert->ui().folderField->setText(cancel ? out + "/cancelled" : out);
+            return int(QDialog::Accepted);
+        }
+        auto &run = dynamic_cast<ConvertRunDialog &>(dialog);
+        if (cancel)
+            run.button()->click();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !run.running(); }, 30000));
+        lines = run.lines();
+        return int(QDialog::Accepted);
+    };
+    controller().convertPicturesAction();
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_TRUE(lines.contains("single.MPO is not an MPO file this program can read (a single JPEG picture holds no pair)"))
+        << lines.join("\n").toStdString();
+    EXPECT_TRUE(lines.contains("pair6.MPO → " + out + "/pair6.jps"));
+    EXPECT_EQ(statusBarText(), "Converted: 6 of 7 files written to " + out);
+    const QImage jps(out + "/pair1.jps", "JPEG");
+    EXPECT_EQ(jps.size(), QSize(1280, 480));
+    EXPECT_TRUE(near(jps.pixel(10, 10), blue));  // crossed
+
+    cancel = true;
+    controller().convertPicturesAction();
+    const QStringList written = QDir(out + "/cancelled").entryList(QDir::Files | QDir::Hidden);
+    EXPECT_LT(written.size(), 6);
+    for (const QString &name : written)
+        EXPECT_EQ(QImage(out + "/cancelled/" + name, "JPEG").size(), QSize(1280, 480)) << name.toStdString();
+    EXPECT_EQ(statusBarText(), "Converted: " + QString::number(written.size()) + " of 7 files written to " + out + "/cancelled");
 }
