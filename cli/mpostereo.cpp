@@ -220,7 +220,7 @@ bool convertAll(const Options &options)
                                                 " files done"
                                           : "";
         if (!converted.problem.empty())
-            printLine(stderr, "mpostereo: " + file + " " + converted.problem);
+            printLine(stderr, "mpostereo: " + file + " " + converted.problem.text());
         else  // A console name, or a line among others, says nothing of its source.
             printLine(stdout, console || count > 1 ? file + " -> " + converted.written : converted.written);
     };

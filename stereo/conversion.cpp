@@ -28,8 +28,19 @@ using Note = std::function<void(const std::string &about, const std::string &wha
 
 void ignoreProgress(void *, int, int) {}
 
+Reason because(MPOText cause)
+{
+    return {{cause.id, cause.text, {}}};
+}
+
+// `cause` stopped the step whose text is `step`.
+Reason stopped(const char *stepId, const char *step, Problem cause)
+{
+    return {std::move(cause), stepId, step};
+}
+
 // The bytes of picture `number` of `file`, or a reason why there are none.
-std::string readPicture(const std::string &file, int number, int &count, std::vector<unsigned char> &bytes)
+Reason readPicture(const std::string &file, int number, int &count, std::vector<unsigned char> &bytes)
 {
     int representative = 0;
     int size = 0;
@@ -44,40 +55,44 @@ std::string readPicture(const std::string &file, int number, int &count, std::ve
     if (result == 0 && buffer != nullptr)
         bytes.assign(buffer, buffer + size);
     std::free(buffer);
+    if (result == MPO_DONE && buffer != nullptr)
+        return {};
     if (result == MPO_DONE)
-        return buffer != nullptr ? "" : "has no picture " + std::to_string(number);
+        return {{"NoPictureNumber", "has no picture " + std::to_string(number), {std::to_string(number)}}};
     if (result == MPO_REFUSED && cause == MPOCause::None)
-        return mpoResultText(result).text + std::string(" (a single JPEG picture holds no pair)");
-    return mpoProblemText(result, cause).text;
+        return {{"NoPairSingleJpeg", mpoResultText(result).text + std::string(" (a single JPEG picture holds no pair)"), {}}};
+    return because(mpoProblemText(result, cause));
 }
 
 // The left and the right picture of `file`: pictures 1 and 2 of an MPO
 // file, or the halves of a side-by-side file. `pictures` gets the number
 // of pictures the file holds.
-std::string readPair(const std::string &file, std::vector<unsigned char> &left, std::vector<unsigned char> &right,
-                     int &pictures)
+Reason readPair(const std::string &file, std::vector<unsigned char> &left, std::vector<unsigned char> &right,
+                int &pictures)
 {
     pictures = 2;
     std::error_code error;
     if (fs::is_regular_file(file, error) && fs::file_size(file, error) == 0)
-        return "is empty";
+        return because(mpoProblemText(MPO_REFUSED, MPOCause::Empty));
     if (const auto kind = sideBySideKindOf(file)) {
         SideBySidePair pair = readSideBySideFile(file, *kind);
-        if (std::string problem = pair.problem(); !problem.empty())
-            return problem;
+        if (pair.fault != SideBySideFault::None)
+            return because(faultText(pair.fault));
+        if (pair.oddWidth)
+            return {{"ReasonOddWidth", oddWidthText, {}}};
         left = std::move(pair.left);
         right = std::move(pair.right);
-        return "";
+        return {};
     }
-    if (std::string problem = readPicture(file, 1, pictures, left); !problem.empty())
+    if (Reason problem = readPicture(file, 1, pictures, left); !problem.empty())
         return problem;
     if (pictures < 2)
-        return "holds a single picture, no stereo pair";
-    if (std::string problem = readPicture(file, 2, pictures, right); !problem.empty())
+        return {{"NoPairOnePicture", "holds a single picture, no stereo pair", {}}};
+    if (Reason problem = readPicture(file, 2, pictures, right); !problem.empty())
         return problem;
     if (isPhotoAndGainMap(left.data(), left.size(), right.data(), right.size(), 1))
-        return "holds a photo and its HDR gain map (picture 2), not a stereo pair";
-    return "";
+        return {{"NoPairGainMap", "holds a photo and its HDR gain map (picture 2), not a stereo pair", {}}};
+    return {};
 }
 
 // The name a file's output takes after its own name.
@@ -110,8 +125,8 @@ bool comparesPictures(const Conversion &conversion)
 }
 
 // The adjustment of the pair that `conversion` asks for, said through
-// `note`; "" when it is made, else why the file is not written.
-std::string adjust(const std::string &about, std::span<const unsigned char> left, std::span<const unsigned char> right,
+// `note`; empty when it is made, else why the file is not written.
+Reason adjust(const std::string &about, std::span<const unsigned char> left, std::span<const unsigned char> right,
                    const Conversion &conversion, Options &view, const Note &note)
 {
     view = conversion.view;
@@ -126,20 +141,20 @@ std::string adjust(const std::string &about, std::span<const unsigned char> left
     if (!comparesPictures(conversion)) {
         if (choices.cameraWindow)
             view.dx += int(std::lround(*choices.cameraWindow));
-        return "";
+        return {};
     }
     Alignment alignment = estimatePairAlignment(left, right);
     // Pictures that are no pair are refused once, for that, by the writer.
     if (isPairFault(alignment.doubt))
-        return "";
+        return {};
     const bool aligns = conversion.align || conversion.output == Output::AdjustedPair ||
                         conversion.output == Output::Console;
     if (estimateFailed(alignment.doubt) || (conversion.output == Output::AdjustedPair && !alignment.sure))
-        return std::string("cannot be aligned: ") + doubtText(alignment.doubt).text;
+        return stopped("StepCannotAlign", "cannot be aligned: %1", because(doubtText(alignment.doubt)).cause);
     if (aligns) {
         note(about, describeAlignment(alignment, choices));
         view = withAlignment(view, alignment, choices);
-        return "";
+        return {};
     }
     // Colours or the window only: the pictures are not corrected.
     alignment.dy = alignment.degrees = alignment.keystoneX = alignment.keystoneY = 0;
@@ -151,11 +166,11 @@ std::string adjust(const std::string &about, std::span<const unsigned char> left
         note(about, "the stereo window moved: the right picture " + std::to_string(view.dx - conversion.view.dx) + " px");
     if (choices.matchColours)
         note(about, describeColours(alignment.colours));
-    return "";
+    return {};
 }
 
 // Writes the pair for the 3DS into its folder or as OUT.
-std::string writeForConsole(const std::string &file, std::span<const unsigned char> left,
+Reason writeForConsole(const std::string &file, std::span<const unsigned char> left,
                             std::span<const unsigned char> right, const Conversion &conversion, const Options &view,
                             std::string &written)
 {
@@ -170,18 +185,18 @@ std::string writeForConsole(const std::string &file, std::span<const unsigned ch
         problem = writeConsolePairInto(left, right, view, conversion.quality, date,
                                        folder.empty() ? "." : folder.string(), written);
     }
-    return problem.empty() ? "" : "is not written for the 3DS: " + problem.text;
+    return problem.empty() ? Reason{} : stopped("StepNotForConsole", "is not written for the 3DS: %1", problem);
 }
 
 // Writes the wiggle of the pair, or of every picture of a series, each
 // placed against the first as `conversion` asks.
-std::string writeWiggleOf(const std::string &file, std::vector<unsigned char> &left, std::vector<unsigned char> &right,
+Reason writeWiggleOf(const std::string &file, std::vector<unsigned char> &left, std::vector<unsigned char> &right,
                           int pictures, const Conversion &conversion, const std::string &written, const Note &note)
 {
     std::vector<std::vector<unsigned char>> more(std::size_t(std::max(0, pictures - 2)));
     for (int number = 3; number <= pictures; ++number) {
         int count = 0;
-        if (std::string problem = readPicture(file, number, count, more[std::size_t(number - 3)]); !problem.empty())
+        if (Reason problem = readPicture(file, number, count, more[std::size_t(number - 3)]); !problem.empty())
             return problem;
     }
     std::vector<std::span<const unsigned char>> series{left, right};
@@ -189,29 +204,28 @@ std::string writeWiggleOf(const std::string &file, std::vector<unsigned char> &l
     std::vector<Options> adjustments(series.size() - 1);
     for (std::size_t k = 1; k < series.size(); ++k) {
         const std::string about = series.size() > 2 ? file + " (picture " + std::to_string(k + 1) + ")" : file;
-        if (std::string problem = adjust(about, series[0], series[k], conversion, adjustments[k - 1], note);
-            !problem.empty())
+        if (Reason problem = adjust(about, series[0], series[k], conversion, adjustments[k - 1], note); !problem.empty())
             return problem;
     }
     const WiggleSettings settings{conversion.rate, conversion.view.fit,
                                   conversion.output == Output::WiggleWebp ? WiggleFormat::Webp : WiggleFormat::Gif};
     if (Problem problem = writeWiggle(series, adjustments, settings, written); !problem.empty())
-        return "is not animated: " + problem.text;
-    return "";
+        return stopped("StepNotAnimated", "is not animated: %1", problem);
+    return {};
 }
 
-std::string convert(const std::string &file, const Conversion &conversion, std::string &written, const Note &note)
+Reason convert(const std::string &file, const Conversion &conversion, std::string &written, const Note &note)
 {
     std::vector<unsigned char> left, right;
     int pictures = 0;
-    if (std::string problem = readPair(file, left, right, pictures); !problem.empty())
+    if (Reason problem = readPair(file, left, right, pictures); !problem.empty())
         return problem;
     if (isWiggle(conversion.output)) {
         written = outputFor(file, conversion);
         return writeWiggleOf(file, left, right, pictures, conversion, written, note);
     }
     Options view;
-    if (std::string problem = adjust(file, left, right, conversion, view, note); !problem.empty())
+    if (Reason problem = adjust(file, left, right, conversion, view, note); !problem.empty())
         return problem;
     if (conversion.output == Output::Console)
         return writeForConsole(file, left, right, conversion, view, written);
@@ -226,10 +240,10 @@ std::string convert(const std::string &file, const Conversion &conversion, std::
     case Output::AdjustedPair:
         note(file, "both pictures are encoded anew (quality " + std::to_string(conversion.quality) + ")");
         problem = writeAdjustedPair(left, right, view, conversion.quality, written, pairFormatOf(written));
-        return problem.empty() ? "" : "is not aligned: " + problem.text;
+        return problem.empty() ? Reason{} : stopped("StepNotAligned", "is not aligned: %1", problem);
     default: problem = writeStereoView(left, right, view, conversion.quality, written);
     }
-    return problem.empty() ? "" : "is not shown in stereo: " + problem.text;
+    return problem.empty() ? Reason{} : stopped("StepNotShown", "is not shown in stereo: %1", problem);
 }
 
 }  // namespace
@@ -244,14 +258,22 @@ std::string outputFor(const std::string &file, const Conversion &conversion)
     return fs::is_directory(conversion.out, error) ? (fs::path(conversion.out) / name).string() : conversion.out;
 }
 
-std::string convertFile(const std::string &file, const Conversion &conversion, std::string &written, const Note &note)
+std::string Reason::text() const
+{
+    if (step == nullptr)
+        return cause.text;
+    std::string whole = step;
+    return whole.replace(whole.find("%1"), 2, cause.text);
+}
+
+Reason convertFile(const std::string &file, const Conversion &conversion, std::string &written, const Note &note)
 {
     try {
         return convert(file, conversion, written, note);
     } catch (const std::bad_alloc &) {
-        return "is not written: not enough memory for its pictures";
+        return {{"NotWrittenNoMemory", "is not written: not enough memory for its pictures", {}}};
     } catch (const std::exception &error) {
-        return std::string("is not written: ") + error.what();
+        return stopped("StepNotWritten", "is not written: %1", {"", error.what(), {}});
     }
 }
 

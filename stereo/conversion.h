@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "alignment.h"
+#include "problem.h"
 #include "stereo_view.h"
 
 namespace stereo {
@@ -36,21 +37,34 @@ struct Conversion {
     std::string out;  // the output file for one file, a folder, or "" for next to each file
 };
 
+// Why a file was not written: the cause, and the step it stopped (its text
+// holds %1 where the cause's goes; none when the cause says it all), each
+// with the id a translation is found by.
+struct Reason {
+    Problem cause;
+    const char *stepId = nullptr;
+    const char *step = nullptr;
+
+    bool empty() const { return cause.empty(); }
+    // In English, as mpostereo prints it after the file's name.
+    std::string text() const;
+};
+
 // The file written of `file` when `out` is empty or a folder.
 std::string outputFor(const std::string &file, const Conversion &conversion);
 
 // Converts `file`. `written` gets the file written; `note` hears what was
 // done to the pair ("aligned: ...", "colors matched: ..."), prefixed by
-// what it is about. Returns "" when written, else why nothing was. Never
-// throws: a lack of memory is a reason like any other.
-std::string convertFile(const std::string &file, const Conversion &conversion, std::string &written,
+// what it is about. Returns an empty reason when written, else why nothing
+// was. Never throws: a lack of memory is a reason like any other.
+Reason convertFile(const std::string &file, const Conversion &conversion, std::string &written,
                         const std::function<void(const std::string &about, const std::string &what)> &note);
 
 // What became of one file of many.
 struct Converted {
     std::size_t index = 0;  // in the list of files
     std::string written;
-    std::string problem;  // "" when written
+    Reason problem;  // empty when written
 };
 
 // Converts every file, `jobs` at a time (0: one for each core) on the

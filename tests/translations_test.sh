@@ -20,7 +20,7 @@ ids=$( (grep -ohE '(qtTrId|QT_TRID_NOOP)\("[A-Za-z0-9]+"' $code | sed 's/.*("//'
         grep -ohE '"(Info|Align)[A-Z][A-Za-z]*"' $code
         grep -ohE '<string id="[A-Za-z0-9]+"' resources/*.ui | sed 's/.*id="//'
         grep -ohE '"View[A-Z][A-Za-z]*"' stereo/stereo_view.cpp
-        grep -ohE 'return \{"[A-Za-z]+"' stereo/*.cpp | sed 's/return {//'
+        grep -ohE 'return \{\{?"[A-Za-z]+"|stopped\("[A-Za-z]+"' stereo/*.cpp | sed 's/.*"\([A-Za-z]*\)"/"\1"/'
         grep -ohE '"(Result|Cause)[A-Z][A-Za-z]*"' engine/result_texts.cpp) | tr -d '"' | sort -u)
 # The MP types, looked up by the engine's name for each.
 types=$(grep -ohE 'return "[a-z ]+";' engine/trace.cpp | sed 's/return "\(.*\)";/MPType \1/')

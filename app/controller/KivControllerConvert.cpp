@@ -8,6 +8,7 @@
 #include "controller/Panels.h"
 #include "files/FilePaths.h"
 #include "files/ViewerSettings.h"
+#include "pictures/AlignmentText.h"
 #include "window/ConvertDialog.h"
 #include "window/ConvertRunDialog.h"
 
@@ -57,9 +58,12 @@ void KivController::runConversion(const QStringList &files, const stereo::Conver
             [&](const stereo::Converted &converted) {
                 const QString file = files.at(qsizetype(converted.index));
                 const QString written = FilePaths::fromBytes(QByteArray::fromStdString(converted.written));
-                const QString problem = QString::fromStdString(converted.problem);
-                QMetaObject::invokeMethod(&run, [&run, file, written, problem] { run.fileDone(file, written, problem); },
-                                          Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    &run,
+                    [&run, file, written, problem = converted.problem] {
+                        run.fileDone(file, written, problem.empty() ? QString() : reasonText(problem));
+                    },
+                    Qt::QueuedConnection);
             },
             [](const std::string &, const std::string &) {}, &cancelled);
         QMetaObject::invokeMethod(&run, [&run] { run.finish(); }, Qt::QueuedConnection);

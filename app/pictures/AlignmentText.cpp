@@ -62,8 +62,16 @@ QString alignmentText(const stereo::Alignment &alignment, const stereo::Choices 
 
 QString problemText(const stereo::Problem &problem)
 {
+    // What a library threw comes without an id, in its own words.
+    if (*problem.id == '\0')
+        return QString::fromStdString(problem.text);
     QString text = qtTrId(problem.id);
     for (const std::string &value : problem.values)
         text = text.arg(QString::fromStdString(value));
     return text;
+}
+
+QString reasonText(const stereo::Reason &reason)
+{
+    return reason.stepId == nullptr ? problemText(reason.cause) : qtTrId(reason.stepId).arg(problemText(reason.cause));
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "stereo/alignment.h"
+#include "stereo/conversion.h"
 #include "stereo/problem.h"
 
 // "Auto Align: 3 px up, 0.4° turned; the nearest points at the screen", or
@@ -13,3 +14,5 @@ QString alignmentText(const stereo::Alignment &alignment, const stereo::Choices 
 
 // A problem of the stereo library in the user's language.
 QString problemText(const stereo::Problem &problem);
+// Why a file was not converted, in the user's language.
+QString reasonText(const stereo::Reason &reason);

@@ -39,7 +39,7 @@ void ConvertRunDialog::fileDone(const QString &file, const QString &written, con
         line->setText(qtTrId("ConvertWritten").arg(FilePaths::shownFileName(file), FilePaths::shown(written)));
         line->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     } else {
-        line->setText(qtTrId("ConvertRefused").arg(FilePaths::shownFileName(file), problem));
+        line->setText(qtTrId("FileReason").arg(FilePaths::shownFileName(file), problem));
         line->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
     }
     line->setToolTip(FilePaths::shown(file));

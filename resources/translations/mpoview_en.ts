@@ -1439,10 +1439,6 @@ Libraries: %2</translation>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
-    <message id="ConvertRefused">
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
-    </message>
     <message id="ConvertProgress">
         <source>%1 of %2 files done</source>
         <translation>%1 of %2 files done</translation>
@@ -1502,6 +1498,54 @@ Libraries: %2</translation>
     <message id="ConvertCropAsTaken">
         <source>The shape taken</source>
         <translation>The shape taken</translation>
+    </message>
+    <message id="NoPairGainMap">
+        <source>holds a photo and its HDR gain map (picture 2), not a stereo pair</source>
+        <translation>holds a photo and its HDR gain map (picture 2), not a stereo pair</translation>
+    </message>
+    <message id="NoPairOnePicture">
+        <source>holds a single picture, no stereo pair</source>
+        <translation>holds a single picture, no stereo pair</translation>
+    </message>
+    <message id="NoPairSingleJpeg">
+        <source>is not an MPO file this program can read (a single JPEG picture holds no pair)</source>
+        <translation>is not an MPO file this program can read (a single JPEG picture holds no pair)</translation>
+    </message>
+    <message id="NoPictureNumber">
+        <source>has no picture %1</source>
+        <translation>has no picture %1</translation>
+    </message>
+    <message id="NotWrittenNoMemory">
+        <source>is not written: not enough memory for its pictures</source>
+        <translation>is not written: not enough memory for its pictures</translation>
+    </message>
+    <message id="ReasonOddWidth">
+        <source>has an odd width, so its halves cannot be a pair</source>
+        <translation>has an odd width, so its halves cannot be a pair</translation>
+    </message>
+    <message id="StepCannotAlign">
+        <source>cannot be aligned: %1</source>
+        <translation>cannot be aligned: %1</translation>
+    </message>
+    <message id="StepNotAligned">
+        <source>is not aligned: %1</source>
+        <translation>is not aligned: %1</translation>
+    </message>
+    <message id="StepNotAnimated">
+        <source>is not animated: %1</source>
+        <translation>is not animated: %1</translation>
+    </message>
+    <message id="StepNotForConsole">
+        <source>is not written for the 3DS: %1</source>
+        <translation>is not written for the 3DS: %1</translation>
+    </message>
+    <message id="StepNotShown">
+        <source>is not shown in stereo: %1</source>
+        <translation>is not shown in stereo: %1</translation>
+    </message>
+    <message id="StepNotWritten">
+        <source>is not written: %1</source>
+        <translation>is not written: %1</translation>
     </message>
 </context>
 </TS>

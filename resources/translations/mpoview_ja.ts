@@ -1439,10 +1439,6 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
-    <message id="ConvertRefused">
-        <source>%1 %2</source>
-        <translation>%1: %2</translation>
-    </message>
     <message id="ConvertProgress">
         <source>%1 of %2 files done</source>
         <translation>%2 件中 %1 件完了</translation>
@@ -1502,6 +1498,54 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
     <message id="ConvertCropAsTaken">
         <source>The shape taken</source>
         <translation>撮影時の縦横比</translation>
+    </message>
+    <message id="NoPairGainMap">
+        <source>holds a photo and its HDR gain map (picture 2), not a stereo pair</source>
+        <translation>写真とその HDR ゲインマップ (画像 2) で、ステレオペアではありません</translation>
+    </message>
+    <message id="NoPairOnePicture">
+        <source>holds a single picture, no stereo pair</source>
+        <translation>画像が 1 枚だけで、ステレオペアではありません</translation>
+    </message>
+    <message id="NoPairSingleJpeg">
+        <source>is not an MPO file this program can read (a single JPEG picture holds no pair)</source>
+        <translation>このプログラムで読めるMPOファイルではありません (1 枚の JPEG 画像にはペアがありません)</translation>
+    </message>
+    <message id="NoPictureNumber">
+        <source>has no picture %1</source>
+        <translation>画像 %1 がありません</translation>
+    </message>
+    <message id="NotWrittenNoMemory">
+        <source>is not written: not enough memory for its pictures</source>
+        <translation>書き出されていません: 画像を扱うメモリーが足りません</translation>
+    </message>
+    <message id="ReasonOddWidth">
+        <source>has an odd width, so its halves cannot be a pair</source>
+        <translation>幅が奇数のため左右半分をペアにできません</translation>
+    </message>
+    <message id="StepCannotAlign">
+        <source>cannot be aligned: %1</source>
+        <translation>位置合わせできません: %1</translation>
+    </message>
+    <message id="StepNotAligned">
+        <source>is not aligned: %1</source>
+        <translation>位置合わせされていません: %1</translation>
+    </message>
+    <message id="StepNotAnimated">
+        <source>is not animated: %1</source>
+        <translation>アニメーションにできませんでした: %1</translation>
+    </message>
+    <message id="StepNotForConsole">
+        <source>is not written for the 3DS: %1</source>
+        <translation>3DS 用に書き出されていません: %1</translation>
+    </message>
+    <message id="StepNotShown">
+        <source>is not shown in stereo: %1</source>
+        <translation>立体表示を書き出せませんでした: %1</translation>
+    </message>
+    <message id="StepNotWritten">
+        <source>is not written: %1</source>
+        <translation>書き出されていません: %1</translation>
     </message>
 </context>
 </TS>
