@@ -251,7 +251,8 @@ Reason convert(const std::string &file, const Conversion &conversion, std::strin
 std::string outputFor(const std::string &file, const Conversion &conversion)
 {
     const fs::path input(file);
-    const std::string name = input.stem().string() + outputEnding(conversion.output);
+    const std::string name =
+        input.stem().string() + (conversion.ending != nullptr ? conversion.ending : outputEnding(conversion.output));
     if (conversion.out.empty())
         return (input.parent_path() / name).string();
     std::error_code error;

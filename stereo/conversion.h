@@ -35,6 +35,7 @@ struct Conversion {
     int quality = 90;
     double rate = 7;  // frames a second of a wiggle
     std::string out;  // the output file for one file, a folder, or "" for next to each file
+    const char *ending = nullptr;  // what the output's name adds to the file's; by default the output's own
 };
 
 // Why a file was not written: the cause, and the step it stopped (its text

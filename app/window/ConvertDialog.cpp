@@ -14,6 +14,7 @@ struct OutputChoice {
     stereo::Output output;
     stereo::View view = stereo::View::Cross;
     imaging::PixelSize fit{};
+    const char *ending = nullptr;  // a preset's name, as the File menu's exports give it
 };
 
 // The presets and the other outputs first, then every view.
@@ -22,9 +23,9 @@ const std::vector<OutputChoice> &outputChoices()
     static const std::vector<OutputChoice> choices = [] {
         using stereo::Output, stereo::View;
         std::vector<OutputChoice> list = {
-            {QT_TRID_NOOP("ConvertTvHalfSideBySide"), Output::View, View::HalfParallel, {1920, 1080}},
-            {QT_TRID_NOOP("ConvertTvHalfOverUnder"), Output::View, View::HalfOverUnder, {1920, 1080}},
-            {QT_TRID_NOOP("ConvertHeadset"), Output::View, View::Parallel},
+            {QT_TRID_NOOP("ConvertTvHalfSideBySide"), Output::View, View::HalfParallel, {1920, 1080}, "_3dtv.jpg"},
+            {QT_TRID_NOOP("ConvertTvHalfOverUnder"), Output::View, View::HalfOverUnder, {1920, 1080}, "_3dtv.jpg"},
+            {QT_TRID_NOOP("ConvertHeadset"), Output::View, View::Parallel, {}, "_vr.jpg"},
             {QT_TRID_NOOP("ConvertWiggleGif"), Output::WiggleGif},
             {QT_TRID_NOOP("ConvertWiggleWebp"), Output::WiggleWebp},
             {QT_TRID_NOOP("ConvertJps"), Output::Jps},
@@ -54,7 +55,7 @@ ConvertDialog::ConvertDialog(Panels &panels, QWidget *parent) : QDialog(parent),
     ui_.setupUi(this);
     const std::vector<OutputChoice> &choices = outputChoices();
     for (std::size_t i = 0; i < choices.size(); ++i) {
-        if (choices[i].output == stereo::Output::View && choices[i].fit.width == 0 && i > 0 &&
+        if (choices[i].output == stereo::Output::View && choices[i].ending == nullptr && i > 0 &&
             choices[i - 1].output != stereo::Output::View)
             ui_.outputBox->insertSeparator(ui_.outputBox->count());
         ui_.outputBox->addItem(qtTrId(choices[i].textId), int(i));
@@ -120,6 +121,7 @@ stereo::Conversion ConvertDialog::conversion() const
     conversion.output = choice.output;
     conversion.view.view = choice.view;
     conversion.view.fit = choice.fit;
+    conversion.ending = choice.ending;
     conversion.view.crop.aspect = ui_.cropBox->currentData().toDouble();
     conversion.align = ui_.alignBox->isChecked();
     conversion.choices.matchColours = ui_.coloursBox->isChecked();

@@ -18,6 +18,9 @@ ConvertRunDialog::ConvertRunDialog(int files, QWidget *parent)
     setModal(true);
     resize(620, 360);
     bar_->setRange(0, files);
+    // A long reason wraps rather than hiding behind a scroll bar.
+    results_->setWordWrap(true);
+    results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(button_);
