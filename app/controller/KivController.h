@@ -18,6 +18,7 @@
 #include "stereo/conversion.h"
 #include "stereo/problem.h"
 #include "stereo/stereo_view.h"
+#include "stereo/wiggle.h"
 #include "files/FolderFiles.h"
 
 class Panels;
@@ -172,6 +173,7 @@ private:
     QString exportBase() const;
     bool stereoViewReady();
     stereo::Problem writing(const char *statusId, const std::function<stereo::Problem()> &write);
+    stereo::Reason wiggleOfSeries(const stereo::WiggleSettings &wiggle, const std::string &path);
     // Converts `files` as `conversion` asks, on every core, in the run dialog.
     void runConversion(const QStringList &files, const stereo::Conversion &conversion);
     // Keeps the folder of `path` (a file, or a folder itself) as the last one used.

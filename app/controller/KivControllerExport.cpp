@@ -14,6 +14,7 @@
 #include "pictures/PicturePresenter.h"
 #include "stereo/console_pair.h"
 #include "stereo/stereo_file.h"
+#include "stereo/conversion.h"
 #include "stereo/wiggle.h"
 
 namespace {
@@ -182,7 +183,8 @@ void KivController::exportConsolePairAction()
 }
 
 // The pair on show, adjusted, as an animation of its two pictures in turn
-// at the wiggle view's rate.
+// at the wiggle view's rate; of a multi-angle series, every picture there
+// and back, each placed against the first as the pair on show is placed.
 void KivController::exportWiggleAction()
 {
     if (!stereoViewReady())
@@ -193,15 +195,42 @@ void KivController::exportWiggleAction()
         return;
     rememberExport(path);
     const stereo::WiggleSettings wiggle{settings_.wiggleRate(), {}, stereo::wiggleFormatOf(path.toStdString())};
-    const stereo::Problem problem = writing("StatusWritingWiggle", [&] {
-        return stereo::writeWiggle({bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes())},
-                                   {pictures_->adjustedOptions()}, wiggle, FilePaths::toBytes(path).toStdString());
+    const bool series = document_.count() > 2 && document_.shownPath() == document_.path();
+    stereo::Reason reason;
+    writing("StatusWritingWiggle", [&] {
+        if (series)
+            reason = wiggleOfSeries(wiggle, FilePaths::toBytes(path).toStdString());
+        else
+            reason.cause = stereo::writeWiggle({bytesOf(pictures_->leftBytes()), bytesOf(pictures_->rightBytes())},
+                                               {pictures_->adjustedOptions()}, wiggle,
+                                               FilePaths::toBytes(path).toStdString());
+        return reason.cause;
     });
-    if (!problem.empty()) {
-        showAlert(qtTrId("ExportFailedTitle"), problemText(problem));
+    if (!reason.empty()) {
+        showAlert(qtTrId("ExportFailedTitle"), reasonText(reason));
         return;
     }
     emit statusMessage(qtTrId("StatusWiggleWritten").arg(FilePaths::shown(path)));
+}
+
+// The wiggle of every picture of the series on show, converted as the
+// command line converts a file, with the choices of the View menu.
+stereo::Reason KivController::wiggleOfSeries(const stereo::WiggleSettings &wiggle, const std::string &path)
+{
+    const StereoMode &mode = pictures_->mode();
+    stereo::Conversion conversion;
+    conversion.output = wiggle.format == stereo::WiggleFormat::Webp ? stereo::Output::WiggleWebp : stereo::Output::WiggleGif;
+    conversion.view = mode.options();
+    conversion.choices = mode.choices(std::nullopt);
+    conversion.align = mode.autoAligns();
+    if (!conversion.align)  // shown as the camera showed it
+        conversion.choices.window = stereo::WindowRule::AsCamera;
+    conversion.windowGiven = conversion.choices.window != stereo::WindowRule::Nearest;
+    conversion.rate = wiggle.rate;
+    conversion.out = path;
+    std::string written;
+    return stereo::convertFile(FilePaths::toBytes(document_.path()).toStdString(), conversion, written,
+                               [](const std::string &, const std::string &) {});
 }
 
 // Runs `write` with the document locked and the text `statusId` in the

@@ -264,6 +264,15 @@ TEST_F(StereoViewTest, ExportWritesTheViewAtFullSizeAndNeverReplacesAFile)
     EXPECT_EQ(animation.nextImageDelay(), 140);
     EXPECT_TRUE(near(animation.read().pixel(32, 24), blue));
     EXPECT_EQ(statusBarText(), "Wiggle animation written: " + wiggle);
+    // Of a series, every picture there and back: 1, 2, 3, 2.
+    ASSERT_TRUE(openPair(write("three.MPO", series({red, blue, green}).bytes)));
+    const QString rocking = QString::fromStdString(scratch.path()) + "/three_wiggle.gif";
+    panels.savedNames << rocking;
+    windows->actions().action(Command::ExportWiggle)->trigger();
+    QImageReader frames(rocking);
+    ASSERT_EQ(frames.imageCount(), 4) << panels.alerts.join("; ").toStdString();
+    for (const QColor &colour : {red, blue, green, blue})
+        EXPECT_TRUE(near(frames.read().pixel(32, 24), colour));
     // The next export, of a file elsewhere, starts where this one went.
     QDir(QString::fromStdString(scratch.path())).mkdir("elsewhere");
     ASSERT_TRUE(openPair(write("elsewhere/other.MPO", series({red, blue}).bytes)));
