@@ -80,18 +80,17 @@ int main(int argc, char **argv)
     const std::string command = "'" + program + "' -o " + output + " '" + pair + "' >/dev/null";
     std::remove(output.c_str());
 
-    const auto [cli, decodeAndEncode] = alternate(
-        5,
-        [&] {
-            if (std::system(command.c_str()) != 0)
-                std::exit(1);
-        },
-        [&] {
-            decodeWithLibjpeg(left);
-            const BaselinePicture picture = decodeWithLibjpeg(right);
-            encode(picture.pixels, picture.width, picture.height);
-        },
-        [&] { std::remove(output.c_str()); });
+    const auto runOrExit = [](const std::string &run) {
+        if (std::system(run.c_str()) != 0)
+            std::exit(1);
+    };
+    const auto decodeBothEncodeOne = [&] {
+        decodeWithLibjpeg(left);
+        const BaselinePicture picture = decodeWithLibjpeg(right);
+        encode(picture.pixels, picture.width, picture.height);
+    };
+    const auto [cli, decodeAndEncode] =
+        alternate(5, [&] { runOrExit(command); }, decodeBothEncodeOne, [&] { std::remove(output.c_str()); });
     report("mpostereo, 12 MP pair, anaglyph", cli * 1000, "ms", decodeAndEncode * 1000, "ratio <= 1.3");
     std::fprintf(results, "  baseline: libjpeg decodes both pictures in full and encodes one, in one thread\n");
 
@@ -102,18 +101,8 @@ int main(int argc, char **argv)
         const std::string wiggle = "'" + program + "' -m wiggle-" + format + " --align --match-colors -o " + animation +
                                    " '" + pair + "' >/dev/null 2>&1";
         std::remove(animation.c_str());
-        const auto [made, baseline] = alternate(
-            3,
-            [&] {
-                if (std::system(wiggle.c_str()) != 0)
-                    std::exit(1);
-            },
-            [&] {
-                decodeWithLibjpeg(left);
-                const BaselinePicture picture = decodeWithLibjpeg(right);
-                encode(picture.pixels, picture.width, picture.height);
-            },
-            [&] { std::remove(animation.c_str()); });
+        const auto [made, baseline] =
+            alternate(3, [&] { runOrExit(wiggle); }, decodeBothEncodeOne, [&] { std::remove(animation.c_str()); });
         report((std::string("mpostereo -m wiggle-") + format + ", 12 MP pair aligned, long side 1080").c_str(),
                made * 1000, "ms", baseline * 1000, "ms <= 1500");
     }
@@ -188,10 +177,7 @@ int main(int argc, char **argv)
     }
     const auto convert = [&](int jobs) {
         const std::string run = "'" + program + "' -j " + std::to_string(jobs) + " -o " + out + files + " >/dev/null";
-        return [run] {
-            if (std::system(run.c_str()) != 0)
-                std::exit(1);
-        };
+        return [run, runOrExit] { runOrExit(run); };
     };
     const auto clean = [&] {
         std::filesystem::remove_all(out);

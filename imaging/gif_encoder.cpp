@@ -138,13 +138,9 @@ bool putFrame(GifFileType *file, const std::vector<GifByteType> &indices, PixelS
 
 bool encodeGifAnimation(const std::vector<RgbPicture> &frames, int delayCentiseconds, std::vector<unsigned char> &gif)
 {
-    if (frames.empty() || frames[0].size.width <= 0 || frames[0].size.height <= 0 ||
-        frames[0].size.width > 65535 || frames[0].size.height > 65535)
+    if (!framesOfOneSize(frames, 65535))
         return false;
     const PixelSize size = frames[0].size;
-    for (const RgbPicture &frame : frames)
-        if (frame.size != size)
-            return false;
     Palette palette;
     if (!choosePalette(frames, palette))
         return false;

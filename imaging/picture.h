@@ -50,4 +50,19 @@ struct RgbPicture {
     const std::uint32_t *row(int y) const { return pixels.data() + std::size_t(y) * std::size_t(size.width); }
 };
 
+// Whether `frames` (of an animation) are one picture or more, all of one
+// size, each side from 1 to `largestSide`.
+inline bool framesOfOneSize(const std::vector<RgbPicture> &frames, int largestSide)
+{
+    if (frames.empty())
+        return false;
+    const PixelSize size = frames[0].size;
+    if (size.width < 1 || size.height < 1 || size.width > largestSide || size.height > largestSide)
+        return false;
+    for (const RgbPicture &frame : frames)
+        if (frame.size != size)
+            return false;
+    return true;
+}
+
 }  // namespace imaging

@@ -29,13 +29,9 @@ bool addFrame(WebPAnimEncoder *encoder, const RgbPicture &frame, int timestamp, 
 bool encodeWebpAnimation(const std::vector<RgbPicture> &frames, int frameMilliseconds, float quality,
                          std::vector<unsigned char> &webp)
 {
-    if (frames.empty() || frames[0].size.width <= 0 || frames[0].size.height <= 0 ||
-        frames[0].size.width > WEBP_MAX_DIMENSION || frames[0].size.height > WEBP_MAX_DIMENSION)
+    if (!framesOfOneSize(frames, WEBP_MAX_DIMENSION))
         return false;
     const PixelSize size = frames[0].size;
-    for (const RgbPicture &frame : frames)
-        if (frame.size != size)
-            return false;
     WebPAnimEncoderOptions options;
     WebPConfig config;
     if (!WebPAnimEncoderOptionsInit(&options) || !WebPConfigInit(&config))
