@@ -90,6 +90,23 @@ std::string exifDateTaken(const std::vector<unsigned char> &app1Payload)
     return "";
 }
 
+std::vector<unsigned char> exifThumbnail(const std::vector<unsigned char> &app1Payload)
+{
+    if (!isExifPayload(app1Payload.data(), app1Payload.size()))
+        return {};
+    muteExiv2();
+    try {
+        Exiv2::ExifData exif;
+        Exiv2::ExifParser::decode(exif, app1Payload.data() + sizeof exifHeader,
+                                  static_cast<uint32_t>(app1Payload.size() - sizeof exifHeader));
+        const Exiv2::DataBuf thumbnail = Exiv2::ExifThumbC(exif).copy();
+        if (thumbnail.pData_ != nullptr && thumbnail.size_ > 0)
+            return {thumbnail.pData_, thumbnail.pData_ + thumbnail.size_};
+    } catch (...) {  // a block Exiv2 cannot read gives no thumbnail
+    }
+    return {};
+}
+
 std::vector<unsigned char> cameraExif(const CameraFacts &facts)
 {
     muteExiv2();

@@ -28,6 +28,10 @@ std::vector<unsigned char> exifForNewPicture(const std::vector<unsigned char> &a
 // DateTimeOriginal, else DateTime; "" when the block gives none.
 std::string exifDateTaken(const std::vector<unsigned char> &app1Payload);
 
+// The JPEG thumbnail the block holds (IFD1, as cameras write a 160 x 120
+// one); empty when it holds none or cannot be read.
+std::vector<unsigned char> exifThumbnail(const std::vector<unsigned char> &app1Payload);
+
 // What a camera writes of itself and of a picture it took.
 struct CameraFacts {
     std::string make, model;

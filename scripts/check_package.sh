@@ -18,7 +18,8 @@ deb=$(ls "$PWD"/mpoview_*.deb)
 echo "Built $deb"
 
 id=io.github.mpoview.MpoView
-expected="usr/bin/mpoview usr/bin/mposplit usr/bin/mpojoin usr/bin/mpostereo
+expected="usr/bin/mpoview usr/bin/mposplit usr/bin/mpojoin usr/bin/mpostereo usr/bin/mpothumbnail
+usr/share/thumbnailers/mpoview.thumbnailer usr/share/man/man1/mpothumbnail.1.gz
 usr/share/applications/$id.desktop usr/share/mime/packages/$id.xml
 usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/metainfo/$id.metainfo.xml
 usr/share/man/man1/mpoview.1.gz usr/share/man/man1/mposplit.1.gz usr/share/man/man1/mpojoin.1.gz
@@ -69,7 +70,9 @@ $sudo $in env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --reinstall "
 for file in $expected; do
     $sudo $in test -s "/$file" || { echo "not installed: /$file"; exit 1; }
 done
-$sudo $in mposplit --version && $sudo $in mpojoin --version && $sudo $in mpostereo --version
+$sudo $in mposplit --version && $sudo $in mpojoin --version && $sudo $in mpostereo --version && $sudo $in mpothumbnail --version
+# The thumbnailer file names the installed program, as file managers run it.
+$sudo $in grep -q '^Exec=mpothumbnail -s %s %i %o$' /usr/share/thumbnailers/mpoview.thumbnailer
 $sudo $in ldd /usr/bin/mpoview | grep -q 'not found' && { echo "mpoview misses a library"; exit 1; }
 if $sudo $in sh -c 'command -v man' >/dev/null; then
     $sudo $in man -w mposplit | grep -q /usr/share/man/man1/mposplit.1.gz

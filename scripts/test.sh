@@ -6,6 +6,7 @@
 . "$(dirname "$0")/common.sh"
 
 install_missing $build_packages python3-pil libimage-exiftool-perl desktop-file-utils shared-mime-info valgrind xvfb xauth \
+    tumbler dbus libglib2.0-bin \
     fusefat exfat-fuse dosfstools exfatprogs
 
 build_project build

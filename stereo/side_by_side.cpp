@@ -131,17 +131,23 @@ SideBySidePair readSideBySide(const unsigned char *bytes, std::size_t size, Side
     return encoded[0] && encoded[1] ? pair : failed(SideBySideFault::TooLarge);
 }
 
-SideBySidePair readSideBySideFile(const std::string &path, SideBySideKind kind)
+SideBySideFault readPictureFile(const std::string &path, std::vector<unsigned char> &bytes)
 {
     // A folder or a device is no file; a pipe would wait for a writer.
     if (inputFileCause(path.c_str()) == MPOCause::NotAFile)
-        return failed(SideBySideFault::NotAFile);
+        return SideBySideFault::NotAFile;
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        return failed(SideBySideFault::CannotOpen);
-    const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
-        return failed(SideBySideFault::CannotOpen);
+        return SideBySideFault::CannotOpen;
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return file.bad() ? SideBySideFault::CannotOpen : SideBySideFault::None;
+}
+
+SideBySidePair readSideBySideFile(const std::string &path, SideBySideKind kind)
+{
+    std::vector<unsigned char> bytes;
+    if (const SideBySideFault fault = readPictureFile(path, bytes); fault != SideBySideFault::None)
+        return failed(fault);
     return readSideBySide(bytes.data(), bytes.size(), kind);
 }
 

@@ -44,6 +44,9 @@ struct SideBySidePair {
 // Cuts the picture in `bytes` (the file's contents) into its pair.
 SideBySidePair readSideBySide(const unsigned char *bytes, std::size_t size, SideBySideKind kind);
 
+// The bytes of the file at `path`, which must be a regular file.
+SideBySideFault readPictureFile(const std::string &path, std::vector<unsigned char> &bytes);
+
 // Reads the file at `path` and cuts it.
 SideBySidePair readSideBySideFile(const std::string &path, SideBySideKind kind);
 

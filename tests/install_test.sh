@@ -10,7 +10,8 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$1" --prefix "$prefix" >/dev/null
 id=io.github.mpoview.MpoView
-for file in bin/mpoview bin/mposplit bin/mpojoin bin/mpostereo bin/mpocheck share/applications/$id.desktop share/mime/packages/$id.xml \
+for file in bin/mpoview bin/mposplit bin/mpojoin bin/mpostereo bin/mpocheck bin/mpothumbnail share/thumbnailers/mpoview.thumbnailer \
+            share/applications/$id.desktop share/mime/packages/$id.xml \
             share/icons/hicolor/scalable/apps/$id.svg share/mpoview/translations/mpoview_ja.qm \
             share/metainfo/$id.metainfo.xml share/man/man1/mpoview.1.gz share/bash-completion/completions/mposplit; do
     [ -s "$prefix/$file" ] || { echo "missing: $file"; exit 1; }
@@ -26,7 +27,7 @@ if command -v update-mime-database >/dev/null; then
     grep -q 'image/x-jps:\*\.jps' "$prefix/share/mime/globs"
     grep -q 'image/x-pns:\*\.pns' "$prefix/share/mime/globs"
 fi
-for program in mpoview mposplit mpojoin mpostereo mpocheck; do
+for program in mpoview mposplit mpojoin mpostereo mpocheck mpothumbnail; do
     for built in "$1/$program" "$1/app/$program" "$prefix/bin/$program"; do
         [ -f "$built" ] || continue
         if readelf -d "$built" | grep -E 'R(UN)?PATH' | grep -qE '\[:|::|:\]|\[\]'; then

@@ -44,8 +44,11 @@ _mpoview_tools()
     mpocheck)
         [[ $prev == -o ]] && { COMPREPLY=($(compgen -f -- "$cur")); return; }
         [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '--repair -o --help --version' -- "$cur")); return; } ;;
+    mpothumbnail)
+        [[ $prev == -s ]] && { COMPREPLY=($(compgen -W '128 256 512 1024' -- "$cur")); return; }
+        [[ $cur == -* ]] && { COMPREPLY=($(compgen -W '-s --help --version' -- "$cur")); return; } ;;
     esac
     _mpoview_tools_files "$1"
 }
 
-complete -F _mpoview_tools mpoview mposplit mpojoin mpostereo mpocheck
+complete -F _mpoview_tools mpoview mposplit mpojoin mpostereo mpocheck mpothumbnail
