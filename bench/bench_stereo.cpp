@@ -108,6 +108,21 @@ int main(int argc, char **argv)
     }
     std::fprintf(results, "  baseline: as above\n");
 
+    // The thumbnailer, process start included, against Debian's
+    // gdk-pixbuf-thumbnailer on the same left picture as a plain JPEG.
+    const std::string thumbnailer = program.substr(0, program.rfind('/') + 1) + "mpothumbnail";
+    const std::string leftJpeg = "/tmp/bench_stereo_left.jpg", thumbnail = "/tmp/bench_stereo_thumbnail.png";
+    std::FILE *leftFile = std::fopen(leftJpeg.c_str(), "wb");
+    std::fwrite(left.data(), 1, left.size(), leftFile);
+    std::fclose(leftFile);
+    const auto [ours, theirs] = alternate(
+        9, [&] { runOrExit("'" + thumbnailer + "' -s 256 '" + pair + "' " + thumbnail); },
+        [&] { runOrExit("gdk-pixbuf-thumbnailer -s 256 " + leftJpeg + " " + thumbnail); },
+        [&] { std::remove(thumbnail.c_str()); });
+    report("mpothumbnail -s 256, 12 MP MPO", ours * 1000, "ms", theirs * 1000, "ratio <= 1.0, ms <= 150");
+    std::fprintf(results, "  baseline: gdk-pixbuf-thumbnailer -s 256 on the left picture as a JPEG file\n");
+    std::remove(leftJpeg.c_str());
+
     const auto full = [](imaging::PixelSize size) { return size; };
     const imaging::DecodedJpeg l = imaging::decodeJpeg(left.data(), left.size(), full);
     const imaging::DecodedJpeg r = imaging::decodeJpeg(right.data(), right.size(), full);

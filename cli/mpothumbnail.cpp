@@ -108,7 +108,7 @@ int run(int argc, char **argv)
         return 1;
     }
     std::vector<unsigned char> png;
-    if (!imaging::encodePng(thumbnail, png)) {
+    if (!imaging::encodePng(thumbnail, png, true)) {
         std::fprintf(stderr, "mpothumbnail: %s: the thumbnail cannot be encoded\n", input.c_str());
         return 1;
     }

@@ -4,7 +4,7 @@
 
 namespace imaging {
 
-bool encodePng(const RgbPicture &picture, std::vector<unsigned char> &png)
+bool encodePng(const RgbPicture &picture, std::vector<unsigned char> &png, bool fast)
 {
     const int width = picture.size.width, height = picture.size.height;
     if (width <= 0 || height <= 0)
@@ -22,9 +22,11 @@ bool encodePng(const RgbPicture &picture, std::vector<unsigned char> &png)
     image.width = png_uint_32(width);
     image.height = png_uint_32(height);
     image.format = PNG_FORMAT_RGB;
-    png_alloc_size_t size = 0;
-    if (!png_image_write_get_memory_size(image, size, 0, rgb.data(), 0, nullptr))
-        return false;
+    if (fast)
+        image.flags |= PNG_IMAGE_FLAG_FAST;
+    // Written once into room for the largest PNG the picture can make (asking
+    // libpng for the size first would compress it twice).
+    png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(image);
     png.resize(size);
     if (!png_image_write_to_memory(&image, png.data(), &size, 0, rgb.data(), 0, nullptr)) {
         png.clear();

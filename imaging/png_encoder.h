@@ -9,6 +9,7 @@
 namespace imaging {
 
 // `png` gets the picture's PNG bytes; false when it cannot be encoded.
-bool encodePng(const RgbPicture &picture, std::vector<unsigned char> &png);
+// `fast` trades size for time (zlib's fastest settings), as thumbnails do.
+bool encodePng(const RgbPicture &picture, std::vector<unsigned char> &png, bool fast = false);
 
 }  // namespace imaging

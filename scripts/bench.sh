@@ -3,7 +3,7 @@
 # build-bench/inputs) and prints every figure with its baseline and ratio.
 . "$(dirname "$0")/common.sh"
 
-install_missing $build_packages time
+install_missing $build_packages time libgdk-pixbuf2.0-bin
 build_project build-bench -DMPO_BUILD_BENCH=ON -DCMAKE_BUILD_TYPE=Release
 bench="$project_root/build-bench"
 inputs="$bench/inputs"
