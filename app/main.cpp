@@ -11,6 +11,7 @@
 #include "files/FilePaths.h"
 #include "view/PictureMemory.h"
 #include "window/QtPanels.h"
+#include "window/RunningViewer.h"
 #include "window/Translations.h"
 #include "window/ViewerWindows.h"
 
@@ -36,10 +37,12 @@ public:
 };
 
 const char *usageText =
-    "usage: mpoview [FILE...]\n"
+    "usage: mpoview [--new-window] [FILE...]\n"
     "Shows the pictures of MPO files (stereo pairs, multi-angle series), JPS,\n"
     "PNS and JPEG files one at a time, flat or in a stereo view, and splits MPO\n"
     "files losslessly into one JPEG file per picture.\n"
+    "A viewer that runs already shows FILE and comes to the front.\n"
+    "  --new-window  open a window of its own even while a viewer runs\n"
     "  --help      show this help\n"
     "  --version   show the version\n"
     "See mpoview(1) and the Help menu's Keyboard Shortcuts.\n";
@@ -73,13 +76,27 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(":/icons/io.github.mpoview.MpoView.svg"));
     installTranslations(application);
 
+    // Files handed over by the desktop (the .desktop entry's %f), as the
+    // bytes they were given in (QApplication took its own options out).
+    QStringList files;
+    bool newWindow = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--new-window") == 0)
+            newWindow = true;
+        else
+            files << FilePaths::fromBytes(argv[i]);
+    }
+    if (!newWindow && RunningViewer::handOver(files))
+        return 0;
+
     QSettings settings;
     QtPanels panels;
     ViewerWindows windows(settings, panels);
-    // Files handed over by the desktop (the .desktop entry's %f) come first,
-    // as the bytes they were given in (QApplication took its own options out).
-    for (int i = 1; i < argc; ++i)
-        windows.controller().applicationOpenFile(FilePaths::fromBytes(argv[i]));
+    ViewerService service(windows);
+    if (!newWindow)
+        service.offer();
+    for (const QString &file : files)
+        windows.controller().applicationOpenFile(file);
     windows.controller().applicationDidFinishLaunching();
     return QApplication::exec();
 }

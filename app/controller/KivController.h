@@ -88,6 +88,9 @@ public slots:
     // Application and main-window events.
     void applicationOpenFile(const QString &path);
     void applicationDidFinishLaunching();
+    // A file another launch hands over while the viewer runs: shown at once,
+    // or once the work under way (a split, a conversion) has ended.
+    void openHandedOver(const QString &path);
     void applicationWillTerminate();
     void windowWillClose();
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cstdlib>
 #include <utility>
@@ -224,6 +225,16 @@ void KivController::mpofiledropedAction(ZorImageView *sender)
         return;
     mainWindow()->raise();
     mainWindow()->activateWindow();
+}
+
+void KivController::openHandedOver(const QString &path)
+{
+    if (document_.isLocked()) {
+        QTimer::singleShot(200, this, [this, path] { openHandedOver(path); });
+        return;
+    }
+    handedOver_ = path;
+    showHandedOverDocument();
 }
 
 void KivController::showHandedOverDocument()
