@@ -41,21 +41,51 @@ void addChunk(std::vector<unsigned char> &png, const ChunkType &type, const std:
     png.insert(png.begin() + long(ihdrEnd), chunk.begin(), chunk.end());
 }
 
-std::optional<std::vector<unsigned char>> findChunk(const unsigned char *png, std::size_t size, const ChunkType &type)
+namespace {
+
+// Calls `visit(type, data, length)` for each chunk whose length fits in the
+// bytes held, until it returns true or `beforeData` meets IDAT.
+template <class Visit>
+void walkChunks(const unsigned char *png, std::size_t size, bool beforeData, Visit visit)
 {
     if (!startsAsPng(png, size))
-        return std::nullopt;
+        return;
     ByteReader reader(png, size, false);
     for (std::uint64_t at = 8; reader.has(at, 12);) {
         const std::uint32_t length = reader.u32be(at);
         const unsigned char *name = png + at + 4;
-        if (std::memcmp(name, "IDAT", 4) == 0 || !reader.has(at + 8, std::uint64_t(length) + 4))
-            return std::nullopt;
-        if (std::memcmp(name, type.data(), 4) == 0)
-            return std::vector<unsigned char>(png + at + 8, png + at + 8 + length);
+        if ((beforeData && std::memcmp(name, "IDAT", 4) == 0) || !reader.has(at + 8, std::uint64_t(length) + 4))
+            return;
+        if (visit(name, png + at + 8, length))
+            return;
         at += 12 + std::uint64_t(length);
     }
-    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::vector<unsigned char>> findChunk(const unsigned char *png, std::size_t size, const ChunkType &type)
+{
+    std::optional<std::vector<unsigned char>> found;
+    walkChunks(png, size, true, [&](const unsigned char *name, const unsigned char *data, std::uint32_t length) {
+        if (std::memcmp(name, type.data(), 4) == 0)
+            found.emplace(data, data + length);
+        return found.has_value();
+    });
+    return found;
+}
+
+std::optional<std::string> findText(const unsigned char *png, std::size_t size, const std::string &key)
+{
+    std::optional<std::string> found;
+    walkChunks(png, size, false, [&](const unsigned char *name, const unsigned char *data, std::uint32_t length) {
+        // The keyword, a zero byte, then the text.
+        if (std::memcmp(name, "tEXt", 4) == 0 && length > key.size() &&
+            std::memcmp(data, key.data(), key.size()) == 0 && data[key.size()] == 0)
+            found.emplace(reinterpret_cast<const char *>(data) + key.size() + 1, length - key.size() - 1);
+        return found.has_value();
+    });
+    return found;
 }
 
 }  // namespace imaging

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace imaging {
@@ -18,5 +19,9 @@ void addChunk(std::vector<unsigned char> &png, const ChunkType &type, const std:
 // The data of the first chunk `type` before IDAT, if there is one whose
 // length fits in the bytes held.
 std::optional<std::vector<unsigned char>> findChunk(const unsigned char *png, std::size_t size, const ChunkType &type);
+
+// The text of the tEXt chunk whose keyword is `key`, anywhere in the file
+// (before or after the picture data), if there is one.
+std::optional<std::string> findText(const unsigned char *png, std::size_t size, const std::string &key);
 
 }  // namespace imaging

@@ -91,6 +91,8 @@ public slots:
     // A file another launch hands over while the viewer runs: shown at once,
     // or once the work under way (a split, a conversion) has ended.
     void openHandedOver(const QString &path);
+    // A file chosen in the viewer itself (the browse grid), as from the open panel.
+    void openChosenFile(const QString &path);
     void applicationWillTerminate();
     void windowWillClose();
 

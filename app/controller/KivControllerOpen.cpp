@@ -192,6 +192,12 @@ void KivController::selectAction()
     openFile(path, OpenedBy::Panel);
 }
 
+void KivController::openChosenFile(const QString &path)
+{
+    if (!document_.isLocked())
+        openFile(path, OpenedBy::Panel);
+}
+
 void KivController::updatePicture(int n)
 {
     if (document_.kind() == Document::Kind::SideBySide) {

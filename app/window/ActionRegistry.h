@@ -24,7 +24,7 @@ enum class Command {
     CopyPicture,
     Swap, AutoAlign, MatchColours, WindowNearest, WindowAtPoint, WindowAsCamera, LevelLeft, LevelRight,
     CropFree, CropAsTaken, Crop43, Crop32, Crop169, Crop11, CropNextShape, CropWhole,
-    ResetOffsets, ZoomIn, ZoomOut, ActualSize, FitToWindow, EnlargeSmall, Information, FullScreen, LeaveFullScreen,
+    ResetOffsets, ZoomIn, ZoomOut, ActualSize, FitToWindow, EnlargeSmall, Information, Browse, FullScreen, LeaveFullScreen,
     PreviousPicture, NextPicture, NextFile, PreviousFile, FirstFile, LastFile,
     SplitOne, SplitAll,
     Shortcuts, About,

@@ -6,7 +6,11 @@
 #include <QStatusBar>
 #include <cmath>
 
+#include <QFileInfo>
+#include <QVBoxLayout>
+
 #include "window/ActionRegistry.h"
+#include "window/BrowseGrid.h"
 #include "window/InfoPanel.h"
 #include "window/StatusLine.h"
 #include "controller/KivController.h"
@@ -27,6 +31,7 @@ BrowseMenus::BrowseMenus(QMainWindow &window, const ActionRegistry &actions, Vie
     connectFileSteps();
     connectZoom();
     addInformationPanel();
+    addBrowseGrid();
     connect(&controller_, &KivController::fileStarted, &view_, &ZorImageView::fitToWindow);
     connect(&controller_, &KivController::fileStarted, recent_, &RecentFiles::add);
     connect(&controller_, &KivController::pictureShown, infoPanel_, &InfoPanel::showPicture);
@@ -43,6 +48,40 @@ void BrowseMenus::connectFileSteps()
     step(Command::PreviousFile, &KivController::previousFileAction);
     step(Command::FirstFile, &KivController::firstFileAction);
     step(Command::LastFile, &KivController::lastFileAction);
+}
+
+// View ▸ Browse puts the grid of the folder's files in the picture's place;
+// Enter or a double click opens a file and goes back to the picture, and so
+// does Esc without opening one. The grid follows the folder steps.
+void BrowseMenus::addBrowseGrid()
+{
+    grid_ = new BrowseGrid(window_.centralWidget());
+    grid_->hide();
+    if (auto *layout = qobject_cast<QVBoxLayout *>(window_.centralWidget()->layout()))
+        layout->insertWidget(layout->indexOf(&view_) + 1, grid_, 1);
+    QAction *browse = actions_.action(Command::Browse);
+    connect(browse, &QAction::toggled, this, &BrowseMenus::setBrowsing);
+    connect(actions_.action(Command::LeaveFullScreen), &QAction::triggered, browse, [browse] { browse->setChecked(false); });
+    connect(grid_, &BrowseGrid::leave, browse, [browse] { browse->setChecked(false); });
+    connect(grid_, &BrowseGrid::fileChosen, this, [this, browse](const QString &path) {
+        browse->setChecked(false);
+        controller_.openChosenFile(path);
+    });
+    connect(&controller_, &KivController::fileStarted, grid_, [this](const QString &path) {
+        if (grid_->isVisible())
+            grid_->showFile(path);
+    });
+}
+
+void BrowseMenus::setBrowsing(bool on)
+{
+    view_.setVisible(!on);
+    grid_->setVisible(on);
+    (on ? static_cast<QWidget *>(grid_) : &view_)->setFocus();
+    if (on) {
+        const QString shown = controller_.document().shownPath();
+        grid_->showFile(shown.isEmpty() ? settings_.lastFolder() + "/" : shown);
+    }
 }
 
 void BrowseMenus::connectZoom()

@@ -6,6 +6,7 @@
 #include <QObject>
 
 class ActionRegistry;
+class BrowseGrid;
 class InfoPanel;
 class KivController;
 class QAction;
@@ -26,9 +27,12 @@ public:
     RecentFiles &recentFiles() const { return *recent_; }
     QAction *informationItem() const;
     QLabel &zoomStatus() const { return *zoomStatus_; }
+    BrowseGrid &browseGrid() const { return *grid_; }
 
 private:
     void connectFileSteps();
+    void addBrowseGrid();
+    void setBrowsing(bool on);
     void connectZoom();
     void addInformationPanel();
     void showZoom();
@@ -42,4 +46,5 @@ private:
     RecentFiles *recent_ = nullptr;
     InfoPanel *infoPanel_ = nullptr;
     QLabel *zoomStatus_ = nullptr;
+    BrowseGrid *grid_ = nullptr;
 };

@@ -1547,5 +1547,9 @@ Libraries: %2</translation>
         <source>is not written: %1</source>
         <translation>is not written: %1</translation>
     </message>
+    <message id="MenuBrowse">
+        <source>Bro&amp;wse</source>
+        <translation>Bro&amp;wse</translation>
+    </message>
 </context>
 </TS>

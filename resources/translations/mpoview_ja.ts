@@ -1547,5 +1547,9 @@ MPOマルチピクチャーファイルとJPS・PNSステレオペアの画像�
         <source>is not written: %1</source>
         <translation>書き出されていません: %1</translation>
     </message>
+    <message id="MenuBrowse">
+        <source>Bro&amp;wse</source>
+        <translation>ブラウズ(&amp;W)</translation>
+    </message>
 </context>
 </TS>
