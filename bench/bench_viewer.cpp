@@ -5,6 +5,7 @@
 // smallest k/8 scale that still covers the view.
 // usage: bench_viewer INPUT_FOLDER
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -17,6 +18,9 @@
 
 #include "controller/Panels.h"
 #include "view/PictureMemory.h"
+#include "files/ThumbnailCache.h"
+#include "stereo/thumbnail.h"
+#include "window/BrowseGrid.h"
 #include "window/ViewerWindows.h"
 #include "view/ZorImageView.h"
 #include "bench_common.h"
@@ -108,6 +112,67 @@ double runEventsFor(int ms)
 }
 
 }  // namespace
+
+// Runs events until every cell `grid` shows has its thumbnail; seconds taken.
+double untilVisibleMade(BrowseGrid &grid)
+{
+    return secondsOf([&] {
+        for (;;) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            bool all = true;
+            for (int row = 0; row < grid.files().rowCount() && all; ++row)
+                if (grid.viewport()->rect().intersects(grid.visualRect(grid.files().index(row))))
+                    all = grid.files().isMade(row);
+            if (all)
+                return;
+        }
+    });
+}
+
+// View ▸ Browse over a folder of 1,000 MPO files of 640 x 480 (a 3DS's):
+// the grid shown, its visible thumbnails made from a cold cache and found
+// in a warm one, and the memory after scrolling through all of them.
+void benchBrowse(const std::string &console, const QTemporaryDir &scratch)
+{
+    const QString folder = scratch.filePath("browse");
+    QDir().mkpath(folder);
+    for (int i = 1; i <= 1000; ++i)
+        QFile::copy(QString::fromStdString(console), folder + QString::asprintf("/IMG_%04d.MPO", i));
+    qputenv("XDG_CACHE_HOME", scratch.filePath("cache").toUtf8());
+    const QString first = folder + "/IMG_0001.MPO";
+    const long before = residentBytes();
+    const double listing = secondsOf([&] { QDir(folder).entryList(QDir::Files); });
+    double shown = 0, cold = 0, warm = 0;
+    {
+        BrowseGrid grid;
+        grid.resize(1280, 960);
+        grid.show();
+        shown = secondsOf([&] {
+            grid.showFile(first);
+            QCoreApplication::processEvents();
+        });
+        cold = untilVisibleMade(grid);
+    }
+    BrowseGrid grid;  // a grid of its own: nothing made in memory, the cache warm
+    grid.resize(1280, 960);
+    grid.show();
+    grid.showFile(first);
+    warm = untilVisibleMade(grid);
+    const double oneThumbnail = secondsOf([&] {
+        imaging::RgbPicture picture;
+        stereo::makeThumbnail(console, ThumbnailCache::normalSize, picture);
+    });
+    report("browse: 1,000 MPO files, the grid shown", shown * 1000, "ms", listing * 1000, "ms <= 500");
+    std::fprintf(results, "  baseline: listing the folder\n");
+    report("browse: the visible thumbnails, cold cache", cold * 1000, "ms", oneThumbnail * 1000, "every core");
+    std::fprintf(results, "  baseline: one thumbnail of a 640 x 480 MPO made on one thread\n");
+    report("browse: the visible thumbnails, warm cache", warm * 1000, "ms", oneThumbnail * 1000, "ms <= 1000");
+    for (int row = 0; row < grid.files().rowCount(); row += 40) {
+        grid.scrollTo(grid.files().index(row));
+        untilVisibleMade(grid);
+    }
+    report("browse: memory after scrolling through all", double(residentBytes() - before) / 1e6, "MB", 150, "MB <= 150");
+}
 
 int main(int argc, char **argv)
 {
@@ -238,5 +303,6 @@ int main(int argc, char **argv)
     }
     report("step to a pair read ahead, 6 MP, anaglyph", median(pairSteps) * 1000, "ms", median(decodes) * 1000,
            "ratio <= 0.2");
+    benchBrowse(folder + "/console.MPO", scratch);
     return 0;
 }

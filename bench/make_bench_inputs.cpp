@@ -79,6 +79,7 @@ int main(int argc, char **argv)
     const bool made = writeMPO(folder + "/pair12mp.MPO", 2, QSize(4000, 3000), 2) &&
                       writeMPO(folder + "/twelve6mp.MPO", 12, QSize(3000, 2000), 12) &&
                       writeMPO(folder + "/sixty8mp.MPO", 60, QSize(3264, 2448), 4) &&
-                      writeMPO(folder + "/tiny.MPO", 2, QSize(64, 48), 2);
+                      writeMPO(folder + "/tiny.MPO", 2, QSize(64, 48), 2) &&
+                      writeMPO(folder + "/console.MPO", 2, QSize(640, 480), 2);
     return made ? 0 : 1;
 }

@@ -107,6 +107,11 @@ QString FolderThumbnails::pathAt(int row) const
     return paths_.value(row);
 }
 
+bool FolderThumbnails::isMade(int row) const
+{
+    return row >= 0 && row < paths_.size() && thumbnails_.find<Thumbnail>(keyOf(paths_[row])) != nullptr;
+}
+
 int FolderThumbnails::rowOf(const QString &path) const
 {
     return int(paths_.indexOf(path));

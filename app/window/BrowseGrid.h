@@ -21,6 +21,8 @@ public:
     // Lists the picture files of `folder` (again, when it is the same).
     void showFolder(const QString &folder);
     QString pathAt(int row) const;
+    // Whether the thumbnail of `row` is made (or its file found unreadable).
+    bool isMade(int row) const;
     int rowOf(const QString &path) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
