@@ -4,7 +4,7 @@
 # scratch prefix that XDG_DATA_DIRS and PATH name, asked over
 # org.freedesktop.thumbnails.Thumbnailer1 for an MPO, a JPS and a PNS file.
 # Each must be Ready, and its PNG in the scratch cache must carry the
-# thumbnail spec's Thumb::URI and be at most 128 pixels on its long side.
+# Thumb::URI that the freedesktop thumbnail cache keys on and be at most 128 pixels on its long side.
 # usage: thumbnail_service_test.sh BUILD_FOLDER
 set -eu
 build=$(cd "$1" && pwd)

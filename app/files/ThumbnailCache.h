@@ -1,5 +1,5 @@
 // The thumbnail cache every desktop program shares, as the freedesktop
-// thumbnail specification lays it out: ~/.cache/thumbnails/normal (128
+// thumbnail standard lays it out: ~/.cache/thumbnails/normal (128
 // pixels) and large (256), one PNG per file named by the MD5 of the file's
 // URI, which carries Thumb::URI and Thumb::MTime; a thumbnail whose MTime
 // is not the file's own is out of date. What one program made, every other
@@ -26,7 +26,7 @@ QString thumbnailPathOf(const QString &path, int size);
 QImage find(const QString &path, int size);
 
 // Keeps `thumbnail` as the thumbnail of `path` (with the keys the
-// specification asks for), written whole under a temporary name and then
+// desktop's programs read), written whole under a temporary name and then
 // renamed, readable by the user only. False when it could not be written.
 bool store(const QString &path, int size, const QImage &thumbnail);
 

@@ -4,6 +4,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusMetaType>
+#include <QFileInfo>
 #include <QMainWindow>
 
 #include "controller/KivController.h"
@@ -33,8 +34,9 @@ bool RunningViewer::handOver(const QStringList &paths)
     QDBusInterface viewer(serviceName, objectPath, interfaceName, bus);
     viewer.setTimeout(answerWithinMs);
     QList<QByteArray> bytes;
+    // The running viewer works in a folder of its own: names go over whole.
     for (const QString &path : paths)
-        bytes << FilePaths::toBytes(path);
+        bytes << FilePaths::toBytes(QFileInfo(path).absoluteFilePath());
     const QDBusMessage answer = viewer.call("Open", QVariant::fromValue(bytes));
     return answer.type() == QDBusMessage::ReplyMessage;
 }
