@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 #include <QUrl>
 
@@ -177,6 +178,24 @@ bool exists(const QString &path)
 {
     struct stat status {};
     return stat(toBytes(path).constData(), &status) == 0;
+}
+
+QString absolute(const QString &path)
+{
+    if (path.startsWith('/'))
+        return path;
+    char *folder = getcwd(nullptr, 0);
+    if (folder == nullptr)
+        return path;
+    const QString absolutePath = fromBytes(folder) + "/" + path;
+    std::free(folder);
+    return absolutePath;
+}
+
+qint64 modifiedSeconds(const QString &path)
+{
+    struct stat status {};
+    return stat(toBytes(path).constData(), &status) == 0 ? qint64(status.st_mtime) : -1;
 }
 
 bool makeFolder(const QString &path)

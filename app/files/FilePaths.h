@@ -42,6 +42,11 @@ bool isPictureName(const QString &path);
 bool isSideBySideName(const QString &path);
 
 bool exists(const QString &path);
+// `path` from the root: as it is, or behind the working folder (read as
+// bytes, so that no folder name is lost).
+QString absolute(const QString &path);
+// The file's modification time in whole seconds since 1970; -1 when there is none.
+qint64 modifiedSeconds(const QString &path);
 // Makes the folder and any missing folders above it; whether it is there then.
 bool makeFolder(const QString &path);
 bool isReadableFile(const QString &path);

@@ -3,10 +3,8 @@
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
-#include <QUrl>
 
 #include "files/FilePaths.h"
 #include "imaging/png_chunks.h"
@@ -25,18 +23,19 @@ QString cacheFolder(int size)
 // The file's modification time in whole seconds, as the cache keeps it.
 QString mtimeOf(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.exists() ? QString::number(info.lastModified().toSecsSinceEpoch()) : QString();
+    const qint64 seconds = FilePaths::modifiedSeconds(path);
+    return seconds >= 0 ? QString::number(seconds) : QString();
 }
 
 }  // namespace
 
 QString uriOf(const QString &path)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString absolute = FilePaths::absolute(path);
     // Escaped as GLib escapes a path (g_filename_to_uri), so that the other
     // programs of the desktop name the same thumbnail.
-    return "file://" + QString::fromLatin1(QUrl::toPercentEncoding(FilePaths::toBytes(absolute), "/!$&'()*+,=:@"));
+    // (The bytes themselves: QUrl's function of the same name would read them as UTF-8.)
+    return "file://" + QString::fromLatin1(FilePaths::toBytes(absolute).toPercentEncoding("/!$&'()*+,=:@"));
 }
 
 QString thumbnailPathOf(const QString &path, int size)

@@ -1,6 +1,5 @@
 #include "window/BrowseGrid.h"
 
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
@@ -173,8 +172,9 @@ BrowseGrid::BrowseGrid(QWidget *parent) : QListView(parent)
 
 void BrowseGrid::showFile(const QString &path)
 {
-    files_.showFolder(QFileInfo(path).absolutePath());
-    if (const int row = files_.rowOf(QFileInfo(path).absoluteFilePath()); row >= 0) {
+    const QString file = FilePaths::absolute(path);
+    files_.showFolder(file.left(file.lastIndexOf('/')));
+    if (const int row = files_.rowOf(file); row >= 0) {
         setCurrentIndex(files_.index(row));
         // Once the cells are laid out.
         QTimer::singleShot(0, this, [this, row] { scrollTo(files_.index(row)); });

@@ -4,7 +4,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusMetaType>
-#include <QFileInfo>
 #include <QMainWindow>
 
 #include "controller/KivController.h"
@@ -36,7 +35,7 @@ bool RunningViewer::handOver(const QStringList &paths)
     QList<QByteArray> bytes;
     // The running viewer works in a folder of its own: names go over whole.
     for (const QString &path : paths)
-        bytes << FilePaths::toBytes(QFileInfo(path).absoluteFilePath());
+        bytes << FilePaths::toBytes(FilePaths::absolute(path));
     const QDBusMessage answer = viewer.call("Open", QVariant::fromValue(bytes));
     return answer.type() == QDBusMessage::ReplyMessage;
 }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QTest>
 
+#include "files/FilePaths.h"
 #include "files/ThumbnailCache.h"
 #include "imaging/png_chunks.h"
 #include "window/BrowseGrid.h"
@@ -55,6 +56,11 @@ TEST_F(ThumbnailsTest, AKeptThumbnailIsFoundUnderTheSharedNameUntilItsFileChange
     file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
     file.close();
     EXPECT_TRUE(ThumbnailCache::find(picture, ThumbnailCache::normalSize).isNull()) << "out of date";
+    // A name that is no UTF-8 is named by its bytes, and kept like any other.
+    const QString latin1 = FilePaths::fromBytes(QByteArray::fromStdString(scratch.write("caf\xe9.MPO", jpegMPO(2).bytes)));
+    EXPECT_EQ(ThumbnailCache::uriOf(latin1), "file://" + home() + "/caf%E9.MPO");
+    ASSERT_TRUE(ThumbnailCache::store(latin1, ThumbnailCache::normalSize, thumbnail));
+    EXPECT_FALSE(ThumbnailCache::find(latin1, ThumbnailCache::normalSize).isNull());
 }
 
 TEST_F(ThumbnailsTest, BrowseShowsTheFolderOpensTheFileChosenAndFollowsTheFolderSteps)
