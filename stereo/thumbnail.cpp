@@ -14,6 +14,7 @@
 #include "imaging/orientation.h"
 #include "imaging/png_decoder.h"
 #include "imaging/resample.h"
+#include "imaging/shown_size.h"
 #include "pair_layout.h"
 #include "side_by_side.h"
 
@@ -28,24 +29,16 @@ constexpr std::uint32_t largeThumbnailTypes[] = {0x010001, 0x010002};  // MP typ
 
 int longSide(PixelSize size) { return std::max(size.width, size.height); }
 
-PixelSize scaledTo(PixelSize size, double factor)
-{
-    return {std::max(1, int(std::lround(size.width * factor))), std::max(1, int(std::lround(size.height * factor)))};
-}
-
 // The size a picture of `full` is decoded at so that `size` is covered.
 std::function<PixelSize(PixelSize)> covering(int size)
 {
-    return [size](PixelSize full) {
-        const double factor = double(size) / std::max(1, longSide(full));
-        return factor < 1 ? scaledTo(full, factor) : full;
-    };
+    return [size](PixelSize full) { return imaging::fittedInLayout(full, 1, 1, {size, size}); };
 }
 
 RgbPicture fitted(RgbPicture picture, int size)
 {
-    const int side = longSide(picture.size);
-    return side > size ? imaging::resized(picture, scaledTo(picture.size, double(size) / side)) : picture;
+    const PixelSize fitting = imaging::fittedInLayout(picture.size, 1, 1, {size, size});
+    return fitting == picture.size ? picture : imaging::resized(picture, fitting);
 }
 
 Problem notDecoded()

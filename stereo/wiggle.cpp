@@ -9,6 +9,7 @@
 #include "engine/new_file.h"
 #include "imaging/gif_encoder.h"
 #include "imaging/resample.h"
+#include "imaging/shown_size.h"
 #include "imaging/webp_encoder.h"
 #include "pair.h"
 #include "stereo_file.h"
@@ -21,19 +22,12 @@ namespace {
 // shows no blocks at the animation's size.
 constexpr float webpQuality = 80;
 
-imaging::PixelSize scaledTo(imaging::PixelSize size, double factor)
-{
-    return {std::max(1, int(std::lround(size.width * factor))), std::max(1, int(std::lround(size.height * factor)))};
-}
-
 // Pictures are decoded at the smallest scale whose long side covers the
 // animation's with room for a crop.
 std::function<imaging::PixelSize(imaging::PixelSize)> decodeSizeFor(int longSide)
 {
-    return [longSide](imaging::PixelSize full) {
-        const double factor = 1.25 * longSide / std::max(full.width, full.height);
-        return factor < 1 ? scaledTo(full, factor) : full;
-    };
+    const int covered = longSide + longSide / 4;
+    return [covered](imaging::PixelSize full) { return imaging::fittedInLayout(full, 1, 1, {covered, covered}); };
 }
 
 // The animation's size for frames composed at `composed`.
@@ -41,8 +35,7 @@ imaging::PixelSize animationSize(imaging::PixelSize composed, imaging::PixelSize
 {
     if (fit.width > 0 && fit.height > 0)
         return fit;
-    const double factor = double(wiggleLongSide) / std::max(composed.width, composed.height);
-    return factor < 1 ? scaledTo(composed, factor) : composed;
+    return imaging::fittedInLayout(composed, 1, 1, {wiggleLongSide, wiggleLongSide});
 }
 
 imaging::RgbPicture sized(imaging::RgbPicture frame, imaging::PixelSize size, imaging::PixelSize fit)

@@ -153,6 +153,11 @@ bool isSideBySideName(const QString &path)
     return hasExtension(path, "jps") || hasExtension(path, "pns");
 }
 
+bool isStereoName(const QString &path)
+{
+    return hasExtension(path, "mpo") || isSideBySideName(path);
+}
+
 QString recovered(const QString &path)
 {
     if (!lostInTransit(path))

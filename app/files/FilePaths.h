@@ -40,6 +40,8 @@ bool hasExtension(const QString &path, const char *extension);
 bool isPictureName(const QString &path);
 // Whether it names a side-by-side pair (.jps, .pns).
 bool isSideBySideName(const QString &path);
+// Whether it names a file that holds a stereo pair: MPO, JPS or PNS.
+bool isStereoName(const QString &path);
 
 bool exists(const QString &path);
 // `path` from the root: as it is, or behind the working folder (read as

@@ -29,11 +29,6 @@ DecodeQueue::Key keyOf(const QString &path)
     return std::hash<QString>{}(path);
 }
 
-bool isStereoFile(const QString &path)
-{
-    return FilePaths::hasExtension(path, "mpo") || FilePaths::hasExtension(path, "jps") ||
-           FilePaths::hasExtension(path, "pns");
-}
 
 // Runs on the pool: the cached thumbnail, or one made and put in the cache.
 Thumbnail thumbnailOf(const QString &path)
@@ -139,7 +134,7 @@ QVariant FolderThumbnails::data(const QModelIndex &index, int role) const
         if (role == Qt::ToolTipRole)
             return made->problem.empty() ? FilePaths::shown(path)
                                          : qtTrId("FileReason").arg(FilePaths::shownFileName(path), problemText(made->problem));
-        return cellPicture(made->image, isStereoFile(path), !made->problem.empty());
+        return cellPicture(made->image, FilePaths::isStereoName(path), !made->problem.empty());
     }
     default: return {};
     }

@@ -41,12 +41,6 @@ const std::vector<OutputChoice> &outputChoices()
     return choices;
 }
 
-// The files a conversion takes: those that can hold a pair.
-bool isStereoFile(const QString &path)
-{
-    return FilePaths::hasExtension(path, "mpo") || FilePaths::hasExtension(path, "jps") ||
-           FilePaths::hasExtension(path, "pns");
-}
 
 }  // namespace
 
@@ -93,7 +87,7 @@ void ConvertDialog::addFiles(const QStringList &paths)
 {
     const QStringList listed = files();
     for (const QString &path : paths) {
-        if (!isStereoFile(path) || listed.contains(path))
+        if (!FilePaths::isStereoName(path) || listed.contains(path))
             continue;
         auto *item = new QListWidgetItem(FilePaths::shownFileName(path), ui_.fileList);
         item->setData(Qt::UserRole, path);
