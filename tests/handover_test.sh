@@ -20,13 +20,13 @@ shown() {
 }
 "$viewer" "$WORK/first.MPO" >/dev/null 2>&1 &
 first=$!
-for _ in $(seq 1 100); do shown | grep -q first.MPO && break; sleep 0.1; done
+for _ in $(seq 1 300); do shown | grep -q first.MPO && break; sleep 0.1; done
 shown | grep -q first.MPO || { echo "the first viewer never offered itself"; kill $first; exit 1; }
 start=$(date +%s%N)
 # Named as a shell in the file's folder names it.
-(cd "$WORK" && timeout 10 "$viewer" second.MPO >/dev/null 2>&1) || { echo "the second launch failed"; kill $first; exit 1; }
+(cd "$WORK" && timeout 30 "$viewer" second.MPO >/dev/null 2>&1) || { echo "the second launch failed"; kill $first; exit 1; }
 echo "handed over in $(( ($(date +%s%N) - start) / 1000000 )) ms"
-for _ in $(seq 1 50); do shown | grep -q second.MPO && break; sleep 0.1; done
+for _ in $(seq 1 100); do shown | grep -q second.MPO && break; sleep 0.1; done
 shown | grep -q "'$WORK/second.MPO'" || { echo "the running viewer does not show the file handed over: $(shown)"; kill $first; exit 1; }
 # A window of its own: still running a second later.
 "$viewer" --new-window "$WORK/first.MPO" >/dev/null 2>&1 &

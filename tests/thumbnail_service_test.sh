@@ -18,12 +18,17 @@ mkdir -p "$work/pictures" "$work/home"
 
 cat > "$work/ask.sh" <<'ASK'
 dbus-monitor --session "type='signal',interface='org.freedesktop.thumbnails.Thumbnailer1'" > "$WORK/signals" 2>&1 &
-sleep 0.5
+# The monitor is listening once the bus has taken its name back (NameLost).
+for _ in $(seq 1 100); do
+    grep -q 'member=NameLost' "$WORK/signals" && break
+    sleep 0.1
+done
 gdbus call --session --dest org.freedesktop.thumbnails.Thumbnailer1 --object-path /org/freedesktop/thumbnails/Thumbnailer1 \
     --method org.freedesktop.thumbnails.Thumbnailer1.Queue \
     "['file://$WORK/pictures/pair.mpo', 'file://$WORK/pictures/pair.jps', 'file://$WORK/pictures/pair.pns']" \
     "['image/x-mpo', 'image/x-jps', 'image/x-pns']" normal default 0 >/dev/null
-for _ in $(seq 1 100); do
+# Generous: on a loaded machine the service itself may take long to start.
+for _ in $(seq 1 300); do
     grep -q 'member=Finished' "$WORK/signals" && break
     sleep 0.2
 done
