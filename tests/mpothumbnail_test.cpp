@@ -28,6 +28,18 @@ Bytes pairOf(const Bytes &left, const Bytes &right, const std::vector<Bytes> &be
     return builder.add(left, 0x00020002u | representativeFlag).add(right, 0x00020002u).build().bytes;
 }
 
+// A camera's pair with its preview picture (MP type large thumbnail) third.
+Bytes pairWithPreview(const Bytes &preview)
+{
+    MPOBuilder builder;
+    builder.beforeMP = {exifSegment};
+    return builder.add(solid(red, 192, 128), 0x00020002u | representativeFlag)
+        .add(solid(blue, 192, 128), 0x00020002u)
+        .add(preview, 0x00010001u)
+        .build()
+        .bytes;
+}
+
 // A side-by-side picture, crossed: the right eye's (blue) on the left half.
 imaging::RgbPicture crossed()
 {
@@ -75,6 +87,8 @@ TEST(Mpothumbnail, WritesTheLeftPictureUprightWithinTheSizeFromAnEmbeddedThumbna
         {"turned.MPO", pairOf(solid(red), solid(blue), {exifWithOrientation(6)}), 48, {32, 48}, red},
         {"thumb.MPO", pairOf(solid(red), solid(blue), {jpegSegment(0xE1, imaging::cameraExif(facts))}), 40, {40, 27}, green},
         {"thumb-small.MPO", pairOf(solid(red), solid(blue), {jpegSegment(0xE1, imaging::cameraExif(facts))}), 64, {64, 43}, red},
+        {"preview.MPO", pairWithPreview(solid(green)), 48, {48, 32}, green},
+        {"preview-small.MPO", pairWithPreview(solid(green, 24, 16)), 48, {48, 32}, red},
         {"pair.jps", jpsBytes, 48, {48, 32}, red},
         {"pair.pns", Bytes(png.begin(), png.end()), 48, {48, 32}, red},
         {"single.jpg", solid(green), 48, {48, 32}, green},
