@@ -23,10 +23,12 @@ for _ in $(seq 1 100); do
     grep -q 'member=NameLost' "$WORK/signals" && break
     sleep 0.1
 done
+# The last argument typed: when the service is slow to start, gdbus cannot
+# ask it for the types and would send a plain 0 as a signed number.
 gdbus call --session --dest org.freedesktop.thumbnails.Thumbnailer1 --object-path /org/freedesktop/thumbnails/Thumbnailer1 \
     --method org.freedesktop.thumbnails.Thumbnailer1.Queue \
     "['file://$WORK/pictures/pair.mpo', 'file://$WORK/pictures/pair.jps', 'file://$WORK/pictures/pair.pns']" \
-    "['image/x-mpo', 'image/x-jps', 'image/x-pns']" normal default 0 >/dev/null
+    "['image/x-mpo', 'image/x-jps', 'image/x-pns']" normal default "uint32 0" > "$WORK/asked" 2>&1
 # Generous: on a loaded machine the service itself may take long to start.
 for _ in $(seq 1 300); do
     grep -q 'member=Finished' "$WORK/signals" && break
@@ -35,7 +37,9 @@ done
 ASK
 env WORK="$work" HOME="$work/home" XDG_CACHE_HOME="$work/cache" XDG_DATA_DIRS="$work/prefix/share:/usr/share" \
     PATH="$work/prefix/bin:$PATH" dbus-run-session -- sh "$work/ask.sh" 2>/dev/null
-grep -q 'member=Finished' "$work/signals" || { echo "the service never finished"; exit 1; }
+grep -q 'member=Finished' "$work/signals" || {
+    echo "the service never finished; asked: $(cat "$work/asked")"; cat "$work/signals"; exit 1
+}
 if grep -q 'member=Error' "$work/signals"; then
     grep -A6 'member=Error' "$work/signals"; exit 1
 fi
